@@ -1,0 +1,25 @@
+# Installs the Debian packages the build needs, only those that are missing.
+# Sourced by scripts/test and scripts/run.
+zephlo_packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev)
+
+zephlo_install_deps() {
+  local missing=()
+  for p in "${zephlo_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+  fi
+}
+
+zephlo_configure_and_build() {
+  local jobs
+  jobs=$(nproc 2>/dev/null || echo 2)
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build build -j "$jobs"
+}

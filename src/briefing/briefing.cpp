@@ -1,0 +1,154 @@
+#include "briefing/briefing.h"
+
+namespace zephlo {
+
+std::uint16_t Briefing::word(int k) const {
+  if (k < 1 || k > brf::StreamWords) return 0;
+  return getU16(block, brf::Stream + static_cast<std::size_t>(k - 1) * 2);
+}
+
+void Briefing::setWord(int k, std::uint16_t v) {
+  if (k < 1 || k > brf::StreamWords) return;
+  setU16(block, brf::Stream + static_cast<std::size_t>(k - 1) * 2, v);
+}
+
+Briefing newBriefing() {
+  Briefing b;
+  b.setRunningTime(brf::NewRunningTime);
+  b.setWord(1, brf::EndTime);
+  b.setWord(2, brf::EndCode);
+  b.setStreamLength(2);
+  b.block[brf::TeamFlags] = 1;
+  return b;
+}
+
+int parameterCount(std::uint16_t code) {
+  if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) return 1;
+  if (code == 6 || code == 7 || code == 27 || code == 29) return 2;
+  if (code == 26 || code == 28) return 3;
+  if (code >= 18 && code <= 25) return 4;
+  return 0;
+}
+
+std::vector<std::uint16_t> parameterWords(const TCommandObject& c) {
+  auto u = [](std::int16_t v) { return static_cast<std::uint16_t>(v); };
+  const std::uint16_t code = c.Command;
+  if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) return {c.Index};
+  if (code == 6 || code == 7) return {u(c.X), u(c.Y)};
+  if (code >= 18 && code <= 25) return {c.Index, u(c.X), u(c.Y), c.Color};
+  if (code == 26) return {c.Index, c.CraftType, c.Color};
+  if (code == 27) return {c.Index, c.InfoIcon};
+  if (code == 28) return {c.Index, u(c.X), u(c.Y)};
+  if (code == 29) return {c.Index, c.Rotation};
+  return {};
+}
+
+std::string commandName(std::uint16_t code) {
+  switch (code) {
+  case 3: return "Page Break";
+  case 4: return "Title Text:";
+  case 5: return "Briefing Text:";
+  case 6: return "Move Map to";
+  case 7: return "Zoom Map to";
+  case 8: return "Clear all Boxes";
+  case 17: return "Clear all Tags";
+  case 26: return "New Icon";
+  case 27: return "Show Ship data";
+  case 28: return "Move Icon";
+  case 29: return "Rotate Icon";
+  case 30: return "Change Region";
+  case 34: return "<Briefing End Marker>";
+  default: break;
+  }
+  if (code >= 9 && code <= 16) return "FG Box  #" + std::to_string(code - 8) + ": ";
+  if (code >= 18 && code <= 25) return "Map Tag #" + std::to_string(code - 17) + ":";
+  return std::to_string(code);
+}
+
+std::vector<TCommandObject> decodeBriefing(const Briefing& b) {
+  std::vector<TCommandObject> list;
+  const int length = b.streamLength();
+  int p = 1;
+  // Briefing::word answers 0 past word 7000, so a parameter that would lie
+  // beyond the stream is never read from outside it.
+  auto next = [&]() { return b.word(p++); };
+  for (;;) {
+    TCommandObject c;
+    c.Time = static_cast<std::int16_t>(next());
+    c.Command = next();
+    c.Index = 0;
+    auto s = [](std::uint16_t v) { return static_cast<std::int16_t>(v); };
+    const std::uint16_t code = c.Command;
+    if (code == 0) {
+      c.Command = brf::EndCode;
+      c.Time = static_cast<std::int16_t>(brf::EndTime);
+    } else if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) {
+      c.Index = next();
+      c.X = 0;
+      c.Y = 0;
+    } else if (code == 6 || code == 7) {
+      c.X = s(next());
+      c.Y = s(next());
+    } else if (code >= 18 && code <= 25) {
+      c.Index = next();
+      c.X = s(next());
+      c.Y = s(next());
+      c.Color = next();
+    } else if (code == 26) {
+      c.Index = next();
+      c.CraftType = next();
+      c.Color = next();
+    } else if (code == 27) {
+      c.Index = next();
+      c.InfoIcon = next();
+    } else if (code == 28) {
+      c.Index = next();
+      c.X = s(next());
+      c.Y = s(next());
+    } else if (code == 29) {
+      c.Index = next();
+      c.Rotation = next();
+    }
+    list.push_back(c);
+    if (p >= length || p >= brf::StreamWords) break;
+  }
+  return list;
+}
+
+EncodeResult encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b) {
+  std::size_t needed = 0;
+  for (const auto& c : list)
+    needed += 2 + static_cast<std::size_t>(parameterCount(c.Command));
+  if (needed > static_cast<std::size_t>(brf::StreamWords)) {
+    return {false, "The briefing needs " + std::to_string(needed) +
+                       " words but only 7000 fit. Remove some instructions."};
+  }
+  int p = 1;
+  for (const auto& c : list) {
+    b.setWord(p++, static_cast<std::uint16_t>(c.Time));
+    b.setWord(p++, c.Command);
+    for (std::uint16_t w : parameterWords(c))
+      b.setWord(p++, w);
+  }
+  b.setStreamLength(static_cast<std::uint16_t>(p - 1));
+  for (int k = p; k <= brf::StreamWords; ++k)
+    b.setWord(k, 0);
+  return {};
+}
+
+bool repairBriefingStream(Briefing& b) {
+  if (b.streamLength() >= 7 || b.runningTime() == brf::NewRunningTime) return false;
+  int n = 0;
+  for (int k = brf::StreamWords; k >= 2; --k) {
+    if (b.word(k) != 0) {
+      n = k;
+      break;
+    }
+  }
+  if (n == 0 || b.streamLength() == n) return false;
+  b.setStreamLength(static_cast<std::uint16_t>(n));
+  b.setWord(n - 1, brf::EndTime);
+  return true;
+}
+
+} // namespace zephlo

@@ -1,0 +1,138 @@
+// zephlo-tool: checks and describes mission files from scripts.
+#include "briefing/briefing.h"
+#include "mission/new_mission.h"
+#include "mission/reader.h"
+#include "mission/writer.h"
+
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+using namespace zephlo;
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitBadInput = 2;
+constexpr int kExitWriteFailed = 3;
+
+const char* kUsage = "Usage: zephlo-tool COMMAND [ARGUMENTS]\n"
+                     "\n"
+                     "Commands:\n"
+                     "  new OUT              write a new mission to OUT\n"
+                     "  roundtrip IN OUT     read IN and write it to OUT unchanged\n"
+                     "  info FILE            print key: value lines about a mission\n"
+                     "  briefing FILE        print the briefing instructions, one per line\n"
+                     "  --help               show this text\n"
+                     "  --version            show the version\n"
+                     "\n"
+                     "Exit status: 0 success, 2 missing, refused or damaged input or bad\n"
+                     "arguments, 3 the output could not be written.\n";
+
+int usageError(const std::string& what) {
+  std::cerr << "zephlo-tool: " << what << "\nTry 'zephlo-tool --help'.\n";
+  return kExitBadInput;
+}
+
+// Reads a mission or says on standard error why it cannot.
+std::unique_ptr<Document> load(const std::string& path) {
+  ReadOutcome r = readMission(path);
+  if (!r.ok()) {
+    std::string msg = r.message;
+    // Notices about other games' files do not name the file; a script needs it.
+    if (r.status != ReadStatus::Damaged && r.status != ReadStatus::Missing &&
+        r.status != ReadStatus::Unreadable) {
+      msg = path + ": " + msg;
+    }
+    std::cerr << "zephlo-tool: " << msg << "\n";
+    return nullptr;
+  }
+  return std::move(r.document);
+}
+
+int save(Document& doc, const std::string& path) {
+  WriteResult w = writeMission(doc, path);
+  if (!w.ok) {
+    std::cerr << "zephlo-tool: " << w.error << "\n";
+    return kExitWriteFailed;
+  }
+  return kExitOk;
+}
+
+int cmdNew(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("new takes one argument: OUT");
+  Document doc = newMission(MissionPrefs{});
+  return save(doc, a[0]);
+}
+
+int cmdRoundtrip(const std::vector<std::string>& a) {
+  if (a.size() != 2) return usageError("roundtrip takes two arguments: IN OUT");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  return save(*doc, a[1]);
+}
+
+int cmdInfo(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("info takes one argument: FILE");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  const std::size_t bytes = serializeMission(*doc).size();
+  std::cout << "platform: " << doc->platform << "\n"
+            << "flight groups: " << doc->flightGroups.size() << "\n"
+            << "messages: " << doc->messages.size() << "\n"
+            << "title: " << doc->title() << "\n"
+            << "size: " << bytes << "\n"
+            << "trailing bytes: " << doc->trailing.size() << "\n";
+  return kExitOk;
+}
+
+int cmdBriefing(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("briefing takes one argument: FILE");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  for (const TCommandObject& c : decodeBriefing(doc->briefing)) {
+    std::cout << static_cast<std::uint16_t>(c.Time) << ' ' << c.Command;
+    const std::vector<std::uint16_t> words = parameterWords(c);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      // Positions and zooms are signed map values; everything else is a plain number.
+      const bool isCoordinate = (c.Command == 6 || c.Command == 7) ||
+                                ((c.Command >= 18 && c.Command <= 25) && (i == 1 || i == 2)) ||
+                                (c.Command == 28 && (i == 1 || i == 2));
+      if (isCoordinate)
+        std::cout << ' ' << static_cast<std::int16_t>(words[i]);
+      else
+        std::cout << ' ' << words[i];
+    }
+    std::cout << "\n";
+  }
+  return kExitOk;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return usageError("no command given");
+  const std::string cmd = args[0];
+  args.erase(args.begin());
+  if (cmd == "--help" || cmd == "-h" || cmd == "help") {
+    std::cout << kUsage;
+    return kExitOk;
+  }
+  if (cmd == "--version") {
+    std::cout << "zephlo-tool " << ZEPHLO_VERSION << "\n";
+    return kExitOk;
+  }
+  const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
+      {"new", cmdNew},
+      {"roundtrip", cmdRoundtrip},
+      {"info", cmdInfo},
+      {"briefing", cmdBriefing},
+  };
+  auto it = commands.find(cmd);
+  if (it == commands.end()) return usageError("unknown command '" + cmd + "'");
+  return it->second(args);
+}
