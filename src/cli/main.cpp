@@ -1,5 +1,7 @@
 // zephlo-tool: checks and describes mission files from scripts.
 #include "briefing/briefing.h"
+#include "check/checker.h"
+#include "check/describe.h"
 #include "mission/new_mission.h"
 #include "mission/reader.h"
 #include "mission/writer.h"
@@ -16,6 +18,7 @@ using namespace zephlo;
 namespace {
 
 constexpr int kExitOk = 0;
+constexpr int kExitCheckErrors = 1;
 constexpr int kExitBadInput = 2;
 constexpr int kExitWriteFailed = 3;
 
@@ -26,6 +29,9 @@ const char* kUsage = "Usage: zephlo-tool COMMAND [ARGUMENTS]\n"
                      "  roundtrip IN OUT     read IN and write it to OUT unchanged\n"
                      "  info FILE            print key: value lines about a mission\n"
                      "  briefing FILE        print the briefing instructions, one per line\n"
+                     "  describe FILE        print the mission as readable lines (good for diffs)\n"
+                     "  check [--no-warnings] FILE\n"
+                     "                       print the mission's errors and warnings\n"
                      "  --help               show this text\n"
                      "  --version            show the version\n"
                      "\n"
@@ -111,6 +117,37 @@ int cmdBriefing(const std::vector<std::string>& a) {
   return kExitOk;
 }
 
+int cmdDescribe(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("describe takes one argument: FILE");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  for (const std::string& line : describeMission(*doc))
+    std::cout << line << "\n";
+  return kExitOk;
+}
+
+int cmdCheck(const std::vector<std::string>& a) {
+  bool omitWarnings = false;
+  std::vector<std::string> files;
+  for (const std::string& arg : a) {
+    if (arg == "--no-warnings")
+      omitWarnings = true;
+    else
+      files.push_back(arg);
+  }
+  if (files.size() != 1) return usageError("check takes one argument: FILE");
+  auto doc = load(files[0]);
+  if (!doc) return kExitBadInput;
+  const CheckResult result = checkMission(*doc);
+  if (result.count(omitWarnings) == 0) {
+    std::cout << "No known errors.\n";
+  } else {
+    for (const std::string& line : result.lines(omitWarnings))
+      std::cout << line << "\n";
+  }
+  return result.errors.empty() ? kExitOk : kExitCheckErrors;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -127,10 +164,8 @@ int main(int argc, char** argv) {
     return kExitOk;
   }
   const std::map<std::string, std::function<int(const std::vector<std::string>&)>> commands = {
-      {"new", cmdNew},
-      {"roundtrip", cmdRoundtrip},
-      {"info", cmdInfo},
-      {"briefing", cmdBriefing},
+      {"new", cmdNew},           {"roundtrip", cmdRoundtrip}, {"info", cmdInfo},
+      {"briefing", cmdBriefing}, {"describe", cmdDescribe},   {"check", cmdCheck},
   };
   auto it = commands.find(cmd);
   if (it == commands.end()) return usageError("unknown command '" + cmd + "'");

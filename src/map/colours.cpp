@@ -1,1 +1,62 @@
-// Filled in by its owner.
+#include "map/colours.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zephlo {
+
+namespace {
+
+// Rows 0-5 are the game's IFFs; the last row stands in for anything else.
+constexpr int kOtherRow = 6;
+
+// Columns: normal (wireframes), bright (labels, markers, lines), third.
+constexpr std::array<std::array<Colour, 3>, 7> kIffColours{{
+    {0x00FF00, 0x95FF95, 0x00EA00},
+    {0x0000FF, 0x8C8CFF, 0x0000FF},
+    {0xFF8000, 0xFFCC99, 0xFF8000},
+    {0x00FFFF, 0xB0FFFF, 0x00FFFF},
+    {0x0000FF, 0x0000FF, 0x0000FF},
+    {0xFD55DB, 0xFDACED, 0xFC25D1},
+    {0xFF8000, 0xFFCC99, 0xFF8000},
+}};
+
+constexpr std::array<Colour, 7> kIconColours{0x00FF00, 0x3C3CFF, 0xFFC600, 0x00FFFF,
+                                             0x0000FF, 0xFF00FF, 0xFF8000};
+
+constexpr int kAsteroid = 86;
+constexpr Colour kAsteroidGrey = 0x9D9D9D;
+
+// An IFF byte outside 0-5 (or a negative value from a careless caller)
+// must never index past the table.
+int iffRow(int iff) { return iff >= 0 && iff < kOtherRow ? iff : kOtherRow; }
+
+// value x percent / 100, rounded to nearest with halves to even, kept in a
+// byte. Integer arithmetic keeps the result independent of the FPU mode.
+int scaleChannel(int value, int percent) {
+  const long long product = static_cast<long long>(value) * percent;
+  if (product <= 0) return 0;
+  long long quotient = product / 100;
+  const long long remainder = product % 100;
+  if (remainder > 50 || (remainder == 50 && quotient % 2 == 1)) ++quotient;
+  return static_cast<int>(std::min<long long>(quotient, 255));
+}
+
+} // namespace
+
+Colour iffColour(int iff, int variant, Colour fallback) {
+  if (variant < 0 || variant > 2) return fallback;
+  return kIffColours[static_cast<std::size_t>(iffRow(iff))][static_cast<std::size_t>(variant)];
+}
+
+Colour iconColour(int iff, int craftType) {
+  if (craftType == kAsteroid) return kAsteroidGrey;
+  return kIconColours[static_cast<std::size_t>(iffRow(iff))];
+}
+
+Colour darken(Colour c, int percent) {
+  return rgb(scaleChannel(redOf(c), percent), scaleChannel(greenOf(c), percent),
+             scaleChannel(blueOf(c), percent));
+}
+
+} // namespace zephlo

@@ -1,0 +1,126 @@
+// Runs the built zephlo-tool as a script would.
+#include "mission/new_mission.h"
+#include "mission/test_missions.h"
+#include "mission/writer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/wait.h>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+
+namespace {
+
+struct ToolRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+ToolRun tool(const TempDir& dir, const std::string& args) {
+  const std::string errFile = dir.path("stderr.txt");
+  const std::string cmd = std::string(ZEPHLO_TOOL) + " " + args + " 2>" + errFile;
+  ToolRun r;
+  FILE* p = popen(cmd.c_str(), "r");
+  char buf[4096];
+  std::size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+    r.out.append(buf, n);
+  const int st = pclose(p);
+  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  const auto e = readFile(errFile);
+  r.err.assign(e.begin(), e.end());
+  return r;
+}
+
+std::string q(const std::string& s) { return "'" + s + "'"; }
+
+} // namespace
+
+TEST(Cli, NewRoundtripInfoAndBriefing) {
+  TempDir dir;
+  const std::string fresh = dir.path("new.tie");
+  ToolRun r = tool(dir, "new " + q(fresh));
+  ASSERT_EQ(r.status, 0) << r.err;
+  Document d = newMission({});
+  EXPECT_EQ(readFile(fresh), serializeMission(d));
+
+  r = tool(dir, "info " + q(fresh));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "platform: 18\nflight groups: 1\nmessages: 0\ntitle: \nsize: " +
+                       std::to_string(readFile(fresh).size()) + "\ntrailing bytes: 0\n");
+  r = tool(dir, "briefing " + q(fresh));
+  EXPECT_EQ(r.out, "9999 34\n");
+
+  GenOptions o;
+  o.trailingBytes = 5;
+  const GeneratedMission m = generateMission(o);
+  writeFile(dir.path("in.tie"), m.bytes);
+  r = tool(dir, "roundtrip " + q(dir.path("in.tie")) + " " + q(dir.path("out.tie")));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(readFile(dir.path("out.tie")), m.bytes);
+  r = tool(dir, "info " + q(dir.path("in.tie")));
+  EXPECT_NE(r.out.find("trailing bytes: 5\n"), std::string::npos) << r.out;
+}
+
+TEST(Cli, BadInputAndFailedWrites) {
+  TempDir dir;
+  ToolRun r = tool(dir, "roundtrip " + q(dir.path("missing.tie")) + " " + q(dir.path("o.tie")));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "zephlo-tool: " + dir.path("missing.tie") + " does not exist.\n");
+  EXPECT_EQ(dir.entries(), std::vector<std::string>{"stderr.txt"}) << "nothing written";
+
+  GeneratedMission m = generateMission({});
+  m.bytes.resize(m.bytes.size() / 2);
+  writeFile(dir.path("cut.tie"), m.bytes);
+  r = tool(dir, "info " + q(dir.path("cut.tie")));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("is damaged"), std::string::npos) << r.err;
+  EXPECT_TRUE(r.out.empty());
+
+  writeFile(dir.path("tie.tie"), std::vector<std::uint8_t>(100, 0xFF));
+  r = tool(dir, "check " + q(dir.path("tie.tie")));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "zephlo-tool: " + dir.path("tie.tie") + ": Cannot import TIE Fighter files.\n");
+
+  r = tool(dir, "new " + q(dir.path("no/folder/x.tie")));
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.err.find("Cannot save"), std::string::npos);
+
+  EXPECT_EQ(tool(dir, "frobnicate").status, 2);
+  EXPECT_EQ(tool(dir, "info").status, 2);
+  r = tool(dir, "--help");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("describe FILE"), std::string::npos);
+  EXPECT_EQ(tool(dir, "--version").out.rfind("zephlo-tool ", 0), 0u);
+}
+
+TEST(Cli, CheckAndDescribe) {
+  TempDir dir;
+  Document d = newMission({});
+  d.briefing.texts[0] = ">Test Run";
+  ASSERT_TRUE(writeMission(d, dir.path("m.tie")).ok);
+  // A new mission has a player but no backdrop: one warning, no error.
+  ToolRun r = tool(dir, "check " + q(dir.path("m.tie")));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "WARNING: There are no backdrops in the mission. It will be dark!\n"
+                   "WARNING: Player has no Mother ship assigned.\n");
+  r = tool(dir, "check --no-warnings " + q(dir.path("m.tie")));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "No known errors.\n");
+
+  d.flightGroups[0].set(fg::CraftType, 0);
+  ASSERT_TRUE(writeMission(d, dir.path("bad.tie")).ok);
+  r = tool(dir, "check --no-warnings " + q(dir.path("bad.tie")));
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "ERROR: FG#1 has no Ship type.\n");
+
+  r = tool(dir, "describe " + q(dir.path("m.tie")));
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("title: >Test Run\nFG 0 line: ", 0), 0u) << r.out.substr(0, 80);
+  EXPECT_NE(r.out.find("\nFG 0 label: X-W Unnamed (1)\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\nFG 0 goal 8: <None>\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\nGG 10 Secondary 4: "), std::string::npos);
+}
