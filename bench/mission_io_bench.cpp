@@ -54,6 +54,16 @@ void BM_ReadMission(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
 }
 
+// Parsing alone, from bytes already in memory.
+void BM_ParseMission(benchmark::State& state) {
+  auto& m = large();
+  for (auto _ : state) {
+    ReadOutcome r = parseMission(m.bytes, m.path);
+    benchmark::DoNotOptimize(r.document.get());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
+}
+
 void BM_RawWrite(benchmark::State& state) {
   auto& m = large();
   for (auto _ : state) {
@@ -92,6 +102,7 @@ void BM_WriteMissionSafely(benchmark::State& state) {
 
 BENCHMARK(BM_RawRead);
 BENCHMARK(BM_ReadMission);
+BENCHMARK(BM_ParseMission);
 BENCHMARK(BM_RawWrite);
 BENCHMARK(BM_WriteMissionBytes);
 BENCHMARK(BM_WriteMissionSafely);

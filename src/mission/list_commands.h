@@ -16,8 +16,17 @@ enum class Reindex { SwapUp, SwapDown, Remove };
 // deleted flight group become.
 inline constexpr Byte kNoFlightGroup = 255;
 
+// What one stored reference r becomes. Swaps exchange i and its neighbour;
+// Remove(i) turns r == i into kNoFlightGroup, so a reference to a deleted
+// flight group never silently names another one, and moves r > i down by one.
+// kNoFlightGroup always stays as it is.
+Byte reindexedFlightGroup(Byte r, int i, Reindex op);
+
 // Adjusts every stored flight-group reference for flight group i changing
-// places with its neighbour or being removed.
+// places with its neighbour or being removed: the trigger variables of the
+// arrival and departure pairs, the four mothership bytes, the order targets,
+// the message trigger pairs and the global-goal trigger pairs. Skip triggers,
+// message cancel triggers, order variables and the briefing are left alone.
 void reindexFlightGroups(Document& doc, int i, Reindex op);
 
 // Everything the list commands read besides the document and state.
@@ -30,9 +39,12 @@ struct ListContext {
 
 void newFlightGroup(Document& doc, EditorState& st, const ListContext& ctx);
 void newMessage(Document& doc, EditorState& st, const ListContext& ctx);
-// Deletes the selected flight groups (st.selectedFGs), or resets the current
-// one to the template when fewer than two remain.
+// Deletes the selected flight groups (st.selectedFGs; the current one when
+// nothing is selected). The mission keeps at least one flight group: the last
+// one left is reset to the template instead of removed.
 void deleteFlightGroups(Document& doc, EditorState& st, const ListContext& ctx);
+// Deletes the selected messages (the current one when nothing is selected)
+// and keeps the voice entries of the remaining messages beside them.
 void deleteMessages(Document& doc, EditorState& st, const ListContext& ctx);
 
 // Clipboard copies live beside the document for the whole run.

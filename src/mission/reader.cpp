@@ -15,23 +15,30 @@ struct Damage {
   std::string what;
 };
 
+// Reads the file front to back, either from bytes in memory or from an open
+// file through a small buffer, so a large mission is never held twice.
 class Cursor {
 public:
-  explicit Cursor(std::span<const Byte> data) : data_(data) {}
+  explicit Cursor(std::span<const Byte> data)
+      : buf_(data.data()), end_(data.size()), total_(data.size()) {}
+  Cursor(std::FILE* f, std::size_t size)
+      : file_(f), storage_(new Byte[kChunk]), buf_(storage_.get()), total_(size) {}
 
-  std::size_t position() const { return pos_; }
-  std::size_t remaining() const { return data_.size() - pos_; }
+  std::size_t position() const { return consumed_; }
+  std::size_t remaining() const { return total_ > consumed_ ? total_ - consumed_ : 0; }
 
-  void section(std::string name) { section_ = std::move(name); }
+  // Names the section being read; the text is only built for a message.
+  void section(const char* what, std::size_t number = 0, std::size_t count = 0) {
+    what_ = what;
+    number_ = number;
+    count_ = count;
+  }
 
   const Byte* take(std::size_t n) {
-    if (n > remaining()) {
-      throw Damage{"it ends in the middle of " + section_ + " (" + std::to_string(n) +
-                   " bytes needed at byte offset " + std::to_string(pos_) + ", " +
-                   std::to_string(remaining()) + " left)"};
-    }
-    const Byte* p = data_.data() + pos_;
+    if (end_ - pos_ < n) refill(n);
+    const Byte* p = buf_ + pos_;
     pos_ += n;
+    consumed_ += n;
     return p;
   }
   Byte u8() { return *take(1); }
@@ -46,27 +53,83 @@ public:
       throw Damage{"the header claims " + std::to_string(count) + " " + what + " (" +
                    std::to_string(count * recordSize) + " bytes) but only " +
                    std::to_string(remaining()) + " bytes follow at byte offset " +
-                   std::to_string(pos_)};
+                   std::to_string(consumed_)};
     }
   }
 
   std::string countedString() {
     const std::size_t len = u16();
+    if (len > remaining()) fail(len);
     const Byte* p = take(len);
     if (len == 1 && p[0] == 0) return {};
     return std::string(reinterpret_cast<const char*>(p), len);
   }
 
   void goalString(GoalString& s) {
-    s.fill(0);
     s[0] = u8();
-    if (s[0] != 0) into(s.data() + 1, s.size() - 1);
+    if (s[0] != 0)
+      into(s.data() + 1, s.size() - 1);
+    else
+      std::memset(s.data() + 1, 0, s.size() - 1);
+  }
+
+  // Everything after the last section, however much there is.
+  std::vector<Byte> rest() {
+    std::vector<Byte> out(buf_ + pos_, buf_ + end_);
+    consumed_ += end_ - pos_;
+    pos_ = end_;
+    if (file_) {
+      Byte chunk[4096];
+      std::size_t got;
+      while ((got = std::fread(chunk, 1, sizeof chunk, file_)) > 0) {
+        out.insert(out.end(), chunk, chunk + got);
+      }
+      if (std::ferror(file_)) readError();
+    }
+    return out;
   }
 
 private:
-  std::span<const Byte> data_;
-  std::size_t pos_ = 0;
-  std::string section_;
+  static constexpr std::size_t kChunk = 256 * 1024; // larger than any one section
+
+  void refill(std::size_t n) {
+    if (file_ && n <= kChunk) {
+      const std::size_t left = end_ - pos_;
+      std::memmove(storage_.get(), buf_ + pos_, left);
+      pos_ = 0;
+      end_ = left + std::fread(storage_.get() + left, 1, kChunk - left, file_);
+      if (std::ferror(file_)) readError();
+    }
+    if (end_ - pos_ < n) fail(n);
+  }
+
+  [[noreturn]] void fail(std::size_t needed) const {
+    const std::size_t left = end_ - pos_;
+    throw Damage{"it ends in the middle of " + sectionName() + " (" + std::to_string(needed) +
+                 " bytes needed at byte offset " + std::to_string(consumed_) + ", " +
+                 std::to_string(left) + " left)"};
+  }
+  [[noreturn]] void readError() const {
+    throw Damage{"it could not be read past byte offset " + std::to_string(consumed_) + " (" +
+                 std::strerror(errno) + ")"};
+  }
+
+  std::string sectionName() const {
+    std::string s = what_;
+    if (number_ > 0) s += " " + std::to_string(number_);
+    if (count_ > 0) s += " of " + std::to_string(count_);
+    return s;
+  }
+
+  std::FILE* file_ = nullptr;
+  std::unique_ptr<Byte[]> storage_;
+  const Byte* buf_ = nullptr;
+  std::size_t pos_ = 0;      // next byte in the buffer
+  std::size_t end_ = 0;      // bytes held in the buffer
+  std::size_t consumed_ = 0; // bytes taken from the whole file
+  std::size_t total_ = 0;    // size of the file as it started
+  const char* what_ = "";
+  std::size_t number_ = 0, count_ = 0;
 };
 
 std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
@@ -79,11 +142,10 @@ std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
 
   const std::size_t numFGs = d.numFGsField();
   in.checkCount(numFGs, size::flightGroup, "flight groups");
-  d.flightGroups.resize(numFGs);
+  d.flightGroups.reserve(numFGs);
   for (std::size_t i = 0; i < numFGs; ++i) {
-    in.section("flight group " + std::to_string(i + 1) + " of " + std::to_string(numFGs));
-    FGObject& f = d.flightGroups[i];
-    in.into(f.record);
+    in.section("flight group", i + 1, numFGs);
+    FGObject& f = d.flightGroups.emplace_back(in.take(size::flightGroup));
     f.autolink = autolink;
     f.loadStartPoints();
     f.computeRegionSet();
@@ -94,7 +156,7 @@ std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
   in.checkCount(numMsgs, size::message, "messages");
   d.messages.resize(numMsgs);
   for (std::size_t i = 0; i < numMsgs; ++i) {
-    in.section("message " + std::to_string(i + 1) + " of " + std::to_string(numMsgs));
+    in.section("message", i + 1, numMsgs);
     MsgObject& m = d.messages[i];
     in.into(m.record);
     m.listPosition = static_cast<std::uint32_t>(i);
@@ -102,29 +164,29 @@ std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
   }
 
   for (int t = 0; t < kTeamCount; ++t) {
-    in.section("the global goals of team " + std::to_string(t + 1));
+    in.section("the global goals of team", static_cast<std::size_t>(t + 1));
     in.into(d.globalGoals[t].record);
   }
   for (int t = 0; t < kTeamCount; ++t) {
-    in.section("team " + std::to_string(t + 1));
+    in.section("team", static_cast<std::size_t>(t + 1));
     in.into(d.teams[t].record);
   }
 
   in.section("the briefing block");
   in.into(d.briefing.block);
   for (int i = 0; i < size::briefingStrings; ++i) {
-    in.section("briefing tag string " + std::to_string(i + 1));
+    in.section("briefing tag string", static_cast<std::size_t>(i + 1));
     d.briefing.tags[i] = in.countedString();
   }
   for (int i = 0; i < size::briefingStrings; ++i) {
-    in.section("briefing text string " + std::to_string(i + 1));
+    in.section("briefing text string", static_cast<std::size_t>(i + 1));
     d.briefing.texts[i] = in.countedString();
   }
 
   in.section("reserved block A");
   in.into(d.reservedA);
   for (int s = 0; s < 4; ++s) {
-    in.section("optional-value section " + std::to_string(s + 1));
+    in.section("optional-value section", static_cast<std::size_t>(s + 1));
     OptionalSection& o = d.optional[s];
     o.flag = in.u8();
     o.second = in.u8();
@@ -139,12 +201,12 @@ std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
   in.into(d.reservedC);
 
   for (std::size_t i = 0; i < d.flightGroups.size(); ++i) {
-    in.section("the goal strings of flight group " + std::to_string(i + 1));
+    in.section("the goal strings of flight group", i + 1);
     for (GoalString& s : d.flightGroups[i].goalStrings)
       in.goalString(s);
   }
   for (int t = 0; t < kTeamCount; ++t) {
-    in.section("the global-goal strings of team " + std::to_string(t + 1));
+    in.section("the global-goal strings of team", static_cast<std::size_t>(t + 1));
     for (GoalString& s : d.globalGoalStrings[t].strings)
       in.goalString(s);
   }
@@ -165,9 +227,7 @@ std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
   in.section("the Description text");
   in.into(d.description);
 
-  const std::size_t rest = in.remaining();
-  const Byte* tail = in.take(rest);
-  d.trailing.assign(tail, tail + rest);
+  d.trailing = in.rest();
   return doc;
 }
 
@@ -181,8 +241,9 @@ ReadOutcome refused(ReadStatus s, std::string message, int noticeMs = 0) {
 
 } // namespace
 
-ReadOutcome parseMission(std::span<const Byte> bytes, const std::string& name, bool autolink) {
-  Cursor in(bytes);
+namespace {
+
+ReadOutcome parseFrom(Cursor& in, const std::string& name, bool autolink) {
   try {
     in.section("the platform word");
     const auto kind = static_cast<std::int8_t>(in.u16() & 0xFF);
@@ -206,6 +267,13 @@ ReadOutcome parseMission(std::span<const Byte> bytes, const std::string& name, b
   }
 }
 
+} // namespace
+
+ReadOutcome parseMission(std::span<const Byte> bytes, const std::string& name, bool autolink) {
+  Cursor in(bytes);
+  return parseFrom(in, name, autolink);
+}
+
 ReadOutcome readMission(const std::string& path, bool autolink) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) {
@@ -219,22 +287,12 @@ ReadOutcome readMission(const std::string& path, bool autolink) {
     return refused(ReadStatus::Unreadable,
                    "Cannot read " + path + ": " + std::strerror(errno) + ".");
   }
+  std::setvbuf(f, nullptr, _IONBF, 0); // the cursor does its own buffering
   const auto size = std::filesystem::file_size(path, ec);
-  std::vector<Byte> bytes(ec ? 0 : static_cast<std::size_t>(size));
-  std::size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-  bytes.resize(got);
-  // The file may have grown since its size was taken: read what follows.
-  Byte chunk[4096];
-  while (!std::ferror(f) && (got = std::fread(chunk, 1, sizeof chunk, f)) > 0) {
-    bytes.insert(bytes.end(), chunk, chunk + got);
-  }
-  const bool failed = std::ferror(f) != 0;
-  const int err = errno;
+  Cursor in(f, ec ? 0 : static_cast<std::size_t>(size));
+  ReadOutcome r = parseFrom(in, path, autolink);
   std::fclose(f);
-  if (failed) {
-    return refused(ReadStatus::Unreadable, "Cannot read " + path + ": " + std::strerror(err) + ".");
-  }
-  return parseMission(bytes, path, autolink);
+  return r;
 }
 
 } // namespace zephlo

@@ -1,6 +1,12 @@
 #include "mission/records.h"
 
+#include <cstring>
+
 namespace zephlo {
+
+FGObject::FGObject(const Byte* fileRecord) {
+  std::memcpy(record.data(), fileRecord, record.size());
+}
 
 void FGObject::loadStartPoints() {
   for (int k = 1; k <= 4; ++k) {

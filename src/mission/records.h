@@ -22,8 +22,13 @@ struct BriefingPoint {
 };
 
 struct FGObject {
-  Block<size::flightGroup> record{};
-  std::array<GoalString, size::fgGoalStrings> goalStrings{}; // goal k: 3k Incomplete, Success, Fail
+  FGObject() : record{}, goalStrings{} {}
+  // Takes a record as read from a file; the reader fills the goal strings
+  // later, so neither is cleared first.
+  explicit FGObject(const Byte* fileRecord);
+
+  Block<size::flightGroup> record;
+  std::array<GoalString, size::fgGoalStrings> goalStrings; // goal k: 3k Incomplete, Success, Fail
   bool autolink = false;
   std::array<Byte, kRegionCount> InRegion{};
   double PitchCos = 1, PitchSin = 0, YawCos = 0, YawSin = -1;
