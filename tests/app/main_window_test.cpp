@@ -1,0 +1,319 @@
+#include "app/document_controller.h"
+#include "app/main_window.h"
+#include "app/scripted_prompts.h"
+#include "mission/new_mission.h"
+#include "mission/test_missions.h"
+#include "mission/writer.h"
+#include "platform/settings_store.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QListView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+
+namespace {
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+struct Editor {
+  TempDir dir;
+  SettingsStore store{q(dir.path("settings.ini"))};
+  Preferences prefs;
+  ScriptedPrompts prompts;
+  DocumentController c{prefs, prompts};
+  TForm1 w{c, prefs, store};
+
+  Editor() { w.resize(1280, 800); }
+
+  QListView* list(const char* name) { return w.findChild<QListView*>(name); }
+  void trigger(const char* name) {
+    QAction* a = w.findChild<QAction*>(name);
+    ASSERT_NE(a, nullptr) << name;
+    a->trigger();
+  }
+  std::size_t fgCount() const { return c.document().flightGroups.size(); }
+  // A mission on disk with the given first briefing text.
+  QString missionFile(const std::string& name, const std::string& title, int fgs = 1) {
+    Document d = newMission({});
+    d.briefing.texts[0] = title;
+    d.flightGroups.resize(static_cast<std::size_t>(fgs), d.flightGroups[0]);
+    const std::string path = dir.path(name);
+    EXPECT_TRUE(writeMission(d, path).ok);
+    return q(path);
+  }
+};
+
+const QString kChanged = "question: Current Mission has been changed. Save it?";
+
+} // namespace
+
+TEST(MainWindow, NewMissionAndTheChangedPrompt) {
+  Editor e;
+  e.trigger("NewBtn");
+  EXPECT_TRUE(e.prompts.log.isEmpty()) << "nothing to save, nothing asked";
+  EXPECT_EQ(e.w.windowTitle(), DocumentController::programTitle() + " - [Unnamed]");
+
+  e.trigger("NewFGBut");
+  ASSERT_EQ(e.fgCount(), 2u);
+  e.prompts.yesNoCancel = {Answer::Cancel};
+  e.trigger("NewBtn");
+  EXPECT_EQ(e.prompts.log.last(), kChanged);
+  EXPECT_EQ(e.fgCount(), 2u) << "Cancel stops the command";
+
+  e.prompts.yesNoCancel = {Answer::Yes};
+  e.trigger("NewBtn");
+  EXPECT_EQ(e.prompts.log.last(), "save dialog");
+  EXPECT_EQ(e.fgCount(), 2u) << "a cancelled Save As stops the command too";
+
+  e.prompts.yesNoCancel = {Answer::Yes};
+  e.prompts.saveFiles = {q(e.dir.path("kept.tie"))};
+  e.trigger("NewBtn");
+  EXPECT_EQ(e.fgCount(), 1u);
+  EXPECT_TRUE(QFileInfo::exists(q(e.dir.path("kept.tie"))));
+
+  e.trigger("NewFGBut");
+  e.prompts.yesNoCancel = {Answer::No};
+  e.trigger("NewBtn");
+  EXPECT_EQ(e.fgCount(), 1u);
+  EXPECT_FALSE(e.c.state().changed());
+}
+
+TEST(MainWindow, OpenRefusedAndDamagedFilesKeepTheDocument) {
+  Editor e;
+  const QString good = e.missionFile("good.tie", ">Into the Fire", 3);
+  e.prompts.openFiles = {good};
+  e.w.OpenBtnClick();
+  EXPECT_EQ(e.fgCount(), 3u);
+  EXPECT_EQ(e.w.windowTitle(),
+            DocumentController::programTitle() + " - (good.tie) - Into the Fire");
+  EXPECT_EQ(e.c.history().first(), good);
+  EXPECT_EQ(e.list("ShipList")->model()->rowCount(), 3);
+
+  std::vector<std::uint8_t> tie(200, 0xFF);
+  writeFile(e.dir.path("tie.tie"), tie);
+  e.prompts.openFiles = {q(e.dir.path("tie.tie"))};
+  e.w.OpenBtnClick();
+  EXPECT_EQ(e.prompts.log.last(), "notice 1500: Cannot import TIE Fighter files.");
+  EXPECT_EQ(e.fgCount(), 3u);
+
+  GeneratedMission m = generateMission({});
+  m.bytes.resize(30000);
+  writeFile(e.dir.path("cut.tie"), m.bytes);
+  e.prompts.openFiles = {q(e.dir.path("cut.tie"))};
+  e.w.OpenBtnClick();
+  EXPECT_TRUE(e.prompts.log.last().startsWith("error: " + q(e.dir.path("cut.tie")) + " is damaged"))
+      << e.prompts.log.last().toStdString();
+  EXPECT_EQ(e.fgCount(), 3u);
+  EXPECT_TRUE(e.w.windowTitle().endsWith("Into the Fire"));
+
+  // A single ">" is kept in the title.
+  e.prompts.openFiles = {e.missionFile("gt.tie", ">")};
+  e.w.OpenBtnClick();
+  EXPECT_TRUE(e.w.windowTitle().endsWith(") - >"));
+}
+
+TEST(MainWindow, SavingSaveAsAndFailures) {
+  Editor e;
+  e.trigger("NewFGBut");
+  e.w.SaveBtnClick();
+  EXPECT_EQ(e.prompts.log.last(), "save dialog") << "an unnamed mission asks where";
+  EXPECT_TRUE(e.c.state().changed());
+  EXPECT_TRUE(e.c.saveAsCancelled());
+
+  e.prompts.saveFiles = {q(e.dir.path("no/such/folder/m.tie"))};
+  e.w.SaveAsBtnClick();
+  EXPECT_TRUE(e.prompts.log.last().startsWith("error: Cannot save"))
+      << e.prompts.log.last().toStdString();
+  EXPECT_TRUE(e.c.state().changed()) << "a failed save leaves the mission changed";
+  EXPECT_TRUE(e.c.history().isEmpty());
+
+  e.c.document().briefing.texts[0] = ">Title";
+  const QString path = q(e.dir.path("m.tie"));
+  e.prompts.saveFiles = {path};
+  e.w.SaveAsBtnClick();
+  EXPECT_FALSE(e.c.state().changed());
+  EXPECT_EQ(e.w.windowTitle(), DocumentController::programTitle() + " - (m.tie) - >Title");
+  EXPECT_EQ(e.c.history().first(), path);
+  // The quiet check after the save shows what it found: no backdrop.
+  EXPECT_EQ(e.prompts.log.last(), "dialog: TErrForm");
+  EXPECT_EQ(e.c.document().flightGroups.size(), 2u);
+
+  e.prompts.log.clear();
+  e.trigger("NewFGBut");
+  e.w.SaveBtnClick();
+  EXPECT_FALSE(e.prompts.log.contains("save dialog")) << "a named mission saves in place";
+  EXPECT_EQ(readFile(e.dir.path("m.tie")).size(), serializeMission(e.c.document()).size());
+}
+
+TEST(MainWindow, HistoryAndReopen) {
+  Editor e;
+  QStringList files;
+  for (int i = 0; i < 10; ++i)
+    files << e.missionFile("m" + std::to_string(i) + ".tie", "T");
+  for (const QString& f : files) {
+    e.prompts.openFiles = {f};
+    e.w.OpenBtnClick();
+  }
+  EXPECT_EQ(e.c.history().size(), 9);
+  EXPECT_EQ(e.c.history().first(), files[9]);
+  EXPECT_FALSE(e.c.history().contains(files[0])) << "the oldest entry drops out";
+  e.prompts.openFiles = {files[5]};
+  e.w.OpenBtnClick();
+  EXPECT_EQ(e.c.history().first(), files[5]);
+  EXPECT_EQ(e.c.history().count(files[5]), 1);
+  EXPECT_EQ(e.c.historyCaption(0), "&0 m5.tie");
+  e.prefs.dirInReopen = true;
+  EXPECT_EQ(e.c.historyCaption(0), "&0 " + files[5]);
+
+  auto* hist = e.w.findChild<QMenu*>("HistPopUp");
+  ASSERT_EQ(hist->actions().size(), 9);
+  hist->actions().at(2)->trigger();
+  EXPECT_EQ(e.c.history().first(), files[8]) << "a reopened file moves to the top";
+
+  QFile::remove(files[7]);
+  const int at = static_cast<int>(e.c.history().indexOf(files[7]));
+  e.c.reopen(at);
+  EXPECT_EQ(e.prompts.log.last(), "error: " + files[7] + " does not exist");
+}
+
+TEST(MainWindow, StartUpModes) {
+  {
+    Editor e;
+    const QString spaced = e.missionFile("my mission.tie", "T", 2);
+    const QString dir = q(e.dir.root());
+    e.c.startUp({dir + "/my", "mission.tie"});
+    EXPECT_EQ(e.fgCount(), 2u) << "a path split at its blank is joined";
+    EXPECT_EQ(e.c.history().first(), spaced);
+    EXPECT_TRUE(e.prompts.log.isEmpty());
+  }
+  {
+    Editor e;
+    e.prefs.openProgWith = 3;
+    e.c.startUp({});
+    EXPECT_EQ(e.prompts.log.last(), "notice 1500: Can't find last loaded file");
+    EXPECT_EQ(e.fgCount(), 1u);
+  }
+  {
+    Editor e;
+    e.c.setHistory({e.missionFile("last.tie", "T", 4)});
+    e.prefs.openProgWith = 0;
+    e.prompts.startup = {StartupChoice::LoadLast};
+    e.c.startUp({});
+    EXPECT_EQ(e.fgCount(), 4u);
+  }
+  {
+    Editor e;
+    e.prefs.openProgWith = 2;
+    e.c.startUp({});
+    EXPECT_EQ(e.prompts.log.last(), "open dialog");
+  }
+  {
+    Editor e;
+    e.c.startUp({q(e.dir.path("gone.tie"))});
+    EXPECT_EQ(e.prompts.log.last(), "error: " + q(e.dir.path("gone.tie")) + " does not exist.");
+    EXPECT_EQ(e.fgCount(), 1u);
+  }
+}
+
+TEST(MainWindow, ClosingAsksAndWritesTheSettings) {
+  Editor e;
+  e.trigger("NewFGBut");
+  e.w.show();
+  e.prompts.yesNoCancel = {Answer::Cancel};
+  EXPECT_FALSE(e.w.close());
+  EXPECT_EQ(e.prompts.log.last(), kChanged);
+  EXPECT_EQ(e.fgCount(), 2u);
+  e.prompts.yesNoCancel = {Answer::Yes}; // then Save As is cancelled
+  EXPECT_FALSE(e.w.close());
+  e.c.setHistory({q(e.dir.path("a.tie"))});
+  e.prompts.yesNoCancel = {Answer::No};
+  EXPECT_TRUE(e.w.close());
+  QSettings written(q(e.dir.path("settings.ini")), QSettings::IniFormat);
+  EXPECT_EQ(written.value("History/Count").toInt(), 1);
+  EXPECT_EQ(written.value("History/file1").toString(), q(e.dir.path("a.tie")));
+}
+
+TEST(MainWindow, ListCommandsThroughTheWidgets) {
+  Editor e;
+  QListView* ships = e.list("ShipList");
+  e.trigger("NewFGBut");
+  e.trigger("NewFGBut");
+  ASSERT_EQ(ships->model()->rowCount(), 3);
+  EXPECT_EQ(ships->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(ships->selectionModel()->selectedRows().first().row(), 2);
+  EXPECT_EQ(e.c.state().currentFG, 2);
+
+  // Rename the middle one so moves can be followed.
+  e.c.document().flightGroups[1].setName("Middle");
+  ships->selectionModel()->select(ships->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+  e.trigger("UpBtn");
+  EXPECT_EQ(e.c.document().flightGroups[0].name(), "Middle");
+  EXPECT_EQ(ships->selectionModel()->selectedRows().first().row(), 0) << "the selection follows";
+  e.trigger("UpBtn");
+  EXPECT_EQ(e.c.document().flightGroups[0].name(), "Middle") << "the first line cannot move up";
+  EXPECT_TRUE(ships->model()->index(0, 0).data().toString().contains("Middle"));
+
+  e.prompts.yesNo = {false};
+  e.trigger("DeleteBut");
+  EXPECT_EQ(e.prompts.log.last(), "question: Delete all selected Flight Groups - Are You Sure?");
+  EXPECT_EQ(e.fgCount(), 3u);
+  e.prompts.yesNo = {true};
+  e.trigger("DeleteBut");
+  EXPECT_EQ(e.fgCount(), 2u);
+  EXPECT_EQ(ships->model()->rowCount(), 2);
+
+  e.trigger("CopyBtn");
+  e.trigger("PasteBtn");
+  EXPECT_EQ(e.fgCount(), 3u);
+
+  // Messages page: the same buttons act on messages.
+  auto* pages = e.w.findChild<QTabWidget*>("OverallPages");
+  pages->setCurrentIndex(1);
+  QListView* msgs = e.list("MsgStrList");
+  e.trigger("NewFGBut");
+  e.trigger("NewFGBut");
+  EXPECT_EQ(msgs->model()->rowCount(), 2);
+  EXPECT_EQ(msgs->model()->index(1, 0).data().toString(), " 1:  New Message");
+  EXPECT_EQ(e.fgCount(), 3u);
+  e.prefs.confirmDeletes = false;
+  e.trigger("DeleteBut");
+  EXPECT_EQ(msgs->model()->rowCount(), 1);
+  EXPECT_EQ(e.c.document().messages.size(), 1u);
+}
+
+TEST(MainWindow, CheckerWindow) {
+  Editor e;
+  // A new mission has no backdrop and no mothership for its player: two warnings.
+  QString memo;
+  bool omitBox = true;
+  e.prompts.modal = {[&](QDialog& d) {
+    memo = d.findChild<QPlainTextEdit*>("ErrMemo")->toPlainText();
+    QCheckBox* omit = d.findChild<QCheckBox*>("OmitWarnsChk");
+    omitBox = omit->isChecked();
+    omit->click();
+    return 1;
+  }};
+  e.trigger("ErrBtn");
+  EXPECT_EQ(memo, "WARNING: There are no backdrops in the mission. It will be dark!\n"
+                  "WARNING: Player has no Mother ship assigned.");
+  EXPECT_FALSE(omitBox);
+  EXPECT_TRUE(e.c.omitWarnings()) << "the box sets the flag at once";
+
+  e.trigger("ErrBtn");
+  EXPECT_EQ(e.prompts.log.last(), "notice 800: No known errors.") << "warnings are left out now";
+
+  e.c.document().flightGroups[0].set(fg::CraftType, 0);
+  e.trigger("ErrBtn");
+  EXPECT_EQ(e.prompts.log.last(), "dialog: TErrForm");
+  e.trigger("NewBtn");
+  EXPECT_FALSE(e.c.omitWarnings()) << "a new mission starts with warnings again";
+}

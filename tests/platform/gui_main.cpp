@@ -1,0 +1,11 @@
+// Test runner for the platform and dialog tests: widgets need a
+// QApplication, on the offscreen platform so no window appears.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,416 @@
+#include "platform/game_folder.h"
+#include "platform/settings_store.h"
+#include "platform/test_prefs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zephlo;
+
+namespace {
+
+QStringList paths(int n, const QString& stem = QStringLiteral("/m/mission")) {
+  QStringList list;
+  for (int i = 1; i <= n; ++i)
+    list << QStringLiteral("%1%2.tie").arg(stem).arg(i);
+  return list;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes);
+}
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+  QTemporaryDir dir;
+  QString ini() const { return dir.filePath(QStringLiteral("zephlo.ini")); }
+};
+
+} // namespace
+
+TEST_F(SettingsStoreTest, EveryValueSurvivesSaveAndLoad) {
+  const Preferences written = zephlo::testing::nonDefaultPreferences();
+  const QStringList history = paths(3, QStringLiteral("C:\\Missions\\b "));
+  {
+    SettingsStore store(ini());
+    ASSERT_TRUE(store.save(written, history));
+  }
+  SettingsStore store(ini());
+  Preferences read;
+  QStringList readHistory{QStringLiteral("stale")};
+  store.load(read, readHistory);
+  EXPECT_EQ(read, written);
+  EXPECT_EQ(readHistory, history);
+}
+
+namespace {
+
+struct BoolValue {
+  const char* key;
+  bool Preferences::*field;
+};
+const BoolValue kBoolValues[] = {
+    {"Options/AutoLink", &Preferences::autoLink},
+    {"Options/CheckPlayable", &Preferences::checkPlayable},
+    {"Options/ConfirmDeletes", &Preferences::confirmDeletes},
+    {"Options/Blacken", &Preferences::blacken},
+    {"Options/EnableWPs", &Preferences::enableWPs},
+    {"Options/LinkColor", &Preferences::linkColor},
+    {"Options/AdjustForRes", &Preferences::adjustForRes},
+    {"Options/UseWiz", &Preferences::useWiz},
+    {"Options/DirInReopen", &Preferences::dirInReopen},
+    {"Options/FileSavedMsg", &Preferences::fileSavedMsg},
+    {"Options/DoBackups", &Preferences::doBackups},
+    {"Map/GhostText", &Preferences::ghostText},
+    {"Map/Centre", &Preferences::centre},
+    {"Map/ConfirmClose", &Preferences::confirmClose},
+    {"Map/DefaultName", &Preferences::defaultName},
+    {"Map/DefaultWPtime", &Preferences::defaultWPtime},
+    {"Map/DefaultWPdist", &Preferences::defaultWPdist},
+    {"Map/DefaultPalet", &Preferences::defaultPalet},
+    {"Map/DefaultFGList", &Preferences::defaultFGList},
+    {"Map/DefaultHyp", &Preferences::defaultHyp},
+    {"Map/DefaultOptions", &Preferences::defaultOptions},
+    {"Map/LimitShrink", &Preferences::limitShrink},
+    {"Map/GhostGrid", &Preferences::ghostGrid},
+    {"Map/OnlyXY", &Preferences::onlyXY},
+    {"Layout/wmx", &Preferences::wmx},
+    {"Layout/dpo", &Preferences::dpo},
+    {"Layout/mpo", &Preferences::mpo},
+};
+
+struct IntValue {
+  const char* key;
+  int Preferences::*field;
+  int other; // a valid value other than the default
+};
+const IntValue kIntValues[] = {
+    {"Options/DefaultFormat", &Preferences::defaultFormat, 0},
+    {"Options/OpenProgWith", &Preferences::openProgWith, 2},
+    {"Options/DefaultShip", &Preferences::defaultShip, 17},
+    {"Options/DefaultAI", &Preferences::defaultAI, 1},
+    {"Map/DefaultWPs", &Preferences::defaultWPs, 1},
+    {"Map/AutoCtr", &Preferences::autoCtr, 3},
+    {"Map/ZoomSpeed", &Preferences::zoomSpeed, 7},
+    {"Map/DblClickLink", &Preferences::dblClickLink, 1},
+    {"Map/IconZoomSmall", &Preferences::iconZoomSmall, 64},
+};
+
+struct TextValue {
+  const char* key;
+  QString Preferences::*field;
+};
+const TextValue kTextValues[] = {
+    {"Directories/Missions", &Preferences::missionsDir},
+    {"Directories/XWA", &Preferences::gameDir},
+    {"Directories/Zephlo", &Preferences::editorDir},
+    {"Directories/Wave", &Preferences::waveDir},
+    {"Directories/OPT", &Preferences::optDir},
+};
+
+} // namespace
+
+// Each value on its own, under the name the registry has always used, so
+// two values crossed with each other cannot hide behind equal values.
+TEST_F(SettingsStoreTest, EachValueHasItsOwnName) {
+  const Preferences def;
+  auto check = [&](const char* key, const QVariant& stored, const Preferences& changed) {
+    SCOPED_TRACE(key);
+    QFile::remove(ini());
+    {
+      SettingsStore store(ini());
+      ASSERT_TRUE(store.save(changed, {}));
+    }
+    QSettings raw(ini(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value(key).toString(), stored.toString());
+    raw.clear();
+    raw.setValue(key, stored);
+    raw.sync();
+    SettingsStore store(ini());
+    Preferences read;
+    QStringList history;
+    store.load(read, history);
+    EXPECT_EQ(read, changed);
+  };
+  for (const BoolValue& v : kBoolValues) {
+    Preferences changed = def;
+    changed.*v.field = !(def.*v.field);
+    check(v.key, changed.*v.field, changed);
+  }
+  for (const IntValue& v : kIntValues) {
+    Preferences changed = def;
+    changed.*v.field = v.other;
+    check(v.key, v.other, changed);
+  }
+  for (const TextValue& v : kTextValues) {
+    Preferences changed = def;
+    changed.*v.field = QStringLiteral("/folder/for/") + QLatin1String(v.key);
+    check(v.key, changed.*v.field, changed);
+  }
+}
+
+TEST_F(SettingsStoreTest, MissingAndDamagedValuesTakeTheirDefaults) {
+  SettingsStore empty(ini());
+  Preferences prefs = zephlo::testing::nonDefaultPreferences();
+  QStringList history = paths(2);
+  empty.load(prefs, history);
+  EXPECT_EQ(prefs, Preferences{});
+  EXPECT_EQ(prefs.editorDir, "Undefined");
+  EXPECT_TRUE(history.isEmpty());
+
+  {
+    QSettings raw(ini(), QSettings::IniFormat);
+    raw.setValue("Options/DefaultShip", 232);    // beyond the craft list
+    raw.setValue("Options/DefaultAI", 5);        // valid, kept
+    raw.setValue("Options/OpenProgWith", "abc"); // not a number
+    raw.setValue("Options/AutoLink", "0");       // registry-style flag
+    raw.setValue("Options/DirInReopen", 1);
+    raw.setValue("Map/ZoomSpeed", 20); // would divide the hold-zoom step by zero
+    raw.setValue("Map/AutoCtr", -1);
+    raw.setValue("Map/IconZoomSmall", 5000);
+    raw.setValue("Map/DefaultWPs", 3);
+    raw.setValue("History/Count", 1000000);
+  }
+  SettingsStore store(ini());
+  store.load(prefs, history);
+  const Preferences def;
+  EXPECT_EQ(prefs.defaultShip, def.defaultShip);
+  EXPECT_EQ(prefs.defaultAI, 5);
+  EXPECT_EQ(prefs.openProgWith, def.openProgWith);
+  EXPECT_FALSE(prefs.autoLink);
+  EXPECT_TRUE(prefs.dirInReopen);
+  EXPECT_EQ(prefs.zoomSpeed, def.zoomSpeed);
+  EXPECT_EQ(prefs.autoCtr, def.autoCtr);
+  EXPECT_EQ(prefs.iconZoomSmall, def.iconZoomSmall);
+  EXPECT_EQ(prefs.defaultWPs, def.defaultWPs);
+  EXPECT_TRUE(history.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, HistoryIsWrittenAsCountAndNumberedFiles) {
+  SettingsStore store(ini());
+  const Preferences prefs;
+  ASSERT_TRUE(store.save(prefs, paths(9)));
+  {
+    QSettings raw(ini(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("History/Count").toInt(), 9);
+    for (int i = 1; i <= 9; ++i)
+      EXPECT_EQ(raw.value(QStringLiteral("History/file%1").arg(i)).toString(), paths(9)[i - 1]);
+    EXPECT_FALSE(raw.contains("History/file10"));
+  }
+
+  // A shorter history leaves no entries of the longer one behind, and more
+  // than nine are never written.
+  ASSERT_TRUE(store.save(prefs, paths(4, QStringLiteral("/n/new"))));
+  {
+    QSettings raw(ini(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("History/Count").toInt(), 4);
+    EXPECT_FALSE(raw.contains("History/file5"));
+    EXPECT_FALSE(raw.contains("History/file9"));
+  }
+  ASSERT_TRUE(store.save(prefs, paths(12)));
+  {
+    QSettings raw(ini(), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("History/Count").toInt(), 9);
+    EXPECT_FALSE(raw.contains("History/file10"));
+  }
+
+  // An empty history does not replace the stored one.
+  ASSERT_TRUE(store.save(prefs, {}));
+  QSettings raw(ini(), QSettings::IniFormat);
+  EXPECT_EQ(raw.value("History/Count").toInt(), 9);
+}
+
+TEST_F(SettingsStoreTest, HistoryReadSkipsEmptyBlankAndRepeatedEntries) {
+  {
+    QSettings raw(ini(), QSettings::IniFormat);
+    raw.setValue("History/Count", 14);
+    raw.setValue("History/file1", "/m/a.tie");
+    raw.setValue("History/file2", "empty");
+    raw.setValue("History/file3", "   ");
+    raw.setValue("History/file4", "/m/a.tie");
+    // file5 missing
+    for (int i = 6; i <= 14; ++i)
+      raw.setValue(QStringLiteral("History/file%1").arg(i), QStringLiteral("/m/%1.tie").arg(i));
+  }
+  SettingsStore store(ini());
+  Preferences prefs;
+  QStringList history;
+  store.load(prefs, history);
+  EXPECT_EQ(history, (QStringList{"/m/a.tie", "/m/6.tie", "/m/7.tie", "/m/8.tie", "/m/9.tie",
+                                  "/m/10.tie", "/m/11.tie", "/m/12.tie", "/m/13.tie"}));
+}
+
+TEST_F(SettingsStoreTest, HistoryFileInEditorFolderIsImportedOnceAndDeleted) {
+  const QString editorDir = dir.filePath(QStringLiteral("editor"));
+  const QString historyFile = editorDir + QStringLiteral("/EDHistry.txt");
+  QByteArray lines = "C:\\XWA\\Missions\\one.tie\r\n\r\n  \r\nC:\\XWA\\Missions\\one.tie\r\n";
+  for (int i = 2; i <= 12; ++i)
+    lines += QStringLiteral("/m/%1.tie\n").arg(i).toUtf8();
+  writeFile(historyFile, lines);
+  Preferences prefs;
+  prefs.editorDir = editorDir;
+  {
+    SettingsStore store(ini());
+    ASSERT_TRUE(store.save(prefs, paths(5))); // replaced by the file's history
+  }
+
+  SettingsStore store(ini());
+  QStringList history;
+  store.load(prefs, history);
+  QStringList expected{"C:\\XWA\\Missions\\one.tie"};
+  for (int i = 2; i <= 9; ++i)
+    expected << QStringLiteral("/m/%1.tie").arg(i);
+  EXPECT_EQ(history, expected);
+  EXPECT_FALSE(QFile::exists(historyFile));
+
+  // Next time the stored history is read again.
+  store.load(prefs, history);
+  EXPECT_EQ(history, paths(5));
+}
+
+TEST_F(SettingsStoreTest, UndefinedEditorFolderIsNotTakenRelativeToTheWorkingFolder) {
+  const QString historyFile = dir.filePath(QStringLiteral("Undefined/EDHistry.txt"));
+  writeFile(historyFile, "/m/from-file.tie\n");
+  const QString oldCurrent = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));
+  SettingsStore store(ini());
+  Preferences prefs;
+  QStringList history;
+  store.load(prefs, history);
+  QDir::setCurrent(oldCurrent);
+  EXPECT_EQ(prefs.editorDir, "Undefined");
+  EXPECT_TRUE(history.isEmpty());
+  EXPECT_TRUE(QFile::exists(historyFile));
+}
+
+TEST_F(SettingsStoreTest, ClearRemovesEverythingAndStopsTheWriteAtClose) {
+  SettingsStore store(ini());
+  ASSERT_TRUE(store.save(zephlo::testing::nonDefaultPreferences(), paths(3)));
+  EXPECT_FALSE(store.cleared());
+  store.clear();
+  EXPECT_TRUE(store.cleared());
+  EXPECT_TRUE(QSettings(ini(), QSettings::IniFormat).allKeys().isEmpty());
+
+  // At close only the history is written; the preferences start from their
+  // defaults next time.
+  ASSERT_TRUE(store.save(zephlo::testing::nonDefaultPreferences(), paths(2)));
+  QSettings raw(ini(), QSettings::IniFormat);
+  EXPECT_EQ(raw.childGroups(), QStringList{"History"});
+  SettingsStore next(ini());
+  Preferences prefs;
+  QStringList history;
+  next.load(prefs, history);
+  EXPECT_EQ(prefs, Preferences{});
+  EXPECT_EQ(history, paths(2));
+}
+
+TEST_F(SettingsStoreTest, FailedWriteIsReported) {
+  writeFile(dir.filePath(QStringLiteral("plain-file")), "x");
+  SettingsStore store(dir.filePath(QStringLiteral("plain-file/zephlo.ini")));
+  EXPECT_FALSE(store.save(Preferences{}, paths(1)));
+}
+
+namespace {
+
+const char* const kSystemReg = R"(WINE REGISTRY Version 2
+;; All keys relative to \\Machine
+
+#arch=win64
+
+[Software\\LucasArts Entertainment Company LLC\\Star Wars Other\\V1.0] 1600000000
+"Install Path"="C:\\Wrong"
+
+[Software\\LUCASARTS Entertainment Company LLC\\x-wing alliance\\v1.0] 1600000001
+#time=1d6f0e1a2b3c4d5
+"CD Path"="D:\\"
+"install path"="C:\\Games\\X-Wing Alliance\\"
+"Install Path2"="C:\\Wrong"
+
+[Software\\Other] 1600000002
+"Install Path"="C:\\Wrong"
+)";
+
+class WinePrefixTest : public ::testing::Test {
+protected:
+  QTemporaryDir dir;
+  QString prefix() const { return dir.path(); }
+  void writeReg(const QByteArray& text) { writeFile(dir.filePath("system.reg"), text); }
+};
+
+} // namespace
+
+TEST_F(WinePrefixTest, InstallPathIsFoundAndMappedIntoDriveC) {
+  // No registry file, then no entry for the game.
+  EXPECT_EQ(wineInstallPath(prefix()), QString());
+  writeReg("WINE REGISTRY Version 2\n[Software\\\\Other] 1\n\"Install Path\"=\"C:\\\\Wrong\"\n");
+  EXPECT_EQ(wineInstallPath(prefix()), QString());
+
+  writeReg(kSystemReg);
+  // The folder on disk is spelt in lower case.
+  ASSERT_TRUE(QDir().mkpath(prefix() + "/drive_c/games/x-wing alliance"));
+  EXPECT_EQ(wineInstallPath(prefix()), prefix() + "/drive_c/games/x-wing alliance");
+}
+
+#ifndef Q_OS_WIN // a folder named "d:" cannot exist there
+TEST_F(WinePrefixTest, WowNodeEntriesAndOtherDrives) {
+  const QString wow =
+      QStringLiteral("[Software\\\\Wow6432Node\\\\LucasArts Entertainment Company LLC\\\\X-Wing "
+                     "Alliance\\\\V1.0] 1\n\"Install Path\"=str(2):\"D:\\\\XWA\"\n");
+  writeReg(wow.toUtf8());
+  // Drive D: is not mapped in this prefix.
+  EXPECT_EQ(wineInstallPath(prefix()), QString());
+
+  ASSERT_TRUE(QDir().mkpath(prefix() + "/dosdevices/d:/xwa"));
+  EXPECT_EQ(wineInstallPath(prefix()), prefix() + "/dosdevices/d:/xwa");
+
+  // The plain key wins over the 32-bit view when both are present.
+  writeReg(wow.toUtf8() + kSystemReg);
+  EXPECT_EQ(wineInstallPath(prefix()), prefix() + "/drive_c/Games/X-Wing Alliance");
+}
+#endif
+
+TEST_F(WinePrefixTest, EscapesInValuesAreUndone) {
+  writeReg("[Software\\\\LucasArts Entertainment Company LLC\\\\X-Wing Alliance\\\\V1.0] 1\n"
+           "\"Install Path\"=\"C:\\\\Program Files\\\\\\\"X\\\"Wing \\x00e9t\\x00e9\"\n");
+  EXPECT_EQ(wineInstallPath(prefix()),
+            prefix() + QStringLiteral("/drive_c/Program Files/\"X\"Wing \u00e9t\u00e9"));
+}
+
+#ifndef Q_OS_WIN
+TEST_F(WinePrefixTest, GameFolderComesFromThePreferenceOrTheWinePrefix) {
+  writeReg(kSystemReg);
+  const QByteArray oldPrefix = qgetenv("WINEPREFIX");
+  qputenv("WINEPREFIX", prefix().toUtf8());
+  EXPECT_EQ(findGameFolder("/my/xwa"), "/my/xwa");
+  EXPECT_EQ(findGameFolder(QString()), prefix() + "/drive_c/Games/X-Wing Alliance");
+  if (oldPrefix.isNull())
+    qunsetenv("WINEPREFIX");
+  else
+    qputenv("WINEPREFIX", oldPrefix);
+}
+#endif
+
+TEST(ResolveCaseInsensitive, FindsTheSpellingOnDisk) {
+  QTemporaryDir dir;
+  const QString base = dir.path();
+  ASSERT_TRUE(QDir().mkpath(base + "/XWA/Wave/MissionVoice"));
+  writeFile(base + "/XWA/Wave/MissionVoice/b1m1.lst", "x");
+
+  EXPECT_EQ(resolveCaseInsensitive(base + "/XWA/Wave"), base + "/XWA/Wave");
+  EXPECT_EQ(resolveCaseInsensitive(base + "/xwa/WAVE/missionvoice/B1M1.LST"),
+            base + "/XWA/Wave/MissionVoice/b1m1.lst");
+  // The game's own relative paths use backslashes.
+  EXPECT_EQ(resolveCaseInsensitive(base + "/xwa\\wave\\missionvoice\\"),
+            base + "/XWA/Wave/MissionVoice");
+  // What does not exist is kept as written after the part that does.
+  EXPECT_EQ(resolveCaseInsensitive(base + "/xwa/Missing/Sub/file.TIE"),
+            base + "/XWA/Missing/Sub/file.TIE");
+  EXPECT_EQ(resolveCaseInsensitive(QString()), QString());
+}
