@@ -10,25 +10,25 @@ namespace zephlo::vocab {
 
 using List = std::vector<std::string>;
 
-const List& amounts();            // 51: "100%", "75%", ...
-const List& variableTypes();      // 32: "None ?", "Flight Group", ...
-const List& conditions();         // 71: "(Always true)", "arrive", ...
-const List& numbers();            // 256: "none", "1" ... "255"
-const List& objectCategories();   // 10
-const List& shipCategories();     // 16
-const List& goalRequirements();   // 4: "must", "must NOT", "BONUS must", "BONUS must NOT"
-const List& craftTypes();         // 232, indexed by craft type
-const List& iffs();               // 6: "Rebel", "Imperial", "Blue", "Yellow", "Red", "Azzameen"
-const List& orders();             // 73, indexed by order number
-const List& orderDescriptions();  // 40, indexed by order number
-const List& craftStates();        // 21
-const List& orderSpeeds();        // 11: "   0%" ... "100%"
-const List& shortCraft();         // 232 short craft names, indexed by craft type
-const List& tacticalRoles();      // 26
-const List& abortConditions();    // 21: "never", "shields out", ...
-const List& missionTypes();       // 11: "Junkyard" ... "10"
-const List& messageColours();     // 6: "Green", "Red", "Blue", "Yellow", "Red", "Purple"
-const List& teamNameChoices();    // 21: names offered by the Teams page's name box
+const List& amounts();           // 51: "100%", "75%", ...
+const List& variableTypes();     // 32: "None ?", "Flight Group", ...
+const List& conditions();        // 71: "(Always true)", "arrive", ...
+const List& numbers();           // 256: "none", "1" ... "255"
+const List& objectCategories();  // 10
+const List& shipCategories();    // 16
+const List& goalRequirements();  // 4: "must", "must NOT", "BONUS must", "BONUS must NOT"
+const List& craftTypes();        // 232, indexed by craft type
+const List& iffs();              // 6: "Rebel", "Imperial", "Blue", "Yellow", "Red", "Azzameen"
+const List& orders();            // 73, indexed by order number
+const List& orderDescriptions(); // 40, indexed by order number
+const List& craftStates();       // 21
+const List& orderSpeeds();       // 11: "   0%" ... "100%"
+const List& shortCraft();        // 232 short craft names, indexed by craft type
+const List& tacticalRoles();     // 26
+const List& abortConditions();   // 21: "never", "shields out", ...
+const List& missionTypes();      // 11: "Junkyard" ... "10"
+const List& messageColours();    // 6: "Green", "Red", "Blue", "Yellow", "Red", "Purple"
+const List& teamNameChoices();   // 21: names offered by the Teams page's name box
 const List& optionalCraftCategories(); // 5
 
 // Short craft name of a craft type; "Unk" beyond the list.

@@ -7,6 +7,7 @@
 #include "mission/writer.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -85,7 +86,8 @@ int cmdInfo(const std::vector<std::string>& a) {
   if (a.size() != 1) return usageError("info takes one argument: FILE");
   auto doc = load(a[0]);
   if (!doc) return kExitBadInput;
-  const std::size_t bytes = serializeMission(*doc).size();
+  std::error_code ec;
+  const auto bytes = std::filesystem::file_size(a[0], ec);
   std::cout << "platform: " << doc->platform << "\n"
             << "flight groups: " << doc->flightGroups.size() << "\n"
             << "messages: " << doc->messages.size() << "\n"

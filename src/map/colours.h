@@ -20,9 +20,7 @@ enum class IffVariant { Normal = 0, Bright = 1, Third = 2 };
 // The IFF colour table; IFF values above 5 use the last row. A variant
 // outside the table answers the fallback.
 Colour iffColour(int iff, int variant, Colour fallback);
-inline Colour iffColour(int iff, IffVariant v) {
-  return iffColour(iff, static_cast<int>(v), 0);
-}
+inline Colour iffColour(int iff, IffVariant v) { return iffColour(iff, static_cast<int>(v), 0); }
 
 // Colour of a bitmap craft icon; asteroids are always grey.
 Colour iconColour(int iff, int craftType);
