@@ -187,7 +187,9 @@ void TForm1::buildMenusAndToolBars() {
 
   // Options
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  options->addAction(action(QStringLiteral("&Preferences..."), &TForm1::PreferencesClick));
+  QAction* prefsAction = action(QStringLiteral("&Preferences..."), &TForm1::PreferencesClick);
+  prefsAction->setObjectName(QStringLiteral("PreferencesAction"));
+  options->addAction(prefsAction);
 
   // Region: the current region dims flight groups absent from it.
   QMenu* region = menuBar()->addMenu(QStringLiteral("&Region"));

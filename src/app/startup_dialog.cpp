@@ -9,6 +9,7 @@ namespace zephlo {
 StartupDialog::StartupDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("StartUp"));
   setWindowTitle(QStringLiteral("StartUp"));
+  setMinimumWidth(280);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral("Choose Action:"), this));
   auto add = [&](const QString& caption, const QString& name, StartupChoice c) {

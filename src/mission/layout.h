@@ -49,6 +49,11 @@ inline constexpr std::size_t RegionNames = 98; // 4 x 132
 inline constexpr std::size_t RegionNameSize = 132;
 inline constexpr std::size_t StringTable16 = 626; // 16 x 140
 inline constexpr std::size_t StringTable16Entry = 140;
+inline constexpr std::size_t StringTable16Text = 0; // 64 characters
+inline constexpr std::size_t StringTable16TextSize = 64;
+inline constexpr std::size_t StringTable16Byte1 = 68; // single bytes the header dialog edits
+inline constexpr std::size_t StringTable16Byte2 = 72;
+inline constexpr std::size_t StringTable16Byte3 = 75;
 inline constexpr std::size_t StringTable72 = 2866; // 72 x 87
 inline constexpr std::size_t StringTable72Entry = 87;
 inline constexpr std::size_t MissionType = 9130;
@@ -231,6 +236,7 @@ inline constexpr std::size_t CancelAnd = 158; // 1 = And, 0 = Or
 
 // Global-goal record (section 5): three blocks of 122 bytes.
 namespace gg {
+inline constexpr std::size_t Unknown0 = 0; // u16; 3 in a new mission
 inline constexpr std::size_t BlockSize = 122;
 inline constexpr std::size_t Pair1 = 2;
 inline constexpr std::size_t Pair2 = 18;
@@ -248,6 +254,7 @@ inline constexpr std::size_t blockOffset(int kind) { // 0 primary, 1 prevent, 2 
 
 // Team record (section 6).
 namespace team {
+inline constexpr std::size_t Unknown0 = 0; // u16; 1 in a new mission
 inline constexpr std::size_t Name = 2;
 inline constexpr std::size_t NameSize = 16;
 inline constexpr std::size_t Allies = 26;   // 8 x u8

@@ -317,3 +317,28 @@ TEST(MainWindow, CheckerWindow) {
   e.trigger("NewBtn");
   EXPECT_FALSE(e.c.omitWarnings()) << "a new mission starts with warnings again";
 }
+
+TEST(MainWindow, SafetyCopyAndPreferences) {
+  Editor e;
+  const QString m = e.missionFile("m.tie", "T", 2);
+  e.c.openPath(m);
+  EXPECT_FALSE(QFileInfo::exists(q(e.dir.path("Backup.tie")))) << "copies are off by default";
+
+  e.prompts.modal = {[](QDialog& d) {
+    d.findChild<QCheckBox*>("DoBackupsChk")->setChecked(true);
+    d.findChild<QCheckBox*>("UseAutoChk")->click(); // takes effect at once
+    return 0;                                       // then Cancel
+  }};
+  e.trigger("PreferencesAction");
+  EXPECT_FALSE(e.prefs.doBackups) << "Cancel keeps the other values";
+  EXPECT_FALSE(e.prefs.autoLink);
+  EXPECT_FALSE(e.c.document().flightGroups[1].autolink);
+
+  e.prefs.doBackups = true;
+  e.c.openPath(m);
+  EXPECT_EQ(readFile(e.dir.path("Backup.tie")), readFile(e.dir.path("m.tie")));
+  QFile::remove(q(e.dir.path("Backup.tie")));
+  QFile::copy(m, q(e.dir.path("BACKUP.tie")));
+  e.c.openPath(q(e.dir.path("BACKUP.tie")));
+  EXPECT_FALSE(QFileInfo::exists(q(e.dir.path("Backup.tie")))) << "no copy of the copy";
+}
