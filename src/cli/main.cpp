@@ -88,7 +88,7 @@ int cmdInfo(const std::vector<std::string>& a) {
   if (!doc) return kExitBadInput;
   std::error_code ec;
   const auto bytes = std::filesystem::file_size(a[0], ec);
-  std::cout << "platform: " << doc->platform << "\n"
+  std::cout << "platform: " << (doc->platform & 0xFF) << "\n"
             << "flight groups: " << doc->flightGroups.size() << "\n"
             << "messages: " << doc->messages.size() << "\n"
             << "title: " << doc->title() << "\n"

@@ -132,10 +132,12 @@ private:
   std::size_t number_ = 0, count_ = 0;
 };
 
-std::unique_ptr<Document> parseXwa(Cursor& in, bool autolink) {
+std::unique_ptr<Document> parseXwa(Cursor& in, std::uint16_t platform, bool autolink) {
   auto doc = std::make_unique<Document>();
   Document& d = *doc;
-  d.platform = kPlatformXwa;
+  // Only the low byte names the format; the word is kept whole so that a
+  // save gives back the bytes that were read.
+  d.platform = platform;
 
   in.section("the header");
   in.into(d.header);
@@ -246,7 +248,8 @@ namespace {
 ReadOutcome parseFrom(Cursor& in, const std::string& name, bool autolink) {
   try {
     in.section("the platform word");
-    const auto kind = static_cast<std::int8_t>(in.u16() & 0xFF);
+    const std::uint16_t platform = in.u16();
+    const auto kind = static_cast<std::int8_t>(platform & 0xFF);
     switch (kind) {
     case 18: break;
     case -1: return refused(ReadStatus::TieFighter, "Cannot import TIE Fighter files.", 1500);
@@ -257,7 +260,7 @@ ReadOutcome parseFrom(Cursor& in, const std::string& name, bool autolink) {
     default: return refused(ReadStatus::Unrecognized, "Unrecognized file type");
     }
     ReadOutcome ok;
-    ok.document = parseXwa(in, autolink);
+    ok.document = parseXwa(in, platform, autolink);
     ok.document->fileName = name;
     return ok;
   } catch (const Damage& d) {

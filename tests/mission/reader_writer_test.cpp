@@ -154,12 +154,13 @@ TEST(Reader, PlatformDispatchUsesTheLowByte) {
     EXPECT_EQ(r.noticeMs, c.noticeMs);
     EXPECT_FALSE(r.document);
   }
-  // 18 with any high byte is a mission of this format.
+  // 18 with any high byte is a mission of this format, and comes back as read.
   GeneratedMission m = generateMission({});
   m.bytes[1] = 7;
   auto doc = parseOk(m.bytes);
   ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->platform, 18);
+  EXPECT_EQ(doc->platform & 0xFF, 18);
+  EXPECT_EQ(serializeMission(*doc), m.bytes);
 }
 
 TEST(Reader, TruncatedFilesAreRefusedWithTheSectionAndOffset) {
