@@ -1,54 +1,28 @@
 #include "app/list_models.h"
 
-#include "app/document_controller.h"
 #include "map/qt_colour.h"
-#include "mission/list_lines.h"
 
 #include <QPainter>
 
 namespace zephlo {
 
-namespace {
-QString latin1(const std::string& s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
-} // namespace
-
-int FlightGroupListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(c_.document().flightGroups.size());
+int LinesModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : source_.count();
 }
 
-QVariant FlightGroupListModel::data(const QModelIndex& index, int role) const {
-  const int row = index.row();
-  if (!index.isValid() || row >= rowCount()) return {};
-  if (role == Qt::DisplayRole) return latin1(fgLineText(c_.document(), row));
-  if (role == Qt::ForegroundRole) {
-    return toQColor(
-        fgLineColour(c_.document(), row, c_.preferences().blacken, c_.state().currentRegion));
-  }
-  return {};
-}
-
-void FlightGroupListModel::rebuild() {
-  beginResetModel();
-  endResetModel();
-}
-
-int MessageListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(c_.document().messages.size());
-}
-
-QVariant MessageListModel::data(const QModelIndex& index, int role) const {
+QVariant LinesModel::data(const QModelIndex& index, int role) const {
   const int row = index.row();
   if (!index.isValid() || row >= rowCount()) return {};
   if (role == Qt::DisplayRole) {
-    return latin1(msgLineText(c_.document(), row, c_.voices().entries));
+    // Mission texts are 8-bit; Latin-1 shows every byte as a character.
+    const std::string t = source_.text(row);
+    return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
   }
-  if (role == Qt::ForegroundRole) return toQColor(msgLineColour(c_.document(), row));
+  if (role == Qt::ForegroundRole) return toQColor(source_.colour(row));
   return {};
 }
 
-void MessageListModel::rebuild() {
+void LinesModel::rebuild() {
   beginResetModel();
   endResetModel();
 }

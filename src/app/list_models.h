@@ -5,34 +5,31 @@
 #include <QAbstractListModel>
 #include <QStyledItemDelegate>
 
+#include "map/colours.h"
+
+#include <functional>
+#include <string>
+
 namespace zephlo {
 
-class DocumentController;
-
-class FlightGroupListModel : public QAbstractListModel {
+// Serves one list's lines: how many there are, each line's text and colour,
+// all computed by the core from the document when asked.
+class LinesModel : public QAbstractListModel {
   Q_OBJECT
 public:
-  explicit FlightGroupListModel(DocumentController& c, QObject* parent = nullptr)
-      : QAbstractListModel(parent), c_(c) {}
+  struct Source {
+    std::function<int()> count;
+    std::function<std::string(int)> text;
+    std::function<Colour(int)> colour;
+  };
+  LinesModel(Source source, QObject* parent = nullptr)
+      : QAbstractListModel(parent), source_(std::move(source)) {}
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   void rebuild();
 
 private:
-  DocumentController& c_;
-};
-
-class MessageListModel : public QAbstractListModel {
-  Q_OBJECT
-public:
-  explicit MessageListModel(DocumentController& c, QObject* parent = nullptr)
-      : QAbstractListModel(parent), c_(c) {}
-  int rowCount(const QModelIndex& parent = {}) const override;
-  QVariant data(const QModelIndex& index, int role) const override;
-  void rebuild();
-
-private:
-  DocumentController& c_;
+  Source source_;
 };
 
 // Paints a line 2 pixels from the left edge in its own colour.

@@ -4,6 +4,7 @@
 #include "app/list_models.h"
 #include "app/pref_form.h"
 #include "check/err_form.h"
+#include "mission/list_lines.h"
 #include "platform/settings_store.h"
 
 #include <QAbstractSpinBox>
@@ -114,7 +115,14 @@ void TForm1::buildPages() {
   auto* fgLayout = new QVBoxLayout(fgPage);
   fgLayout->setContentsMargins(2, 2, 2, 2);
   ShipList = makeList(QStringLiteral("ShipList"), fgPage);
-  fgModel_ = new FlightGroupListModel(c_, this);
+  const Document& doc = c_.document();
+  fgModel_ =
+      new LinesModel({[&doc] { return static_cast<int>(doc.flightGroups.size()); },
+                      [&doc](int row) { return fgLineText(doc, row); },
+                      [this, &doc](int row) {
+                        return fgLineColour(doc, row, prefs_.blacken, c_.state().currentRegion);
+                      }},
+                     this);
   ShipList->setModel(fgModel_);
   fgLayout->addWidget(ShipList);
   OverallPages->addTab(fgPage, QStringLiteral("Flight Groups"));
@@ -123,7 +131,11 @@ void TForm1::buildPages() {
   auto* msgLayout = new QVBoxLayout(msgPage);
   msgLayout->setContentsMargins(2, 2, 2, 2);
   MsgStrList = makeList(QStringLiteral("MsgStrList"), msgPage);
-  msgModel_ = new MessageListModel(c_, this);
+  msgModel_ =
+      new LinesModel({[&doc] { return static_cast<int>(doc.messages.size()); },
+                      [this, &doc](int row) { return msgLineText(doc, row, c_.voices().entries); },
+                      [&doc](int row) { return msgLineColour(doc, row); }},
+                     this);
   MsgStrList->setModel(msgModel_);
   msgLayout->addWidget(MsgStrList);
   OverallPages->addTab(msgPage, QStringLiteral("Messages"));

@@ -13,8 +13,7 @@ class QToolButton;
 namespace zephlo {
 
 class DocumentController;
-class FlightGroupListModel;
-class MessageListModel;
+class LinesModel;
 class SettingsStore;
 struct CheckResult;
 struct Preferences;
@@ -63,8 +62,8 @@ private:
   QTabWidget* OverallPages = nullptr;
   QListView* ShipList = nullptr;
   QListView* MsgStrList = nullptr;
-  FlightGroupListModel* fgModel_ = nullptr;
-  MessageListModel* msgModel_ = nullptr;
+  LinesModel* fgModel_ = nullptr;
+  LinesModel* msgModel_ = nullptr;
   QMenu* HistPopUp = nullptr;
   QMenu* reopenMenu_ = nullptr;
   QMenu* fgPopup_ = nullptr;

@@ -42,6 +42,79 @@ QString readText(const QSettings& s, const QString& key, const QString& def = QS
   return s.value(key, def).toString();
 }
 
+// Every stored value, with the group and name it is kept under; reading and
+// writing both walk these lists.
+struct TextValue {
+  const char* group;
+  const char* key;
+  QString Preferences::*member;
+};
+struct BoolValue {
+  const char* group;
+  const char* key;
+  bool Preferences::*member;
+};
+struct IntValue {
+  const char* group;
+  const char* key;
+  int Preferences::*member;
+  int lo, hi;
+};
+
+const TextValue kTexts[] = {
+    {"Directories", "Missions", &Preferences::missionsDir},
+    {"Directories", "XWA", &Preferences::gameDir},
+    {"Directories", "Zephlo", &Preferences::editorDir},
+    {"Directories", "Wave", &Preferences::waveDir},
+    {"Directories", "OPT", &Preferences::optDir},
+};
+
+const BoolValue kBools[] = {
+    {"Options", "AutoLink", &Preferences::autoLink},
+    {"Options", "CheckPlayable", &Preferences::checkPlayable},
+    {"Options", "ConfirmDeletes", &Preferences::confirmDeletes},
+    {"Options", "Blacken", &Preferences::blacken},
+    {"Options", "EnableWPs", &Preferences::enableWPs},
+    {"Options", "LinkColor", &Preferences::linkColor},
+    {"Options", "AdjustForRes", &Preferences::adjustForRes},
+    {"Options", "UseWiz", &Preferences::useWiz},
+    {"Options", "DirInReopen", &Preferences::dirInReopen},
+    {"Options", "FileSavedMsg", &Preferences::fileSavedMsg},
+    {"Options", "DoBackups", &Preferences::doBackups},
+    {"Map", "GhostText", &Preferences::ghostText},
+    {"Map", "Centre", &Preferences::centre},
+    {"Map", "ConfirmClose", &Preferences::confirmClose},
+    {"Map", "DefaultName", &Preferences::defaultName},
+    {"Map", "DefaultWPtime", &Preferences::defaultWPtime},
+    {"Map", "DefaultWPdist", &Preferences::defaultWPdist},
+    {"Map", "DefaultPalet", &Preferences::defaultPalet},
+    {"Map", "DefaultFGList", &Preferences::defaultFGList},
+    {"Map", "DefaultHyp", &Preferences::defaultHyp},
+    {"Map", "DefaultOptions", &Preferences::defaultOptions},
+    {"Map", "LimitShrink", &Preferences::limitShrink},
+    {"Map", "GhostGrid", &Preferences::ghostGrid},
+    {"Map", "OnlyXY", &Preferences::onlyXY},
+    {"Layout", "wmx", &Preferences::wmx},
+    {"Layout", "dpo", &Preferences::dpo},
+    {"Layout", "mpo", &Preferences::mpo},
+};
+
+const IntValue kInts[] = {
+    {"Options", "DefaultFormat", &Preferences::defaultFormat, 0, 1},
+    {"Options", "OpenProgWith", &Preferences::openProgWith, 0, 3},
+    {"Options", "DefaultShip", &Preferences::defaultShip, 0, kCraftTypeCount - 1},
+    {"Options", "DefaultAI", &Preferences::defaultAI, 0, 5},
+    {"Map", "DefaultWPs", &Preferences::defaultWPs, 0, 2},
+    {"Map", "AutoCtr", &Preferences::autoCtr, 0, 4},
+    {"Map", "ZoomSpeed", &Preferences::zoomSpeed, kMinZoomSpeed, kMaxZoomSpeed},
+    {"Map", "DblClickLink", &Preferences::dblClickLink, 0, 1},
+    {"Map", "IconZoomSmall", &Preferences::iconZoomSmall, kMinIconZoom, kMaxIconZoom},
+};
+
+QString keyOf(const char* group, const char* key) {
+  return QLatin1String(group) + QLatin1Char('/') + QLatin1String(key);
+}
+
 void addHistoryEntry(QStringList& history, const QString& path) {
   if (history.size() >= kMaxHistory) return;
   if (path.trimmed().isEmpty() || path == QLatin1String("empty")) return;
@@ -85,63 +158,15 @@ void SettingsStore::load(Preferences& prefs, QStringList& history) {
   QSettings& s = *settings_;
   const Preferences def;
 
-  s.beginGroup(QStringLiteral("Directories"));
-  prefs.missionsDir = readText(s, QStringLiteral("Missions"));
-  prefs.gameDir = readText(s, QStringLiteral("XWA"));
-  prefs.editorDir = readText(s, QStringLiteral("Zephlo"), def.editorDir);
-  prefs.waveDir = readText(s, QStringLiteral("Wave"));
-  prefs.optDir = readText(s, QStringLiteral("OPT"));
-  s.endGroup();
+  for (const TextValue& v : kTexts)
+    prefs.*v.member = readText(s, keyOf(v.group, v.key), def.*v.member);
+  for (const BoolValue& v : kBools)
+    prefs.*v.member = readBool(s, keyOf(v.group, v.key), def.*v.member);
+  for (const IntValue& v : kInts)
+    prefs.*v.member = readInt(s, keyOf(v.group, v.key), def.*v.member, v.lo, v.hi);
 
-  s.beginGroup(QStringLiteral("Options"));
-  prefs.autoLink = readBool(s, QStringLiteral("AutoLink"), def.autoLink);
-  prefs.checkPlayable = readBool(s, QStringLiteral("CheckPlayable"), def.checkPlayable);
-  prefs.confirmDeletes = readBool(s, QStringLiteral("ConfirmDeletes"), def.confirmDeletes);
-  prefs.blacken = readBool(s, QStringLiteral("Blacken"), def.blacken);
-  prefs.enableWPs = readBool(s, QStringLiteral("EnableWPs"), def.enableWPs);
-  prefs.linkColor = readBool(s, QStringLiteral("LinkColor"), def.linkColor);
-  prefs.adjustForRes = readBool(s, QStringLiteral("AdjustForRes"), def.adjustForRes);
-  prefs.useWiz = readBool(s, QStringLiteral("UseWiz"), def.useWiz);
-  prefs.defaultFormat = readInt(s, QStringLiteral("DefaultFormat"), def.defaultFormat, 0, 1);
-  prefs.openProgWith = readInt(s, QStringLiteral("OpenProgWith"), def.openProgWith, 0, 3);
-  prefs.dirInReopen = readBool(s, QStringLiteral("DirInReopen"), def.dirInReopen);
-  prefs.defaultShip =
-      readInt(s, QStringLiteral("DefaultShip"), def.defaultShip, 0, kCraftTypeCount - 1);
-  prefs.defaultAI = readInt(s, QStringLiteral("DefaultAI"), def.defaultAI, 0, 5);
-  prefs.fileSavedMsg = readBool(s, QStringLiteral("FileSavedMsg"), def.fileSavedMsg);
-  prefs.doBackups = readBool(s, QStringLiteral("DoBackups"), def.doBackups);
-  s.endGroup();
-
-  s.beginGroup(QStringLiteral("Map"));
-  prefs.ghostText = readBool(s, QStringLiteral("GhostText"), def.ghostText);
-  prefs.centre = readBool(s, QStringLiteral("Centre"), def.centre);
-  prefs.confirmClose = readBool(s, QStringLiteral("ConfirmClose"), def.confirmClose);
-  prefs.defaultWPs = readInt(s, QStringLiteral("DefaultWPs"), def.defaultWPs, 0, 2);
-  prefs.autoCtr = readInt(s, QStringLiteral("AutoCtr"), def.autoCtr, 0, 4);
-  prefs.zoomSpeed =
-      readInt(s, QStringLiteral("ZoomSpeed"), def.zoomSpeed, kMinZoomSpeed, kMaxZoomSpeed);
-  prefs.dblClickLink = readInt(s, QStringLiteral("DblClickLink"), def.dblClickLink, 0, 1);
-  prefs.defaultName = readBool(s, QStringLiteral("DefaultName"), def.defaultName);
-  prefs.defaultWPtime = readBool(s, QStringLiteral("DefaultWPtime"), def.defaultWPtime);
-  prefs.defaultWPdist = readBool(s, QStringLiteral("DefaultWPdist"), def.defaultWPdist);
-  prefs.defaultPalet = readBool(s, QStringLiteral("DefaultPalet"), def.defaultPalet);
-  prefs.defaultFGList = readBool(s, QStringLiteral("DefaultFGList"), def.defaultFGList);
-  prefs.defaultHyp = readBool(s, QStringLiteral("DefaultHyp"), def.defaultHyp);
-  prefs.defaultOptions = readBool(s, QStringLiteral("DefaultOptions"), def.defaultOptions);
-  prefs.limitShrink = readBool(s, QStringLiteral("LimitShrink"), def.limitShrink);
-  prefs.ghostGrid = readBool(s, QStringLiteral("GhostGrid"), def.ghostGrid);
-  prefs.onlyXY = readBool(s, QStringLiteral("OnlyXY"), def.onlyXY);
-  prefs.iconZoomSmall =
-      readInt(s, QStringLiteral("IconZoomSmall"), def.iconZoomSmall, kMinIconZoom, kMaxIconZoom);
-  s.endGroup();
-
-  s.beginGroup(QStringLiteral("Layout"));
-  prefs.mainGeometry = s.value(QStringLiteral("MainGeometry")).toByteArray();
-  prefs.mainState = s.value(QStringLiteral("MainState")).toByteArray();
-  prefs.wmx = readBool(s, QStringLiteral("wmx"), def.wmx);
-  prefs.dpo = readBool(s, QStringLiteral("dpo"), def.dpo);
-  prefs.mpo = readBool(s, QStringLiteral("mpo"), def.mpo);
-  s.endGroup();
+  prefs.mainGeometry = s.value(QStringLiteral("Layout/MainGeometry")).toByteArray();
+  prefs.mainState = s.value(QStringLiteral("Layout/MainState")).toByteArray();
 
   history.clear();
   if (importHistoryFile(prefs.editorDir, history)) return;
@@ -157,60 +182,14 @@ bool SettingsStore::save(const Preferences& prefs, const QStringList& history) {
   QSettings& s = *settings_;
 
   if (!cleared_) {
-    s.beginGroup(QStringLiteral("Directories"));
-    s.setValue(QStringLiteral("Missions"), prefs.missionsDir);
-    s.setValue(QStringLiteral("XWA"), prefs.gameDir);
-    s.setValue(QStringLiteral("Zephlo"), prefs.editorDir);
-    s.setValue(QStringLiteral("Wave"), prefs.waveDir);
-    s.setValue(QStringLiteral("OPT"), prefs.optDir);
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Options"));
-    s.setValue(QStringLiteral("AutoLink"), prefs.autoLink);
-    s.setValue(QStringLiteral("CheckPlayable"), prefs.checkPlayable);
-    s.setValue(QStringLiteral("ConfirmDeletes"), prefs.confirmDeletes);
-    s.setValue(QStringLiteral("Blacken"), prefs.blacken);
-    s.setValue(QStringLiteral("EnableWPs"), prefs.enableWPs);
-    s.setValue(QStringLiteral("LinkColor"), prefs.linkColor);
-    s.setValue(QStringLiteral("AdjustForRes"), prefs.adjustForRes);
-    s.setValue(QStringLiteral("UseWiz"), prefs.useWiz);
-    s.setValue(QStringLiteral("DefaultFormat"), prefs.defaultFormat);
-    s.setValue(QStringLiteral("OpenProgWith"), prefs.openProgWith);
-    s.setValue(QStringLiteral("DirInReopen"), prefs.dirInReopen);
-    s.setValue(QStringLiteral("DefaultShip"), prefs.defaultShip);
-    s.setValue(QStringLiteral("DefaultAI"), prefs.defaultAI);
-    s.setValue(QStringLiteral("FileSavedMsg"), prefs.fileSavedMsg);
-    s.setValue(QStringLiteral("DoBackups"), prefs.doBackups);
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Map"));
-    s.setValue(QStringLiteral("GhostText"), prefs.ghostText);
-    s.setValue(QStringLiteral("Centre"), prefs.centre);
-    s.setValue(QStringLiteral("ConfirmClose"), prefs.confirmClose);
-    s.setValue(QStringLiteral("DefaultWPs"), prefs.defaultWPs);
-    s.setValue(QStringLiteral("AutoCtr"), prefs.autoCtr);
-    s.setValue(QStringLiteral("ZoomSpeed"), prefs.zoomSpeed);
-    s.setValue(QStringLiteral("DblClickLink"), prefs.dblClickLink);
-    s.setValue(QStringLiteral("DefaultName"), prefs.defaultName);
-    s.setValue(QStringLiteral("DefaultWPtime"), prefs.defaultWPtime);
-    s.setValue(QStringLiteral("DefaultWPdist"), prefs.defaultWPdist);
-    s.setValue(QStringLiteral("DefaultPalet"), prefs.defaultPalet);
-    s.setValue(QStringLiteral("DefaultFGList"), prefs.defaultFGList);
-    s.setValue(QStringLiteral("DefaultHyp"), prefs.defaultHyp);
-    s.setValue(QStringLiteral("DefaultOptions"), prefs.defaultOptions);
-    s.setValue(QStringLiteral("LimitShrink"), prefs.limitShrink);
-    s.setValue(QStringLiteral("GhostGrid"), prefs.ghostGrid);
-    s.setValue(QStringLiteral("OnlyXY"), prefs.onlyXY);
-    s.setValue(QStringLiteral("IconZoomSmall"), prefs.iconZoomSmall);
-    s.endGroup();
-
-    s.beginGroup(QStringLiteral("Layout"));
-    s.setValue(QStringLiteral("MainGeometry"), prefs.mainGeometry);
-    s.setValue(QStringLiteral("MainState"), prefs.mainState);
-    s.setValue(QStringLiteral("wmx"), prefs.wmx);
-    s.setValue(QStringLiteral("dpo"), prefs.dpo);
-    s.setValue(QStringLiteral("mpo"), prefs.mpo);
-    s.endGroup();
+    for (const TextValue& v : kTexts)
+      s.setValue(keyOf(v.group, v.key), prefs.*v.member);
+    for (const BoolValue& v : kBools)
+      s.setValue(keyOf(v.group, v.key), prefs.*v.member);
+    for (const IntValue& v : kInts)
+      s.setValue(keyOf(v.group, v.key), prefs.*v.member);
+    s.setValue(QStringLiteral("Layout/MainGeometry"), prefs.mainGeometry);
+    s.setValue(QStringLiteral("Layout/MainState"), prefs.mainState);
   }
 
   const int count = std::min<int>(history.size(), kMaxHistory);
