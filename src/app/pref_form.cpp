@@ -267,74 +267,63 @@ void TPrefForm::showValues() {
   for (Folder& folder : folders_)
     static_cast<PathLabel*>(folder.label)->setPath(prefs_.*folder.value);
 
-  UseAutoChk->setChecked(prefs_.autoLink);
-  CheckPlayableChk->setChecked(prefs_.checkPlayable);
-  ConfirmDeletesChk->setChecked(prefs_.confirmDeletes);
-  BlackenChk->setChecked(prefs_.blacken);
-  EnableWPsChk->setChecked(prefs_.enableWPs);
-  LinkColorChk->setChecked(prefs_.linkColor);
-  AdjustForResChk->setChecked(prefs_.adjustForRes);
-  UseWizChk->setChecked(prefs_.useWiz);
-  DefaultFormatCombo->setCurrentIndex(prefs_.defaultFormat);
-  OpenProgWithCombo->setCurrentIndex(prefs_.openProgWith);
-  DirInReopenChk->setChecked(prefs_.dirInReopen);
-  DefaultShipCombo->setCurrentIndex(prefs_.defaultShip);
-  DefaultAICombo->setCurrentIndex(prefs_.defaultAI);
-  FileSavedMsgChk->setChecked(prefs_.fileSavedMsg);
-  DoBackupsChk->setChecked(prefs_.doBackups);
+  for (const auto& [box, member] : checkBindings())
+    box->setChecked(prefs_.*member);
+  for (const auto& [combo, member] : comboBindings())
+    combo->setCurrentIndex(prefs_.*member);
+  for (const auto& [spin, member] : spinBindings())
+    spin->setValue(prefs_.*member);
+}
 
-  GhostTextChk->setChecked(prefs_.ghostText);
-  CentreChk->setChecked(prefs_.centre);
-  DefaultWPsCombo->setCurrentIndex(prefs_.defaultWPs);
-  AutoCtrCombo->setCurrentIndex(prefs_.autoCtr);
-  ZoomSpeedSpin->setValue(prefs_.zoomSpeed);
-  DblClickLinkCombo->setCurrentIndex(prefs_.dblClickLink);
-  DefaultNameChk->setChecked(prefs_.defaultName);
-  DefaultWPtimeChk->setChecked(prefs_.defaultWPtime);
-  DefaultWPdistChk->setChecked(prefs_.defaultWPdist);
-  DefaultPaletChk->setChecked(prefs_.defaultPalet);
-  DefaultHypChk->setChecked(prefs_.defaultHyp);
-  DefaultOptionsChk->setChecked(prefs_.defaultOptions);
-  LimitShrinkChk->setChecked(prefs_.limitShrink);
-  GhostGridChk->setChecked(prefs_.ghostGrid);
-  OnlyXYChk->setChecked(prefs_.onlyXY);
-  IconZoomSmallSpin->setValue(prefs_.iconZoomSmall);
+// Which control shows which value; both showing and storing walk these.
+std::vector<std::pair<QCheckBox*, bool Preferences::*>> TPrefForm::checkBindings() const {
+  return {{UseAutoChk, &Preferences::autoLink},
+          {CheckPlayableChk, &Preferences::checkPlayable},
+          {ConfirmDeletesChk, &Preferences::confirmDeletes},
+          {BlackenChk, &Preferences::blacken},
+          {EnableWPsChk, &Preferences::enableWPs},
+          {LinkColorChk, &Preferences::linkColor},
+          {AdjustForResChk, &Preferences::adjustForRes},
+          {UseWizChk, &Preferences::useWiz},
+          {DirInReopenChk, &Preferences::dirInReopen},
+          {FileSavedMsgChk, &Preferences::fileSavedMsg},
+          {DoBackupsChk, &Preferences::doBackups},
+          {GhostTextChk, &Preferences::ghostText},
+          {CentreChk, &Preferences::centre},
+          {DefaultNameChk, &Preferences::defaultName},
+          {DefaultWPtimeChk, &Preferences::defaultWPtime},
+          {DefaultWPdistChk, &Preferences::defaultWPdist},
+          {DefaultPaletChk, &Preferences::defaultPalet},
+          {DefaultHypChk, &Preferences::defaultHyp},
+          {DefaultOptionsChk, &Preferences::defaultOptions},
+          {LimitShrinkChk, &Preferences::limitShrink},
+          {GhostGridChk, &Preferences::ghostGrid},
+          {OnlyXYChk, &Preferences::onlyXY}};
+}
+
+std::vector<std::pair<QComboBox*, int Preferences::*>> TPrefForm::comboBindings() const {
+  return {{DefaultFormatCombo, &Preferences::defaultFormat},
+          {OpenProgWithCombo, &Preferences::openProgWith},
+          {DefaultShipCombo, &Preferences::defaultShip},
+          {DefaultAICombo, &Preferences::defaultAI},
+          {DefaultWPsCombo, &Preferences::defaultWPs},
+          {AutoCtrCombo, &Preferences::autoCtr},
+          {DblClickLinkCombo, &Preferences::dblClickLink}};
+}
+
+std::vector<std::pair<QSpinBox*, int Preferences::*>> TPrefForm::spinBindings() const {
+  return {{ZoomSpeedSpin, &Preferences::zoomSpeed},
+          {IconZoomSmallSpin, &Preferences::iconZoomSmall}};
 }
 
 // The folders are not stored here: a chosen folder is already in prefs_.
 void TPrefForm::storeValues() {
-  prefs_.autoLink = UseAutoChk->isChecked();
-  prefs_.checkPlayable = CheckPlayableChk->isChecked();
-  prefs_.confirmDeletes = ConfirmDeletesChk->isChecked();
-  prefs_.blacken = BlackenChk->isChecked();
-  prefs_.enableWPs = EnableWPsChk->isChecked();
-  prefs_.linkColor = LinkColorChk->isChecked();
-  prefs_.adjustForRes = AdjustForResChk->isChecked();
-  prefs_.useWiz = UseWizChk->isChecked();
-  prefs_.defaultFormat = comboValue(DefaultFormatCombo, prefs_.defaultFormat);
-  prefs_.openProgWith = comboValue(OpenProgWithCombo, prefs_.openProgWith);
-  prefs_.dirInReopen = DirInReopenChk->isChecked();
-  prefs_.defaultShip = comboValue(DefaultShipCombo, prefs_.defaultShip);
-  prefs_.defaultAI = comboValue(DefaultAICombo, prefs_.defaultAI);
-  prefs_.fileSavedMsg = FileSavedMsgChk->isChecked();
-  prefs_.doBackups = DoBackupsChk->isChecked();
-
-  prefs_.ghostText = GhostTextChk->isChecked();
-  prefs_.centre = CentreChk->isChecked();
-  prefs_.defaultWPs = comboValue(DefaultWPsCombo, prefs_.defaultWPs);
-  prefs_.autoCtr = comboValue(AutoCtrCombo, prefs_.autoCtr);
-  prefs_.zoomSpeed = ZoomSpeedSpin->value();
-  prefs_.dblClickLink = comboValue(DblClickLinkCombo, prefs_.dblClickLink);
-  prefs_.defaultName = DefaultNameChk->isChecked();
-  prefs_.defaultWPtime = DefaultWPtimeChk->isChecked();
-  prefs_.defaultWPdist = DefaultWPdistChk->isChecked();
-  prefs_.defaultPalet = DefaultPaletChk->isChecked();
-  prefs_.defaultHyp = DefaultHypChk->isChecked();
-  prefs_.defaultOptions = DefaultOptionsChk->isChecked();
-  prefs_.limitShrink = LimitShrinkChk->isChecked();
-  prefs_.ghostGrid = GhostGridChk->isChecked();
-  prefs_.onlyXY = OnlyXYChk->isChecked();
-  prefs_.iconZoomSmall = IconZoomSmallSpin->value();
+  for (const auto& [box, member] : checkBindings())
+    prefs_.*member = box->isChecked();
+  for (const auto& [combo, member] : comboBindings())
+    prefs_.*member = comboValue(combo, prefs_.*member);
+  for (const auto& [spin, member] : spinBindings())
+    prefs_.*member = spin->value();
 }
 
 void TPrefForm::browse(Folder& folder) {

@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <utility>
+#include <vector>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -50,6 +53,9 @@ private:
   void buildControls();
   void showValues();
   void storeValues();
+  std::vector<std::pair<QCheckBox*, bool Preferences::*>> checkBindings() const;
+  std::vector<std::pair<QComboBox*, int Preferences::*>> comboBindings() const;
+  std::vector<std::pair<QSpinBox*, int Preferences::*>> spinBindings() const;
   void browse(Folder& folder);
 
   Preferences& prefs_;
