@@ -103,17 +103,9 @@ int cmdBriefing(const std::vector<std::string>& a) {
   if (!doc) return kExitBadInput;
   for (const TCommandObject& c : decodeBriefing(doc->briefing)) {
     std::cout << static_cast<std::uint16_t>(c.Time) << ' ' << c.Command;
-    const std::vector<std::uint16_t> words = parameterWords(c);
-    for (std::size_t i = 0; i < words.size(); ++i) {
-      // Positions and zooms are signed map values; everything else is a plain number.
-      const bool isCoordinate = (c.Command == 6 || c.Command == 7) ||
-                                ((c.Command >= 18 && c.Command <= 25) && (i == 1 || i == 2)) ||
-                                (c.Command == 28 && (i == 1 || i == 2));
-      if (isCoordinate)
-        std::cout << ' ' << static_cast<std::int16_t>(words[i]);
-      else
-        std::cout << ' ' << words[i];
-    }
+    // The words as they stand in the stream, so scripts see exactly what the file holds.
+    for (std::uint16_t w : parameterWords(c))
+      std::cout << ' ' << w;
     std::cout << "\n";
   }
   return kExitOk;

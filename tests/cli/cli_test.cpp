@@ -1,4 +1,5 @@
 // Runs the built zephlo-tool as a script would.
+#include "briefing/briefing.h"
 #include "mission/new_mission.h"
 #include "mission/test_missions.h"
 #include "mission/writer.h"
@@ -53,6 +54,23 @@ TEST(Cli, NewRoundtripInfoAndBriefing) {
                        std::to_string(readFile(fresh).size()) + "\ntrailing bytes: 0\n");
   r = tool(dir, "briefing " + q(fresh));
   EXPECT_EQ(r.out, "9999 34\n");
+
+  TCommandObject move;
+  move.Time = 50;
+  move.Command = 6;
+  move.X = -100;
+  move.Y = 5;
+  TCommandObject tag;
+  tag.Time = 75;
+  tag.Command = 18;
+  tag.Index = 2;
+  tag.X = 1;
+  tag.Y = 2;
+  tag.Color = 3;
+  ASSERT_TRUE(encodeBriefing({move, tag, decodeBriefing(d.briefing).back()}, d.briefing).ok);
+  ASSERT_TRUE(writeMission(d, dir.path("brief.tie")).ok);
+  r = tool(dir, "briefing " + q(dir.path("brief.tie")));
+  EXPECT_EQ(r.out, "50 6 65436 5\n75 18 2 1 2 3\n9999 34\n") << "raw words, stream order";
 
   GenOptions o;
   o.trailingBytes = 5;
