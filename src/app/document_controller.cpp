@@ -112,7 +112,7 @@ bool DocumentController::newMission() {
 bool DocumentController::open() {
   if (!confirmDiscard()) return false;
   const QString path = prompts_.chooseOpenFile(
-      QStringLiteral("Open Mission"), lastOpenDir_,
+      QStringLiteral("Open Mission"), lastOpenDir_.isEmpty() ? prefs_.missionsDir : lastOpenDir_,
       QStringLiteral("XWA mission files (.tie) (*.tie);;All Files (*.*) (*)"));
   if (path.isEmpty()) return false;
   addToHistory(path);

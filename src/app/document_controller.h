@@ -108,7 +108,6 @@ private:
   QString lastOpenDir_;
   bool saveAsCancelled_ = false;
   bool omitWarnings_ = false;
-  bool wasModified_ = false;
 };
 
 } // namespace zephlo
