@@ -67,6 +67,8 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   buildMenusAndToolBars();
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
+    // A new or opened mission starts in region 1.
+    regionGroup_->actions().at(c_.state().currentRegion - 1)->setChecked(true);
     rebuildFlightGroups();
     rebuildMessages();
   });

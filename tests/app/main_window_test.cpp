@@ -115,6 +115,19 @@ TEST(MainWindow, OpenRefusedAndDamagedFilesKeepTheDocument) {
   EXPECT_EQ(e.fgCount(), 3u);
   EXPECT_TRUE(e.w.windowTitle().endsWith("Into the Fire"));
 
+  // An opened mission starts in region 1, with the menu showing it.
+  auto regionAction = [&](const QString& text) {
+    for (QAction* a : e.w.findChildren<QAction*>())
+      if (a->text() == text) return a;
+    return static_cast<QAction*>(nullptr);
+  };
+  regionAction("Region &3")->trigger();
+  EXPECT_EQ(e.c.state().currentRegion, 3);
+  e.prompts.openFiles = {good};
+  e.w.OpenBtnClick();
+  EXPECT_EQ(e.c.state().currentRegion, 1);
+  EXPECT_TRUE(regionAction("Region &1")->isChecked());
+
   // A single ">" is kept in the title.
   e.prompts.openFiles = {e.missionFile("gt.tie", ">")};
   e.w.OpenBtnClick();
