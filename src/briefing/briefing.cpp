@@ -22,25 +22,47 @@ Briefing newBriefing() {
   return b;
 }
 
-int parameterCount(std::uint16_t code) {
-  if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) return 1;
-  if (code == 6 || code == 7 || code == 27 || code == 29) return 2;
-  if (code == 26 || code == 28) return 3;
-  if (code >= 18 && code <= 25) return 4;
-  return 0;
+namespace {
+
+// The fields an instruction's parameter words fill, in stream order.
+enum class Slot { Index, X, Y, Color, CraftType, InfoIcon, Rotation };
+
+std::vector<Slot> slotsOf(std::uint16_t code) {
+  using S = Slot;
+  if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) return {S::Index};
+  if (code == 6 || code == 7) return {S::X, S::Y};
+  if (code >= 18 && code <= 25) return {S::Index, S::X, S::Y, S::Color};
+  if (code == 26) return {S::Index, S::CraftType, S::Color};
+  if (code == 27) return {S::Index, S::InfoIcon};
+  if (code == 28) return {S::Index, S::X, S::Y};
+  if (code == 29) return {S::Index, S::Rotation};
+  return {};
 }
 
+std::uint16_t& field(TCommandObject& c, Slot s) {
+  switch (s) {
+  case Slot::Index: return c.Index;
+  case Slot::X: return reinterpret_cast<std::uint16_t&>(c.X);
+  case Slot::Y: return reinterpret_cast<std::uint16_t&>(c.Y);
+  case Slot::Color: return c.Color;
+  case Slot::CraftType: return c.CraftType;
+  case Slot::InfoIcon: return c.InfoIcon;
+  case Slot::Rotation: return c.Rotation;
+  }
+  return c.Index;
+}
+
+} // namespace
+
+int parameterCount(std::uint16_t code) { return static_cast<int>(slotsOf(code).size()); }
+
 std::vector<std::uint16_t> parameterWords(const TCommandObject& c) {
-  auto u = [](std::int16_t v) { return static_cast<std::uint16_t>(v); };
-  const std::uint16_t code = c.Command;
-  if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) return {c.Index};
-  if (code == 6 || code == 7) return {u(c.X), u(c.Y)};
-  if (code >= 18 && code <= 25) return {c.Index, u(c.X), u(c.Y), c.Color};
-  if (code == 26) return {c.Index, c.CraftType, c.Color};
-  if (code == 27) return {c.Index, c.InfoIcon};
-  if (code == 28) return {c.Index, u(c.X), u(c.Y)};
-  if (code == 29) return {c.Index, c.Rotation};
-  return {};
+  std::vector<std::uint16_t> words;
+  // Only read through the reference.
+  auto& item = const_cast<TCommandObject&>(c);
+  for (Slot s : slotsOf(c.Command))
+    words.push_back(field(item, s));
+  return words;
 }
 
 std::string commandName(std::uint16_t code) {
@@ -77,38 +99,12 @@ std::vector<TCommandObject> decodeBriefing(const Briefing& b) {
     c.Time = static_cast<std::int16_t>(next());
     c.Command = next();
     c.Index = 0;
-    auto s = [](std::uint16_t v) { return static_cast<std::int16_t>(v); };
-    const std::uint16_t code = c.Command;
-    if (code == 0) {
+    if (c.Command == 0) {
       c.Command = brf::EndCode;
       c.Time = static_cast<std::int16_t>(brf::EndTime);
-    } else if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) {
-      c.Index = next();
-      c.X = 0;
-      c.Y = 0;
-    } else if (code == 6 || code == 7) {
-      c.X = s(next());
-      c.Y = s(next());
-    } else if (code >= 18 && code <= 25) {
-      c.Index = next();
-      c.X = s(next());
-      c.Y = s(next());
-      c.Color = next();
-    } else if (code == 26) {
-      c.Index = next();
-      c.CraftType = next();
-      c.Color = next();
-    } else if (code == 27) {
-      c.Index = next();
-      c.InfoIcon = next();
-    } else if (code == 28) {
-      c.Index = next();
-      c.X = s(next());
-      c.Y = s(next());
-    } else if (code == 29) {
-      c.Index = next();
-      c.Rotation = next();
     }
+    for (Slot s : slotsOf(c.Command))
+      field(c, s) = next();
     list.push_back(c);
     if (p >= length || p >= brf::StreamWords) break;
   }

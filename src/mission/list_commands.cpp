@@ -95,6 +95,28 @@ void swapMessages(Document& doc, int i, int j, const ListContext& ctx, bool voic
          static_cast<std::uint16_t>(j));
 }
 
+// Adds a flight group at the end and makes it the current and only selected line.
+void appendFlightGroup(Document& doc, EditorState& st, FGObject f) {
+  doc.flightGroups.push_back(std::move(f));
+  setCount(doc, hdr::NumFGs, doc.flightGroups.size());
+  const int last = lastIndex(doc.flightGroups.size());
+  selectFlightGroup(st, last);
+  st.fgChanged = true;
+  st.selectedFGs = {last};
+}
+
+// Adds a message at the end, numbered with its place, current and the only selected line.
+void appendMessage(Document& doc, EditorState& st, MsgObject m, const ListContext& ctx) {
+  setU16(m.record, msg::Number, static_cast<std::uint16_t>(doc.messages.size()));
+  doc.messages.push_back(std::move(m));
+  setCount(doc, hdr::NumMessages, doc.messages.size());
+  st.otherChanged = true;
+  const int last = lastIndex(doc.messages.size());
+  st.currentMsg = last;
+  st.selectedMsgs = {last};
+  markVoicesIfVisible(ctx);
+}
+
 } // namespace
 
 Byte reindexedFlightGroup(Byte r, int i, Reindex op) {
@@ -152,29 +174,17 @@ void reindexFlightGroups(Document& doc, int i, Reindex op) {
 void newFlightGroup(Document& doc, EditorState& st, const ListContext& ctx) {
   if (!ctx.templates) return;
   const int startRegion = std::clamp(st.currentRegion - 1, 0, kRegionCount - 1);
-  doc.flightGroups.push_back(
-      makeFlightGroup(*ctx.templates, doc.teamIff[0], startRegion, ctx.prefs.autolink));
-  setCount(doc, hdr::NumFGs, doc.flightGroups.size());
-  const int last = lastIndex(doc.flightGroups.size());
-  selectFlightGroup(st, last);
-  st.fgChanged = true;
-  st.selectedFGs = {last};
+  appendFlightGroup(
+      doc, st, makeFlightGroup(*ctx.templates, doc.teamIff[0], startRegion, ctx.prefs.autolink));
 }
 
 void newMessage(Document& doc, EditorState& st, const ListContext& ctx) {
   if (!ctx.templates) return;
   MsgObject m;
   m.record = ctx.templates->message;
-  setU16(m.record, msg::Number, static_cast<std::uint16_t>(doc.messages.size()));
   m.record[msg::SentTo] = 1;
   m.sentToAnyTeam = 1;
-  doc.messages.push_back(m);
-  setCount(doc, hdr::NumMessages, doc.messages.size());
-  st.otherChanged = true;
-  const int last = lastIndex(doc.messages.size());
-  st.currentMsg = last;
-  st.selectedMsgs = {last};
-  markVoicesIfVisible(ctx);
+  appendMessage(doc, st, std::move(m), ctx);
 }
 
 void deleteFlightGroups(Document& doc, EditorState& st, const ListContext& ctx) {
@@ -288,24 +298,11 @@ void copyMessage(const Document& doc, const EditorState& st, Clipboards& clip) {
 }
 
 void pasteFlightGroup(Document& doc, EditorState& st, const Clipboards& clip) {
-  doc.flightGroups.push_back(clip.flightGroup);
-  setCount(doc, hdr::NumFGs, doc.flightGroups.size());
-  const int last = lastIndex(doc.flightGroups.size());
-  selectFlightGroup(st, last);
-  st.fgChanged = true;
-  st.selectedFGs = {last};
+  appendFlightGroup(doc, st, clip.flightGroup);
 }
 
 void pasteMessage(Document& doc, EditorState& st, const Clipboards& clip, const ListContext& ctx) {
-  MsgObject m = clip.message;
-  setU16(m.record, msg::Number, static_cast<std::uint16_t>(doc.messages.size()));
-  doc.messages.push_back(m);
-  setCount(doc, hdr::NumMessages, doc.messages.size());
-  st.otherChanged = true;
-  const int last = lastIndex(doc.messages.size());
-  st.currentMsg = last;
-  st.selectedMsgs = {last};
-  markVoicesIfVisible(ctx);
+  appendMessage(doc, st, clip.message, ctx);
 }
 
 bool canMoveUp(const std::set<int>& selection, int count) {
