@@ -137,9 +137,8 @@ bool DocumentController::openPath(const QString& path) {
   if (!doc_.messages.empty()) st_.selectedMsgs = {0};
   voices_ = VoiceList{};
 
-  QString shown = fromMission(doc_.title());
-  if (shown.size() > 1 && shown.startsWith('>')) shown.remove(0, 1);
-  setTitle(programTitle() + " - (" + QFileInfo(path).fileName() + ") - " + shown);
+  setTitle(programTitle() + " - (" + QFileInfo(path).fileName() + ") - " +
+           fromMission(doc_.titleAfterOpen()));
 
   if (auto copy = safetyCopyPath(doc_.fileName, prefs_.doBackups)) {
     Document c = doc_;

@@ -47,6 +47,12 @@ struct Document {
   std::uint16_t numMessagesField() const { return getU16(header, hdr::NumMessages); }
   Byte missionType() const { return header[hdr::MissionType]; }
   std::string title() const { return briefing.texts[0]; } // first briefing text
+  // The title as the window shows it after opening: a leading ">" marker
+  // is dropped unless it is all there is.
+  std::string titleAfterOpen() const {
+    const std::string t = title();
+    return t.size() > 1 && t[0] == '>' ? t.substr(1) : t;
+  }
   bool hasFileName() const { return fileName != kUnnamed; }
 };
 
