@@ -22,3 +22,6 @@ check_list(${LAYERS_DIR}/core_sources.txt "^[ \t]*#[ \t]*include[ \t]*[<\"]Q" "i
 check_list(${LAYERS_DIR}/render_sources.txt
   "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QWidget|QDialog|QMainWindow|QApplication|QAbstract(Button|ItemView|ScrollArea))"
   "is render but includes Qt Widgets")
+check_list(${LAYERS_DIR}/platform_sources.txt
+  "^[ \t]*#[ \t]*include[ \t]*[<\"](QtWidgets|QtGui|QWidget|QDialog|QMainWindow|QApplication|QGuiApplication|QImage|QPainter|QColor)"
+  "is a QtCore service but includes Qt Gui or Widgets")

@@ -1,0 +1,106 @@
+// The commands that read, write, check and describe whole missions.
+#include "briefing/briefing.h"
+#include "check/checker.h"
+#include "check/describe.h"
+#include "cli/tool.h"
+#include "mission/new_mission.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace zephlo::tool {
+
+namespace {
+
+int cmdNew(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("new takes one argument: OUT");
+  Document doc = newMission(MissionPrefs{});
+  return save(doc, a[0]);
+}
+
+int cmdRoundtrip(const std::vector<std::string>& a) {
+  if (a.size() != 2) return usageError("roundtrip takes two arguments: IN OUT");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  return save(*doc, a[1]);
+}
+
+int cmdInfo(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("info takes one argument: FILE");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  std::error_code ec;
+  const auto bytes = std::filesystem::file_size(a[0], ec);
+  std::cout << "platform: " << (doc->platform & 0xFF) << "\n"
+            << "flight groups: " << doc->flightGroups.size() << "\n"
+            << "messages: " << doc->messages.size() << "\n"
+            << "title: " << doc->title() << "\n"
+            << "size: " << bytes << "\n"
+            << "trailing bytes: " << doc->trailing.size() << "\n";
+  return kExitOk;
+}
+
+int cmdBriefing(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("briefing takes one argument: FILE");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  for (const TCommandObject& c : decodeBriefing(doc->briefing)) {
+    std::cout << static_cast<std::uint16_t>(c.Time) << ' ' << c.Command;
+    // The words as they stand in the stream, so scripts see exactly what the file holds.
+    for (std::uint16_t w : parameterWords(c))
+      std::cout << ' ' << w;
+    std::cout << "\n";
+  }
+  return kExitOk;
+}
+
+int cmdDescribe(const std::vector<std::string>& a) {
+  if (a.size() != 1) return usageError("describe takes one argument: FILE");
+  auto doc = load(a[0]);
+  if (!doc) return kExitBadInput;
+  for (const std::string& line : describeMission(*doc))
+    std::cout << line << "\n";
+  return kExitOk;
+}
+
+int cmdCheck(const std::vector<std::string>& a) {
+  bool omitWarnings = false;
+  std::vector<std::string> files;
+  for (const std::string& arg : a) {
+    if (arg == "--no-warnings")
+      omitWarnings = true;
+    else
+      files.push_back(arg);
+  }
+  if (files.size() != 1) return usageError("check takes one argument: FILE");
+  auto doc = load(files[0]);
+  if (!doc) return kExitBadInput;
+  const CheckResult result = checkMission(*doc);
+  if (result.count(omitWarnings) == 0) {
+    std::cout << "No known errors.\n";
+  } else {
+    for (const std::string& line : result.lines(omitWarnings))
+      std::cout << line << "\n";
+  }
+  return result.errors.empty() ? kExitOk : kExitCheckErrors;
+}
+
+} // namespace
+
+std::vector<Command> missionCommands() {
+  return {
+      {"new", "  new OUT              write a new mission to OUT\n", cmdNew},
+      {"roundtrip", "  roundtrip IN OUT     read IN and write it to OUT unchanged\n", cmdRoundtrip},
+      {"info", "  info FILE            print key: value lines about a mission\n", cmdInfo},
+      {"briefing", "  briefing FILE        print the briefing instructions, one per line\n",
+       cmdBriefing},
+      {"describe", "  describe FILE        print the mission as readable lines (good for diffs)\n",
+       cmdDescribe},
+      {"check",
+       "  check [--no-warnings] FILE\n"
+       "                       print the mission's errors and warnings\n",
+       cmdCheck},
+  };
+}
+
+} // namespace zephlo::tool
