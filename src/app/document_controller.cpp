@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUndoCommand>
 
 namespace zephlo {
 
@@ -14,18 +15,71 @@ namespace {
 
 std::string toPath(const QString& s) { return QFile::encodeName(s).toStdString(); }
 QString fromPath(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
-// Texts inside missions are 8-bit; Latin-1 keeps every byte.
-QString fromMission(const std::string& s) {
-  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
-}
+// Messages of the core name files as the system spells them.
+QString fromMessage(const std::string& s) { return QString::fromUtf8(s); }
 
 } // namespace
+
+// One step on the undo stack: the deltas of one edit, or of several edits
+// of one control on one selection merged together, and the current items
+// and selections before and after.
+class EditCommand : public QUndoCommand {
+public:
+  EditCommand(DocumentController& c, const Operation& op, Applied a)
+      : QUndoCommand(QString::fromStdString(op.name)), c_(c), key_(op.mergeKey),
+        change_(std::move(a.change)), before_(std::move(a.before)), after_(std::move(a.after)) {
+    deltas_.push_back(std::move(a.delta));
+  }
+
+  int id() const override { return key_.empty() ? -1 : 1; }
+
+  bool mergeWith(const QUndoCommand* other) override {
+    const auto* o = static_cast<const EditCommand*>(other);
+    if (o->key_ != key_) return false;
+    deltas_.insert(deltas_.end(), o->deltas_.begin(), o->deltas_.end());
+    change_.merge(o->change_);
+    after_ = o->after_;
+    return true;
+  }
+
+  void undo() override {
+    for (auto it = deltas_.rbegin(); it != deltas_.rend(); ++it)
+      it->revert(c_.doc_);
+    c_.announce(change_, before_);
+  }
+
+  void redo() override {
+    // The edit was made before the step was pushed.
+    if (pushed_) {
+      pushed_ = false;
+      return;
+    }
+    for (const Delta& d : deltas_)
+      d.reapply(c_.doc_);
+    c_.announce(change_, after_);
+  }
+
+private:
+  DocumentController& c_;
+  std::string key_;
+  std::vector<Delta> deltas_;
+  Change change_;
+  EditorState before_, after_;
+  bool pushed_ = true;
+};
 
 DocumentController::DocumentController(Preferences& prefs, Prompts& prompts, QObject* parent)
     : QObject(parent), prefs_(prefs), prompts_(prompts) {
   resetToNewMission();
   clip_ = makeClipboards(templates_);
   title_ = programTitle();
+  connect(&undo_, &QUndoStack::cleanChanged, this,
+          [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+DocumentController::~DocumentController() {
+  // The steps refer back to this controller; drop them first.
+  undo_.clear();
 }
 
 QString DocumentController::programTitle() {
@@ -40,11 +94,10 @@ MissionPrefs DocumentController::missionPrefs() const {
   return m;
 }
 
-ListContext DocumentController::listContext() {
+ListContext DocumentController::listContext() const {
   ListContext ctx;
   ctx.templates = &templates_;
   ctx.prefs = missionPrefs();
-  ctx.voices = &voices_;
   ctx.voicePanelVisible = false;
   return ctx;
 }
@@ -54,43 +107,87 @@ void DocumentController::resetToNewMission() {
   templates_ = makeTemplates(missionPrefs(), doc_.teamIff[0]);
   st_ = EditorState{};
   st_.selectedFGs = {0};
-  voices_ = VoiceList{};
+  voicesChanged_ = false;
   omitWarnings_ = false;
+  undo_.clear();
 }
 
-void DocumentController::setTitle(const QString& t) {
-  title_ = t;
-  emit titleChanged(t);
+void DocumentController::setTitle(TitleKind kind) {
+  title_ = QString::fromUtf8(windowTitle(programTitle().toStdString(), kind, doc_));
+  emit titleChanged(title_);
 }
 
-void DocumentController::markChanged() { emit modifiedChanged(st_.changed()); }
+// ---- edits ------------------------------------------------------------------
 
-void DocumentController::setHistory(const QStringList& h) {
-  history_.clear();
-  for (const QString& p : h) {
-    if (!p.isEmpty() && !history_.contains(p)) history_.append(p);
+bool DocumentController::apply(const Operation& op) {
+  const EditorState prior = st_;
+  auto r = applyOperation(doc_, st_, op);
+  if (!r) {
+    prompts_.showError(fromMessage(r.error().message));
+    return false;
   }
-  while (history_.size() > kHistorySize)
-    history_.removeLast();
+  const Change change = r->change;
+  if (!r->delta.empty()) undo_.push(new EditCommand(*this, op, std::move(*r)));
+  if (change.voices) voicesChanged_ = true;
+  if (!change.empty()) emit documentChanged(change);
+  stateSignals(prior);
+  return true;
+}
+
+void DocumentController::announce(const Change& change, const EditorState& target) {
+  if (change.voices) voicesChanged_ = true;
+  if (!change.empty()) emit documentChanged(change);
+  const EditorState prior = st_;
+  // Where the user was in the lists comes back; the region and order shown
+  // are the user's view and stay.
+  st_.currentFG = target.currentFG;
+  st_.currentMsg = target.currentMsg;
+  st_.currentTeam = target.currentTeam;
+  st_.currentGoal = target.currentGoal;
+  st_.selectedFGs = target.selectedFGs;
+  st_.selectedMsgs = target.selectedMsgs;
+  stateSignals(prior);
+}
+
+void DocumentController::stateSignals(const EditorState& prior) {
+  if (st_ == prior) return;
+  emit stateChanged();
+  if (st_.currentFG != prior.currentFG) emit currentFlightGroupChanged(st_.currentFG);
+  if (st_.currentMsg != prior.currentMsg) emit currentMessageChanged(st_.currentMsg);
+}
+
+// ---- history ----------------------------------------------------------------
+
+QStringList DocumentController::history() const {
+  QStringList out;
+  for (const std::string& p : history_.entries())
+    out << fromPath(p);
+  return out;
+}
+
+void DocumentController::setHistory(const QStringList& paths) {
+  std::vector<std::string> v;
+  for (const QString& p : paths)
+    v.push_back(toPath(p));
+  history_.assign(v);
   emit historyChanged();
 }
 
 void DocumentController::addToHistory(const QString& path) {
-  history_.removeAll(path);
-  history_.prepend(path);
-  while (history_.size() > kHistorySize)
-    history_.removeLast();
+  history_.add(toPath(path));
   emit historyChanged();
 }
 
 QString DocumentController::historyCaption(int i) const {
-  const QString& p = history_.at(i);
+  const QString p = fromPath(history_.entries().at(static_cast<std::size_t>(i)));
   return QStringLiteral("&%1 %2").arg(i).arg(prefs_.dirInReopen ? p : QFileInfo(p).fileName());
 }
 
+// ---- document commands ------------------------------------------------------
+
 bool DocumentController::confirmDiscard() {
   saveAsCancelled_ = false;
-  if (!st_.changed()) return true;
+  if (!isModified()) return true;
   switch (prompts_.askYesNoCancel(QStringLiteral("Current Mission has been changed. Save it?"))) {
   case Answer::Cancel: return false;
   case Answer::No: return true;
@@ -103,9 +200,8 @@ bool DocumentController::confirmDiscard() {
 bool DocumentController::newMission() {
   if (!confirmDiscard()) return false;
   resetToNewMission();
-  setTitle(programTitle() + QStringLiteral(" - [Unnamed]"));
+  setTitle(TitleKind::New);
   emit documentReplaced();
-  markChanged();
   return true;
 }
 
@@ -115,7 +211,6 @@ bool DocumentController::open() {
       QStringLiteral("Open Mission"), lastOpenDir_.isEmpty() ? prefs_.missionsDir : lastOpenDir_,
       QStringLiteral("XWA mission files (.tie) (*.tie);;All Files (*.*) (*)"));
   if (path.isEmpty()) return false;
-  addToHistory(path);
   lastOpenDir_ = QFileInfo(path).absolutePath();
   return openPath(path);
 }
@@ -123,43 +218,44 @@ bool DocumentController::open() {
 bool DocumentController::openPath(const QString& path) {
   ReadOutcome r = readMission(toPath(path), prefs_.autoLink);
   if (!r.ok()) {
-    const QString text = fromPath(r.message);
+    const QString text = fromMessage(r.message);
     if (r.noticeMs > 0)
       prompts_.timedNotice(text, r.noticeMs);
     else
       prompts_.showError(text);
     return false;
   }
+  const QString absolute = QFileInfo(path).absoluteFilePath();
   doc_ = std::move(*r.document);
-  doc_.fileName = toPath(path);
+  doc_.fileName = toPath(absolute);
   st_ = EditorState{};
   if (!doc_.flightGroups.empty()) st_.selectedFGs = {0};
   if (!doc_.messages.empty()) st_.selectedMsgs = {0};
-  voices_ = VoiceList{};
-
-  setTitle(programTitle() + " - (" + QFileInfo(path).fileName() + ") - " +
-           fromMission(doc_.titleAfterOpen()));
+  voicesChanged_ = false;
+  undo_.clear();
+  // Only a file that opened goes into the history.
+  addToHistory(absolute);
+  setTitle(TitleKind::Opened);
 
   if (auto copy = safetyCopyPath(doc_.fileName, prefs_.doBackups)) {
     Document c = doc_;
     const std::vector<Byte> bytes = serializeMission(c);
     const WriteResult w = writeFileSafely(*copy, bytes);
-    if (!w.ok) prompts_.showError(fromPath(w.error));
+    if (!w.ok) prompts_.showError(fromMessage(w.error));
   }
   emit documentReplaced();
-  markChanged();
   return true;
 }
 
 bool DocumentController::reopen(int i) {
-  if (i < 0 || i >= history_.size()) return false;
+  if (i < 0 || i >= static_cast<int>(history_.entries().size())) return false;
+  // Saving under a new name below shifts the history: take the entry first.
+  const QString path = fromPath(history_.entries()[static_cast<std::size_t>(i)]);
   if (!confirmDiscard()) return false;
-  const QString path = history_.at(i);
   if (!QFileInfo::exists(path)) {
     prompts_.showError(path + QStringLiteral(" does not exist"));
     return false;
   }
-  addToHistory(path);
   return openPath(path);
 }
 
@@ -176,48 +272,44 @@ bool DocumentController::saveAs() {
     saveAsCancelled_ = true;
     return false;
   }
-  voices_.changed = false;
   return writeAnnounced(path);
 }
 
 bool DocumentController::writeAnnounced(const QString& path) {
   const WriteResult w = writeMission(doc_, toPath(path));
   if (!w.ok) {
-    prompts_.showError(fromPath(w.error));
-    markChanged();
+    prompts_.showError(fromMessage(w.error));
     return false;
   }
-  doc_.fileName = toPath(path);
-  setTitle(programTitle() + " - (" + QFileInfo(path).fileName() + ") - " +
-           fromMission(doc_.title()));
+  doc_.fileName = toPath(QFileInfo(path).absoluteFilePath());
+  setTitle(TitleKind::Saved);
   addToHistory(path);
-  st_.clearChanged();
-  markChanged();
+  undo_.setClean();
   runCheck(false);
   return true;
 }
 
 void DocumentController::startUp(const QStringList& arguments) {
   resetToNewMission();
-  setTitle(programTitle());
+  setTitle(TitleKind::Program);
   emit documentReplaced();
   auto openLast = [this] {
-    if (history_.isEmpty() || !QFileInfo::exists(history_.first())) {
+    if (history_.entries().empty() || !QFileInfo::exists(fromPath(history_.entries().front()))) {
       prompts_.timedNotice(QStringLiteral("Can't find last loaded file"), 1500);
       return;
     }
-    openPath(history_.first());
+    openPath(fromPath(history_.entries().front()));
   };
-  if (!arguments.isEmpty()) {
-    // A path with one blank may arrive split in two.
-    const QString path =
-        arguments.size() >= 2 ? arguments.at(0) + ' ' + arguments.at(1) : arguments.at(0);
-    addToHistory(path);
-    openPath(path);
+  std::vector<std::string> args;
+  for (const QString& a : arguments)
+    args.push_back(toPath(a));
+  if (auto path = commandLinePath(
+          args, [](const std::string& p) { return QFileInfo::exists(fromPath(p)); })) {
+    openPath(fromPath(*path));
     return;
   }
-  switch (prefs_.openProgWith) {
-  case 0:
+  switch (startupModeFrom(prefs_.openProgWith)) {
+  case StartupMode::Ask:
     switch (prompts_.chooseStartupAction()) {
     case StartupChoice::LoadExisting: open(); break;
     case StartupChoice::LoadLast: openLast(); break;
@@ -225,9 +317,9 @@ void DocumentController::startUp(const QStringList& arguments) {
     case StartupChoice::Closed: break;
     }
     break;
-  case 2: open(); break;
-  case 3: openLast(); break;
-  default: break;
+  case StartupMode::OpenDialog: open(); break;
+  case StartupMode::LastFile: openLast(); break;
+  case StartupMode::NewMission: break;
   }
 }
 
@@ -241,20 +333,19 @@ CheckResult DocumentController::runCheck(bool announce) {
   return result;
 }
 
+// ---- selections ---------------------------------------------------------------
+
 void DocumentController::selectFlightGroup(int index) {
   if (index < 0 || index >= static_cast<int>(doc_.flightGroups.size())) return;
+  if (index == st_.currentFG) return;
   st_.currentFG = index;
   st_.currentGoal = 0;
-  // Edits of the flight group shown so far stay recorded as changes.
-  if (st_.fgChanged) {
-    st_.fgChanged = false;
-    st_.otherChanged = true;
-  }
   emit currentFlightGroupChanged(index);
 }
 
 void DocumentController::selectMessage(int index) {
   if (index < 0 || index >= static_cast<int>(doc_.messages.size())) return;
+  if (index == st_.currentMsg) return;
   st_.currentMsg = index;
   emit currentMessageChanged(index);
 }
@@ -264,84 +355,87 @@ void DocumentController::setFlightGroupSelection(const std::set<int>& rows) {
 }
 void DocumentController::setMessageSelection(const std::set<int>& rows) { st_.selectedMsgs = rows; }
 
-void DocumentController::afterListChange(bool flightGroups) {
-  if (flightGroups) {
-    emit flightGroupsChanged();
-    emit currentFlightGroupChanged(st_.currentFG);
-  } else {
-    emit messagesChanged();
-    emit currentMessageChanged(st_.currentMsg);
-  }
-  markChanged();
+void DocumentController::setCurrentRegion(int region) {
+  if (region < 1 || region > kRegionCount || region == st_.currentRegion) return;
+  st_.currentRegion = region;
+  emit regionChanged(region);
 }
 
-void DocumentController::addItem(int page) {
-  if (page == 0)
-    newFlightGroup(doc_, st_, listContext());
-  else
-    newMessage(doc_, st_, listContext());
-  afterListChange(page == 0);
+// ---- list commands ------------------------------------------------------------
+
+namespace {
+ListPage listPage(MainPage p) {
+  return p == MainPage::Messages ? ListPage::Messages : ListPage::FlightGroups;
+}
+} // namespace
+
+void DocumentController::addItem(MainPage page) {
+  if (page == MainPage::Teams) return;
+  apply(newItemOperation(listPage(page), listContext()));
 }
 
-void DocumentController::deleteSelection(int page) {
-  if (page == 0) {
+void DocumentController::deleteSelection(MainPage page) {
+  if (page == MainPage::Teams) return;
+  if (page == MainPage::FlightGroups) {
     if (prefs_.confirmDeletes &&
         !prompts_.askYesNo(QStringLiteral("Delete all selected Flight Groups - Are You Sure?"))) {
       return;
     }
-    deleteFlightGroups(doc_, st_, listContext());
   } else {
     if (doc_.messages.empty()) return;
     if (prefs_.confirmDeletes &&
         !prompts_.askYesNo(QStringLiteral("Delete all selected Messages - Are You Sure?"))) {
       return;
     }
-    deleteMessages(doc_, st_, listContext());
   }
-  afterListChange(page == 0);
+  apply(deleteOperation(listPage(page), listContext()));
 }
 
-void DocumentController::copyItem(int page) {
-  if (page == 0)
+void DocumentController::copyItem(MainPage page) {
+  if (page == MainPage::FlightGroups)
     copyFlightGroup(doc_, st_, clip_);
-  else if (!doc_.messages.empty())
+  else if (page == MainPage::Messages && !doc_.messages.empty())
     copyMessage(doc_, st_, clip_);
 }
 
-void DocumentController::pasteItem(int page) {
-  if (page == 0)
-    pasteFlightGroup(doc_, st_, clip_);
-  else
-    pasteMessage(doc_, st_, clip_, listContext());
-  afterListChange(page == 0);
+void DocumentController::pasteItem(MainPage page) {
+  if (page == MainPage::Teams) return;
+  apply(pasteOperation(listPage(page), clip_, listContext()));
 }
 
-void DocumentController::moveUp(int page) {
-  const bool moved =
-      page == 0 ? moveFlightGroupsUp(doc_, st_) : moveMessagesUp(doc_, st_, listContext());
-  if (moved) afterListChange(page == 0);
+void DocumentController::moveUp(MainPage page) {
+  if (canMoveUp(page)) apply(moveUpOperation(listPage(page)));
 }
 
-void DocumentController::moveDown(int page) {
-  const bool moved =
-      page == 0 ? moveFlightGroupsDown(doc_, st_) : moveMessagesDown(doc_, st_, listContext());
-  if (moved) afterListChange(page == 0);
+void DocumentController::moveDown(MainPage page) {
+  if (canMoveDown(page)) apply(moveDownOperation(listPage(page)));
 }
 
-void DocumentController::setCurrentRegion(int region) {
-  if (region < 1 || region > kRegionCount) return;
-  st_.currentRegion = region;
-  emit flightGroupsChanged();
+bool DocumentController::canMoveUp(MainPage page) const {
+  if (page == MainPage::FlightGroups)
+    return zephlo::canMoveUp(st_.selectedFGs, static_cast<int>(doc_.flightGroups.size()));
+  if (page == MainPage::Messages)
+    return zephlo::canMoveUp(st_.selectedMsgs, static_cast<int>(doc_.messages.size()));
+  return false;
+}
+
+bool DocumentController::canMoveDown(MainPage page) const {
+  if (page == MainPage::FlightGroups)
+    return zephlo::canMoveDown(st_.selectedFGs, static_cast<int>(doc_.flightGroups.size()));
+  if (page == MainPage::Messages)
+    return zephlo::canMoveDown(st_.selectedMsgs, static_cast<int>(doc_.messages.size()));
+  return false;
 }
 
 void DocumentController::setAutolinkPreference(bool on) {
+  // A preference, not an edit of the mission: nothing to undo or save.
   prefs_.autoLink = on;
   for (FGObject& f : doc_.flightGroups)
     f.autolink = on;
 }
 
 void DocumentController::preferencesChanged() {
-  emit flightGroupsChanged();
+  // The captions show the full path or the file name by preference.
   emit historyChanged();
 }
 

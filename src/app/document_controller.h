@@ -1,53 +1,65 @@
-// Owns the one mission document and the editor state, runs the core
-// operations on them and tells the windows what changed.
+// Owns the one mission document and the editor state. It is the only place
+// that changes the document: every edit arrives as a core operation, goes on
+// the undo stack, and is announced with what it changed.
 #pragma once
 
 #include "check/checker.h"
-#include "lists/voice_list.h"
 #include "mission/document.h"
+#include "mission/edit.h"
 #include "mission/list_commands.h"
 #include "mission/new_mission.h"
+#include "mission/session.h"
 #include "platform/preferences.h"
 #include "platform/prompts.h"
 
 #include <QObject>
 #include <QStringList>
+#include <QUndoStack>
 
 namespace zephlo {
+
+class EditCommand;
 
 class DocumentController : public QObject {
   Q_OBJECT
 public:
-  static constexpr int kHistorySize = 9;
-
   DocumentController(Preferences& prefs, Prompts& prompts, QObject* parent = nullptr);
+  ~DocumentController() override;
 
   const Document& document() const { return doc_; }
-  Document& document() { return doc_; }
   const EditorState& state() const { return st_; }
-  const VoiceList& voices() const { return voices_; }
   const Preferences& preferences() const { return prefs_; }
   Prompts& prompts() { return prompts_; }
   QString title() const { return title_; }
   static QString programTitle();
 
+  // Undo and redo: the stack's own actions and slots serve the menus.
+  QUndoStack& undoStack() { return undo_; }
+  // Changed since the last save, load or New Mission: the stack is not at
+  // its clean point.
+  bool isModified() const { return !undo_.isClean(); }
+  // The voice list is another file with its own changed flag.
+  bool voicesChanged() const { return voicesChanged_; }
+
+  // The one way to change the mission. A refused edit shows its reason and
+  // changes nothing; returns whether the edit was made.
+  bool apply(const Operation& op);
+
   // History, newest first.
-  const QStringList& history() const { return history_; }
-  void setHistory(const QStringList& h);
-  void addToHistory(const QString& path);
+  QStringList history() const;
+  void setHistory(const QStringList& paths);
   // Menu caption of history entry i: "&i " and the path or the file name.
   QString historyCaption(int i) const;
 
   // Document commands. Each returns false when the user cancelled it or it failed.
   bool newMission();
   bool open();
-  bool openPath(const QString& path); // no prompt, no history
+  bool openPath(const QString& path); // no prompt
   bool reopen(int historyIndex);
   bool save();
   bool saveAs();
   // The changed prompt; false when the command must stop.
   bool confirmDiscard();
-  // Asked before the window closes.
   bool canClose() { return confirmDiscard(); }
   bool saveAsCancelled() const { return saveAsCancelled_; }
 
@@ -59,28 +71,36 @@ public:
   bool omitWarnings() const { return omitWarnings_; }
   void setOmitWarnings(bool on) { omitWarnings_ = on; }
 
-  // Lists. page 0 flight groups, 1 messages.
+  // Current items and selections: where the user is, not edits.
   void selectFlightGroup(int index);
   void selectMessage(int index);
   void setFlightGroupSelection(const std::set<int>& rows);
   void setMessageSelection(const std::set<int>& rows);
-  void addItem(int page);
-  void deleteSelection(int page);
-  void copyItem(int page);
-  void pasteItem(int page);
-  void moveUp(int page);
-  void moveDown(int page);
   void setCurrentRegion(int region);
+
+  // List commands on the page shown.
+  void addItem(MainPage page);
+  void deleteSelection(MainPage page);
+  void copyItem(MainPage page);
+  void pasteItem(MainPage page);
+  void moveUp(MainPage page);
+  void moveDown(MainPage page);
+  bool canMoveUp(MainPage page) const;
+  bool canMoveDown(MainPage page) const;
 
   void setAutolinkPreference(bool on);
   void preferencesChanged();
 
 signals:
+  // A new or opened mission: everything changed.
   void documentReplaced();
-  void flightGroupsChanged();
-  void messagesChanged();
+  // An edit, undo or redo changed these parts.
+  void documentChanged(const zephlo::Change& change);
+  // The current items or selections were set by an edit, undo or redo.
+  void stateChanged();
   void currentFlightGroupChanged(int index);
   void currentMessageChanged(int index);
+  void regionChanged(int region);
   void titleChanged(const QString& title);
   void modifiedChanged(bool modified);
   void historyChanged();
@@ -88,13 +108,19 @@ signals:
   void checkResultsReady(const zephlo::CheckResult& result);
 
 private:
+  friend class EditCommand;
+
   MissionPrefs missionPrefs() const;
-  ListContext listContext();
+  ListContext listContext() const;
   void resetToNewMission();
   bool writeAnnounced(const QString& path);
-  void setTitle(const QString& t);
-  void afterListChange(bool flightGroups);
-  void markChanged();
+  void setTitle(TitleKind kind);
+  void addToHistory(const QString& path);
+  // After an undo or redo: tells the views what changed and puts back the
+  // current items and selections the step had.
+  void announce(const Change& change, const EditorState& target);
+  // Tells the views about current items and selections that differ from prior.
+  void stateSignals(const EditorState& prior);
 
   Preferences& prefs_;
   Prompts& prompts_;
@@ -102,10 +128,11 @@ private:
   EditorState st_;
   Templates templates_;
   Clipboards clip_;
-  VoiceList voices_;
-  QStringList history_;
+  History history_;
+  QUndoStack undo_;
   QString title_;
   QString lastOpenDir_;
+  bool voicesChanged_ = false;
   bool saveAsCancelled_ = false;
   bool omitWarnings_ = false;
 };

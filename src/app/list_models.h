@@ -26,13 +26,20 @@ public:
       : QAbstractListModel(parent), source_(std::move(source)) {}
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
-  void rebuild();
+  // Records were added, removed or moved: the views start over.
+  void reset();
+  // Lines first to last (clamped to the list) may read differently; views
+  // keep their scroll position and selection.
+  void refreshRows(int first, int last);
+  void refreshAll() { refreshRows(0, rowCount() - 1); }
 
 private:
   Source source_;
+  int rows_ = 0; // the count the views know
 };
 
-// Paints a line 2 pixels from the left edge in its own colour.
+// Paints a line 2 pixels from the left edge in its own colour, on black or
+// on the selection highlight, lightened where the highlight would hide it.
 class ListLineDelegate : public QStyledItemDelegate {
 public:
   using QStyledItemDelegate::QStyledItemDelegate;

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/actions.h"
 #include "app/document_controller.h"
 #include "app/list_models.h"
 #include "app/pref_form.h"
@@ -7,23 +8,20 @@
 #include "mission/list_lines.h"
 #include "platform/settings_store.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QFontDatabase>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -44,6 +42,10 @@ QListView* makeList(const QString& name, QWidget* parent) {
   p.setColor(QPalette::Base, Qt::black);
   p.setColor(QPalette::Text, Qt::white);
   v->setPalette(p);
+  // The lines line up in columns with blanks: a fixed-pitch font keeps them.
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(v->font().pointSizeF());
+  v->setFont(fixed);
   v->setItemDelegate(new ListLineDelegate(v));
   return v;
 }
@@ -55,6 +57,18 @@ std::set<int> selectedRows(const QListView* v) {
   return rows;
 }
 
+void selectRows(QListView* v, const std::set<int>& rows, int current) {
+  QAbstractItemModel* m = v->model();
+  const int count = m->rowCount();
+  QItemSelection sel;
+  for (int row : rows) {
+    if (row >= 0 && row < count) sel.select(m->index(row, 0), m->index(row, 0));
+  }
+  v->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  if (current >= 0 && current < count)
+    v->selectionModel()->setCurrentIndex(m->index(current, 0), QItemSelectionModel::NoUpdate);
+}
+
 } // namespace
 
 TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore& store,
@@ -63,51 +77,50 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   setObjectName(QStringLiteral("TForm1"));
   setWindowTitle(DocumentController::programTitle());
   c_.prompts().setParent(this);
+  actions_ = new Actions(this, c_.undoStack());
   buildPages();
   buildMenusAndToolBars();
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
-    regionGroup_->actions().at(c_.state().currentRegion - 1)->setChecked(true);
-    rebuildFlightGroups();
-    rebuildMessages();
+    actions_->regions[static_cast<std::size_t>(c_.state().currentRegion - 1)]->setChecked(true);
+    resetLists();
   });
-  connect(&c_, &DocumentController::flightGroupsChanged, this, &TForm1::rebuildFlightGroups);
-  connect(&c_, &DocumentController::messagesChanged, this, &TForm1::rebuildMessages);
+  connect(&c_, &DocumentController::documentChanged, this, &TForm1::documentChanged);
+  connect(&c_, &DocumentController::stateChanged, this, [this] {
+    showSelections();
+    updateCommandStates();
+  });
+  connect(&c_, &DocumentController::regionChanged, this, [this] { fgModel_->refreshAll(); });
   connect(&c_, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);
-  connect(&c_, &DocumentController::modifiedChanged, this, [this](bool m) {
-    saveAction_->setEnabled(m);
-    saveButton_->setEnabled(m);
-  });
+  connect(&c_, &DocumentController::modifiedChanged, this, [this] { updateCommandStates(); });
   connect(&c_, &DocumentController::historyChanged, this, &TForm1::rebuildHistoryMenus);
   connect(&c_, &DocumentController::checkResultsReady, this, &TForm1::showCheckResults);
-  connect(&c_, &DocumentController::currentFlightGroupChanged, this, [this](int i) {
-    if (!rebuilding_ && i < fgModel_->rowCount()) {
-      ShipList->selectionModel()->setCurrentIndex(fgModel_->index(i),
-                                                  QItemSelectionModel::NoUpdate);
-    }
-  });
-  connect(&c_, &DocumentController::currentMessageChanged, this, [this](int i) {
-    if (!rebuilding_ && i < msgModel_->rowCount()) {
-      MsgStrList->selectionModel()->setCurrentIndex(msgModel_->index(i),
-                                                    QItemSelectionModel::NoUpdate);
-    }
-  });
 
-  saveAction_->setEnabled(false);
-  saveButton_->setEnabled(false);
-  rebuildFlightGroups();
-  rebuildMessages();
+  resetLists();
   rebuildHistoryMenus();
-  if (!prefs_.mainGeometry.isEmpty())
+  updateCommandStates();
+  placeWindow();
+}
+
+TForm1::~TForm1() = default;
+
+MainPage TForm1::currentPage() const { return static_cast<MainPage>(OverallPages->currentIndex()); }
+
+void TForm1::placeWindow() {
+  if (!prefs_.mainGeometry.isEmpty()) {
     restoreGeometry(prefs_.mainGeometry);
-  else
-    resize(1024, 700);
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // First start: most of the screen, centred, whatever its size.
+    const QRect avail = screen->availableGeometry();
+    const QSize size = avail.size() * 0.8;
+    setGeometry(QRect(avail.topLeft() + QPoint((avail.width() - size.width()) / 2,
+                                               (avail.height() - size.height()) / 2),
+                      size));
+  }
   if (!prefs_.mainState.isEmpty()) restoreState(prefs_.mainState);
   if (prefs_.wmx) setWindowState(windowState() | Qt::WindowMaximized);
 }
-
-int TForm1::currentPage() const { return OverallPages->currentIndex(); }
 
 void TForm1::buildPages() {
   OverallPages = new QTabWidget(this);
@@ -133,14 +146,14 @@ void TForm1::buildPages() {
   auto* msgLayout = new QVBoxLayout(msgPage);
   msgLayout->setContentsMargins(2, 2, 2, 2);
   MsgStrList = makeList(QStringLiteral("MsgStrList"), msgPage);
-  msgModel_ =
-      new LinesModel({[&doc] { return static_cast<int>(doc.messages.size()); },
-                      [this, &doc](int row) { return msgLineText(doc, row, c_.voices().entries); },
-                      [&doc](int row) { return msgLineColour(doc, row); }},
-                     this);
+  msgModel_ = new LinesModel({[&doc] { return static_cast<int>(doc.messages.size()); },
+                              [&doc](int row) { return msgLineText(doc, row, doc.voiceEntries); },
+                              [&doc](int row) { return msgLineColour(doc, row); }},
+                             this);
   MsgStrList->setModel(msgModel_);
   msgLayout->addWidget(MsgStrList);
   OverallPages->addTab(msgPage, QStringLiteral("Messages"));
+  connect(OverallPages, &QTabWidget::currentChanged, this, [this] { updateCommandStates(); });
 
   // The pages sit on the left of the splitter; the map takes its right side.
   auto* split = new QSplitter(Qt::Horizontal, this);
@@ -148,76 +161,69 @@ void TForm1::buildPages() {
   split->addWidget(OverallPages);
   setCentralWidget(split);
 
-  connect(ShipList, &QListView::clicked, this, &TForm1::ShipListClick);
-  connect(MsgStrList, &QListView::clicked, this, &TForm1::MsgStrListClick);
-  connect(ShipList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    if (!rebuilding_) c_.setFlightGroupSelection(selectedRows(ShipList));
-  });
-  connect(MsgStrList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    if (!rebuilding_) c_.setMessageSelection(selectedRows(MsgStrList));
-  });
-  connect(ShipList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& i) {
-            if (!rebuilding_ && i.isValid()) c_.selectFlightGroup(i.row());
-          });
-  connect(MsgStrList->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          [this](const QModelIndex& i) {
-            if (!rebuilding_ && i.isValid()) c_.selectMessage(i.row());
-          });
-  connect(ShipList, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& p) { fgPopup_->exec(ShipList->viewport()->mapToGlobal(p)); });
-  connect(MsgStrList, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& p) { msgPopup_->exec(MsgStrList->viewport()->mapToGlobal(p)); });
+  // A click makes a line current (ShipListClick, MsgStrListClick); the
+  // selection is what the list commands and the pages act on.
+  for (QListView* v : {ShipList, MsgStrList}) {
+    const bool fgs = v == ShipList;
+    connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, v, fgs] {
+      if (syncing_) return;
+      if (fgs)
+        c_.setFlightGroupSelection(selectedRows(v));
+      else
+        c_.setMessageSelection(selectedRows(v));
+      updateCommandStates();
+    });
+    connect(v->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, fgs](const QModelIndex& i) {
+              if (syncing_ || !i.isValid()) return;
+              if (fgs)
+                c_.selectFlightGroup(i.row());
+              else
+                c_.selectMessage(i.row());
+            });
+    connect(v, &QWidget::customContextMenuRequested, this, [this, v, fgs](const QPoint& p) {
+      (fgs ? fgPopup_ : msgPopup_)->exec(v->viewport()->mapToGlobal(p));
+    });
+  }
 }
 
 void TForm1::buildMenusAndToolBars() {
-  QStyle* st = style();
-  auto action = [this](const QString& text, auto slot, const QKeySequence& key = {}) {
-    auto* a = new QAction(text, this);
-    if (!key.isEmpty()) a->setShortcut(key);
-    connect(a, &QAction::triggered, this, slot);
-    return a;
-  };
+  Actions& a = *actions_;
+  connect(a.newMission, &QAction::triggered, this, &TForm1::NewBtnClick);
+  connect(a.open, &QAction::triggered, this, &TForm1::OpenBtnClick);
+  connect(a.save, &QAction::triggered, this, &TForm1::SaveBtnClick);
+  connect(a.saveAs, &QAction::triggered, this, &TForm1::SaveAsBtnClick);
+  connect(a.addItem, &QAction::triggered, this, &TForm1::NewFGButClick);
+  connect(a.deleteItems, &QAction::triggered, this, &TForm1::DeleteButClick);
+  connect(a.copy, &QAction::triggered, this, &TForm1::CopyBtnClick);
+  connect(a.paste, &QAction::triggered, this, &TForm1::PasteBtnClick);
+  connect(a.moveUp, &QAction::triggered, this, &TForm1::UpBtnClick);
+  connect(a.moveDown, &QAction::triggered, this, &TForm1::DownBtnClick);
+  connect(a.errorCheck, &QAction::triggered, this, &TForm1::ErrBtnClick);
+  connect(a.preferences, &QAction::triggered, this, &TForm1::PreferencesClick);
+  connect(a.about, &QAction::triggered, this, &TForm1::AboutClick);
+  for (int r = 1; r <= 4; ++r) {
+    connect(a.regions[static_cast<std::size_t>(r - 1)], &QAction::triggered, this,
+            [this, r] { c_.setCurrentRegion(r); });
+  }
 
-  // File
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addAction(action(QStringLiteral("&New..."), &TForm1::NewBtnClick, QKeySequence("Ctrl+N")));
-  file->addAction(
-      action(QStringLiteral("&Open..."), &TForm1::OpenBtnClick, QKeySequence("Ctrl+O")));
-  saveAction_ = action(QStringLiteral("&Save "), &TForm1::SaveBtnClick, QKeySequence("Ctrl+S"));
-  file->addAction(saveAction_);
-  file->addAction(
-      action(QStringLiteral("Save &As..."), &TForm1::SaveAsBtnClick, QKeySequence("Ctrl+A")));
+  file->addActions({a.newMission, a.open, a.save, a.saveAs});
 
-  // Edit: the list commands act on the page shown.
+  // Edit: undo and redo first; the list commands act on the page shown.
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->addAction(action(QStringLiteral("Add &FG"), &TForm1::NewFGButClick, QKeySequence("Ins")));
-  edit->addAction(
-      action(QStringLiteral("&Delete FG"), &TForm1::DeleteButClick, QKeySequence("Ctrl+Del")));
-  edit->addAction(action(QStringLiteral("&Copy"), &TForm1::CopyBtnClick, QKeySequence("Ctrl+C")));
-  edit->addAction(action(QStringLiteral("&Paste"), &TForm1::PasteBtnClick, QKeySequence("Ctrl+V")));
-  edit->addAction(action(QStringLiteral("Move &up"), &TForm1::UpBtnClick));
-  edit->addAction(action(QStringLiteral("&Move down"), &TForm1::DownBtnClick));
+  edit->addActions({a.undo, a.redo});
+  edit->addSeparator();
+  edit->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
 
-  // Options
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  QAction* prefsAction = action(QStringLiteral("&Preferences..."), &TForm1::PreferencesClick);
-  prefsAction->setObjectName(QStringLiteral("PreferencesAction"));
-  options->addAction(prefsAction);
+  options->addAction(a.preferences);
 
   // Region: the current region dims flight groups absent from it.
   QMenu* region = menuBar()->addMenu(QStringLiteral("&Region"));
-  regionGroup_ = new QActionGroup(this);
-  for (int r = 1; r <= 4; ++r) {
-    auto* a = new QAction(QStringLiteral("Region &%1").arg(r), regionGroup_);
-    a->setCheckable(true);
-    a->setChecked(r == 1);
-    a->setShortcut(QKeySequence(QStringLiteral("Shift+F%1").arg(r)));
-    connect(a, &QAction::triggered, this, [this, r] { c_.setCurrentRegion(r); });
-    region->addAction(a);
-  }
+  for (QAction* r : a.regions)
+    region->addAction(r);
 
-  // Info
   QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
   QMenu* links = info->addMenu(QStringLiteral("&Links"));
   const QString readme = QStringLiteral(ZEPHLO_SOURCE_DIR "/README.md");
@@ -225,140 +231,117 @@ void TForm1::buildMenusAndToolBars() {
   readmeAction->setEnabled(QFileInfo::exists(readme));
   connect(readmeAction, &QAction::triggered, this,
           [readme] { QDesktopServices::openUrl(QUrl::fromLocalFile(readme)); });
-  info->addAction(action(QStringLiteral("&About..."), &TForm1::AboutClick));
+  info->addAction(a.about);
 
-  // Project bar: New, Open with the history, Save As, Save.
+  // Project bar: New, Open with the history, Save As, Save; then undo and redo.
   QToolBar* project = addToolBar(QStringLiteral("Project"));
   project->setObjectName(QStringLiteral("ProjectBar"));
   project->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* newBtn = project->addAction(st->standardIcon(QStyle::SP_FileIcon),
-                                       QStringLiteral("New Mission"), this, &TForm1::NewBtnClick);
-  newBtn->setObjectName(QStringLiteral("NewBtn"));
+  project->addAction(a.newMission);
   HistPopUp = new QMenu(this);
   HistPopUp->setObjectName(QStringLiteral("HistPopUp"));
   auto* openBtn = new QToolButton(project);
   openBtn->setObjectName(QStringLiteral("OpenBtn"));
-  openBtn->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
-  openBtn->setText(QStringLiteral("Open"));
-  openBtn->setToolTip(QStringLiteral("Open"));
+  openBtn->setDefaultAction(a.open);
   openBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   openBtn->setPopupMode(QToolButton::MenuButtonPopup);
   openBtn->setMenu(HistPopUp);
-  connect(openBtn, &QToolButton::clicked, this, &TForm1::OpenBtnClick);
   project->addWidget(openBtn);
-  project->addAction(st->standardIcon(QStyle::SP_DriveFDIcon), QStringLiteral("Save As"), this,
-                     &TForm1::SaveAsBtnClick);
-  saveButton_ = project->addAction(st->standardIcon(QStyle::SP_DialogSaveButton),
-                                   QStringLiteral("Save"), this, &TForm1::SaveBtnClick);
+  project->addAction(a.saveAs);
+  project->addAction(a.save);
+  QToolBar* undoBar = addToolBar(QStringLiteral("Undo"));
+  undoBar->setObjectName(QStringLiteral("UndoBar"));
+  undoBar->addActions({a.undo, a.redo});
 
-  // Check bar.
   QToolBar* check = addToolBar(QStringLiteral("Check"));
   check->setObjectName(QStringLiteral("CheckBar"));
   check->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* err = check->addAction(st->standardIcon(QStyle::SP_MessageBoxWarning),
-                                  QStringLiteral("Error Check"), this, &TForm1::ErrBtnClick);
-  err->setObjectName(QStringLiteral("ErrBtn"));
+  check->addAction(a.errorCheck);
 
-  // List bar.
   QToolBar* list = addToolBar(QStringLiteral("Lists"));
   list->setObjectName(QStringLiteral("ListBar"));
-  auto listButton = [&](QStyle::StandardPixmap icon, const QString& hint, auto slot,
-                        const QString& name) {
-    QAction* a = list->addAction(st->standardIcon(icon), hint, this, slot);
-    a->setToolTip(hint);
-    a->setObjectName(name);
-  };
-  listButton(QStyle::SP_FileDialogNewFolder, QStringLiteral("New FG or Message"),
-             &TForm1::NewFGButClick, QStringLiteral("NewFGBut"));
-  listButton(QStyle::SP_TrashIcon, QStringLiteral("Delete selections"), &TForm1::DeleteButClick,
-             QStringLiteral("DeleteBut"));
-  listButton(QStyle::SP_FileDialogDetailedView, QStringLiteral("Copy current selection"),
-             &TForm1::CopyBtnClick, QStringLiteral("CopyBtn"));
-  listButton(QStyle::SP_FileDialogContentsView, QStringLiteral("Paste"), &TForm1::PasteBtnClick,
-             QStringLiteral("PasteBtn"));
-  listButton(QStyle::SP_ArrowUp, QStringLiteral("Move selections up"), &TForm1::UpBtnClick,
-             QStringLiteral("UpBtn"));
-  listButton(QStyle::SP_ArrowDown, QStringLiteral("Move selections down"), &TForm1::DownBtnClick,
-             QStringLiteral("DownBtn"));
+  list->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
 
-  // Pop-up menus of the two lists.
+  // Pop-up menus of the two lists; items captioned differently follow their action.
   fgPopup_ = new QMenu(this);
   fgPopup_->setObjectName(QStringLiteral("FGPopUp"));
-  fgPopup_->addAction(QStringLiteral("Add &FG"), this, &TForm1::NewFGButClick);
-  fgPopup_->addAction(QStringLiteral("&Delete"), this, &TForm1::DeleteButClick);
-  fgPopup_->addAction(QStringLiteral("&Copy"), this, &TForm1::CopyBtnClick);
-  fgPopup_->addAction(QStringLiteral("&Paste"), this, &TForm1::PasteBtnClick);
-  fgPopup_->addAction(QStringLiteral("Move &up"), this, &TForm1::UpBtnClick);
-  fgPopup_->addAction(QStringLiteral("&Move down"), this, &TForm1::DownBtnClick);
+  fgPopup_->addActions({a.addItem, a.alias(a.deleteItems, QStringLiteral("&Delete"), fgPopup_),
+                        a.copy, a.paste, a.moveUp, a.moveDown});
   fgPopup_->addSeparator();
   reopenMenu_ = fgPopup_->addMenu(QStringLiteral("&Reopen"));
   reopenMenu_->setObjectName(QStringLiteral("ReopenMenu"));
-  fgPopup_->addAction(QStringLiteral("Save"), this, &TForm1::SaveBtnClick);
+  fgPopup_->addAction(a.alias(a.save, QStringLiteral("Save"), fgPopup_));
 
   msgPopup_ = new QMenu(this);
   msgPopup_->setObjectName(QStringLiteral("MsgPopUp"));
-  msgPopup_->addAction(QStringLiteral("&Add Message"), this, &TForm1::NewFGButClick);
-  msgPopup_->addAction(QStringLiteral("&Delete"), this, &TForm1::DeleteButClick);
-  msgPopup_->addAction(QStringLiteral("&Copy"), this, &TForm1::CopyBtnClick);
-  msgPopup_->addAction(QStringLiteral("&Paste"), this, &TForm1::PasteBtnClick);
-  msgPopup_->addAction(QStringLiteral("Move &Up"), this, &TForm1::UpBtnClick);
-  msgPopup_->addAction(QStringLiteral("&Move Down"), this, &TForm1::DownBtnClick);
+  msgPopup_->addActions({a.alias(a.addItem, QStringLiteral("&Add Message"), msgPopup_),
+                         a.alias(a.deleteItems, QStringLiteral("&Delete"), msgPopup_), a.copy,
+                         a.paste, a.alias(a.moveUp, QStringLiteral("Move &Up"), msgPopup_),
+                         a.alias(a.moveDown, QStringLiteral("&Move Down"), msgPopup_)});
+}
+
+void TForm1::updateCommandStates() {
+  const MainPage page = currentPage();
+  const bool listPage = page != MainPage::Teams;
+  actions_->save->setEnabled(c_.isModified());
+  actions_->moveUp->setEnabled(c_.canMoveUp(page));
+  actions_->moveDown->setEnabled(c_.canMoveDown(page));
+  for (QAction* a : {actions_->addItem, actions_->deleteItems, actions_->copy, actions_->paste})
+    a->setEnabled(listPage);
 }
 
 void TForm1::rebuildHistoryMenus() {
   HistPopUp->clear();
   reopenMenu_->clear();
-  for (int i = 0; i < c_.history().size(); ++i) {
+  const QStringList h = c_.history();
+  for (int i = 0; i < h.size(); ++i) {
     const QString caption = c_.historyCaption(i);
     for (QMenu* m : {HistPopUp, reopenMenu_}) {
       QAction* a = m->addAction(caption);
-      a->setToolTip(c_.history().at(i));
+      a->setToolTip(h.at(i));
       connect(a, &QAction::triggered, this, [this, i] { c_.reopen(i); });
     }
   }
-  reopenMenu_->setEnabled(!c_.history().isEmpty());
+  reopenMenu_->setEnabled(!h.isEmpty());
 }
 
-void TForm1::rebuildFlightGroups() {
-  rebuilding_ = true;
-  fgModel_->rebuild();
-  const int count = fgModel_->rowCount();
-  QItemSelection sel;
-  for (int row : c_.state().selectedFGs) {
-    if (row < count) sel.select(fgModel_->index(row), fgModel_->index(row));
-  }
-  ShipList->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
-  if (c_.state().currentFG < count) {
-    ShipList->selectionModel()->setCurrentIndex(fgModel_->index(c_.state().currentFG),
-                                                QItemSelectionModel::NoUpdate);
-  }
-  rebuilding_ = false;
+void TForm1::resetLists() {
+  fgModel_->reset();
+  msgModel_->reset();
+  showSelections();
+  updateCommandStates();
 }
 
-void TForm1::rebuildMessages() {
-  rebuilding_ = true;
-  msgModel_->rebuild();
-  const int count = msgModel_->rowCount();
-  QItemSelection sel;
-  for (int row : c_.state().selectedMsgs) {
-    if (row < count) sel.select(msgModel_->index(row), msgModel_->index(row));
+void TForm1::documentChanged(const Change& c) {
+  if (c.flightGroupList) {
+    fgModel_->reset();
+  } else if (c.header) {
+    fgModel_->refreshAll(); // the mission type shows in the goal marks
+  } else if (!c.flightGroups.empty()) {
+    // Craft numbers within a global unit count the flight groups before, so
+    // the lines after a changed one may read differently too.
+    fgModel_->refreshRows(c.flightGroups.front(), fgModel_->rowCount() - 1);
   }
-  MsgStrList->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
-  if (c_.state().currentMsg < count) {
-    MsgStrList->selectionModel()->setCurrentIndex(msgModel_->index(c_.state().currentMsg),
-                                                  QItemSelectionModel::NoUpdate);
+  if (c.messageList) {
+    msgModel_->reset();
+  } else if (c.voices) {
+    msgModel_->refreshAll();
+  } else {
+    for (int m : c.messages)
+      msgModel_->refreshRows(m, m);
   }
-  rebuilding_ = false;
+  if (c.flightGroupList || c.messageList) showSelections();
+  updateCommandStates();
 }
 
-void TForm1::ShipListClick() {
-  const QModelIndex i = ShipList->currentIndex();
-  if (i.isValid()) c_.selectFlightGroup(i.row());
-}
-
-void TForm1::MsgStrListClick() {
-  const QModelIndex i = MsgStrList->currentIndex();
-  if (i.isValid()) c_.selectMessage(i.row());
+void TForm1::showSelections() {
+  syncing_ = true;
+  const EditorState& st = c_.state();
+  selectRows(ShipList, st.selectedFGs, st.currentFG);
+  selectRows(MsgStrList, st.selectedMsgs, st.currentMsg);
+  if (st.currentFG < fgModel_->rowCount()) ShipList->scrollTo(fgModel_->index(st.currentFG));
+  if (st.currentMsg < msgModel_->rowCount()) MsgStrList->scrollTo(msgModel_->index(st.currentMsg));
+  syncing_ = false;
 }
 
 void TForm1::NewBtnClick() { c_.newMission(); }
@@ -372,16 +355,11 @@ void TForm1::PasteBtnClick() { c_.pasteItem(currentPage()); }
 void TForm1::UpBtnClick() { c_.moveUp(currentPage()); }
 void TForm1::DownBtnClick() { c_.moveDown(currentPage()); }
 
-// Deleting from the keyboard must not fire while the designer types in a box.
+// Deleting acts on the list the designer is working in; with the focus on
+// anything else (a tab, a box on another page) it does nothing.
 bool TForm1::deleteAllowed() const {
   const QWidget* f = QApplication::focusWidget();
-  if (!f) return true;
-  if (qobject_cast<const QLineEdit*>(f) || qobject_cast<const QAbstractSpinBox*>(f) ||
-      qobject_cast<const QPlainTextEdit*>(f) || qobject_cast<const QTextEdit*>(f)) {
-    return false;
-  }
-  if (auto* combo = qobject_cast<const QComboBox*>(f)) return !combo->isEditable();
-  return true;
+  return isActiveWindow() && f && (f == ShipList || f == MsgStrList);
 }
 
 void TForm1::DeleteButClick() {
@@ -394,6 +372,7 @@ void TForm1::PreferencesClick() {
   connect(&form, &TPrefForm::autolinkChanged, &c_, &DocumentController::setAutolinkPreference);
   c_.prompts().runModal(form);
   c_.preferencesChanged();
+  fgModel_->refreshAll(); // dimming of absent flight groups is a preference
 }
 
 void TForm1::AboutClick() {

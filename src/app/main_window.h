@@ -1,20 +1,21 @@
 // The editor's main window: menus, tool bars and the list pages.
 #pragma once
 
+#include "mission/session.h"
+
 #include <QMainWindow>
 
-class QAction;
-class QActionGroup;
 class QListView;
 class QMenu;
 class QTabWidget;
-class QToolButton;
 
 namespace zephlo {
 
+class Actions;
 class DocumentController;
 class LinesModel;
 class SettingsStore;
+struct Change;
 struct CheckResult;
 struct Preferences;
 
@@ -23,9 +24,10 @@ class TForm1 : public QMainWindow {
 public:
   TForm1(DocumentController& controller, Preferences& prefs, SettingsStore& store,
          QWidget* parent = nullptr);
+  ~TForm1() override;
 
-  // The list page shown: 0 flight groups, 1 messages.
-  int currentPage() const;
+  // The page shown; the list commands act on it.
+  MainPage currentPage() const;
 
 public slots:
   void NewBtnClick();
@@ -48,17 +50,21 @@ protected:
 private:
   void buildMenusAndToolBars();
   void buildPages();
-  void rebuildFlightGroups();
-  void rebuildMessages();
+  void placeWindow();
+  void documentChanged(const Change& change);
+  void resetLists();
+  // Selects the lines of the editor state's selections without telling the
+  // controller back.
+  void showSelections();
+  void updateCommandStates();
   void rebuildHistoryMenus();
   void showCheckResults(const CheckResult& result);
-  void ShipListClick();
-  void MsgStrListClick();
   bool deleteAllowed() const;
 
   DocumentController& c_;
   Preferences& prefs_;
   SettingsStore& store_;
+  Actions* actions_ = nullptr;
   QTabWidget* OverallPages = nullptr;
   QListView* ShipList = nullptr;
   QListView* MsgStrList = nullptr;
@@ -68,10 +74,7 @@ private:
   QMenu* reopenMenu_ = nullptr;
   QMenu* fgPopup_ = nullptr;
   QMenu* msgPopup_ = nullptr;
-  QAction* saveAction_ = nullptr;
-  QAction* saveButton_ = nullptr;
-  QActionGroup* regionGroup_ = nullptr;
-  bool rebuilding_ = false;
+  bool syncing_ = false; // selections are being set from the editor state
 };
 
 } // namespace zephlo

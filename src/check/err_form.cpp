@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace zephlo {
@@ -25,8 +26,16 @@ TErrForm::TErrForm(const CheckResult& result, bool omitWarnings, QWidget* parent
   ErrMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   ErrMemo->clear();
   for (const std::string& line : result.lines(omitWarnings)) {
-    ErrMemo->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    // A line break inside a flight-group name must not split its line.
+    for (QChar& ch : text) {
+      if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) ch = QLatin1Char(' ');
+    }
+    ErrMemo->appendPlainText(text);
   }
+  // Errors come first: open at the top, not scrolled to the last warning.
+  ErrMemo->moveCursor(QTextCursor::Start);
+  ErrMemo->ensureCursorVisible();
   OmitWarnsChk->setChecked(omitWarnings);
   connect(OmitWarnsChk, &QCheckBox::clicked, this, &TErrForm::omitWarningsChanged);
   connect(Button1, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace zephlo {
 
@@ -57,6 +58,33 @@ Colour iconColour(int iff, int craftType) {
 Colour darken(Colour c, int percent) {
   return rgb(scaleChannel(redOf(c), percent), scaleChannel(greenOf(c), percent),
              scaleChannel(blueOf(c), percent));
+}
+
+namespace {
+
+double luminance(Colour c) {
+  auto channel = [](int v) {
+    const double x = v / 255.0;
+    return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * channel(redOf(c)) + 0.7152 * channel(greenOf(c)) + 0.0722 * channel(blueOf(c));
+}
+
+} // namespace
+
+double contrastRatio(Colour a, Colour b) {
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Colour readableOn(Colour text, Colour background, double minRatio) {
+  constexpr int kSteps = 32;
+  Colour c = text;
+  for (int k = 1; k <= kSteps && contrastRatio(c, background) < minRatio; ++k) {
+    auto toward = [k](int v) { return v + (255 - v) * k / kSteps; };
+    c = rgb(toward(redOf(text)), toward(greenOf(text)), toward(blueOf(text)));
+  }
+  return c;
 }
 
 } // namespace zephlo

@@ -28,4 +28,14 @@ Colour iconColour(int iff, int craftType);
 // Each of red, green and blue multiplied by percent / 100, rounded.
 Colour darken(Colour c, int percent);
 
+// How far apart two colours are in lightness, from 1 (the same) to 21
+// (black and white), as accessibility guidelines measure it.
+double contrastRatio(Colour a, Colour b);
+// The text colour, lightened toward white just enough to reach minRatio on
+// the background, so a dim line stays readable where it is highlighted.
+Colour readableOn(Colour text, Colour background, double minRatio = 4.5);
+
+// The highlight behind the selected lines of the black lists.
+inline constexpr Colour kListSelection = rgb(38, 50, 90);
+
 } // namespace zephlo

@@ -42,6 +42,10 @@ struct Document {
   std::array<Byte, kTeamCount> teamIff{}; // IFF given by autolink, per team
   std::string fileName = kUnnamed;
   std::string voiceListPath = kNoVoiceList;
+  // The voice list's entries: one WAV file name per message (the first 64),
+  // then the end-of-mission voices. Empty when the mission has none. Kept
+  // here so that list commands and undo keep them beside their messages.
+  std::vector<std::string> voiceEntries;
 
   std::uint16_t numFGsField() const { return getU16(header, hdr::NumFGs); }
   std::uint16_t numMessagesField() const { return getU16(header, hdr::NumMessages); }
@@ -54,6 +58,8 @@ struct Document {
     return t.size() > 1 && t[0] == '>' ? t.substr(1) : t;
   }
   bool hasFileName() const { return fileName != kUnnamed; }
+
+  bool operator==(const Document&) const = default;
 };
 
 // What the editor is doing with the document; never saved.
@@ -66,12 +72,8 @@ struct EditorState {
   int currentGoal = 0;   // 0-7
   std::set<int> selectedFGs;
   std::set<int> selectedMsgs;
-  bool fgChanged = false;
-  bool msgChanged = false;
-  bool otherChanged = false;
 
-  bool changed() const { return fgChanged || msgChanged || otherChanged; }
-  void clearChanged() { fgChanged = msgChanged = otherChanged = false; }
+  bool operator==(const EditorState&) const = default;
 };
 
 // Fills the team-IFF table from the flight groups: the first flight group

@@ -16,23 +16,75 @@ constexpr const char* kDummyWav = "dummy.wav";
 // lines, which must never shift.
 constexpr std::size_t kMessageVoices = 64;
 
-void reindexTrigger(Byte* t, int i, Reindex op) {
-  if (t[trig::VariableType] == kVarFlightGroup)
-    t[trig::Variable] = reindexedFlightGroup(t[trig::Variable], i, op);
+bool reindexTrigger(Byte* t, int i, Reindex op) {
+  if (t[trig::VariableType] != kVarFlightGroup) return false;
+  const Byte r = reindexedFlightGroup(t[trig::Variable], i, op);
+  if (r == t[trig::Variable]) return false;
+  t[trig::Variable] = r;
+  return true;
 }
 
-void reindexPair(Byte* p, int i, Reindex op) {
-  reindexTrigger(p + pair::First, i, op);
-  reindexTrigger(p + pair::Second, i, op);
+bool reindexPair(Byte* p, int i, Reindex op) {
+  const bool a = reindexTrigger(p + pair::First, i, op);
+  const bool b = reindexTrigger(p + pair::Second, i, op);
+  return a || b;
 }
 
-void reindexTarget(Byte* order, std::size_t typeOff, std::size_t valueOff, int i, Reindex op) {
-  if (order[typeOff] == kVarFlightGroup)
-    order[valueOff] = reindexedFlightGroup(order[valueOff], i, op);
+bool reindexByte(Byte& b, int i, Reindex op) {
+  const Byte r = reindexedFlightGroup(b, i, op);
+  if (r == b) return false;
+  b = r;
+  return true;
 }
 
-void setCount(Document& doc, std::size_t off, std::size_t n) {
-  setU16(doc.header, off, static_cast<std::uint16_t>(n));
+bool reindexTarget(Byte* order, std::size_t typeOff, std::size_t valueOff, int i, Reindex op) {
+  return order[typeOff] == kVarFlightGroup && reindexByte(order[valueOff], i, op);
+}
+
+// Each adjusts a copy of a record and says whether anything changed, so only
+// records that really change are handed to the edit.
+bool reindexFlightGroupRecord(Block<size::flightGroup>& r, int i, Reindex op) {
+  bool changed = false;
+  for (std::size_t p : {fg::ArrivalPair1, fg::ArrivalPair2, fg::DeparturePair})
+    changed |= reindexPair(r.data() + p, i, op);
+  for (std::size_t m : {fg::ArrivalMothership, fg::AltArrivalMothership, fg::DepartureMothership,
+                        fg::AltDepartureMothership})
+    changed |= reindexByte(r[m], i, op);
+  for (int reg = 1; reg <= kRegionCount; ++reg) {
+    for (int o = 1; o <= kOrdersPerRegion; ++o) {
+      Byte* ord = r.data() + fg::orderOffset(reg, o);
+      changed |= reindexTarget(ord, ord::Target1Type, ord::Target1, i, op);
+      changed |= reindexTarget(ord, ord::Target2Type, ord::Target2, i, op);
+      changed |= reindexTarget(ord, ord::Target3Type, ord::Target3, i, op);
+      changed |= reindexTarget(ord, ord::Target4Type, ord::Target4, i, op);
+    }
+  }
+  return changed;
+}
+
+bool reindexMessageRecord(Block<size::message>& r, int i, Reindex op) {
+  const bool a = reindexPair(r.data() + msg::Pair1, i, op);
+  const bool b = reindexPair(r.data() + msg::Pair2, i, op);
+  return a || b;
+}
+
+bool reindexGlobalGoalRecord(Block<size::globalGoal>& r, int i, Reindex op) {
+  bool changed = false;
+  for (int kind = 0; kind < 3; ++kind) {
+    Byte* block = r.data() + gg::blockOffset(kind);
+    changed |= reindexPair(block + gg::Pair1, i, op);
+    changed |= reindexPair(block + gg::Pair2, i, op);
+  }
+  return changed;
+}
+
+// The header's record counts follow the lists, so the two never disagree.
+void syncCounts(Edit& e) {
+  const Document& d = e.doc();
+  const auto fgs = static_cast<std::uint16_t>(d.flightGroups.size());
+  const auto msgs = static_cast<std::uint16_t>(d.messages.size());
+  if (d.numFGsField() != fgs) setU16(e.header(), hdr::NumFGs, fgs);
+  if (d.numMessagesField() != msgs) setU16(e.header(), hdr::NumMessages, msgs);
 }
 
 int lastIndex(std::size_t n) { return static_cast<int>(n) - 1; }
@@ -54,15 +106,10 @@ bool validSelection(const std::set<int>& sel, int count) {
 }
 
 // Makes flight group i current as a click on its line does: goal 1 becomes
-// the current goal, and a pending flight-group change is kept as another
-// change so the document stays changed.
+// the current goal.
 void selectFlightGroup(EditorState& st, int i) {
   st.currentFG = i;
   st.currentGoal = 0;
-  if (st.fgChanged) {
-    st.fgChanged = false;
-    st.otherChanged = true;
-  }
 }
 
 void resetToTemplate(FGObject& f, const Templates& t) {
@@ -73,48 +120,58 @@ void resetToTemplate(FGObject& f, const Templates& t) {
   f.computeRegionSet();
 }
 
-void renumberMessages(Document& doc) {
-  for (std::size_t k = 0; k < doc.messages.size(); ++k)
-    setU16(doc.messages[k].record, msg::Number, static_cast<std::uint16_t>(k));
-}
-
-void markVoicesIfVisible(const ListContext& ctx) {
-  if (ctx.voices && ctx.voicePanelVisible) ctx.voices->changed = true;
-}
-
-void swapMessages(Document& doc, int i, int j, const ListContext& ctx, bool voicesMayMove) {
-  std::swap(doc.messages[static_cast<std::size_t>(i)], doc.messages[static_cast<std::size_t>(j)]);
-  if (ctx.voices && voicesMayMove && doc.voiceListPath != kNoVoiceList) {
-    auto& e = ctx.voices->entries;
-    if (static_cast<std::size_t>(i) < e.size() && static_cast<std::size_t>(j) < e.size())
-      std::swap(e[static_cast<std::size_t>(i)], e[static_cast<std::size_t>(j)]);
+void renumberMessages(Edit& e) {
+  for (std::size_t k = 0; k < e.doc().messages.size(); ++k) {
+    if (getU16(e.doc().messages[k].record, msg::Number) != k)
+      setU16(e.message(static_cast<int>(k)).record, msg::Number, static_cast<std::uint16_t>(k));
   }
-  setU16(doc.messages[static_cast<std::size_t>(i)].record, msg::Number,
-         static_cast<std::uint16_t>(i));
-  setU16(doc.messages[static_cast<std::size_t>(j)].record, msg::Number,
-         static_cast<std::uint16_t>(j));
+}
+
+void markVoicesIfVisible(Edit& e, const ListContext& ctx) {
+  if (ctx.voicePanelVisible) e.markVoicesChanged();
+}
+
+void swapMessages(Edit& e, int i, int j, bool voicesMayMove) {
+  e.swapMessages(i, j);
+  const Document& d = e.doc();
+  const auto n = d.voiceEntries.size();
+  if (voicesMayMove && d.voiceListPath != kNoVoiceList && static_cast<std::size_t>(i) < n &&
+      static_cast<std::size_t>(j) < n) {
+    auto& v = e.voices();
+    std::swap(v[static_cast<std::size_t>(i)], v[static_cast<std::size_t>(j)]);
+  }
+  setU16(e.message(i).record, msg::Number, static_cast<std::uint16_t>(i));
+  setU16(e.message(j).record, msg::Number, static_cast<std::uint16_t>(j));
+}
+
+Status listFull(const char* what) {
+  return makeError(ErrorKind::Refused, std::string("The mission already holds ") +
+                                           std::to_string(kMaxRecords) + " " + what +
+                                           ", the most a mission file can hold.");
 }
 
 // Adds a flight group at the end and makes it the current and only selected line.
-void appendFlightGroup(Document& doc, EditorState& st, FGObject f) {
-  doc.flightGroups.push_back(std::move(f));
-  setCount(doc, hdr::NumFGs, doc.flightGroups.size());
-  const int last = lastIndex(doc.flightGroups.size());
-  selectFlightGroup(st, last);
-  st.fgChanged = true;
-  st.selectedFGs = {last};
+Status appendFlightGroup(Edit& e, FGObject f) {
+  if (e.doc().flightGroups.size() >= kMaxRecords) return listFull("flight groups");
+  e.appendFlightGroup(std::move(f));
+  syncCounts(e);
+  const int last = lastIndex(e.doc().flightGroups.size());
+  selectFlightGroup(e.state(), last);
+  e.state().selectedFGs = {last};
+  return {};
 }
 
 // Adds a message at the end, numbered with its place, current and the only selected line.
-void appendMessage(Document& doc, EditorState& st, MsgObject m, const ListContext& ctx) {
-  setU16(m.record, msg::Number, static_cast<std::uint16_t>(doc.messages.size()));
-  doc.messages.push_back(std::move(m));
-  setCount(doc, hdr::NumMessages, doc.messages.size());
-  st.otherChanged = true;
-  const int last = lastIndex(doc.messages.size());
-  st.currentMsg = last;
-  st.selectedMsgs = {last};
-  markVoicesIfVisible(ctx);
+Status appendMessage(Edit& e, MsgObject m, const ListContext& ctx) {
+  if (e.doc().messages.size() >= kMaxRecords) return listFull("messages");
+  setU16(m.record, msg::Number, static_cast<std::uint16_t>(e.doc().messages.size()));
+  e.appendMessage(std::move(m));
+  syncCounts(e);
+  const int last = lastIndex(e.doc().messages.size());
+  e.state().currentMsg = last;
+  e.state().selectedMsgs = {last};
+  markVoicesIfVisible(e, ctx);
+  return {};
 }
 
 } // namespace
@@ -140,63 +197,54 @@ Byte reindexedFlightGroup(Byte r, int i, Reindex op) {
   return r;
 }
 
-void reindexFlightGroups(Document& doc, int i, Reindex op) {
-  for (FGObject& f : doc.flightGroups) {
-    Byte* r = f.record.data();
-    for (std::size_t p : {fg::ArrivalPair1, fg::ArrivalPair2, fg::DeparturePair})
-      reindexPair(r + p, i, op);
-    for (std::size_t m : {fg::ArrivalMothership, fg::AltArrivalMothership, fg::DepartureMothership,
-                          fg::AltDepartureMothership})
-      r[m] = reindexedFlightGroup(r[m], i, op);
-    for (int reg = 1; reg <= kRegionCount; ++reg) {
-      for (int o = 1; o <= kOrdersPerRegion; ++o) {
-        Byte* ord = f.order(reg, o);
-        reindexTarget(ord, ord::Target1Type, ord::Target1, i, op);
-        reindexTarget(ord, ord::Target2Type, ord::Target2, i, op);
-        reindexTarget(ord, ord::Target3Type, ord::Target3, i, op);
-        reindexTarget(ord, ord::Target4Type, ord::Target4, i, op);
-      }
-    }
+void reindexFlightGroups(Edit& e, int i, Reindex op) {
+  const Document& d = e.doc();
+  for (std::size_t k = 0; k < d.flightGroups.size(); ++k) {
+    Block<size::flightGroup> r = d.flightGroups[k].record;
+    if (reindexFlightGroupRecord(r, i, op)) e.flightGroup(static_cast<int>(k)).record = r;
   }
-  for (MsgObject& m : doc.messages) {
-    reindexPair(m.record.data() + msg::Pair1, i, op);
-    reindexPair(m.record.data() + msg::Pair2, i, op);
+  for (std::size_t k = 0; k < d.messages.size(); ++k) {
+    Block<size::message> r = d.messages[k].record;
+    if (reindexMessageRecord(r, i, op)) e.message(static_cast<int>(k)).record = r;
   }
-  for (GGObject& g : doc.globalGoals) {
-    for (int kind = 0; kind < 3; ++kind) {
-      Byte* block = g.record.data() + gg::blockOffset(kind);
-      reindexPair(block + gg::Pair1, i, op);
-      reindexPair(block + gg::Pair2, i, op);
-    }
+  for (int t = 0; t < kTeamCount; ++t) {
+    Block<size::globalGoal> r = d.globalGoals[static_cast<std::size_t>(t)].record;
+    if (reindexGlobalGoalRecord(r, i, op)) e.globalGoal(t).record = r;
   }
 }
 
-void newFlightGroup(Document& doc, EditorState& st, const ListContext& ctx) {
-  if (!ctx.templates) return;
-  const int startRegion = std::clamp(st.currentRegion - 1, 0, kRegionCount - 1);
-  appendFlightGroup(
-      doc, st, makeFlightGroup(*ctx.templates, doc.teamIff[0], startRegion, ctx.prefs.autolink));
+Status newFlightGroup(Edit& e, const ListContext& ctx) {
+  if (!ctx.templates) return {};
+  const int startRegion = std::clamp(e.state().currentRegion - 1, 0, kRegionCount - 1);
+  return appendFlightGroup(
+      e, makeFlightGroup(*ctx.templates, e.doc().teamIff[0], startRegion, ctx.prefs.autolink));
 }
 
-void newMessage(Document& doc, EditorState& st, const ListContext& ctx) {
-  if (!ctx.templates) return;
+Status newMessage(Edit& e, const ListContext& ctx) {
+  if (!ctx.templates) return {};
   MsgObject m;
   m.record = ctx.templates->message;
   m.record[msg::SentTo] = 1;
   m.sentToAnyTeam = 1;
-  appendMessage(doc, st, std::move(m), ctx);
+  return appendMessage(e, std::move(m), ctx);
 }
 
-void deleteFlightGroups(Document& doc, EditorState& st, const ListContext& ctx) {
-  auto& fgs = doc.flightGroups;
+Status pasteFlightGroup(Edit& e, const FGObject& clip) { return appendFlightGroup(e, clip); }
+
+Status pasteMessage(Edit& e, const MsgObject& clip, const ListContext& ctx) {
+  return appendMessage(e, clip, ctx);
+}
+
+void deleteFlightGroups(Edit& e, const ListContext& ctx) {
+  const auto& fgs = e.doc().flightGroups;
+  EditorState& st = e.state();
   if (fgs.empty()) return;
   if (fgs.size() < 2) {
     // The mission always keeps one flight group: the last one is reset
     // instead of removed.
-    if (ctx.templates) resetToTemplate(fgs[0], *ctx.templates);
+    if (ctx.templates) resetToTemplate(e.flightGroup(0), *ctx.templates);
     selectFlightGroup(st, 0);
     st.selectedFGs = {0};
-    st.otherChanged = true;
     return;
   }
   const int count = static_cast<int>(fgs.size());
@@ -214,25 +262,25 @@ void deleteFlightGroups(Document& doc, EditorState& st, const ListContext& ctx) 
     const int i = *it;
     if (fgs.size() == 1) {
       // Every flight group was selected: keep the last one as a fresh one.
-      if (ctx.templates) resetToTemplate(fgs[0], *ctx.templates);
+      if (ctx.templates) resetToTemplate(e.flightGroup(0), *ctx.templates);
       break;
     }
-    reindexFlightGroups(doc, i, Reindex::Remove);
-    fgs.erase(fgs.begin() + i);
+    reindexFlightGroups(e, i, Reindex::Remove);
+    e.eraseFlightGroup(i);
     if (current > 0) --current;
   }
-  setCount(doc, hdr::NumFGs, fgs.size());
+  syncCounts(e);
   // Deliberately one past the count-down when the current line was not the
   // first, so the cursor stays near where it was.
   if (before != 0) ++current;
   current = std::clamp(current, 0, lastIndex(fgs.size()));
   selectFlightGroup(st, current);
   st.selectedFGs = {current};
-  st.otherChanged = true;
 }
 
-void deleteMessages(Document& doc, EditorState& st, const ListContext& ctx) {
-  auto& msgs = doc.messages;
+void deleteMessages(Edit& e, const ListContext& ctx) {
+  const auto& msgs = e.doc().messages;
+  EditorState& st = e.state();
   if (msgs.empty()) return;
   const int count = static_cast<int>(msgs.size());
   if (st.currentMsg < 0 || st.currentMsg >= count) {
@@ -243,25 +291,25 @@ void deleteMessages(Document& doc, EditorState& st, const ListContext& ctx) {
   }
 
   const std::vector<int> victims = effectiveSelection(st.selectedMsgs, st.currentMsg, msgs.size());
-  bool voicesTouched = false;
   for (auto it = victims.rbegin(); it != victims.rend(); ++it) {
     const auto i = static_cast<std::size_t>(*it);
-    msgs.erase(msgs.begin() + static_cast<std::ptrdiff_t>(i));
-    if (!ctx.voices) continue;
-    auto& e = ctx.voices->entries;
+    e.eraseMessage(*it);
     // Messages past the 64th have no voice entry; entry i there is an
     // end-of-mission voice and must stay.
-    if (i < e.size() && i < kMessageVoices) {
-      const bool heldAllMessageSlots = e.size() >= kMessageVoices;
-      e.erase(e.begin() + static_cast<std::ptrdiff_t>(i));
+    if (i < e.doc().voiceEntries.size() && i < kMessageVoices) {
+      auto& v = e.voices();
+      const bool heldAllMessageSlots = v.size() >= kMessageVoices;
+      v.erase(v.begin() + static_cast<std::ptrdiff_t>(i));
       // Refill the last message slot so the end-of-mission voices keep their places.
       if (heldAllMessageSlots)
-        e.insert(e.begin() + static_cast<std::ptrdiff_t>(kMessageVoices - 1), kDummyWav);
-      voicesTouched = true;
+        v.insert(v.begin() + static_cast<std::ptrdiff_t>(kMessageVoices - 1), kDummyWav);
+      // A changed list must be offered for saving even when its panel is
+      // hidden, or the voices end up on the wrong messages.
+      e.markVoicesChanged();
     }
   }
-  setCount(doc, hdr::NumMessages, msgs.size());
-  renumberMessages(doc);
+  renumberMessages(e);
+  syncCounts(e);
   if (msgs.empty()) {
     st.currentMsg = 0;
     st.selectedMsgs.clear();
@@ -269,12 +317,7 @@ void deleteMessages(Document& doc, EditorState& st, const ListContext& ctx) {
     st.currentMsg = std::clamp(st.currentMsg, 0, lastIndex(msgs.size()));
     st.selectedMsgs = {st.currentMsg};
   }
-  st.msgChanged = false;
-  st.otherChanged = true;
-  markVoicesIfVisible(ctx);
-  // A changed list must be offered for saving even when its panel is hidden,
-  // or the voices end up on the wrong messages.
-  if (voicesTouched) ctx.voices->changed = true;
+  markVoicesIfVisible(e, ctx);
 }
 
 Clipboards makeClipboards(const Templates& t) {
@@ -297,14 +340,6 @@ void copyMessage(const Document& doc, const EditorState& st, Clipboards& clip) {
     clip.message = doc.messages[static_cast<std::size_t>(st.currentMsg)];
 }
 
-void pasteFlightGroup(Document& doc, EditorState& st, const Clipboards& clip) {
-  appendFlightGroup(doc, st, clip.flightGroup);
-}
-
-void pasteMessage(Document& doc, EditorState& st, const Clipboards& clip, const ListContext& ctx) {
-  appendMessage(doc, st, clip.message, ctx);
-}
-
 bool canMoveUp(const std::set<int>& selection, int count) {
   return validSelection(selection, count) && *selection.begin() > 0;
 }
@@ -313,64 +348,112 @@ bool canMoveDown(const std::set<int>& selection, int count) {
   return validSelection(selection, count) && *selection.rbegin() < count - 1;
 }
 
-bool moveFlightGroupsUp(Document& doc, EditorState& st) {
-  if (!canMoveUp(st.selectedFGs, static_cast<int>(doc.flightGroups.size()))) return false;
+void moveFlightGroupsUp(Edit& e) {
+  EditorState& st = e.state();
+  if (!canMoveUp(st.selectedFGs, static_cast<int>(e.doc().flightGroups.size()))) return;
   std::set<int> moved;
   for (int i : st.selectedFGs) {
-    reindexFlightGroups(doc, i, Reindex::SwapUp);
-    std::swap(doc.flightGroups[static_cast<std::size_t>(i)],
-              doc.flightGroups[static_cast<std::size_t>(i - 1)]);
+    reindexFlightGroups(e, i, Reindex::SwapUp);
+    e.swapFlightGroups(i, i - 1);
     moved.insert(i - 1);
     if (st.currentFG == i) st.currentFG = i - 1;
   }
   st.selectedFGs = std::move(moved);
-  st.otherChanged = true;
-  return true;
 }
 
-bool moveFlightGroupsDown(Document& doc, EditorState& st) {
-  if (!canMoveDown(st.selectedFGs, static_cast<int>(doc.flightGroups.size()))) return false;
+void moveFlightGroupsDown(Edit& e) {
+  EditorState& st = e.state();
+  if (!canMoveDown(st.selectedFGs, static_cast<int>(e.doc().flightGroups.size()))) return;
   std::set<int> moved;
   for (auto it = st.selectedFGs.rbegin(); it != st.selectedFGs.rend(); ++it) {
     const int i = *it;
-    reindexFlightGroups(doc, i, Reindex::SwapDown);
-    std::swap(doc.flightGroups[static_cast<std::size_t>(i)],
-              doc.flightGroups[static_cast<std::size_t>(i + 1)]);
+    reindexFlightGroups(e, i, Reindex::SwapDown);
+    e.swapFlightGroups(i, i + 1);
     moved.insert(i + 1);
     if (st.currentFG == i) st.currentFG = i + 1;
   }
   st.selectedFGs = std::move(moved);
-  st.otherChanged = true;
-  return true;
 }
 
-bool moveMessagesUp(Document& doc, EditorState& st, const ListContext& ctx) {
-  if (!canMoveUp(st.selectedMsgs, static_cast<int>(doc.messages.size()))) return false;
+void moveMessagesUp(Edit& e) {
+  EditorState& st = e.state();
+  if (!canMoveUp(st.selectedMsgs, static_cast<int>(e.doc().messages.size()))) return;
   std::set<int> moved;
   for (int i : st.selectedMsgs) {
     if (st.currentMsg == i) st.currentMsg = i - 1;
-    swapMessages(doc, i, i - 1, ctx, static_cast<std::size_t>(i) < kMessageVoices);
+    swapMessages(e, i, i - 1, static_cast<std::size_t>(i) < kMessageVoices);
     moved.insert(i - 1);
   }
   st.selectedMsgs = std::move(moved);
-  st.otherChanged = true;
-  if (ctx.voices) ctx.voices->changed = true;
-  return true;
+  e.markVoicesChanged();
 }
 
-bool moveMessagesDown(Document& doc, EditorState& st, const ListContext& ctx) {
-  if (!canMoveDown(st.selectedMsgs, static_cast<int>(doc.messages.size()))) return false;
+void moveMessagesDown(Edit& e) {
+  EditorState& st = e.state();
+  if (!canMoveDown(st.selectedMsgs, static_cast<int>(e.doc().messages.size()))) return;
   std::set<int> moved;
   for (auto it = st.selectedMsgs.rbegin(); it != st.selectedMsgs.rend(); ++it) {
     const int i = *it;
     if (st.currentMsg == i) st.currentMsg = i + 1;
-    swapMessages(doc, i, i + 1, ctx, static_cast<std::size_t>(i) < kMessageVoices - 1);
+    swapMessages(e, i, i + 1, static_cast<std::size_t>(i) < kMessageVoices - 1);
     moved.insert(i + 1);
   }
   st.selectedMsgs = std::move(moved);
-  st.otherChanged = true;
-  if (ctx.voices) ctx.voices->changed = true;
-  return true;
+  e.markVoicesChanged();
+}
+
+Operation newItemOperation(ListPage page, const ListContext& ctx) {
+  if (page == ListPage::FlightGroups)
+    return {"New Flight Group", "", [ctx](Edit& e) { return newFlightGroup(e, ctx); }};
+  return {"New Message", "", [ctx](Edit& e) { return newMessage(e, ctx); }};
+}
+
+Operation deleteOperation(ListPage page, const ListContext& ctx) {
+  if (page == ListPage::FlightGroups) {
+    return {"Delete Flight Groups", "", [ctx](Edit& e) -> Status {
+              deleteFlightGroups(e, ctx);
+              return {};
+            }};
+  }
+  return {"Delete Messages", "", [ctx](Edit& e) -> Status {
+            deleteMessages(e, ctx);
+            return {};
+          }};
+}
+
+Operation pasteOperation(ListPage page, const Clipboards& clip, const ListContext& ctx) {
+  if (page == ListPage::FlightGroups) {
+    return {"Paste Flight Group", "",
+            [f = clip.flightGroup](Edit& e) { return pasteFlightGroup(e, f); }};
+  }
+  return {"Paste Message", "",
+          [m = clip.message, ctx](Edit& e) { return pasteMessage(e, m, ctx); }};
+}
+
+Operation moveUpOperation(ListPage page) {
+  if (page == ListPage::FlightGroups) {
+    return {"Move Flight Groups Up", "", [](Edit& e) -> Status {
+              moveFlightGroupsUp(e);
+              return {};
+            }};
+  }
+  return {"Move Messages Up", "", [](Edit& e) -> Status {
+            moveMessagesUp(e);
+            return {};
+          }};
+}
+
+Operation moveDownOperation(ListPage page) {
+  if (page == ListPage::FlightGroups) {
+    return {"Move Flight Groups Down", "", [](Edit& e) -> Status {
+              moveFlightGroupsDown(e);
+              return {};
+            }};
+  }
+  return {"Move Messages Down", "", [](Edit& e) -> Status {
+            moveMessagesDown(e);
+            return {};
+          }};
 }
 
 } // namespace zephlo

@@ -38,6 +38,8 @@ struct FGObject {
   bool ArrivesEarly = false;
   BriefingPoint briefingPoint;
 
+  bool operator==(const FGObject&) const = default;
+
   Byte at(std::size_t off) const { return record[off]; }
   void set(std::size_t off, Byte v) { record[off] = v; }
   std::string name() const { return getText(record, fg::Name, fg::NameSize); }
@@ -63,6 +65,8 @@ struct MsgObject {
   std::uint16_t sentToAnyTeam = 0;
   std::uint32_t listPosition = 0;
 
+  bool operator==(const MsgObject&) const = default;
+
   std::string text() const { return getText(record, msg::Text, msg::TextSize); }
   void setText(std::string_view s) { zephlo::setText(record, msg::Text, msg::TextSize, s); }
   // 1 when any of the eight sent-to-team bytes is 1.
@@ -71,16 +75,19 @@ struct MsgObject {
 
 struct GGObject {
   Block<size::globalGoal> record{};
+  bool operator==(const GGObject&) const = default;
 };
 
 struct TeamDetailObject {
   Block<size::team> record{};
+  bool operator==(const TeamDetailObject&) const = default;
   std::string name() const { return getText(record, team::Name, team::NameSize); }
   void setName(std::string_view s) { setText(record, team::Name, team::NameSize, s); }
 };
 
 struct GGStrObject {
   std::array<GoalString, size::teamGoalStrings> strings{};
+  bool operator==(const GGStrObject&) const = default;
 };
 
 // One of the four optional-value sections: the value byte is present in the

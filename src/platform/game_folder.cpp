@@ -141,8 +141,9 @@ QString wineInstallPath(const QString& prefix) {
 }
 
 QString findGameFolder(const QString& preference) {
+  // The designer's own choice wins over whatever the installer recorded.
+  if (!preference.isEmpty()) return preference;
 #ifdef Q_OS_WIN
-  Q_UNUSED(preference);
   const QString key = QStringLiteral("HKEY_LOCAL_MACHINE\\") + kGameKey;
   const QString path = QSettings(key, QSettings::NativeFormat).value(kValueName).toString();
   if (!path.isEmpty()) return path;
@@ -150,7 +151,6 @@ QString findGameFolder(const QString& preference) {
   // a 64-bit build does not see through the native format.
   return QSettings(key, QSettings::Registry32Format).value(kValueName).toString();
 #else
-  if (!preference.isEmpty()) return preference;
   QString prefix = qEnvironmentVariable("WINEPREFIX");
   if (prefix.isEmpty()) prefix = QDir::homePath() + QStringLiteral("/.wine");
   return wineInstallPath(prefix);

@@ -10,8 +10,8 @@ namespace zephlo {
 // PREFIX/drive_c/Games/XWA). Empty when there is none.
 QString wineInstallPath(const QString& prefix);
 
-// The game folder: on Windows the game's registry value; elsewhere the
-// preference, and when that is empty, the value found in the Wine prefix
+// The game folder: the preference when it is set; otherwise on Windows the
+// game's registry value, elsewhere the value found in the Wine prefix
 // ($WINEPREFIX, else ~/.wine). Empty when nothing is known.
 QString findGameFolder(const QString& preference);
 

@@ -1,6 +1,6 @@
 #include "app/document_controller.h"
+#include "app/editor_fixture.h"
 #include "app/main_window.h"
-#include "app/scripted_prompts.h"
 #include "mission/new_mission.h"
 #include "mission/test_missions.h"
 #include "mission/writer.h"
@@ -19,42 +19,6 @@
 
 using namespace zephlo;
 using namespace zephlo::testing;
-
-namespace {
-
-QString q(const std::string& s) { return QString::fromStdString(s); }
-
-struct Editor {
-  TempDir dir;
-  SettingsStore store{q(dir.path("settings.ini"))};
-  Preferences prefs;
-  ScriptedPrompts prompts;
-  DocumentController c{prefs, prompts};
-  TForm1 w{c, prefs, store};
-
-  Editor() { w.resize(1280, 800); }
-
-  QListView* list(const char* name) { return w.findChild<QListView*>(name); }
-  void trigger(const char* name) {
-    QAction* a = w.findChild<QAction*>(name);
-    ASSERT_NE(a, nullptr) << name;
-    a->trigger();
-  }
-  std::size_t fgCount() const { return c.document().flightGroups.size(); }
-  // A mission on disk with the given first briefing text.
-  QString missionFile(const std::string& name, const std::string& title, int fgs = 1) {
-    Document d = newMission({});
-    d.briefing.texts[0] = title;
-    d.flightGroups.resize(static_cast<std::size_t>(fgs), d.flightGroups[0]);
-    const std::string path = dir.path(name);
-    EXPECT_TRUE(writeMission(d, path).ok);
-    return q(path);
-  }
-};
-
-const QString kChanged = "question: Current Mission has been changed. Save it?";
-
-} // namespace
 
 TEST(MainWindow, NewMissionAndTheChangedPrompt) {
   Editor e;
@@ -84,7 +48,7 @@ TEST(MainWindow, NewMissionAndTheChangedPrompt) {
   e.prompts.yesNoCancel = {Answer::No};
   e.trigger("NewBtn");
   EXPECT_EQ(e.fgCount(), 1u);
-  EXPECT_FALSE(e.c.state().changed());
+  EXPECT_FALSE(e.c.isModified());
 }
 
 TEST(MainWindow, OpenRefusedAndDamagedFilesKeepTheDocument) {
@@ -139,21 +103,21 @@ TEST(MainWindow, SavingSaveAsAndFailures) {
   e.trigger("NewFGBut");
   e.w.SaveBtnClick();
   EXPECT_EQ(e.prompts.log.last(), "save dialog") << "an unnamed mission asks where";
-  EXPECT_TRUE(e.c.state().changed());
+  EXPECT_TRUE(e.c.isModified());
   EXPECT_TRUE(e.c.saveAsCancelled());
 
   e.prompts.saveFiles = {q(e.dir.path("no/such/folder/m.tie"))};
   e.w.SaveAsBtnClick();
   EXPECT_TRUE(e.prompts.log.last().startsWith("error: Cannot save"))
       << e.prompts.log.last().toStdString();
-  EXPECT_TRUE(e.c.state().changed()) << "a failed save leaves the mission changed";
+  EXPECT_TRUE(e.c.isModified()) << "a failed save leaves the mission changed";
   EXPECT_TRUE(e.c.history().isEmpty());
 
-  e.c.document().briefing.texts[0] = ">Title";
+  e.edit([](Edit& ed) { ed.briefing().texts[0] = ">Title"; });
   const QString path = q(e.dir.path("m.tie"));
   e.prompts.saveFiles = {path};
   e.w.SaveAsBtnClick();
-  EXPECT_FALSE(e.c.state().changed());
+  EXPECT_FALSE(e.c.isModified());
   EXPECT_EQ(e.w.windowTitle(), DocumentController::programTitle() + " - (m.tie) - >Title");
   EXPECT_EQ(e.c.history().first(), path);
   // The quiet check after the save shows what it found: no backdrop.
@@ -164,7 +128,7 @@ TEST(MainWindow, SavingSaveAsAndFailures) {
   e.trigger("NewFGBut");
   e.w.SaveBtnClick();
   EXPECT_FALSE(e.prompts.log.contains("save dialog")) << "a named mission saves in place";
-  EXPECT_EQ(readFile(e.dir.path("m.tie")).size(), serializeMission(e.c.document()).size());
+  EXPECT_EQ(readFile(e.dir.path("m.tie")).size(), savedBytes(e.c.document()).size());
 }
 
 TEST(MainWindow, HistoryAndReopen) {
@@ -266,7 +230,7 @@ TEST(MainWindow, ListCommandsThroughTheWidgets) {
   EXPECT_EQ(e.c.state().currentFG, 2);
 
   // Rename the middle one so moves can be followed.
-  e.c.document().flightGroups[1].setName("Middle");
+  e.edit([](Edit& ed) { ed.flightGroup(1).setName("Middle"); });
   ships->selectionModel()->select(ships->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
   e.trigger("UpBtn");
   EXPECT_EQ(e.c.document().flightGroups[0].name(), "Middle");
@@ -275,6 +239,7 @@ TEST(MainWindow, ListCommandsThroughTheWidgets) {
   EXPECT_EQ(e.c.document().flightGroups[0].name(), "Middle") << "the first line cannot move up";
   EXPECT_TRUE(ships->model()->index(0, 0).data().toString().contains("Middle"));
 
+  e.focus(ships);
   e.prompts.yesNo = {false};
   e.trigger("DeleteBut");
   EXPECT_EQ(e.prompts.log.last(), "question: Delete all selected Flight Groups - Are You Sure?");
@@ -298,6 +263,7 @@ TEST(MainWindow, ListCommandsThroughTheWidgets) {
   EXPECT_EQ(msgs->model()->index(1, 0).data().toString(), " 1:  New Message");
   EXPECT_EQ(e.fgCount(), 3u);
   e.prefs.confirmDeletes = false;
+  e.focus(msgs);
   e.trigger("DeleteBut");
   EXPECT_EQ(msgs->model()->rowCount(), 1);
   EXPECT_EQ(e.c.document().messages.size(), 1u);
@@ -324,9 +290,10 @@ TEST(MainWindow, CheckerWindow) {
   e.trigger("ErrBtn");
   EXPECT_EQ(e.prompts.log.last(), "notice 800: No known errors.") << "warnings are left out now";
 
-  e.c.document().flightGroups[0].set(fg::CraftType, 0);
+  e.edit([](Edit& ed) { ed.flightGroup(0).set(fg::CraftType, 0); });
   e.trigger("ErrBtn");
   EXPECT_EQ(e.prompts.log.last(), "dialog: TErrForm");
+  e.prompts.yesNoCancel = {Answer::No};
   e.trigger("NewBtn");
   EXPECT_FALSE(e.c.omitWarnings()) << "a new mission starts with warnings again";
 }

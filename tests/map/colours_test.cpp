@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace zephlo {
 namespace {
@@ -80,6 +81,24 @@ TEST(ColoursDarken, ClampsOutsideTheByte) {
   EXPECT_EQ(darken(rgb(200, 100, 10), 200), rgb(255, 200, 20));
   EXPECT_EQ(darken(0xFFFFFF, 1000000), 0xFFFFFFu);
   EXPECT_EQ(darken(0xFFFFFF, -50), 0u);
+}
+
+TEST(Colours, EveryListColourStaysReadableWhenSelected) {
+  // Each colour a list line can have, on the highlight of a selected line.
+  std::vector<Colour> lineColours = {rgb(128, 128, 128), rgb(79, 78, 79)};
+  for (int iff = 0; iff <= 6; ++iff)
+    lineColours.push_back(iffColour(iff, IffVariant::Normal));
+  for (Colour c : lineColours) {
+    const Colour shown = readableOn(c, kListSelection);
+    EXPECT_GE(contrastRatio(shown, kListSelection), 4.5) << std::hex << c;
+    // Only lightened: the hue a designer reads stays recognisable.
+    EXPECT_GE(redOf(shown), redOf(c));
+    EXPECT_GE(greenOf(shown), greenOf(c));
+    EXPECT_GE(blueOf(shown), blueOf(c));
+  }
+  // A colour that is readable already is left as it is.
+  EXPECT_EQ(readableOn(rgb(255, 255, 0), kListSelection), rgb(255, 255, 0));
+  EXPECT_NEAR(contrastRatio(rgb(0, 0, 0), rgb(255, 255, 255)), 21.0, 1e-9);
 }
 
 } // namespace

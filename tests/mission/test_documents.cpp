@@ -1,0 +1,30 @@
+#include "mission/test_documents.h"
+
+#include "mission/new_mission.h"
+#include "mission/reader.h"
+
+#include <cstdio>
+
+namespace zephlo::testing {
+
+Document generatedDocument(const GenOptions& options) {
+  const GeneratedMission m = generateMission(options);
+  ReadOutcome r = parseMission(m.bytes, "generated.tie");
+  if (!r.ok()) {
+    std::fprintf(stderr, "generated mission refused: %s\n", r.message.c_str());
+    return newMission({});
+  }
+  return std::move(*r.document);
+}
+
+Document largeDocument(std::uint32_t seed) {
+  GenOptions o;
+  o.flightGroups = 192;
+  o.messages = 64;
+  o.seed = seed;
+  o.fillEverything = true;
+  o.maxStringLength = 200;
+  return generatedDocument(o);
+}
+
+} // namespace zephlo::testing
