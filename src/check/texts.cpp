@@ -30,23 +30,13 @@ std::string entryOrNumber(const List& list, int i) {
   return e ? *e : std::to_string(i);
 }
 
-std::string trimBlanks(std::string_view s) {
-  std::size_t b = 0;
-  std::size_t e = s.size();
-  while (b < e && s[b] == ' ')
-    ++b;
-  while (e > b && s[e - 1] == ' ')
-    --e;
-  return std::string(s.substr(b, e - b));
-}
-
 // Team name for the subject text: the team-name entry without its "n."
 // prefix, unless the prefix is all there is (an unnamed team reads "1.").
 std::string teamSubjectName(int variable, const MissionLists& lists) {
   if (variable >= kTeamCount) return {};
   const std::string* e = entryAt(lists.teamNames, variable);
   if (!e) return {};
-  std::string name = trimBlanks(*e);
+  std::string name = trimmed(*e);
   const std::string prefix = std::to_string(variable + 1) + ".";
   if (name.size() > prefix.size() && name.compare(0, prefix.size(), prefix) == 0)
     name.erase(0, prefix.size());
@@ -317,7 +307,7 @@ std::string fgGoalLineText(const Byte* goal, const MissionLists& lists) {
   text += "  - Team ";
   const int team = goal[goal::Team];
   const std::string* name = entryAt(lists.teamNames, team);
-  text += name ? trimBlanks(*name) : std::to_string(team);
+  text += name ? trimmed(*name) : std::to_string(team);
   return text;
 }
 

@@ -60,4 +60,15 @@ void setText(Block<N>& b, std::size_t off, std::size_t width, std::string_view t
   setText(b.data() + off, width, text);
 }
 
+// Text without the blanks and control characters at either end, which do not
+// belong to a name or a label.
+inline std::string trimmed(std::string_view s) {
+  std::size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
+    ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
+    --e;
+  return std::string(s.substr(b, e - b));
+}
+
 } // namespace zephlo

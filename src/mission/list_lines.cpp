@@ -9,16 +9,6 @@ namespace zephlo {
 
 namespace {
 
-// Blanks and control characters at either end do not belong to a name.
-std::string trimmed(const std::string& s) {
-  std::size_t b = 0, e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
-    ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
-    --e;
-  return s.substr(b, e - b);
-}
-
 std::string padTo10(int n) { return (n < 10 ? "  " : "") + std::to_string(n); }
 
 const char* goalLetter(int condition) {
