@@ -47,9 +47,9 @@ void BM_RawRead(benchmark::State& state) {
 void BM_ReadMission(benchmark::State& state) {
   auto& m = large();
   for (auto _ : state) {
-    ReadOutcome r = readMission(m.path);
-    if (!r.ok()) state.SkipWithError(r.message.c_str());
-    benchmark::DoNotOptimize(r.document.get());
+    Result<Document> r = readMission(m.path);
+    if (!r) state.SkipWithError(r.error().message.c_str());
+    benchmark::DoNotOptimize(r.ok());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
 }
@@ -58,8 +58,8 @@ void BM_ReadMission(benchmark::State& state) {
 void BM_ParseMission(benchmark::State& state) {
   auto& m = large();
   for (auto _ : state) {
-    ReadOutcome r = parseMission(m.bytes, m.path);
-    benchmark::DoNotOptimize(r.document.get());
+    Result<Document> r = parseMission(m.bytes, m.path);
+    benchmark::DoNotOptimize(r.ok());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
 }
@@ -77,9 +77,9 @@ void BM_RawWrite(benchmark::State& state) {
 // Writing without the flush to disk, so it compares with the raw write above.
 void BM_WriteMissionBytes(benchmark::State& state) {
   auto& m = large();
-  ReadOutcome r = readMission(m.path);
+  Result<Document> r = readMission(m.path);
   for (auto _ : state) {
-    std::vector<Byte> out = serializeMission(*r.document);
+    std::vector<Byte> out = *serializeMission(*r);
     std::FILE* f = std::fopen(m.outPath.c_str(), "wb");
     std::fwrite(out.data(), 1, out.size(), f);
     std::fclose(f);
@@ -90,10 +90,10 @@ void BM_WriteMissionBytes(benchmark::State& state) {
 // The full safe save: temporary file, flush to disk, rename.
 void BM_WriteMissionSafely(benchmark::State& state) {
   auto& m = large();
-  ReadOutcome r = readMission(m.path);
+  Result<Document> r = readMission(m.path);
   for (auto _ : state) {
-    WriteResult w = writeMission(*r.document, m.outPath);
-    if (!w.ok) state.SkipWithError(w.error.c_str());
+    const Status w = writeMission(*r, m.outPath);
+    if (!w) state.SkipWithError(w.error().message.c_str());
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * m.bytes.size()));
 }

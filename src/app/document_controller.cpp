@@ -13,6 +13,9 @@ namespace zephlo {
 
 namespace {
 
+// How long the short notices stay up.
+constexpr int kNoticeMs = 1500;
+
 std::string toPath(const QString& s) { return QFile::encodeName(s).toStdString(); }
 QString fromPath(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
 // Messages of the core name files as the system spells them.
@@ -216,17 +219,18 @@ bool DocumentController::open() {
 }
 
 bool DocumentController::openPath(const QString& path) {
-  ReadOutcome r = readMission(toPath(path), prefs_.autoLink);
-  if (!r.ok()) {
-    const QString text = fromMessage(r.message);
-    if (r.noticeMs > 0)
-      prompts_.timedNotice(text, r.noticeMs);
+  Result<Document> r = readMission(toPath(path), prefs_.autoLink);
+  if (!r) {
+    const QString text = fromMessage(r.error().message);
+    // Another game's file is a slip of the hand, not a fault: a short notice.
+    if (r.error().kind == ErrorKind::ForeignFormat)
+      prompts_.timedNotice(text, kNoticeMs);
     else
       prompts_.showError(text);
     return false;
   }
   const QString absolute = QFileInfo(path).absoluteFilePath();
-  doc_ = std::move(*r.document);
+  doc_ = std::move(*r);
   doc_.fileName = toPath(absolute);
   st_ = EditorState{};
   if (!doc_.flightGroups.empty()) st_.selectedFGs = {0};
@@ -238,10 +242,8 @@ bool DocumentController::openPath(const QString& path) {
   setTitle(TitleKind::Opened);
 
   if (auto copy = safetyCopyPath(doc_.fileName, prefs_.doBackups)) {
-    Document c = doc_;
-    const std::vector<Byte> bytes = serializeMission(c);
-    const WriteResult w = writeFileSafely(*copy, bytes);
-    if (!w.ok) prompts_.showError(fromMessage(w.error));
+    const Status w = writeMission(doc_, *copy);
+    if (!w) prompts_.showError(fromMessage(w.error().message));
   }
   emit documentReplaced();
   return true;
@@ -276,9 +278,9 @@ bool DocumentController::saveAs() {
 }
 
 bool DocumentController::writeAnnounced(const QString& path) {
-  const WriteResult w = writeMission(doc_, toPath(path));
-  if (!w.ok) {
-    prompts_.showError(fromMessage(w.error));
+  const Status w = writeMission(doc_, toPath(path));
+  if (!w) {
+    prompts_.showError(fromMessage(w.error().message));
     return false;
   }
   doc_.fileName = toPath(QFileInfo(path).absoluteFilePath());
@@ -295,7 +297,7 @@ void DocumentController::startUp(const QStringList& arguments) {
   emit documentReplaced();
   auto openLast = [this] {
     if (history_.entries().empty() || !QFileInfo::exists(fromPath(history_.entries().front()))) {
-      prompts_.timedNotice(QStringLiteral("Can't find last loaded file"), 1500);
+      prompts_.timedNotice(QStringLiteral("Can't find last loaded file"), kNoticeMs);
       return;
     }
     openPath(fromPath(history_.entries().front()));

@@ -13,12 +13,10 @@ namespace {
 
 constexpr Byte kNoCraft = 0;
 constexpr Byte kModStrikeCruiser = 92;
-constexpr Byte kBackdrop = 183;
 constexpr Byte kAttackTargets = 7;
 constexpr Byte kShipCategory = 3;
 constexpr Byte kStarfighters = 0;
 constexpr int kTrackedPlayers = 8; // the flight-group editor offers players 1-8
-constexpr int kTeams = 10;
 
 // Capital ships that hop about the map when given a fighter's "Attack" order.
 // The liner, the Carrack and the escort carrier cope with it.
@@ -75,7 +73,7 @@ CheckResult checkMission(const Document& doc) {
   auto& warnings = res.warnings;
 
   int playerCount = 0;
-  std::array<int, kTeams> playersPerTeam{};
+  std::array<int, kTeamCount> playersPerTeam{};
   std::array<bool, kTrackedPlayers + 1> playerSeen{};
   bool hasBackdrop = false;
   bool player1HasMothership = true;
@@ -100,7 +98,7 @@ CheckResult checkMission(const Document& doc) {
     if (player != 0) {
       ++playerCount;
       const Byte team = f.at(fg::Team);
-      if (team < kTeams) ++playersPerTeam[team];
+      if (team < kTeamCount) ++playersPerTeam[team];
       // Higher numbers cannot be chosen in the editor, so they are not
       // compared with one another.
       if (player <= kTrackedPlayers) {

@@ -13,24 +13,22 @@ int usageError(const std::string& what) {
 }
 
 std::unique_ptr<Document> load(const std::string& path) {
-  ReadOutcome r = readMission(path);
-  if (!r.ok()) {
-    std::string msg = r.message;
-    // Notices about other games' files do not name the file; a script needs it.
-    if (r.status != ReadStatus::Damaged && r.status != ReadStatus::Missing &&
-        r.status != ReadStatus::Unreadable) {
+  Result<Document> r = readMission(path);
+  if (!r) {
+    std::string msg = r.error().message;
+    // Refusals of other games' files do not name the file; a script needs it.
+    if (r.error().kind == ErrorKind::ForeignFormat || r.error().kind == ErrorKind::Unrecognized)
       msg = path + ": " + msg;
-    }
     std::cerr << "zephlo-tool: " << msg << "\n";
     return nullptr;
   }
-  return std::move(r.document);
+  return std::make_unique<Document>(std::move(*r));
 }
 
-int save(Document& doc, const std::string& path) {
-  WriteResult w = writeMission(doc, path);
-  if (!w.ok) {
-    std::cerr << "zephlo-tool: " << w.error << "\n";
+int save(const Document& doc, const std::string& path) {
+  const Status w = writeMission(doc, path);
+  if (!w) {
+    std::cerr << "zephlo-tool: " << w.error().message << "\n";
     return kExitWriteFailed;
   }
   return kExitOk;

@@ -29,7 +29,7 @@ int usageError(const std::string& what);
 // Reads a mission or says on standard error why it cannot.
 std::unique_ptr<Document> load(const std::string& path);
 // Writes a mission; kExitOk or kExitWriteFailed with the reason on standard error.
-int save(Document& doc, const std::string& path);
+int save(const Document& doc, const std::string& path);
 
 // The command groups; main() lists them in this order.
 std::vector<Command> missionCommands();

@@ -12,6 +12,8 @@ inline constexpr int kTeamCount = 10;
 inline constexpr int kRegionCount = 4;
 inline constexpr int kOrdersPerRegion = 4;
 inline constexpr int kFGGoalCount = 8;
+// The craft type of a backdrop (a planet, nebula or sun painted behind space).
+inline constexpr std::uint8_t kBackdrop = 183;
 
 // Section sizes, in file order.
 namespace size {
@@ -35,6 +37,20 @@ inline constexpr std::size_t reservedD = 73;
 inline constexpr int reservedStrings = 1300;
 inline constexpr std::size_t reservedStringBody = 63;
 inline constexpr std::size_t reservedE = 2179;
+inline constexpr std::size_t maxRecords = 65535; // the counts are 16-bit words
+
+// The largest file the sections can add up to: every count and every counted
+// string at its maximum, every goal string in its long form.
+inline constexpr std::size_t largestMission =
+    platform + header + maxRecords * (flightGroup + fgGoalStrings * goalString) +
+    maxRecords * message + kTeamCount * (globalGoal + team + teamGoalStrings * goalString) +
+    briefing + 2 * briefingStrings * (2 + 0xFFFF) + reservedA + 4 * 3 + optionalData[0] +
+    optionalData[1] + optionalData[2] + optionalData[3] + 4 * textSection + reservedB + reservedC +
+    reservedD + reservedStrings * (1 + reservedStringBody) + reservedE;
+// Files above this are refused before they are read. It leaves room for
+// bytes another tool may have put after the last section, and keeps an
+// absurd file from taking gigabytes of memory.
+inline constexpr std::size_t maxFile = largestMission + (64u << 20);
 } // namespace size
 
 // Header (section 2).

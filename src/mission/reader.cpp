@@ -1,10 +1,17 @@
 #include "mission/reader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <vector>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace zephlo {
 
@@ -13,6 +20,8 @@ namespace {
 // Thrown inside the parser when the file holds less than a section needs.
 struct Damage {
   std::string what;
+  std::string section;
+  std::size_t offset = 0;
 };
 
 // Reads the file front to back, either from bytes in memory or from an open
@@ -51,9 +60,10 @@ public:
   void checkCount(std::size_t count, std::size_t recordSize, const std::string& what) {
     if (count * recordSize > remaining()) {
       throw Damage{"the header claims " + std::to_string(count) + " " + what + " (" +
-                   std::to_string(count * recordSize) + " bytes) but only " +
-                   std::to_string(remaining()) + " bytes follow at byte offset " +
-                   std::to_string(consumed_)};
+                       std::to_string(count * recordSize) + " bytes) but only " +
+                       std::to_string(remaining()) + " bytes follow at byte offset " +
+                       std::to_string(consumed_),
+                   "the header", consumed_};
     }
   }
 
@@ -79,10 +89,14 @@ public:
     consumed_ += end_ - pos_;
     pos_ = end_;
     if (file_) {
+      // Only up to the size the file had when it was opened: a file that
+      // keeps growing must not grow the document with it.
       Byte chunk[4096];
-      std::size_t got;
-      while ((got = std::fread(chunk, 1, sizeof chunk, file_)) > 0) {
+      while (remaining() > 0) {
+        const std::size_t got = std::fread(chunk, 1, std::min(sizeof chunk, remaining()), file_);
+        if (got == 0) break;
         out.insert(out.end(), chunk, chunk + got);
+        consumed_ += got;
       }
       if (std::ferror(file_)) readError();
     }
@@ -106,12 +120,14 @@ private:
   [[noreturn]] void fail(std::size_t needed) const {
     const std::size_t left = end_ - pos_;
     throw Damage{"it ends in the middle of " + sectionName() + " (" + std::to_string(needed) +
-                 " bytes needed at byte offset " + std::to_string(consumed_) + ", " +
-                 std::to_string(left) + " left)"};
+                     " bytes needed at byte offset " + std::to_string(consumed_) + ", " +
+                     std::to_string(left) + " left)",
+                 sectionName(), consumed_};
   }
   [[noreturn]] void readError() const {
     throw Damage{"it could not be read past byte offset " + std::to_string(consumed_) + " (" +
-                 std::strerror(errno) + ")"};
+                     std::strerror(errno) + ")",
+                 sectionName(), consumed_};
   }
 
   std::string sectionName() const {
@@ -132,9 +148,7 @@ private:
   std::size_t number_ = 0, count_ = 0;
 };
 
-std::unique_ptr<Document> parseXwa(Cursor& in, std::uint16_t platform, bool autolink) {
-  auto doc = std::make_unique<Document>();
-  Document& d = *doc;
+void parseXwa(Cursor& in, std::uint16_t platform, bool autolink, Document& d) {
   // Only the low byte names the format; the word is kept whole so that a
   // save gives back the bytes that were read.
   d.platform = platform;
@@ -230,72 +244,102 @@ std::unique_ptr<Document> parseXwa(Cursor& in, std::uint16_t platform, bool auto
   in.into(d.description);
 
   d.trailing = in.rest();
-  return doc;
 }
 
-ReadOutcome refused(ReadStatus s, std::string message, int noticeMs = 0) {
-  ReadOutcome o;
-  o.status = s;
-  o.message = std::move(message);
-  o.noticeMs = noticeMs;
-  return o;
-}
-
-} // namespace
-
-namespace {
-
-ReadOutcome parseFrom(Cursor& in, const std::string& name, bool autolink) {
+Result<Document> parseFrom(Cursor& in, const std::string& name, bool autolink) {
   try {
     in.section("the platform word");
     const std::uint16_t platform = in.u16();
     const auto kind = static_cast<std::int8_t>(platform & 0xFF);
     switch (kind) {
     case 18: break;
-    case -1: return refused(ReadStatus::TieFighter, "Cannot import TIE Fighter files.", 1500);
-    case 2: return refused(ReadStatus::XWing, "Cannot import X-Wing files.", 1500);
+    case -1: return makeError(ErrorKind::ForeignFormat, "Cannot import TIE Fighter files.");
+    case 2: return makeError(ErrorKind::ForeignFormat, "Cannot import X-Wing files.");
     case 12:
-      return refused(ReadStatus::Predecessor, "Cannot import X-Wing vs. TIE Fighter files.", 1500);
-    case 14: return refused(ReadStatus::Predecessor, "Cannot import Balance of Power files.", 1500);
-    default: return refused(ReadStatus::Unrecognized, "Unrecognized file type");
+      return makeError(ErrorKind::ForeignFormat, "Cannot import X-Wing vs. TIE Fighter files.");
+    case 14: return makeError(ErrorKind::ForeignFormat, "Cannot import Balance of Power files.");
+    default: return makeError(ErrorKind::Unrecognized, "Unrecognized file type");
     }
-    ReadOutcome ok;
-    ok.document = parseXwa(in, platform, autolink);
-    ok.document->fileName = name;
-    return ok;
+    Result<Document> doc{Document{}};
+    parseXwa(in, platform, autolink, *doc);
+    doc->fileName = name;
+    return doc;
   } catch (const Damage& d) {
-    return refused(ReadStatus::Damaged, name + " is damaged: " + d.what + ".");
+    Error e = makeError(ErrorKind::Damaged, name + " is damaged: " + d.what + ".");
+    e.section = d.section;
+    e.offset = d.offset;
+    return e;
   } catch (const std::bad_alloc&) {
-    return refused(ReadStatus::Damaged, name + " is too large to open.");
+    return makeError(ErrorKind::TooLarge, name + " is too large to open.");
   }
+}
+
+// Owns the open file so every way out of the reader closes it.
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+Error unreadable(const std::string& path, const std::string& reason) {
+  return makeError(ErrorKind::Unreadable, "Cannot read " + path + ": " + reason + ".");
+}
+
+// Opens path for reading only if it is a regular file of a size a mission can
+// have. The type is checked on the open descriptor as well, so a FIFO put in
+// place after the first look cannot block the reader.
+Result<FileHandle> openMissionFile(const std::string& path, std::size_t& size) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec); // follows links
+  if (st.type() == fs::file_type::not_found)
+    return makeError(ErrorKind::Missing, path + " does not exist.");
+  if (ec) return unreadable(path, ec.message());
+  if (st.type() == fs::file_type::directory) return unreadable(path, "it is a folder");
+  if (st.type() != fs::file_type::regular) return unreadable(path, "it is not a regular file");
+  const std::uintmax_t bytes = fs::file_size(path, ec);
+  if (ec) return unreadable(path, ec.message());
+  if (bytes > size::maxFile) {
+    return makeError(ErrorKind::TooLarge, "Cannot read " + path + ": it holds " +
+                                              std::to_string(bytes) +
+                                              " bytes, more than any mission can (" +
+                                              std::to_string(size::maxFile) + ").");
+  }
+#if defined(_WIN32)
+  FileHandle f(std::fopen(path.c_str(), "rb"));
+  if (!f) return unreadable(path, std::strerror(errno));
+#else
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return unreadable(path, std::strerror(errno));
+  struct stat fst {};
+  if (::fstat(fd, &fst) != 0 || !S_ISREG(fst.st_mode)) {
+    ::close(fd);
+    return unreadable(path, "it is not a regular file");
+  }
+  FileHandle f(::fdopen(fd, "rb"));
+  if (!f) {
+    const int err = errno;
+    ::close(fd);
+    return unreadable(path, std::strerror(err));
+  }
+#endif
+  size = static_cast<std::size_t>(bytes);
+  return f;
 }
 
 } // namespace
 
-ReadOutcome parseMission(std::span<const Byte> bytes, const std::string& name, bool autolink) {
+Result<Document> parseMission(std::span<const Byte> bytes, const std::string& name, bool autolink) {
   Cursor in(bytes);
   return parseFrom(in, name, autolink);
 }
 
-ReadOutcome readMission(const std::string& path, bool autolink) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) {
-    return refused(ReadStatus::Missing, path + " does not exist.");
-  }
-  if (std::filesystem::is_directory(path, ec)) {
-    return refused(ReadStatus::Unreadable, "Cannot read " + path + ": it is a folder.");
-  }
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) {
-    return refused(ReadStatus::Unreadable,
-                   "Cannot read " + path + ": " + std::strerror(errno) + ".");
-  }
-  std::setvbuf(f, nullptr, _IONBF, 0); // the cursor does its own buffering
-  const auto size = std::filesystem::file_size(path, ec);
-  Cursor in(f, ec ? 0 : static_cast<std::size_t>(size));
-  ReadOutcome r = parseFrom(in, path, autolink);
-  std::fclose(f);
-  return r;
+Result<Document> readMission(const std::string& path, bool autolink) {
+  std::size_t size = 0;
+  Result<FileHandle> f = openMissionFile(path, size);
+  if (!f) return f.error();
+  std::setvbuf(f->get(), nullptr, _IONBF, 0); // the cursor does its own buffering
+  Cursor in(f->get(), size);
+  return parseFrom(in, path, autolink);
 }
 
 } // namespace zephlo

@@ -41,7 +41,6 @@ Block<size::flightGroup> FGObject::recordForFile() const {
     setI16(p + wp::Z, WaypointZ[k]);
     setI16(p + wp::Enabled, WaypointEnabled[k]);
   }
-  constexpr Byte kBackdrop = 183;
   if (out[fg::CraftType] == kBackdrop && WaypointX[1] == 0 && WaypointY[1] == 0 &&
       WaypointZ[1] == 0) {
     setI16(out.data() + fg::startPointOffset(1) + wp::Z, 8);

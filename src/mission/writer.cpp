@@ -39,17 +39,23 @@ std::size_t estimatedSize(const Document& d) {
          d.messages.size() * size::message + d.trailing.size();
 }
 
-} // namespace
-
-std::vector<Byte> serializeMission(Document& d) {
-  setU16(d.header, hdr::NumFGs, static_cast<std::uint16_t>(d.flightGroups.size()));
-  setU16(d.header, hdr::NumMessages, static_cast<std::uint16_t>(d.messages.size()));
+// name: the file the bytes are for, named in the refusals.
+Result<std::vector<Byte>> serialize(const Document& d, const std::string& name) {
+  if (d.flightGroups.size() > size::maxRecords || d.messages.size() > size::maxRecords) {
+    return makeError(ErrorKind::Refused,
+                     "Cannot save " + name + ": it holds more than " +
+                         std::to_string(size::maxRecords) +
+                         " flight groups or messages, more than a mission file can count.");
+  }
+  Block<size::header> header = d.header;
+  setU16(header, hdr::NumFGs, static_cast<std::uint16_t>(d.flightGroups.size()));
+  setU16(header, hdr::NumMessages, static_cast<std::uint16_t>(d.messages.size()));
 
   std::vector<Byte> v;
   v.reserve(estimatedSize(d));
   Out out(v);
   out.u16(d.platform);
-  out.block(d.header);
+  out.block(header);
   for (const FGObject& f : d.flightGroups)
     out.block(f.recordForFile());
   for (const MsgObject& m : d.messages)
@@ -96,12 +102,25 @@ std::vector<Byte> serializeMission(Document& d) {
   out.block(d.hints);
   out.block(d.description);
   out.bytes(d.trailing.data(), d.trailing.size());
+  if (v.size() > size::maxFile) {
+    return makeError(ErrorKind::Refused, "Cannot save " + name + ": it would take " +
+                                             std::to_string(v.size()) +
+                                             " bytes, more than can be opened again (" +
+                                             std::to_string(size::maxFile) + ").");
+  }
   return v;
 }
 
-WriteResult writeMission(Document& doc, const std::string& path) {
-  const std::vector<Byte> bytes = serializeMission(doc);
-  return writeFileSafely(path, bytes);
+} // namespace
+
+Result<std::vector<Byte>> serializeMission(const Document& doc) {
+  return serialize(doc, doc.fileName.empty() ? std::string("the mission") : doc.fileName);
+}
+
+Status writeMission(const Document& doc, const std::string& path) {
+  Result<std::vector<Byte>> bytes = serialize(doc, path);
+  if (!bytes) return bytes.error();
+  return writeFileSafely(path, *bytes);
 }
 
 } // namespace zephlo

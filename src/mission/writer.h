@@ -2,23 +2,21 @@
 #pragma once
 
 #include "mission/document.h"
+#include "mission/result.h"
 
 #include <string>
 #include <vector>
 
 namespace zephlo {
 
-// The file's bytes for the document. Brings the header's record counts up
-// to date with the lists first.
-std::vector<Byte> serializeMission(Document& doc);
-
-struct WriteResult {
-  bool ok = true;
-  std::string error; // names the file and the system's reason
-};
+// The file's bytes for the document, with the header's record counts taken
+// from the lists. Refused when a list holds more records than a count can
+// say, or the file would be larger than the reader accepts: a file that
+// could not be opened again is never written.
+Result<std::vector<Byte>> serializeMission(const Document& doc);
 
 // Writes the mission to path safely: the old file is replaced only once the
 // new one is complete on disk; on failure it is left as it was.
-WriteResult writeMission(Document& doc, const std::string& path);
+Status writeMission(const Document& doc, const std::string& path);
 
 } // namespace zephlo

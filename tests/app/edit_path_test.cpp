@@ -4,6 +4,7 @@
 #include "check/err_form.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -226,6 +227,20 @@ TEST(EditPath, ARefusedEditShowsWhyAndChangesNothing) {
   EXPECT_EQ(e.prompts.log.last(), "error: No room for more.");
   EXPECT_EQ(e.c.document().flightGroups[0].name(), "Unnamed");
   EXPECT_FALSE(e.c.isModified());
+}
+
+TEST(EditPathFaults, ASaveOverAReadOnlyFileIsRefusedAndTheEditsStay) {
+  Editor e;
+  const QString path = e.missionFile("locked.tie", "L");
+  ASSERT_TRUE(e.c.openPath(path));
+  const std::vector<Byte> before = readFile(path.toStdString());
+  QFile::setPermissions(path, QFile::ReadOwner);
+  e.trigger("NewFGBut");
+  EXPECT_FALSE(e.c.save());
+  EXPECT_EQ(e.prompts.log.last(), "error: Cannot save " + path + ": Permission denied.");
+  EXPECT_TRUE(e.c.isModified());
+  EXPECT_TRUE(e.action("SaveBtn")->isEnabled());
+  EXPECT_EQ(readFile(path.toStdString()), before);
 }
 
 TEST(EditPathFaults, ReopenOpensTheEntryChosenEvenWhenSavingShiftsTheHistory) {

@@ -22,10 +22,7 @@ namespace zephlo::testing {
 
 inline QString q(const std::string& s) { return QString::fromStdString(s); }
 // The bytes a save of the document writes.
-inline std::vector<Byte> savedBytes(const Document& d) {
-  Document copy = d;
-  return serializeMission(copy);
-}
+inline std::vector<Byte> savedBytes(const Document& d) { return *serializeMission(d); }
 
 struct Editor {
   TempDir dir;
@@ -66,7 +63,7 @@ struct Editor {
     d.briefing.texts[0] = title;
     d.flightGroups.resize(static_cast<std::size_t>(fgs), d.flightGroups[0]);
     const std::string path = dir.path(name);
-    EXPECT_TRUE(writeMission(d, path).ok);
+    EXPECT_TRUE(writeMission(d, path).ok());
     return q(path);
   }
 };

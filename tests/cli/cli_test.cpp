@@ -46,7 +46,7 @@ TEST(Cli, NewRoundtripInfoAndBriefing) {
   ToolRun r = tool(dir, "new " + q(fresh));
   ASSERT_EQ(r.status, 0) << r.err;
   Document d = newMission({});
-  EXPECT_EQ(readFile(fresh), serializeMission(d));
+  EXPECT_EQ(readFile(fresh), *serializeMission(d));
 
   r = tool(dir, "info " + q(fresh));
   EXPECT_EQ(r.status, 0);
@@ -68,7 +68,7 @@ TEST(Cli, NewRoundtripInfoAndBriefing) {
   tag.Y = 2;
   tag.Color = 3;
   ASSERT_TRUE(encodeBriefing({move, tag, decodeBriefing(d.briefing).back()}, d.briefing).ok);
-  ASSERT_TRUE(writeMission(d, dir.path("brief.tie")).ok);
+  ASSERT_TRUE(writeMission(d, dir.path("brief.tie")).ok());
   r = tool(dir, "briefing " + q(dir.path("brief.tie")));
   EXPECT_EQ(r.out, "50 6 65436 5\n75 18 2 1 2 3\n9999 34\n") << "raw words, stream order";
 
@@ -112,6 +112,9 @@ TEST(Cli, BadInputAndFailedWrites) {
   r = tool(dir, "--help");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("describe FILE"), std::string::npos);
+  // Every exit status a script may see is explained, the checker's one too.
+  for (const char* status : {" 0 ", " 1 check found", " 2 ", " 3 "})
+    EXPECT_NE(r.out.find(status), std::string::npos) << status;
   EXPECT_EQ(tool(dir, "--version").out.rfind("zephlo-tool ", 0), 0u);
 }
 
@@ -119,7 +122,7 @@ TEST(Cli, CheckAndDescribe) {
   TempDir dir;
   Document d = newMission({});
   d.briefing.texts[0] = ">Test Run";
-  ASSERT_TRUE(writeMission(d, dir.path("m.tie")).ok);
+  ASSERT_TRUE(writeMission(d, dir.path("m.tie")).ok());
   // A new mission has a player but no backdrop: one warning, no error.
   ToolRun r = tool(dir, "check " + q(dir.path("m.tie")));
   EXPECT_EQ(r.status, 0);
@@ -130,7 +133,7 @@ TEST(Cli, CheckAndDescribe) {
   EXPECT_EQ(r.out, "No known errors.\n");
 
   d.flightGroups[0].set(fg::CraftType, 0);
-  ASSERT_TRUE(writeMission(d, dir.path("bad.tie")).ok);
+  ASSERT_TRUE(writeMission(d, dir.path("bad.tie")).ok());
   r = tool(dir, "check --no-warnings " + q(dir.path("bad.tie")));
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "ERROR: FG#1 has no Ship type.\n");

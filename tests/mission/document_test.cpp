@@ -38,7 +38,7 @@ TEST(NewMission, Defaults) {
 
 TEST(NewMission, FileSizeAndLayout) {
   Document d = newMission({});
-  const std::vector<Byte> v = serializeMission(d);
+  const std::vector<Byte> v = *serializeMission(d);
   // platform, header, one flight group, goals, teams, briefing, 256 empty
   // strings, A, four optional sections without value bytes, notes, B, C,
   // 24 + 360 empty goal strings, D, 1300 empty reserved strings, E, 3 texts.

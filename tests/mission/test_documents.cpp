@@ -9,12 +9,12 @@ namespace zephlo::testing {
 
 Document generatedDocument(const GenOptions& options) {
   const GeneratedMission m = generateMission(options);
-  ReadOutcome r = parseMission(m.bytes, "generated.tie");
-  if (!r.ok()) {
-    std::fprintf(stderr, "generated mission refused: %s\n", r.message.c_str());
+  Result<Document> r = parseMission(m.bytes, "generated.tie");
+  if (!r) {
+    std::fprintf(stderr, "generated mission refused: %s\n", r.error().message.c_str());
     return newMission({});
   }
-  return std::move(*r.document);
+  return std::move(*r);
 }
 
 Document largeDocument(std::uint32_t seed) {
