@@ -65,6 +65,9 @@ Actions::Actions(QWidget* owner, QUndoStack& undoStack) : QObject(owner) {
   errorCheck = make(owner, "ErrBtn", "Error Check", "Error Check", QStyle::SP_MessageBoxWarning);
   preferences = make(owner, "PreferencesAction", "&Preferences...", "", none);
   about = make(owner, "AboutAction", "&About...", "", none);
+  datapad = make(owner, "DatapadAction", "&Datapad", "Show Datapad", QStyle::SP_FileDialogInfoView,
+                 QKeySequence(QStringLiteral("F6")));
+  datapad->setCheckable(true);
 
   regionGroup = new QActionGroup(this);
   for (int r = 1; r <= 4; ++r) {

@@ -32,6 +32,7 @@ public:
   QAction* errorCheck = nullptr;
   QAction* preferences = nullptr;
   QAction* about = nullptr;
+  QAction* datapad = nullptr; // shows or hides "Flight Group Details"
   QActionGroup* regionGroup = nullptr;
   std::array<QAction*, 4> regions{};
 

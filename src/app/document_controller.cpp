@@ -363,6 +363,24 @@ void DocumentController::setCurrentRegion(int region) {
   emit regionChanged(region);
 }
 
+void DocumentController::setCurrentOrder(int order) {
+  if (order < 1 || order > kOrdersPerRegion || order == st_.currentOrder) return;
+  st_.currentOrder = order;
+  emit stateChanged();
+}
+
+void DocumentController::setCurrentGoal(int goal) {
+  if (goal < 0 || goal >= kFGGoalCount || goal == st_.currentGoal) return;
+  st_.currentGoal = goal;
+  emit stateChanged();
+}
+
+void DocumentController::setCurrentTeam(int team) {
+  if (team < 0 || team >= kTeamCount || team == st_.currentTeam) return;
+  st_.currentTeam = team;
+  emit stateChanged();
+}
+
 // ---- list commands ------------------------------------------------------------
 
 namespace {

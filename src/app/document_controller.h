@@ -77,6 +77,9 @@ public:
   void setFlightGroupSelection(const std::set<int>& rows);
   void setMessageSelection(const std::set<int>& rows);
   void setCurrentRegion(int region);
+  void setCurrentOrder(int order); // 1-4
+  void setCurrentGoal(int goal);   // the flight-group goal, 0-7
+  void setCurrentTeam(int team);   // 0-9
 
   // List commands on the page shown.
   void addItem(MainPage page);

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <cstdio>
@@ -28,9 +29,11 @@ int main(int argc, char** argv) {
   parser.setApplicationDescription(QStringLiteral("A mission editor for X-Wing Alliance."));
   parser.addHelpOption();
   parser.addVersionOption();
-  QCommandLineOption shot(QStringLiteral("screenshot"),
-                          QStringLiteral("Render the main window to <png> and exit."),
-                          QStringLiteral("png"));
+  QCommandLineOption shot(
+      QStringLiteral("screenshot"),
+      QStringLiteral(
+          "Render the main window to <png> (and each tool window shown to <png>-<name>) and exit."),
+      QStringLiteral("png"));
   parser.addOption(shot);
   parser.addPositionalArgument(QStringLiteral("mission"), QStringLiteral("A mission file to open."),
                                QStringLiteral("[mission.tie]"));
@@ -60,6 +63,18 @@ int main(int argc, char** argv) {
     if (!window.grab().save(out)) {
       std::fprintf(stderr, "zephlo: cannot write %s\n", qPrintable(out));
       return 1;
+    }
+    // Tool windows beside the main window go into files of their own,
+    // "out-Datapad.png" beside "out.png".
+    const QFileInfo base(out);
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (!w->isWindow() || !w->isVisible() || w->objectName().isEmpty()) continue;
+      const QString file = base.path() + QLatin1Char('/') + base.completeBaseName() +
+                           QLatin1Char('-') + w->objectName() + QLatin1Char('.') + base.suffix();
+      if (!w->grab().save(file)) {
+        std::fprintf(stderr, "zephlo: cannot write %s\n", qPrintable(file));
+        return 1;
+      }
     }
     return 0;
   }

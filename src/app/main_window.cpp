@@ -3,6 +3,7 @@
 #include "app/actions.h"
 #include "app/document_controller.h"
 #include "app/list_models.h"
+#include "app/pages/datapad.h"
 #include "app/pref_form.h"
 #include "check/err_form.h"
 #include "mission/list_lines.h"
@@ -80,6 +81,7 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   actions_ = new Actions(this, c_.undoStack());
   buildPages();
   buildMenusAndToolBars();
+  buildToolWindows();
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
@@ -216,6 +218,9 @@ void TForm1::buildMenusAndToolBars() {
   edit->addSeparator();
   edit->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
 
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->addAction(a.datapad);
+
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->addAction(a.preferences);
 
@@ -257,6 +262,11 @@ void TForm1::buildMenusAndToolBars() {
   check->setObjectName(QStringLiteral("CheckBar"));
   check->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   check->addAction(a.errorCheck);
+
+  QToolBar* windows = addToolBar(QStringLiteral("Windows"));
+  windows->setObjectName(QStringLiteral("WindowBar"));
+  windows->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  windows->addAction(a.datapad);
 
   QToolBar* list = addToolBar(QStringLiteral("Lists"));
   list->setObjectName(QStringLiteral("ListBar"));
@@ -387,6 +397,30 @@ void TForm1::showCheckResults(const CheckResult& result) {
   c_.prompts().runModal(form);
 }
 
+void TForm1::buildToolWindows() {
+  datapad_ = new TDatapad(c_, this);
+  QAction* show = actions_->datapad;
+  connect(show, &QAction::toggled, datapad_, &QWidget::setVisible);
+  connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (toolWindowsPlaced_) return;
+  toolWindowsPlaced_ = true;
+  // The details window starts beside the main window's right edge, inside
+  // the screen.
+  datapad_->adjustSize();
+  QRect r(QPoint(0, 0), datapad_->sizeHint());
+  r.moveTopRight(frameGeometry().topRight() + QPoint(-8, 60));
+  if (const QScreen* screen = this->screen()) {
+    const QRect avail = screen->availableGeometry();
+    if (r.right() > avail.right()) r.moveRight(avail.right());
+  }
+  datapad_->move(r.topLeft());
+  actions_->datapad->setChecked(prefs_.dpo);
+}
+
 void TForm1::closeEvent(QCloseEvent* e) {
   if (!c_.canClose()) {
     e->ignore();
@@ -395,6 +429,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
   prefs_.mainGeometry = saveGeometry();
   prefs_.mainState = saveState();
   prefs_.wmx = isMaximized();
+  prefs_.dpo = datapad_->isVisible();
   if (!store_.save(prefs_, c_.history())) {
     c_.prompts().showError(QStringLiteral("Error saving History."));
   }

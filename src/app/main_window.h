@@ -14,6 +14,7 @@ namespace zephlo {
 class Actions;
 class DocumentController;
 class LinesModel;
+class TDatapad;
 class SettingsStore;
 struct Change;
 struct CheckResult;
@@ -46,11 +47,13 @@ public slots:
 
 protected:
   void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
 
 private:
   void buildMenusAndToolBars();
   void buildPages();
   void placeWindow();
+  void buildToolWindows();
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the
@@ -74,6 +77,8 @@ private:
   QMenu* reopenMenu_ = nullptr;
   QMenu* fgPopup_ = nullptr;
   QMenu* msgPopup_ = nullptr;
+  TDatapad* datapad_ = nullptr;
+  bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };
 

@@ -430,6 +430,29 @@ const List& optionalCraftCategories() {
   return list;
 }
 
+const List& warheads() {
+  static const List list{"None",
+                         "Space Bombs",
+                         "Heavy Rockets",
+                         "Concussion Missiles",
+                         "Proton Torpedoes",
+                         "Advanced Missiles",
+                         "Advanced Torpedoes",
+                         "Mag Pulse Torpedoes",
+                         "(Ion Pulse Torpedoes)"};
+  return list;
+}
+
+const List& beams() {
+  static const List list{"None", "Tractor", "Jamming", "Decoy", "(Energy Transfer)"};
+  return list;
+}
+
+const List& countermeasures() {
+  static const List list{"None", "Chaff", "Flare", "(Cluster mine)"};
+  return list;
+}
+
 std::string shortCraftName(int craftType) {
   const List& list = shortCraft();
   if (craftType < 0 || static_cast<std::size_t>(craftType) >= list.size()) return "Unk";

@@ -30,6 +30,9 @@ const List& missionTypes();      // 11: "Junkyard" ... "10"
 const List& messageColours();    // 6: "Green", "Red", "Blue", "Yellow", "Red", "Purple"
 const List& teamNameChoices();   // 21: names offered by the Teams page's name box
 const List& optionalCraftCategories(); // 5
+const List& warheads();                // 9: "None", "Space Bombs", ...; item k is warhead k
+const List& beams();                   // 5: "None", "Tractor", ...
+const List& countermeasures();         // 4: "None", "Chaff", "Flare", "(Cluster mine)"
 
 // Short craft name of a craft type; "Unk" beyond the list.
 std::string shortCraftName(int craftType);

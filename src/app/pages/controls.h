@@ -1,0 +1,111 @@
+// Small helpers the editing pages share: building controls with their
+// object names, showing values without firing edits, and the Latin-1
+// conversion of the mission's 8-bit texts.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+namespace zephlo::pages {
+
+// Mission texts are bytes; Latin-1 keeps every byte as one character.
+inline QString fromBytes(const std::string& s) {
+  return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
+}
+// A character Latin-1 cannot hold becomes "?".
+inline std::string toBytes(const QString& s) {
+  std::string out;
+  out.reserve(static_cast<std::size_t>(s.size()));
+  for (QChar ch : s)
+    out.push_back(ch.unicode() < 256 ? static_cast<char>(ch.unicode()) : '?');
+  return out;
+}
+
+inline QStringList qlist(const std::vector<std::string>& items) {
+  QStringList out;
+  out.reserve(static_cast<qsizetype>(items.size()));
+  for (const std::string& s : items)
+    out << fromBytes(s);
+  return out;
+}
+
+inline QComboBox* combo(QWidget* parent, const char* name, const QStringList& items,
+                        bool editable = false) {
+  auto* b = new QComboBox(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->addItems(items);
+  b->setEditable(editable);
+  b->setMaxVisibleItems(24);
+  return b;
+}
+
+inline QSpinBox* spin(QWidget* parent, const char* name, int lo, int hi, int step = 1) {
+  auto* s = new QSpinBox(parent);
+  s->setObjectName(QString::fromLatin1(name));
+  s->setRange(lo, hi);
+  s->setSingleStep(step);
+  return s;
+}
+
+inline QLineEdit* edit(QWidget* parent, const char* name, int maxLength) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(QString::fromLatin1(name));
+  e->setMaxLength(maxLength);
+  return e;
+}
+
+inline QLabel* label(QWidget* parent, const char* name, const QString& text = {}) {
+  auto* l = new QLabel(text, parent);
+  if (name) l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+// Showing a value never writes it back, and leaves a control that already
+// shows it alone (so typing is not disturbed by the refresh it causes).
+inline void showValue(QComboBox* b, int index) {
+  if (b->currentIndex() == index && !b->isEditable()) return;
+  const QSignalBlocker block(b);
+  b->setCurrentIndex(index < b->count() ? index : -1);
+}
+inline void showValue(QSpinBox* s, int value) {
+  if (s->value() == value) return;
+  const QSignalBlocker block(s);
+  s->setValue(value);
+}
+inline void showValue(QLineEdit* e, const QString& text) {
+  if (e->text() == text) return;
+  const QSignalBlocker block(e);
+  e->setText(text);
+}
+inline void showValue(QCheckBox* c, bool on) {
+  const QSignalBlocker block(c);
+  c->setChecked(on);
+}
+inline void showEditText(QComboBox* b, const QString& text) {
+  if (b->currentText() == text) return;
+  const QSignalBlocker block(b);
+  b->setEditText(text);
+}
+inline void refill(QComboBox* b, const QStringList& items, int index) {
+  const QSignalBlocker block(b);
+  if (b->count() != items.size() || [&] {
+        for (int i = 0; i < items.size(); ++i)
+          if (b->itemText(i) != items[i]) return true;
+        return false;
+      }()) {
+    b->clear();
+    b->addItems(items);
+  }
+  b->setCurrentIndex(index < b->count() ? index : -1);
+}
+
+} // namespace zephlo::pages
