@@ -18,6 +18,19 @@ bool isFullPath(const std::string& s) {
   return (!s.empty() && (s[0] == '\\' || s[0] == '/')) || (s.size() >= 2 && s[1] == ':');
 }
 
+// The mission's list file in the game's voice folder, which is made when missing.
+Result<fs::path> voiceListTarget(const Document& doc, const std::string& gameFolder) {
+  auto game = checkedGameFolder(gameFolder);
+  if (!game) return game.error();
+  const fs::path folder = resolveInFolder(*game, kVoiceFolder);
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec)
+    return makeError(ErrorKind::WriteFailed,
+                     "Cannot create the folder " + folder.string() + ": " + ec.message() + ".");
+  return resolveInFolder(folder, voiceListName(doc.fileName));
+}
+
 } // namespace
 
 std::string voiceListName(const std::string& missionPath) {
@@ -71,15 +84,9 @@ Result<fs::path> createVoiceList(Document& doc, const std::string& gameFolder) {
   if (doc.platform != kPlatformXwa)
     return makeError(ErrorKind::Refused,
                      "Voice lists can be made only for X-Wing Alliance missions.");
-  auto game = checkedGameFolder(gameFolder);
-  if (!game) return game.error();
-
-  const fs::path folder = resolveInFolder(*game, kVoiceFolder);
-  fs::create_directories(folder, ec);
-  if (ec)
-    return makeError(ErrorKind::WriteFailed,
-                     "Cannot create the folder " + folder.string() + ": " + ec.message() + ".");
-  const fs::path path = resolveInFolder(folder, voiceListName(doc.fileName));
+  auto target = voiceListTarget(doc, gameFolder);
+  if (!target) return target.error();
+  const fs::path path = *target;
   // A list found there in other capitals than the loader looked for is
   // still the designer's work; never replace it with an empty one.
   if (fs::exists(path, ec))
@@ -126,6 +133,53 @@ std::string voiceEntryFor(const std::string& chosenFile) {
 fs::path voiceFilePath(const std::string& gameFolder, const std::string& entry) {
   if (isFullPath(entry)) return resolvePath(entry);
   return resolveInFolder(resolvePath(gameFolder), "Wave\\" + entry);
+}
+
+std::optional<std::string> shownVoiceEntry(const Document& doc, int currentMessage,
+                                           bool endMessages, int selectedEndLine) {
+  const auto& v = doc.voiceEntries;
+  if (endMessages) {
+    if (v.size() < kNewVoiceListSize || selectedEndLine < 0 || selectedEndLine > 5)
+      return std::nullopt;
+    return v[kEndMessageVoice + static_cast<std::size_t>(selectedEndLine)];
+  }
+  if (doc.voiceListPath == kNoVoiceList || currentMessage < 0 ||
+      static_cast<std::size_t>(currentMessage) >= v.size() ||
+      v[static_cast<std::size_t>(currentMessage)].empty())
+    return std::nullopt;
+  return v[static_cast<std::size_t>(currentMessage)];
+}
+
+std::optional<fs::path> voiceFileToPlay(const std::string& gameFolder, const std::string& entry,
+                                        const std::optional<std::string>& cdromRoot) {
+  std::error_code ec;
+  if (!gameFolder.empty() || isFullPath(entry)) {
+    const fs::path p = voiceFilePath(gameFolder, entry);
+    if (fs::is_regular_file(p, ec)) return p;
+  }
+  if (cdromRoot && !cdromRoot->empty() && !isFullPath(entry)) {
+    const fs::path p = resolveInFolder(*cdromRoot, "Wave\\" + entry);
+    if (fs::is_regular_file(p, ec)) return p;
+  }
+  return std::nullopt;
+}
+
+bool offerVoiceListSave(const Document& doc, bool voicesChanged) {
+  std::error_code ec;
+  return voicesChanged && doc.voiceListPath != kNoVoiceList && fs::exists(doc.voiceListPath, ec);
+}
+
+Status carryVoiceListTo(Document& doc, const std::string& gameFolder) {
+  if (doc.voiceListPath == kNoVoiceList || doc.voiceEntries.empty()) return {};
+  auto path = voiceListTarget(doc, gameFolder);
+  if (!path) return path.error();
+  if (Status s = writeLinesFile(*path, entriesToSave(doc)); !s) return s;
+  doc.voiceListPath = path->string();
+  return {};
+}
+
+std::string voiceListCreatedNotice(const fs::path& path) {
+  return path.string() + " has been created.";
 }
 
 Status canAssignVoice(const Document& doc, int currentMessage) {

@@ -71,6 +71,32 @@ std::string voiceEntryFor(const std::string& chosenFile);
 // itself when it is a full path. Resolved without regard to case.
 std::filesystem::path voiceFilePath(const std::string& gameFolder, const std::string& entry);
 
+// What the voice box shows for the selected message, or nothing: with the
+// end-of-mission lines showing (and a list of all 70 entries) entry 64 +
+// the selected line, otherwise the current message's entry when the mission
+// has a list holding one.
+std::optional<std::string> shownVoiceEntry(const Document& doc, int currentMessage,
+                                           bool endMessages, int selectedEndLine);
+inline constexpr const char* kNoVoiceListText = "No matching .lst file";
+
+// The voice file to play for an entry: in the game's Wave folder, else on
+// the CD-ROM drive; nothing when neither exists (not an error).
+std::optional<std::filesystem::path>
+voiceFileToPlay(const std::string& gameFolder, const std::string& entry,
+                const std::optional<std::string>& cdromRoot = std::nullopt);
+
+// Whether closing, opening or saving must ask "WAV .lst file has been
+// changed. Save it?": the list changed and its file still exists.
+bool offerVoiceListSave(const Document& doc, bool voicesChanged);
+
+// After Save As: a mission with a list of at least one entry takes its list
+// along to "<new name>.lst" in the game's voice folder, saved there at once.
+// Nothing happens for a mission without a list.
+Status carryVoiceListTo(Document& doc, const std::string& gameFolder);
+
+// The notice shown after creating: "<path> has been created."
+std::string voiceListCreatedNotice(const std::filesystem::path& path);
+
 // Whether a voice may be assigned to the current message now; the error
 // carries the message the designer sees.
 Status canAssignVoice(const Document& doc, int currentMessage);

@@ -85,6 +85,20 @@ TEST(VoiceList, LoadsFromTheGameFolderInAnyCapitalsAndSavesBackUnchanged) {
   ASSERT_TRUE(saveVoiceList(d));
   EXPECT_EQ(fileText(listPath), text);
 
+  EditorState st;
+  ASSERT_TRUE(applyOperation(d, st, assignVoiceOperation(1, "MISSIONVOICE\\B.WAV")));
+  ASSERT_TRUE(saveVoiceList(d));
+  EXPECT_EQ(fileText(listPath),
+            "MISSIONVOICE\\A.WAV\r\nMISSIONVOICE\\B.WAV\r\n" + repeated("dummy.wav", 68));
+
+  // On the CD-ROM when the game folder has none.
+  zephlo::testing::TempDir cd;
+  fs::create_directories(cd.path("WAVE/MISSIONVOICE"));
+  zephlo::testing::writeFile(cd.path("WAVE/MISSIONVOICE/M3.LST"), {'x'});
+  Document fromCd = missionWithMessages("/elsewhere/M3.tie", 1);
+  ASSERT_TRUE(loadVoiceListFor(fromCd, game.root(), cd.root()));
+  EXPECT_EQ(fromCd.voiceListPath, cd.path("WAVE/MISSIONVOICE/M3.LST"));
+
   // Found nowhere: the mission has no list, and saving says so.
   Document none = missionWithMessages("/elsewhere/M9.tie", 1);
   ASSERT_TRUE(loadVoiceListFor(none, game.root()));
@@ -159,4 +173,34 @@ TEST(VoiceList, AssignAndClearAreUndoableEditsOfTheEntries) {
   auto past = applyOperation(d, st, clearVoiceOperation(40));
   ASSERT_TRUE(past);
   EXPECT_FALSE(past->change.voices);
+}
+
+TEST(VoiceList, ShowsPlaysOffersAndFollowsTheMission) {
+  zephlo::testing::TempDir game;
+  Document d = missionWithMessages(game.path("M1.tie"), 2);
+  EXPECT_FALSE(shownVoiceEntry(d, 0, false, 0));
+  EXPECT_FALSE(offerVoiceListSave(d, true));
+  ASSERT_TRUE(createVoiceList(d, game.root()));
+  d.voiceEntries[1] = "MISSIONVOICE\\B.WAV";
+  d.voiceEntries[67] = "END.WAV";
+  EXPECT_EQ(shownVoiceEntry(d, 1, false, 0), "MISSIONVOICE\\B.WAV");
+  EXPECT_EQ(shownVoiceEntry(d, 0, true, 3), "END.WAV");
+  EXPECT_FALSE(shownVoiceEntry(d, 70, false, 0));
+  EXPECT_TRUE(offerVoiceListSave(d, true));
+  EXPECT_FALSE(offerVoiceListSave(d, false));
+
+  EXPECT_FALSE(voiceFileToPlay(game.root(), "MISSIONVOICE\\B.WAV"));
+  zephlo::testing::writeFile(game.path("Wave/MissionVoice/b.wav"), {0});
+  EXPECT_EQ(voiceFileToPlay(game.root(), "MISSIONVOICE\\B.WAV"),
+            fs::path(game.path("Wave/MissionVoice/b.wav")));
+
+  // Save As "M2.tie": the list goes along under the new name, the old one stays.
+  const std::string oldList = d.voiceListPath;
+  d.fileName = game.path("M2.tie");
+  ASSERT_TRUE(carryVoiceListTo(d, game.root()));
+  EXPECT_EQ(d.voiceListPath, game.path("Wave/MissionVoice/M2.lst"));
+  EXPECT_EQ(fileText(d.voiceListPath), "dummy.wav\r\nMISSIONVOICE\\B.WAV\r\n" +
+                                           repeated("dummy.wav", 65) + "END.WAV\r\n" +
+                                           repeated("dummy.wav", 2));
+  EXPECT_TRUE(fs::exists(oldList));
 }
