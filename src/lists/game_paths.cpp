@@ -50,12 +50,6 @@ fs::path resolveComponents(fs::path base, const std::vector<std::string>& parts)
   return base;
 }
 
-Error pathError(ErrorKind kind, std::string message, const fs::path& path) {
-  Error e = makeError(kind, std::move(message));
-  e.section = path.string();
-  return e;
-}
-
 } // namespace
 
 std::string upperAscii(std::string_view s) {
@@ -102,10 +96,9 @@ Result<fs::path> checkedGameFolder(const std::string& gameFolder) {
   const fs::path dir = resolvePath(gameFolder);
   std::error_code ec;
   if (!fs::exists(dir, ec))
-    return pathError(ErrorKind::Missing, "The game folder " + gameFolder + " does not exist.", dir);
+    return makeError(ErrorKind::Missing, "The game folder " + gameFolder + " does not exist.");
   if (!fs::is_directory(dir, ec))
-    return pathError(ErrorKind::Unreadable, "The game folder " + gameFolder + " is not a folder.",
-                     dir);
+    return makeError(ErrorKind::Unreadable, "The game folder " + gameFolder + " is not a folder.");
   return dir;
 }
 
@@ -116,8 +109,9 @@ Result<fs::path> listFolder(const std::string& gameFolder, ListFolder which) {
   const fs::path dir = resolveInFolder(*game, name);
   std::error_code ec;
   if (!fs::is_directory(dir, ec))
-    return pathError(ErrorKind::Missing,
-                     "The game folder " + gameFolder + " has no \"" + name + "\" folder.", dir);
+    return makeError(ErrorKind::Missing, dir.string() +
+                                             " does not exist: the game folder has no \"" + name +
+                                             "\" folder.");
   return dir;
 }
 

@@ -19,12 +19,6 @@ namespace {
 // Nothing the game reads comes near this; a larger file is not a list.
 constexpr std::uintmax_t kMaxListFile = 16u << 20;
 
-Error fileError(ErrorKind kind, std::string message, const fs::path& path) {
-  Error e = makeError(kind, std::move(message));
-  e.section = path.string();
-  return e;
-}
-
 } // namespace
 
 std::vector<std::string> splitLines(std::string_view text) {
@@ -54,23 +48,21 @@ Result<std::vector<std::string>> readLinesFile(const fs::path& path,
   std::error_code ec;
   const auto status = fs::status(path, ec);
   if (!fs::exists(status)) {
-    return fileError(ErrorKind::Missing,
-                     missingMessage.empty() ? path.string() + " does not exist." : missingMessage,
-                     path);
+    return makeError(ErrorKind::Missing,
+                     missingMessage.empty() ? path.string() + " does not exist." : missingMessage);
   }
   if (!fs::is_regular_file(status))
-    return fileError(ErrorKind::Unreadable, "Cannot read " + path.string() + ": it is not a file.",
-                     path);
+    return makeError(ErrorKind::Unreadable, "Cannot read " + path.string() + ": it is not a file.");
   const auto size = fs::file_size(path, ec);
   if (!ec && size > kMaxListFile)
-    return fileError(ErrorKind::TooLarge,
-                     "Cannot read " + path.string() + ": it is too large for a list file.", path);
+    return makeError(ErrorKind::TooLarge,
+                     "Cannot read " + path.string() + ": it is too large for a list file.");
   std::ifstream in(path, std::ios::binary);
   if (!in)
-    return fileError(ErrorKind::Unreadable,
-                     "Cannot read " + path.string() + ": " + std::strerror(errno) + ".", path);
+    return makeError(ErrorKind::Unreadable,
+                     "Cannot read " + path.string() + ": " + std::strerror(errno) + ".");
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return fileError(ErrorKind::Unreadable, "Cannot read " + path.string() + ".", path);
+  if (in.bad()) return makeError(ErrorKind::Unreadable, "Cannot read " + path.string() + ".");
   return splitLines(text);
 }
 
@@ -78,7 +70,7 @@ Status writeLinesFile(const fs::path& path, const std::vector<std::string>& line
   const std::string text = joinLines(lines);
   const auto* bytes = reinterpret_cast<const Byte*>(text.data());
   const WriteResult r = writeFileSafely(path.string(), std::span<const Byte>(bytes, text.size()));
-  if (!r.ok) return fileError(ErrorKind::WriteFailed, r.error, path);
+  if (!r.ok) return makeError(ErrorKind::WriteFailed, r.error);
   return {};
 }
 
