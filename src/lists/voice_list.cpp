@@ -81,7 +81,7 @@ Result<fs::path> createVoiceList(Document& doc, const std::string& gameFolder) {
   std::error_code ec;
   if (doc.voiceListPath != kNoVoiceList && fs::exists(doc.voiceListPath, ec))
     return makeError(ErrorKind::Refused, doc.voiceListPath + " already exists!");
-  if (doc.platform != kPlatformXwa)
+  if ((doc.platform & 0xFF) != kPlatformXwa)
     return makeError(ErrorKind::Refused,
                      "Voice lists can be made only for X-Wing Alliance missions.");
   auto target = voiceListTarget(doc, gameFolder);

@@ -46,6 +46,27 @@ std::size_t tableByteOffset(int row, int tag) {
 
 } // namespace
 
+const std::vector<std::string>& mothershipBriefingItems() {
+  static const std::vector<std::string> items = [] {
+    std::vector<std::string> l{"0",
+                               "1",
+                               "2",
+                               "3",
+                               "Defiance",
+                               "Liberty",
+                               "Independance",
+                               "7",
+                               "Phantom Squadron ",
+                               "Vector Squadron",
+                               "Rogue Squadron ",
+                               "Family Transport"};
+    for (int n = 12; n <= 20; ++n)
+      l.push_back(std::to_string(n));
+    return l;
+  }();
+  return items;
+}
+
 HeaderValues headerValues(const Document& doc) {
   const auto& h = doc.header;
   HeaderValues v;

@@ -9,6 +9,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zephlo {
 
@@ -31,6 +32,10 @@ struct HeaderValues {
 
   bool operator==(const HeaderValues&) const = default;
 };
+
+// The items of both "Mothership-Briefing?" lists (the mission types are
+// vocab::missionTypes()); trailing blanks belong to the items.
+const std::vector<std::string>& mothershipBriefingItems();
 
 // The values as the dialog shows them; texts without surrounding blanks.
 HeaderValues headerValues(const Document& doc);
