@@ -16,7 +16,9 @@ Block<size::textSection>& storedText(Edit& e, TextTab tab) {
   return e.notes();
 }
 
-std::string tabName(TextTab tab) {
+} // namespace
+
+std::string textTabCaption(TextTab tab) {
   switch (tab) {
   case TextTab::Notes: return "Notes";
   case TextTab::Description: return "Description";
@@ -26,7 +28,15 @@ std::string tabName(TextTab tab) {
   return "Notes";
 }
 
-} // namespace
+TextTabColours textTabColours(TextTab tab) {
+  switch (tab) {
+  case TextTab::Notes: return {std::nullopt, 0x000000};
+  case TextTab::Description: return {0x4F003F, 0xE4E4E4};
+  case TextTab::WinDebrief: return {0x42022F, 0x3EEAFD};
+  case TextTab::Hints: return {0x080808, 0xD4D4D4};
+  }
+  return {};
+}
 
 const Block<size::textSection>& storedText(const Document& doc, TextTab tab) {
   switch (tab) {
@@ -62,7 +72,7 @@ Block<size::textSection> storedFromEditor(std::string_view editorText) {
 }
 
 Operation storeTextOperation(TextTab tab, std::string editorText) {
-  return {"Edit " + tabName(tab), "TextSections:" + tabName(tab),
+  return {"Edit " + textTabCaption(tab), "TextSections:" + textTabCaption(tab),
           [tab, text = std::move(editorText)](Edit& e) -> Status {
             const auto stored = storedFromEditor(text);
             // An unchanged text keeps whatever lies behind its terminator.

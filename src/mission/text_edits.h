@@ -5,6 +5,8 @@
 #include "mission/document.h"
 #include "mission/edit.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,17 @@ namespace zephlo {
 
 // The window's tabs, in tab order.
 enum class TextTab { Notes = 0, Description = 1, WinDebrief = 2, Hints = 3 };
+
+// The tab's caption: "Notes", "Description", "Win Debrief", "Hints".
+std::string textTabCaption(TextTab tab);
+
+// The editor's colours on a tab, as 0x00BBGGRR; no background means the
+// system's window colour.
+struct TextTabColours {
+  std::optional<std::uint32_t> background;
+  std::uint32_t text = 0;
+};
+TextTabColours textTabColours(TextTab tab);
 
 // The most characters the editor takes, and the stored text's room (the
 // field keeps its last byte for the terminating NUL).
