@@ -213,6 +213,14 @@ void reindexFlightGroups(Edit& e, int i, Reindex op) {
   }
 }
 
+Status appendFlightGroupsAtEnd(Edit& e, std::vector<FGObject> fgs) {
+  if (e.doc().flightGroups.size() + fgs.size() > kMaxRecords) return listFull("flight groups");
+  for (FGObject& f : fgs)
+    e.appendFlightGroup(std::move(f));
+  syncCounts(e);
+  return {};
+}
+
 Status newFlightGroup(Edit& e, const ListContext& ctx) {
   if (!ctx.templates) return {};
   const int startRegion = std::clamp(e.state().currentRegion - 1, 0, kRegionCount - 1);

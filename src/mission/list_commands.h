@@ -40,6 +40,11 @@ struct ListContext {
   bool voicePanelVisible = false;       // adds and deletes then mark the voice list changed
 };
 
+// Appends flight groups at the end of the list and brings the header's count
+// up to date; the current line and selection stay. Refuses, appending
+// nothing, when they would not all fit.
+Status appendFlightGroupsAtEnd(Edit& e, std::vector<FGObject> fgs);
+
 // Each refuses, with the reason, to grow a list past kMaxRecords.
 Status newFlightGroup(Edit& e, const ListContext& ctx);
 Status newMessage(Edit& e, const ListContext& ctx);
