@@ -235,6 +235,22 @@ Operation writeTrigger(const CondTarget& t, const Trigger& trigger, const Editor
                  std::vector<Byte>(trigger.begin(), trigger.end()), st);
 }
 
+std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, ToolBoxes boxes,
+                                        const EditorState& st) {
+  if (changed == ToolBox::VariableType) boxes.variable = 0;
+  if (t.page == CondPage::FGGoals) {
+    if (changed == ToolBox::VariableType) return std::nullopt;
+    return storeGoalFromTool({boxes.amount, boxes.variable, boxes.condition, boxes.goalTeam,
+                              boxes.parameter1, parseNumber(boxes.parameter2Text).value_or(0)},
+                             st);
+  }
+  if (triggerLoc(t, st).owner == Owner::None) return std::nullopt;
+  return writeTrigger(t,
+                      triggerFromBoxes(boxes.amount, boxes.variableType, boxes.variable,
+                                       boxes.condition, boxes.parameter1, boxes.parameter2Text),
+                      st);
+}
+
 std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,
                                     const EditorState& st) {
   const Loc l = andOrLoc(t, which, st);

@@ -130,6 +130,25 @@ TEST(ConditionTool, GoalStrings) {
             (std::array<bool, 3>{false, true, false}));
 }
 
+TEST(ConditionTool, BoxChangesByPage) {
+  Fixture x;
+  x.st.selectedFGs = {0, 1};
+  x.st.currentGoal = 2;
+  ToolBoxes boxes{4, 2, 3, 1, 6, "8", 0};
+  EXPECT_FALSE(toolBoxChanged({CondPage::FGGoals, 1}, ToolBox::VariableType, boxes, x.st))
+      << "goal mode has no variable type";
+  x.run(*toolBoxChanged({CondPage::FGGoals, 1}, ToolBox::Amount, boxes, x.st));
+  const Byte* g = x.d.flightGroups[1].record.data() + 2826 + 160;
+  EXPECT_EQ((std::array<Byte, 6>{g[0], g[1], g[2], g[4], g[5], g[15]}),
+            (std::array<Byte, 6>{3, 1, 4, 1, 0, 8}));
+  EXPECT_EQ(g[14], 6);
+
+  x.run(*toolBoxChanged({CondPage::Arrival, 2}, ToolBox::VariableType, boxes, x.st));
+  EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 142), (Trigger{1, 2, 0, 4, 6, 8}))
+      << "a new variable type starts at its first variable";
+  EXPECT_FALSE(toolBoxChanged({CondPage::Other, 1}, ToolBox::Amount, boxes, x.st));
+}
+
 TEST(ConditionTool, BoxesAndChoices) {
   Fixture x;
   EXPECT_EQ(triggerFromBoxes(3, 1, 2, 49, 5, "abc"), (Trigger{49, 1, 2, 3, 5, 0}));
