@@ -235,6 +235,29 @@ Operation writeTrigger(const CondTarget& t, const Trigger& trigger, const Editor
                  std::vector<Byte>(trigger.begin(), trigger.end()), st);
 }
 
+std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st,
+                                      const CondTarget& t) {
+  if (t.page == CondPage::FGGoals) {
+    const Byte* f = recordOf(doc, st, Owner::FlightGroup);
+    if (!f || st.currentGoal < 0 || st.currentGoal >= kFGGoalCount) return std::nullopt;
+    const Byte* g = f + fg::goalOffset(st.currentGoal);
+    return ToolBoxes{g[goal::Amount],      0,
+                     g[goal::Requirement], g[goal::Condition],
+                     g[goal::Parameter],   std::to_string(g[goal::Parameter2]),
+                     g[goal::Team]};
+  }
+  const std::optional<Trigger> tr = loadTrigger(doc, st, t);
+  if (!tr) return std::nullopt;
+  const Trigger& x = *tr;
+  return ToolBoxes{x[trig::Amount],
+                   x[trig::VariableType],
+                   x[trig::Variable],
+                   x[trig::Condition],
+                   x[trig::Parameter1],
+                   std::to_string(x[trig::Parameter2]),
+                   0};
+}
+
 std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, ToolBoxes boxes,
                                         const EditorState& st) {
   if (changed == ToolBox::VariableType) boxes.variable = 0;

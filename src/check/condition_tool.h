@@ -65,6 +65,10 @@ struct ToolBoxes {
   std::string parameter2Text;
   int goalTeam = 0; // "Applies to Team:", used in goal mode
 };
+// The boxes filled from the slot, or in goal mode from the current goal of
+// the current flight group. None where the page has nothing to show.
+std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st,
+                                      const CondTarget& t);
 enum class ToolBox { Amount, VariableType, Variable, Condition, Parameter1, Parameter2 };
 // The edit a change of one box makes on the page showing: the trigger
 // written into the slot, or in goal mode the current goal of every selected

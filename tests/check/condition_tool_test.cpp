@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace zephlo;
 
 namespace {
@@ -142,10 +144,17 @@ TEST(ConditionTool, BoxChangesByPage) {
   EXPECT_EQ((std::array<Byte, 6>{g[0], g[1], g[2], g[4], g[5], g[15]}),
             (std::array<Byte, 6>{3, 1, 4, 1, 0, 8}));
   EXPECT_EQ(g[14], 6);
+  const std::optional<ToolBoxes> shown = toolBoxesFor(x.d, x.st, {CondPage::FGGoals, 1});
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(std::tie(shown->amount, shown->variable, shown->condition, shown->goalTeam,
+                     shown->parameter1, shown->parameter2Text),
+            std::tie(boxes.amount, boxes.variable, boxes.condition, boxes.goalTeam,
+                     boxes.parameter1, boxes.parameter2Text));
 
   x.run(*toolBoxChanged({CondPage::Arrival, 2}, ToolBox::VariableType, boxes, x.st));
   EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 142), (Trigger{1, 2, 0, 4, 6, 8}))
       << "a new variable type starts at its first variable";
+  EXPECT_EQ(toolBoxesFor(x.d, x.st, {CondPage::Arrival, 2})->parameter2Text, "8");
   EXPECT_FALSE(toolBoxChanged({CondPage::Other, 1}, ToolBox::Amount, boxes, x.st));
 }
 
