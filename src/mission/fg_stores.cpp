@@ -352,6 +352,15 @@ ExtrasCaptions extrasCaptions(const FGObject& f) {
   return {"Cargo", "Default:", "Special:", "Spec", "Ship#:"};
 }
 
+std::vector<std::string> cargoSuggestions() {
+  std::vector<std::string> out;
+  for (char d = '1'; d <= '9'; ++d)
+    out.push_back(std::string("0.") + d);
+  for (char d = '1'; d <= '6'; ++d)
+    out.push_back(std::string(1, d) + ".0");
+  return out;
+}
+
 bool specialCargoUnused(const FGObject& f) {
   return f.at(fg::SpecialCraft) > f.at(fg::NumCraft) && f.at(fg::RandomSpecialCraft) == 0;
 }

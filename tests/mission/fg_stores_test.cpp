@@ -98,10 +98,6 @@ TEST(FgStores, SizeWavesAndClampedValues) {
 
   x.run(storeField(FgField::GlobalGroup, 300, x.st));
   EXPECT_EQ(x.at(0, 120), 255);
-  x.run(storeField(FgField::GlobalUnit, 9, x.st));
-  EXPECT_EQ(x.at(1, 3530), 9);
-  x.run(storeField(FgField::Status2, 4, x.st));
-  EXPECT_EQ(x.at(1, 3529), 4);
 
   EXPECT_FALSE(storeFieldText(FgField::ArrivalMinutes, "-", x.st));
   EXPECT_FALSE(storeFieldText(FgField::ArrivalMinutes, "", x.st));
