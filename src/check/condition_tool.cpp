@@ -235,6 +235,45 @@ Operation writeTrigger(const CondTarget& t, const Trigger& trigger, const Editor
                  std::vector<Byte>(trigger.begin(), trigger.end()), st);
 }
 
+std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st,
+                                      const CondTarget& t) {
+  if (t.page == CondPage::FGGoals) {
+    const Byte* f = recordOf(doc, st, Owner::FlightGroup);
+    if (!f || st.currentGoal < 0 || st.currentGoal >= kFGGoalCount) return std::nullopt;
+    const Byte* g = f + fg::goalOffset(st.currentGoal);
+    return ToolBoxes{g[goal::Amount],      0,
+                     g[goal::Requirement], g[goal::Condition],
+                     g[goal::Parameter],   std::to_string(g[goal::Parameter2]),
+                     g[goal::Team]};
+  }
+  const std::optional<Trigger> tr = loadTrigger(doc, st, t);
+  if (!tr) return std::nullopt;
+  const Trigger& x = *tr;
+  return ToolBoxes{x[trig::Amount],
+                   x[trig::VariableType],
+                   x[trig::Variable],
+                   x[trig::Condition],
+                   x[trig::Parameter1],
+                   std::to_string(x[trig::Parameter2]),
+                   0};
+}
+
+std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, ToolBoxes boxes,
+                                        const EditorState& st) {
+  if (changed == ToolBox::VariableType) boxes.variable = 0;
+  if (t.page == CondPage::FGGoals) {
+    if (changed == ToolBox::VariableType) return std::nullopt;
+    return storeGoalFromTool({boxes.amount, boxes.variable, boxes.condition, boxes.goalTeam,
+                              boxes.parameter1, parseNumber(boxes.parameter2Text).value_or(0)},
+                             st);
+  }
+  if (triggerLoc(t, st).owner == Owner::None) return std::nullopt;
+  return writeTrigger(t,
+                      triggerFromBoxes(boxes.amount, boxes.variableType, boxes.variable,
+                                       boxes.condition, boxes.parameter1, boxes.parameter2Text),
+                      st);
+}
+
 std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,
                                     const EditorState& st) {
   const Loc l = andOrLoc(t, which, st);

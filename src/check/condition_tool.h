@@ -5,6 +5,7 @@
 
 #include "check/texts.h"
 #include "mission/edit.h"
+#include "mission/goal_edits.h"
 
 #include <array>
 #include <optional>
@@ -53,6 +54,28 @@ std::vector<std::string> parameterChoices(int condition, const MissionLists& lis
 // selected message. Flight-group goals are written by storeGoalFromTool, and
 // a change of the variable type writes nothing there.
 Operation writeTrigger(const CondTarget& t, const Trigger& trigger, const EditorState& st);
+
+// What the tool's boxes hold, and which one the designer just changed.
+struct ToolBoxes {
+  int amount = 0;
+  int variableType = 0;
+  int variable = 0; // the goal requirement in goal mode
+  int condition = 0;
+  int parameter1 = 0;
+  std::string parameter2Text;
+  int goalTeam = 0; // "Applies to Team:", used in goal mode
+};
+// The boxes filled from the slot, or in goal mode from the current goal of
+// the current flight group. None where the page has nothing to show.
+std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st,
+                                      const CondTarget& t);
+enum class ToolBox { Amount, VariableType, Variable, Condition, Parameter1, Parameter2 };
+// The edit a change of one box makes on the page showing: the trigger
+// written into the slot, or in goal mode the current goal of every selected
+// flight group. A new variable type starts at variable 0, and writes nothing
+// in goal mode. None where the page has nothing to write.
+std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, ToolBoxes boxes,
+                                        const EditorState& st);
 
 // The three And/Or button pairs: between slots 1 and 2, between the two
 // pairs, between slots 3 and 4.

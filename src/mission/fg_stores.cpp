@@ -15,7 +15,8 @@ constexpr Byte kBackdropType = 183;
 constexpr std::size_t kByteStore = 104, kTailStore = 3517, kRoleStore = 19, kMotherStore = 187;
 
 enum class Kind {
-  Plain,    // the value itself
+  Plain,    // the value itself; a list with nothing chosen (-1) stores 0, never 255
+  Number,   // typed, shown unsigned; -1 stores 255
   MinusOne, // stored one less than shown
   Signed,   // shown signed; -1 stores 255
   Special,  // special craft number, or a backdrop's number
@@ -54,7 +55,7 @@ constexpr FieldInfo kFields[] = {
     {"ExpTimeSpin", "Change Explosion Time", kTailStore + 11},
     {"Status2Box", "Change Status 2", kTailStore + 12},
     {"GUSpin", "Change Global Unit", kTailStore + 13},
-    {"Edit1", "Change Role 1 Switch", kRoleStore + 1},
+    {"Edit1", "Change Role 1 Switch", kRoleStore + 1, Kind::Number},
     {"Edit2", "Change Role 2 Switch", kRoleStore + 2, Kind::Signed},
     {"RoleBox", "Change Role 1", kRoleStore + 3},
     {"Role2Box", "Change Role 2", kRoleStore + 4},
@@ -156,7 +157,8 @@ const char* controlName(FgField f) { return info(f).control; }
 int fieldValue(const FGObject& f, FgField field) {
   const FieldInfo& i = info(field);
   switch (i.kind) {
-  case Kind::Plain: return f.at(i.offset);
+  case Kind::Plain:
+  case Kind::Number: return f.at(i.offset);
   case Kind::MinusOne: return f.at(i.offset) + 1;
   case Kind::Signed: return signedByte(f.at(i.offset));
   case Kind::Special: return f.at(specialOffset(f));
@@ -170,8 +172,9 @@ Operation storeField(FgField field, int value, const EditorState& st) {
   return editFlightGroups(i.caption, mergeKeyFor(i.control, sel), sel,
                           [field, value, i](FGObject& f, Edit& e) {
                             switch (i.kind) {
-                            case Kind::Plain: f.set(i.offset, numberByte(value)); break;
+                            case Kind::Plain: f.set(i.offset, clampByte(value)); break;
                             case Kind::MinusOne: f.set(i.offset, clampByte(value - 1)); break;
+                            case Kind::Number:
                             case Kind::Signed: f.set(i.offset, numberByte(value)); break;
                             case Kind::Special: f.set(specialOffset(f), clampByte(value)); break;
                             }
@@ -347,6 +350,15 @@ ExtrasCaptions extrasCaptions(const FGObject& f) {
   if (f.at(fg::CraftType) == kBackdropType)
     return {"Backdrop", "  Bright:", "    Size:", " Back", " drop:"};
   return {"Cargo", "Default:", "Special:", "Spec", "Ship#:"};
+}
+
+std::vector<std::string> cargoSuggestions() {
+  std::vector<std::string> out;
+  for (char d = '1'; d <= '9'; ++d)
+    out.push_back(std::string("0.") + d);
+  for (char d = '1'; d <= '6'; ++d)
+    out.push_back(std::string(1, d) + ".0");
+  return out;
 }
 
 bool specialCargoUnused(const FGObject& f) {

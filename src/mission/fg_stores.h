@@ -145,6 +145,8 @@ struct ExtrasCaptions {
   std::string group, cargo, special, specialCraft1, specialCraft2;
 };
 ExtrasCaptions extrasCaptions(const FGObject& f);
+// Suggestions both cargo boxes offer: "0.1" to "0.9", then "1.0" to "6.0".
+std::vector<std::string> cargoSuggestions();
 // The special cargo applies to no craft: its number is past the flight
 // group's size and not random.
 bool specialCargoUnused(const FGObject& f);

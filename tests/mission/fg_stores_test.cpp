@@ -98,10 +98,6 @@ TEST(FgStores, SizeWavesAndClampedValues) {
 
   x.run(storeField(FgField::GlobalGroup, 300, x.st));
   EXPECT_EQ(x.at(0, 120), 255);
-  x.run(storeField(FgField::GlobalUnit, 9, x.st));
-  EXPECT_EQ(x.at(1, 3530), 9);
-  x.run(storeField(FgField::Status2, 4, x.st));
-  EXPECT_EQ(x.at(1, 3529), 4);
 
   EXPECT_FALSE(storeFieldText(FgField::ArrivalMinutes, "-", x.st));
   EXPECT_FALSE(storeFieldText(FgField::ArrivalMinutes, "", x.st));
@@ -116,10 +112,14 @@ TEST(FgStores, RoleSwitchesAreSignedNumbers) {
   EXPECT_EQ(x.at(3, 21), 255);
   EXPECT_EQ(fieldValue(x.fg(3), FgField::Role2Switch), -1);
   EXPECT_FALSE(roleUsed(x.fg(3), 2));
-  x.run(storeRoleUsed(1, false, x.st));
+  x.run(storeField(FgField::Role1Switch, -1, x.st));
   EXPECT_EQ(fieldValue(x.fg(1), FgField::Role1Switch), 255) << "role 1 shows unsigned";
+  x.run(storeField(FgField::Role1, -1, x.st));
+  EXPECT_EQ(x.at(1, 22), 0) << "a list with nothing chosen";
   x.run(storeRoleUsed(2, true, x.st));
   EXPECT_TRUE(roleUsed(x.fg(1), 2));
+  x.run(storeRoleUsed(1, true, x.st));
+  EXPECT_TRUE(roleUsed(x.fg(3), 1));
   x.run(storeField(FgField::Role1, 7, x.st));
   EXPECT_EQ(x.at(3, 22), 7);
 }
