@@ -1,5 +1,6 @@
 #include "cli/tool.h"
 
+#include "check/campaign.h"
 #include "mission/reader.h"
 #include "mission/writer.h"
 
@@ -15,13 +16,7 @@ int usageError(const std::string& what) {
 std::unique_ptr<Document> load(const std::string& path) {
   ReadOutcome r = readMission(path);
   if (!r.ok()) {
-    std::string msg = r.message;
-    // Notices about other games' files do not name the file; a script needs it.
-    if (r.status != ReadStatus::Damaged && r.status != ReadStatus::Missing &&
-        r.status != ReadStatus::Unreadable) {
-      msg = path + ": " + msg;
-    }
-    std::cerr << "zephlo-tool: " << msg << "\n";
+    std::cerr << "zephlo-tool: " << readFailureText(r, path) << "\n";
     return nullptr;
   }
   return std::move(r.document);
