@@ -1,4 +1,5 @@
 // check and describe over several files and whole folders.
+#include "check/limits.h"
 #include "cli/tool_run.h"
 #include "mission/new_mission.h"
 #include "mission/writer.h"
@@ -72,4 +73,25 @@ TEST(Campaign, BadArgumentsAndEmptyFolders) {
   EXPECT_EQ(runTool(dir, "check").status, 2);
   EXPECT_EQ(runTool(dir, "describe --limits x.tie").status, 2);
   EXPECT_EQ(runTool(dir, "check --frobnicate x.tie").status, 2);
+}
+
+TEST(Campaign, LimitsComeAfterTheCheckersLinesOnlyWhenAsked) {
+  TempDir dir;
+  Document d = newMission({});
+  d.flightGroups.resize(kGameMaxFlightGroups + 1, d.flightGroups[0]);
+  for (FGObject& f : d.flightGroups) { // no crowded region, one player
+    f.set(fg::NumCraft, 0);
+    f.set(fg::PlayerNumber, 0);
+  }
+  ASSERT_TRUE(writeMission(d, dir.path("big.tie")).ok);
+  const std::string path = quoted(dir.path("big.tie"));
+  const ToolRun plain = runTool(dir, "check " + path);
+  const std::string limit = "WARNING: The mission has 193 flight groups; the game loads only "
+                            "the first 192.\n";
+  EXPECT_EQ(plain.out.find("193 flight groups"), std::string::npos);
+  ToolRun r = runTool(dir, "check --limits " + path);
+  EXPECT_EQ(r.out, plain.out + limit);
+  EXPECT_EQ(r.status, plain.status);
+  r = runTool(dir, "check --no-warnings --limits --game " + quoted(dir.root()) + " " + path);
+  EXPECT_EQ(r.out.substr(r.out.size() - limit.size()), limit) << "asked for explicitly";
 }
