@@ -66,6 +66,8 @@ int exitStatus(const CampaignSummary& s) {
 int cmdCheck(const Args& a) {
   const FileArgs f = parseFileArgs(a, "check");
   if (!f.ok) return kExitBadInput;
+  if (!f.options.limitOptions.gameFolder.empty() && !f.options.limits)
+    return usageError("check: --game is used by --limits only");
   return exitStatus(checkMissions(f.files, f.options, std::cout, std::cerr));
 }
 

@@ -73,6 +73,7 @@ TEST(Campaign, BadArgumentsAndEmptyFolders) {
   EXPECT_EQ(runTool(dir, "check").status, 2);
   EXPECT_EQ(runTool(dir, "describe --limits x.tie").status, 2);
   EXPECT_EQ(runTool(dir, "check --frobnicate x.tie").status, 2);
+  EXPECT_EQ(runTool(dir, "check --game . x.tie").status, 2);
 }
 
 TEST(Campaign, LimitsComeAfterTheCheckersLinesOnlyWhenAsked) {
