@@ -40,7 +40,7 @@ void expectRoundTrip(const std::vector<Byte>& bytes, const std::string& what) {
 TEST(MissionJson, EveryAcceptedMissionComesBackByteForByte) {
   // Random bytes everywhere: texts with bytes after their NUL and above 127,
   // streams cut short or longer than 7000 words, odd optional flags.
-  for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
     GenOptions o;
     o.seed = seed;
     o.flightGroups = static_cast<int>(seed % 3) * 2;
