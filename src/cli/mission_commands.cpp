@@ -1,7 +1,5 @@
 // The commands that read, write, check and describe whole missions.
 #include "briefing/briefing.h"
-#include "check/checker.h"
-#include "check/describe.h"
 #include "cli/tool.h"
 #include "mission/new_mission.h"
 
@@ -54,37 +52,6 @@ int cmdBriefing(const std::vector<std::string>& a) {
   return kExitOk;
 }
 
-int cmdDescribe(const std::vector<std::string>& a) {
-  if (a.size() != 1) return usageError("describe takes one argument: FILE");
-  auto doc = load(a[0]);
-  if (!doc) return kExitBadInput;
-  for (const std::string& line : describeMission(*doc))
-    std::cout << line << "\n";
-  return kExitOk;
-}
-
-int cmdCheck(const std::vector<std::string>& a) {
-  bool omitWarnings = false;
-  std::vector<std::string> files;
-  for (const std::string& arg : a) {
-    if (arg == "--no-warnings")
-      omitWarnings = true;
-    else
-      files.push_back(arg);
-  }
-  if (files.size() != 1) return usageError("check takes one argument: FILE");
-  auto doc = load(files[0]);
-  if (!doc) return kExitBadInput;
-  const CheckResult result = checkMission(*doc);
-  if (result.count(omitWarnings) == 0) {
-    std::cout << "No known errors.\n";
-  } else {
-    for (const std::string& line : result.lines(omitWarnings))
-      std::cout << line << "\n";
-  }
-  return result.errors.empty() ? kExitOk : kExitCheckErrors;
-}
-
 } // namespace
 
 std::vector<Command> missionCommands() {
@@ -94,12 +61,6 @@ std::vector<Command> missionCommands() {
       {"info", "  info FILE            print key: value lines about a mission\n", cmdInfo},
       {"briefing", "  briefing FILE        print the briefing instructions, one per line\n",
        cmdBriefing},
-      {"describe", "  describe FILE        print the mission as readable lines (good for diffs)\n",
-       cmdDescribe},
-      {"check",
-       "  check [--no-warnings] FILE\n"
-       "                       print the mission's errors and warnings\n",
-       cmdCheck},
   };
 }
 

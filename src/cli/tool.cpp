@@ -1,5 +1,6 @@
 #include "cli/tool.h"
 
+#include "check/campaign.h"
 #include "mission/reader.h"
 #include "mission/writer.h"
 
@@ -15,11 +16,7 @@ int usageError(const std::string& what) {
 std::unique_ptr<Document> load(const std::string& path) {
   Result<Document> r = readMission(path);
   if (!r) {
-    std::string msg = r.error().message;
-    // Refusals of other games' files do not name the file; a script needs it.
-    if (r.error().kind == ErrorKind::ForeignFormat || r.error().kind == ErrorKind::Unrecognized)
-      msg = path + ": " + msg;
-    std::cerr << "zephlo-tool: " << msg << "\n";
+    std::cerr << "zephlo-tool: " << readFailureText(r.error(), path) << "\n";
     return nullptr;
   }
   return std::make_unique<Document>(std::move(*r));

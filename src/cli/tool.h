@@ -33,5 +33,7 @@ int save(const Document& doc, const std::string& path);
 
 // The command groups; main() lists them in this order.
 std::vector<Command> missionCommands();
+std::vector<Command> campaignCommands();
+std::vector<Command> jsonCommands();
 
 } // namespace zephlo::tool

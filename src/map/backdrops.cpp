@@ -14,7 +14,7 @@ FGObject makeDefaultBackdrop(const Templates& t, int startRegion) {
   f.setName("1.0 1.0 1.0");
   setText(f.record, fg::Cargo, fg::CargoSize, "1.0");        // brightness
   setText(f.record, fg::SpecialCargo, fg::CargoSize, "1.0"); // size
-  f.set(fg::CraftType, kCraftBackdrop);
+  f.set(fg::CraftType, kBackdrop);
   f.set(fg::StartRegion, static_cast<Byte>(std::clamp(startRegion, 0, kRegionCount - 1)));
   f.set(fg::BackdropNumber, 1);
   f.loadStartPoints();
@@ -48,7 +48,7 @@ Operation useBackdropOperation(std::vector<int> flightGroups, int number, Byte s
             for (int i : fgs) {
               if (i < 0 || i >= count) continue;
               const FGObject& f = e.doc().flightGroups[static_cast<std::size_t>(i)];
-              const bool backdrop = f.at(fg::CraftType) == kCraftBackdrop;
+              const bool backdrop = f.at(fg::CraftType) == kBackdrop;
               if (f.at(fg::BackdropShadow) == shadow &&
                   (!backdrop || f.at(fg::BackdropNumber) == number))
                 continue;

@@ -11,7 +11,6 @@ namespace zephlo {
 
 namespace {
 
-constexpr Byte kBackdropType = 183;
 constexpr std::size_t kByteStore = 104, kTailStore = 3517, kRoleStore = 19, kMotherStore = 187;
 
 enum class Kind {
@@ -73,7 +72,7 @@ static_assert(std::size(kFields) == static_cast<std::size_t>(FgField::OptionalCr
 const FieldInfo& info(FgField f) { return kFields[static_cast<std::size_t>(f)]; }
 
 std::size_t specialOffset(const FGObject& f) {
-  return f.at(fg::CraftType) == kBackdropType ? fg::BackdropNumber : fg::SpecialCraft;
+  return f.at(fg::CraftType) == kBackdrop ? fg::BackdropNumber : fg::SpecialCraft;
 }
 
 // A byte edited as a number that may be typed signed: -1 and 255 are the same byte.
@@ -347,7 +346,7 @@ RoleCounts roleCounts(const Document& doc) {
 }
 
 ExtrasCaptions extrasCaptions(const FGObject& f) {
-  if (f.at(fg::CraftType) == kBackdropType)
+  if (f.at(fg::CraftType) == kBackdrop)
     return {"Backdrop", "  Bright:", "    Size:", " Back", " drop:"};
   return {"Cargo", "Default:", "Special:", "Spec", "Ship#:"};
 }

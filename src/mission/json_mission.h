@@ -1,0 +1,24 @@
+// A whole mission file as JSON and back: every field by name, the bytes no
+// field names as hex, so that the JSON gives back the very same file.
+#pragma once
+
+#include "mission/bytes.h"
+#include "mission/result.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zephlo {
+
+// The JSON text for the bytes of a mission file; name is used in messages.
+// Refuses what the mission reader refuses, with its message.
+Result<std::string> missionToJson(std::span<const Byte> file, const std::string& name);
+
+// The mission file's bytes for a JSON text. A value of the wrong type, out
+// of range, missing or unknown is refused with its JSON path
+// ("IN.json: flightGroups[3].orders[1].speed: expected an integer 0..255, got 300").
+Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::string& name);
+
+} // namespace zephlo
