@@ -79,6 +79,7 @@ public:
   void setPauseAtPageBreaks(bool on) { pauseAtPageBreaks_ = on; }
 
   const std::vector<TCommandObject>& list() const { return list_; }
+  const std::array<std::string, 128>& tags() const { return tags_; }
   const PlaybackState& state() const { return state_; }
   PlaybackState& state() { return state_; }
   int time() const { return time_; }
