@@ -9,7 +9,7 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto group : {missionCommands}) {
+  for (auto group : {missionCommands, briefingCommands}) {
     for (Command& c : group())
       all.push_back(std::move(c));
   }

@@ -33,5 +33,6 @@ int save(Document& doc, const std::string& path);
 
 // The command groups; main() lists them in this order.
 std::vector<Command> missionCommands();
+std::vector<Command> briefingCommands();
 
 } // namespace zephlo::tool
