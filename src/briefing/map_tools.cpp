@@ -50,6 +50,70 @@ MapPoint dragTo(MapPoint pointer, MapPoint old, const DragSettings& d) {
           d.lockY ? old.y : snapToStep(pointer.y, d.stepY)};
 }
 
+TCommandObject selectedIconInstruction(IconTool tool, int icon, int boxSlot) {
+  const auto n = static_cast<std::uint16_t>(icon);
+  TCommandObject c;
+  switch (tool) {
+  case IconTool::Clear:
+    c = newInstruction(brfcode::NewIcon);
+    c.CraftType = 0; // craft type 0 hides the icon
+    break;
+  case IconTool::Box:
+    c = newInstruction(
+        static_cast<std::uint16_t>(brfcode::FirstBox + std::clamp(boxSlot, 1, 8) - 1), icon);
+    break;
+  default: {
+    // Rotation codes count the quarter turns the other way round.
+    static constexpr std::uint16_t codes[] = {0, 3, 2, 1, 4};
+    c = newInstruction(brfcode::RotateIcon);
+    c.Rotation = codes[static_cast<int>(tool)];
+  }
+  }
+  c.Index = n;
+  return c;
+}
+
+int insertTextAtTime(InstructionList& list, int current, int time, TCommandObject text) {
+  if (time != 0) current = insertAtTime(list, current, time, newInstruction(brfcode::PageBreak));
+  return insertAtTime(list, current, time, text);
+}
+
+void cancelTextInsert(InstructionList& list, int position, int time) {
+  if (position < 0 || position >= static_cast<int>(list.size())) return;
+  list.erase(list.begin() + position);
+  const int before = position - 1;
+  if (time != 0 && before >= 0 &&
+      list[static_cast<std::size_t>(before)].Command == brfcode::PageBreak &&
+      timeOf(list[static_cast<std::size_t>(before)]) == time)
+    list.erase(list.begin() + before);
+}
+
+int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff, MapPoint at,
+                  int& icon) {
+  icon = newIconNumber(list, current);
+  TCommandObject add = newInstruction(brfcode::NewIcon);
+  add.Index = static_cast<std::uint16_t>(icon);
+  add.CraftType = static_cast<std::uint16_t>(craftType);
+  add.Color = static_cast<std::uint16_t>(iff);
+  const int pos = insertAtTime(list, current, time, add);
+  TCommandObject move = newInstruction(brfcode::MoveIcon);
+  move.Index = add.Index;
+  move.X = static_cast<std::int16_t>(std::clamp(at.x, -32768, 32767));
+  move.Y = static_cast<std::int16_t>(std::clamp(at.y, -32768, 32767));
+  insertAtTime(list, pos, time, move);
+  return pos;
+}
+
+MapPoint scrollToMap(int scrollX, int scrollY, int zoom) {
+  const double z = zoom == 0 ? 4 : zoom;
+  return {roundEven(scrollX * 223 / z), roundEven(scrollY * 223 / z)};
+}
+
+void showInserted(BriefingPlayback& pb, InstructionList list, int position) {
+  pb.setList(std::move(list));
+  pb.executeAt(position);
+}
+
 ArrowEdit arrowMove(BriefingPlayback& pb, int icon, ArrowMove move) {
   pb.pause();
   if (pb.time() == 0) pb.setTime(1);
@@ -69,9 +133,7 @@ ArrowEdit arrowMove(BriefingPlayback& pb, int icon, ArrowMove move) {
 }
 
 void afterArrowMove(BriefingPlayback& pb, InstructionList list, const ArrowEdit& edit) {
-  pb.setList(std::move(list));
-  const int pos = edit.where ? *edit.where : -1;
-  if (pos >= 0 && pos < static_cast<int>(pb.list().size())) pb.executeAt(pos);
+  showInserted(pb, std::move(list), edit.where ? *edit.where : -1);
   pb.setTime(edit.time + 1);
 }
 

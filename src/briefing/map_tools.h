@@ -35,6 +35,29 @@ struct DragSettings {
 // steps, on each axis that is not locked.
 MapPoint dragTo(MapPoint pointer, MapPoint old, const DragSettings& d);
 
+// The "Selected Icon:" buttons that insert one instruction for the icon.
+enum class IconTool { Rotate0, Rotate90, Rotate180, Rotate270, Mirror, Clear, Box };
+// The instruction a button inserts; `boxSlot` (1..8) is used by Box only.
+TCommandObject selectedIconInstruction(IconTool tool, int icon, int boxSlot = 1);
+
+// The insert tools on the map put their instruction at the playback time.
+// A briefing text after the start gets a page break at the same time
+// before it. Returns the position of the text.
+int insertTextAtTime(InstructionList& list, int current, int time, TCommandObject text);
+// Undoes insertTextAtTime for "Cancel": removes the text at `position` and
+// the page break inserted with it, if any.
+void cancelTextInsert(InstructionList& list, int position, int time);
+// "Done" of the "Map Icon:" tool: a "New Icon" for the next icon number and
+// a "Move Icon" to the clicked point, both at the time. Returns the
+// position of the "New Icon"; the number is in `icon`.
+int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff, MapPoint at,
+                  int& icon);
+// "Done" of the "Move Map" tool: the scroll position in map units.
+MapPoint scrollToMap(int scrollX, int scrollY, int zoom);
+
+// Shows an instruction inserted at the clock at once and makes it current.
+void showInserted(BriefingPlayback& pb, InstructionList list, int position);
+
 // An arrow press: a "Move Icon" at the clock (moved to tick 1 from 0).
 // Apply `op`, then call afterArrowMove with the list of the document.
 struct ArrowEdit {

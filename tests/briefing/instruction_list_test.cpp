@@ -203,3 +203,44 @@ TEST(MapTools, HitsDragsAndArrowMoves) {
   apply(d, st, dragBriefingPoint(3, 110, 210, 1));
   EXPECT_EQ(decodeBriefing(d.briefing)[3].X, 110);
 }
+
+TEST(MapTools, InsertToolsAndCancel) {
+  const InstructionList start{at(0, brfcode::NewIcon, 0), at(50, brfcode::Text, 1),
+                              at(50, brfcode::ZoomMap), end()};
+  // A text after the start comes with a page break; "Cancel" takes both out.
+  InstructionList l = start;
+  const int pos = insertTextAtTime(l, 2, 50, at(0, brfcode::Text, 4));
+  EXPECT_EQ(pos, 4);
+  EXPECT_EQ(l[3].Command, brfcode::PageBreak);
+  EXPECT_EQ(times(l), (std::vector<int>{0, 50, 50, 50, 50, 9999}));
+  cancelTextInsert(l, pos, 50);
+  EXPECT_EQ(l, start);
+  // At time 0 there is no page break, and cancelling leaves the one before alone.
+  InstructionList z{at(0, brfcode::PageBreak), end()};
+  const int p0 = insertTextAtTime(z, 0, 0, at(0, brfcode::Text, 2));
+  EXPECT_EQ(z.size(), 3u);
+  cancelTextInsert(z, p0, 0);
+  EXPECT_EQ(z.size(), 2u);
+
+  int icon = -1;
+  l = start;
+  const int p = insertNewIcon(l, 0, 30, 53, 1, {300, -200}, icon);
+  EXPECT_EQ(icon, 1);
+  EXPECT_EQ(l[static_cast<std::size_t>(p)].CraftType, 53);
+  EXPECT_EQ(l[static_cast<std::size_t>(p) + 1].Command, brfcode::MoveIcon);
+  EXPECT_EQ(l[static_cast<std::size_t>(p) + 1].X, 300);
+  EXPECT_EQ(times(l), (std::vector<int>{0, 30, 30, 50, 50, 9999}));
+
+  // "Clear Selected Icon" hides the icon when it plays.
+  BriefingPlayback pb;
+  Briefing b = newBriefing();
+  InstructionList shown{at(0, brfcode::NewIcon, 2), end()};
+  shown[0].CraftType = 4;
+  ASSERT_TRUE(encodeBriefing(shown, b).ok);
+  pb.load(b);
+  ASSERT_TRUE(pb.state().icons[2].shown);
+  const int c = insertAtTime(shown, pb.current(), 0, selectedIconInstruction(IconTool::Clear, 2));
+  showInserted(pb, shown, c);
+  EXPECT_FALSE(pb.state().icons[2].shown);
+  EXPECT_EQ(scrollToMap(32, -64, 32), (MapPoint{223, -446}));
+}
