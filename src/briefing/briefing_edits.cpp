@@ -33,8 +33,11 @@ void put(const PositionOut& out, int value) {
 Operation editBriefingList(std::string name, std::string mergeKey,
                            std::function<Status(InstructionList&)> fn) {
   return {std::move(name), std::move(mergeKey), [fn = std::move(fn)](Edit& e) -> Status {
-            InstructionList list = decodeBriefing(e.doc().briefing);
+            const InstructionList before = decodeBriefing(e.doc().briefing);
+            InstructionList list = before;
             if (Status s = fn(list); !s) return s;
+            // An edit that changes nothing leaves the block as it was read.
+            if (list == before) return Status{};
             return encodeInto(e, list);
           }};
 }
@@ -61,8 +64,8 @@ Operation insertInstructionAtTime(int current, int time, TCommandObject item, Po
 
 Operation deleteBriefingInstruction(int position) {
   return editBriefingList("Delete Instruction", {}, [=](InstructionList& list) -> Status {
-    if (!deleteInstruction(list, position))
-      return makeError(ErrorKind::Refused, "The end marker cannot be deleted.");
+    // The end marker and a lone item stay: nothing happens.
+    deleteInstruction(list, position);
     return {};
   });
 }
@@ -70,11 +73,8 @@ Operation deleteBriefingInstruction(int position) {
 Operation moveBriefingInstruction(int position, bool up, PositionOut where) {
   return editBriefingList(up ? "Move Instruction up" : "Move Instruction down", {},
                           [=](InstructionList& list) -> Status {
-                            auto to = moveInstruction(list, position, up);
-                            if (!to)
-                              return makeError(ErrorKind::Refused,
-                                               "The end marker stays at the end of the list.");
-                            put(where, *to);
+                            // The end marker never moves: then nothing happens.
+                            put(where, moveInstruction(list, position, up).value_or(position));
                             return {};
                           });
 }
@@ -84,15 +84,13 @@ Operation changeBriefingInstruction(int position, TCommandObject item, PositionO
                           [=](InstructionList& list) mutable -> Status {
                             if (!inList(list, position)) return badPosition(position);
                             TCommandObject& c = list[static_cast<std::size_t>(position)];
-                            // The end marker keeps its time and code; nothing else may become one
-                            // except at the end marker's time.
+                            // The end marker keeps its time and code; an instruction made into
+                            // an end marker takes the end marker's time.
                             if (isEndMarker(c)) {
                               item.Command = c.Command;
                               item.Time = c.Time;
-                            } else if (item.Command == brf::EndCode || item.Command == 0) {
-                              return makeError(
-                                  ErrorKind::Refused,
-                                  "Only the last instruction can be the briefing end marker.");
+                            } else if (item.Command == brf::EndCode) {
+                              item.Time = static_cast<std::int16_t>(brf::EndTime);
                             }
                             c = item;
                             put(where, sortByTime(list, position));
@@ -154,6 +152,16 @@ Operation setBriefingSpareWord(int which, std::uint16_t value) {
               return makeError(ErrorKind::BadInput,
                                "There is no spare word " + std::to_string(which) + ".");
             setU16(e.briefing().block, offsets[which - 1], value);
+            return {};
+          }};
+}
+
+Operation repairBriefingOperation(std::shared_ptr<bool> repaired) {
+  return {"Repair Briefing", {}, [repaired](Edit& e) -> Status {
+            Briefing b = e.doc().briefing;
+            const bool changed = repairBriefingStream(b);
+            if (repaired) *repaired = changed;
+            if (changed) e.briefing().block = b.block;
             return {};
           }};
 }

@@ -38,6 +38,10 @@ Operation setBriefingRunningTime(int ticks);
 Operation setBriefingSeenBy(int team, bool seen);
 Operation setBriefingSpareWord(int which, std::uint16_t value); // 1..3
 
+// The repair of a stream whose length cannot be real, run when the editor
+// opens; `repaired` tells whether to show the notice.
+Operation repairBriefingOperation(std::shared_ptr<bool> repaired);
+
 // "Set all to Start 1": every flight group's briefing point becomes its
 // first start point.
 Operation setBriefingPointsToStart1();
