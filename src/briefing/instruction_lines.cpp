@@ -45,6 +45,16 @@ std::string at(int x, int y) { return "X: " + kmText(x) + ",   Y: " + kmText(y);
 
 } // namespace
 
+std::string playbackTimeLabel(int ticks) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, " Time: %d.%02d", ticks / 25, ticks % 25 * 4);
+  return buf;
+}
+
+std::string instructionLabel(int position) {
+  return "Instruction #" + std::to_string(position + 1) + " :";
+}
+
 std::string kmText(int mapUnits) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.2f", mapUnits / 160.0);

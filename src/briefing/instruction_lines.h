@@ -19,6 +19,10 @@ struct InstructionLineContext {
 
 std::string instructionLine(const TCommandObject& c, const InstructionLineContext& context);
 
+// The playback labels: " Time: 1.24" and "Instruction #3 :" (one-based).
+std::string playbackTimeLabel(int ticks);
+std::string instructionLabel(int position);
+
 // Map units as kilometres with two decimals.
 std::string kmText(int mapUnits);
 // A kilometre field: value x 160, rounded; empty or "-" is 0; anything

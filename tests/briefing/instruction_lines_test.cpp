@@ -39,6 +39,9 @@ TEST(InstructionLines, LinesLineUpAndCutLongTexts) {
             "0             +  #3:    Imperial Star Destroyer     IFF: Imperial");
   EXPECT_EQ(instructionLine(newInstruction(brf::EndCode), ctx), "399.96   <end marker>");
 
+  EXPECT_EQ(playbackTimeLabel(0), " Time: 0.00");
+  EXPECT_EQ(playbackTimeLabel(651), " Time: 26.04");
+
   EXPECT_EQ(kmFieldToMapUnits(""), 0);
   EXPECT_EQ(kmFieldToMapUnits("-"), 0);
   EXPECT_EQ(kmFieldToMapUnits("-1.25"), -200);
