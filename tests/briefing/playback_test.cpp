@@ -1,5 +1,6 @@
 #include "briefing/instruction_list.h"
 #include "briefing/playback.h"
+#include "mission/test_documents.h"
 
 #include <gtest/gtest.h>
 
@@ -258,4 +259,31 @@ TEST(Playback, PlayingLeavesAnUneditedBlockByteForByte) {
   pb.previousInstruction();
   ASSERT_TRUE(encodeBriefing(pb.list(), b).ok);
   EXPECT_EQ(b, before);
+}
+
+TEST(Playback, RandomStreamsPlayWithinTheirBounds) {
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    zephlo::testing::GenOptions o;
+    o.seed = seed;
+    const Document d = zephlo::testing::generatedDocument(o);
+    BriefingPlayback pb;
+    pb.load(d.briefing);
+    const int runningTime = d.briefing.runningTime();
+    const int size = static_cast<int>(pb.list().size());
+    pb.seek(runningTime);
+    pb.seek(runningTime / 2);
+    for (int i = 0; i < 3; ++i) {
+      pb.nextPage();
+      pb.nextInstruction();
+      pb.previousInstruction();
+    }
+    if (!pb.play()) {
+      for (int i = 0; i < 300; ++i) {
+        pb.tick();
+        pb.transitionTick();
+      }
+    }
+    EXPECT_LE(pb.next(), size) << seed;
+    EXPECT_LE(pb.time(), std::max(runningTime, 0xFFFF)) << seed;
+  }
 }
