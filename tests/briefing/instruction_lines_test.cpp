@@ -1,5 +1,5 @@
 #include "briefing/instruction_lines.h"
-#include "briefing/instruction_list.h"
+#include "briefing/test_instructions.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +12,7 @@ TEST(InstructionLines, LinesLineUpAndCutLongTexts) {
   texts[1] = "Short";
   const InstructionLineContext ctx{tags, texts, {"Deep Space", "Hoth", "", ""}};
   auto line = [&](int time, std::uint16_t code, int index = 0, int x = 0, int y = 0) {
-    TCommandObject c = newInstruction(code);
-    c.Time = static_cast<std::int16_t>(time);
-    c.Index = static_cast<std::uint16_t>(index);
-    c.X = static_cast<std::int16_t>(x);
-    c.Y = static_cast<std::int16_t>(y);
-    return instructionLine(c, ctx);
+    return instructionLine(zephlo::testing::at(time, code, index, x, y), ctx);
   };
   // The text starts in one column whatever the time's width.
   const std::string one = "1" + std::string(12, ' ');

@@ -1,21 +1,14 @@
 #include "briefing/briefing_edits.h"
 #include "briefing/map_tools.h"
+#include "briefing/test_instructions.h"
 #include "mission/new_mission.h"
 
 #include <gtest/gtest.h>
 
 using namespace zephlo;
+using zephlo::testing::at;
 
 namespace {
-
-TCommandObject at(int time, std::uint16_t code, int index = 0) {
-  TCommandObject c = newInstruction(code);
-  c.Time = static_cast<std::int16_t>(time);
-  c.Index = static_cast<std::uint16_t>(index);
-  return c;
-}
-
-TCommandObject end() { return newInstruction(brf::EndCode); }
 
 std::vector<int> times(const InstructionList& l) {
   std::vector<int> t;
@@ -35,12 +28,12 @@ Applied apply(Document& d, EditorState& st, const Operation& op) {
 TEST(InstructionList, SortInsertDeleteAndMoveKeepTheEndMarkerLast) {
   // Times are unsigned: 40000 sorts after 9999's neighbours below it.
   InstructionList l{at(50, 5, 1),     at(10, 5, 2), at(50, 5, 3),
-                    at(-25536, 5, 4), at(20, 5, 5), end()};
+                    at(-25536, 5, 4), at(20, 5, 5), zephlo::testing::endMarker()};
   const int current = sortByTime(l, 4);
   EXPECT_EQ(times(l), (std::vector<int>{10, 20, 50, 50, 9999, 40000}));
   EXPECT_EQ(l[static_cast<std::size_t>(current)].Index, 5);
 
-  InstructionList m{at(10, 5), at(30, 5), at(30, 5, 9), end()};
+  InstructionList m{at(10, 5), at(30, 5), at(30, 5, 9), zephlo::testing::endMarker()};
   // On the list page: before the selection with its time; the end marker
   // gives the time of the line above it; the top line gives 0.
   EXPECT_EQ(insertOnListPage(m, 1, at(0, 3)), 1);
@@ -50,12 +43,12 @@ TEST(InstructionList, SortInsertDeleteAndMoveKeepTheEndMarkerLast) {
   EXPECT_EQ(insertOnListPage(m, 0, at(0, 17)), 0);
   EXPECT_EQ(timeOf(m[0]), 0);
   // At the playback time: after the instructions of the same time.
-  InstructionList p{at(10, 5), at(30, 5), at(30, 5, 9), at(40, 5), end()};
+  InstructionList p{at(10, 5), at(30, 5), at(30, 5, 9), at(40, 5), zephlo::testing::endMarker()};
   EXPECT_EQ(insertAtTime(p, 0, 30, at(0, 3)), 3);
   EXPECT_EQ(insertAtTime(p, 4, 9999, at(0, 3)), 5);
   EXPECT_TRUE(isEndMarker(p.back()));
 
-  InstructionList e{at(10, 5), at(20, 5, 1), end()};
+  InstructionList e{at(10, 5), at(20, 5, 1), zephlo::testing::endMarker()};
   EXPECT_FALSE(deleteInstruction(e, 2));
   EXPECT_EQ(moveInstruction(e, 1, false), std::nullopt); // just above the end marker
   EXPECT_EQ(moveInstruction(e, 2, true), std::nullopt);
@@ -72,7 +65,7 @@ TEST(InstructionList, FreeSlotsAndIconNumbers) {
   InstructionList l;
   for (int k = 0; k < 8; ++k)
     l.push_back(at(k, static_cast<std::uint16_t>(brfcode::FirstBox + k)));
-  l.push_back(end());
+  l.push_back(zephlo::testing::endMarker());
   EXPECT_EQ(freeBoxSlot(l, 6).slot, 8);
   const SlotChoice full = freeBoxSlot(l, 7);
   EXPECT_EQ(full.slot, 1);
@@ -86,23 +79,20 @@ TEST(InstructionList, FreeSlotsAndIconNumbers) {
   InstructionList t;
   for (int k = 0; k < 8; ++k)
     t.push_back(at(k, static_cast<std::uint16_t>(brfcode::FirstTag + k)));
-  t.push_back(end());
+  t.push_back(zephlo::testing::endMarker());
   EXPECT_EQ(freeTagSlot(t, 7).slot, 8);
   EXPECT_NE(freeTagSlot(t, 8).warning.find("all Map Tags are in use"), std::string::npos);
 
-  InstructionList icons{at(0, brfcode::NewIcon, 4),
-                        at(0, brfcode::NewIcon, 2),
-                        at(10, brfcode::ChangeRegion, 1),
-                        at(20, brfcode::NewIcon, 0),
-                        at(30, brfcode::ChangeRegion, 2),
-                        at(40, brfcode::NewIcon, 7),
-                        end()};
+  InstructionList icons{at(0, brfcode::NewIcon, 4),       at(0, brfcode::NewIcon, 2),
+                        at(10, brfcode::ChangeRegion, 1), at(20, brfcode::NewIcon, 0),
+                        at(30, brfcode::ChangeRegion, 2), at(40, brfcode::NewIcon, 7),
+                        zephlo::testing::endMarker()};
   EXPECT_EQ(newIconNumber(icons, 1), 5);
   EXPECT_EQ(newIconNumber(icons, 3), 1);
   EXPECT_EQ(newIconNumber(icons, 5), 8);
-  EXPECT_EQ(newIconNumber({end()}, 0), 0);
+  EXPECT_EQ(newIconNumber({zephlo::testing::endMarker()}, 0), 0);
 
-  InstructionList info{at(10, 5), at(200, 5), end()};
+  InstructionList info{at(10, 5), at(200, 5), zephlo::testing::endMarker()};
   const int pos = insertShowInfo(info, 0, 100, 3);
   EXPECT_EQ(pos, 1);
   EXPECT_EQ(times(info), (std::vector<int>{10, 100, 200, 220, 9999}));
@@ -179,7 +169,7 @@ TEST(MapTools, HitsDragsAndArrowMoves) {
   // Arrow presses from clock 0: tick 1, then one tick and one Move Icon each.
   Document d = newMission({});
   EditorState st;
-  InstructionList opening{at(0, brfcode::NewIcon, 0), end()};
+  InstructionList opening{at(0, brfcode::NewIcon, 0), zephlo::testing::endMarker()};
   opening[0].CraftType = 1;
   apply(d, st, setBriefingList("Open", {}, opening));
   BriefingPlayback pb;
@@ -205,7 +195,7 @@ TEST(MapTools, HitsDragsAndArrowMoves) {
 
 TEST(MapTools, InsertToolsAndCancel) {
   const InstructionList start{at(0, brfcode::NewIcon, 0), at(50, brfcode::Text, 1),
-                              at(50, brfcode::ZoomMap), end()};
+                              at(50, brfcode::ZoomMap), zephlo::testing::endMarker()};
   // A text after the start comes with a page break; "Cancel" takes both out.
   InstructionList l = start;
   const int pos = insertTextAtTime(l, 2, 50, at(0, brfcode::Text, 4));
@@ -215,7 +205,7 @@ TEST(MapTools, InsertToolsAndCancel) {
   cancelTextInsert(l, pos, 50);
   EXPECT_EQ(l, start);
   // At time 0 there is no page break, and cancelling leaves the one before alone.
-  InstructionList z{at(0, brfcode::PageBreak), end()};
+  InstructionList z{at(0, brfcode::PageBreak), zephlo::testing::endMarker()};
   const int p0 = insertTextAtTime(z, 0, 0, at(0, brfcode::Text, 2));
   EXPECT_EQ(z.size(), 3u);
   cancelTextInsert(z, p0, 0);
@@ -233,7 +223,7 @@ TEST(MapTools, InsertToolsAndCancel) {
   // "Clear Selected Icon" hides the icon when it plays.
   BriefingPlayback pb;
   Briefing b = newBriefing();
-  InstructionList shown{at(0, brfcode::NewIcon, 2), end()};
+  InstructionList shown{at(0, brfcode::NewIcon, 2), zephlo::testing::endMarker()};
   shown[0].CraftType = 4;
   ASSERT_TRUE(encodeBriefing(shown, b).ok);
   pb.load(b);

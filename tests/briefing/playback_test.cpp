@@ -1,31 +1,15 @@
 #include "briefing/instruction_list.h"
 #include "briefing/playback.h"
+#include "briefing/test_instructions.h"
 #include "mission/test_documents.h"
 
 #include <gtest/gtest.h>
 
 using namespace zephlo;
+using zephlo::testing::at;
+using zephlo::testing::newIconAt;
 
 namespace {
-
-TCommandObject item(int time, std::uint16_t code, int index = 0, int x = 0, int y = 0) {
-  TCommandObject c;
-  c.Time = static_cast<std::int16_t>(time);
-  c.Command = code;
-  c.Index = static_cast<std::uint16_t>(index);
-  c.X = static_cast<std::int16_t>(x);
-  c.Y = static_cast<std::int16_t>(y);
-  return c;
-}
-
-TCommandObject newIcon(int time, int icon, int craft, int iff) {
-  TCommandObject c = item(time, brfcode::NewIcon, icon);
-  c.CraftType = static_cast<std::uint16_t>(craft);
-  c.Color = static_cast<std::uint16_t>(iff);
-  return c;
-}
-
-TCommandObject end() { return item(brf::EndTime, brf::EndCode); }
 
 Briefing briefingOf(const InstructionList& list, int runningTime = 600) {
   Briefing b = newBriefing();
@@ -37,26 +21,26 @@ Briefing briefingOf(const InstructionList& list, int runningTime = 600) {
 
 // A briefing that uses every kind of instruction.
 InstructionList sampleList() {
-  return {item(0, brfcode::ZoomMap, 0, 48, 48),
-          item(0, brfcode::MoveMap, 0, 1000, -500),
-          newIcon(0, 0, 1, 0),
-          item(0, brfcode::MoveIcon, 0, 900, -400),
-          newIcon(0, 1, 53, 1),
-          item(0, brfcode::MoveIcon, 1, 1500, -700),
-          item(10, brfcode::Text, 1),
-          item(20, brfcode::FirstBox, 1),
-          item(30, brfcode::FirstTag, 0, 800, -600),
-          item(40, brfcode::ZoomMap, 0, 80, 80),
-          item(60, brfcode::PageBreak),
-          item(80, brfcode::MoveMap, 0, -2000, 3000),
-          item(90, brfcode::RotateIcon, 1),
-          item(100, brfcode::ShipData, 1),
-          item(140, brfcode::ShipData, 0),
-          item(150, brfcode::ChangeRegion, 2),
-          newIcon(160, 0, 5, 1),
-          item(170, brfcode::ClearTags),
-          item(180, brfcode::ClearBoxes),
-          end()};
+  return {at(0, brfcode::ZoomMap, 0, 48, 48),
+          at(0, brfcode::MoveMap, 0, 1000, -500),
+          newIconAt(0, 0, 1, 0),
+          at(0, brfcode::MoveIcon, 0, 900, -400),
+          newIconAt(0, 1, 53, 1),
+          at(0, brfcode::MoveIcon, 1, 1500, -700),
+          at(10, brfcode::Text, 1),
+          at(20, brfcode::FirstBox, 1),
+          at(30, brfcode::FirstTag, 0, 800, -600),
+          at(40, brfcode::ZoomMap, 0, 80, 80),
+          at(60, brfcode::PageBreak),
+          at(80, brfcode::MoveMap, 0, -2000, 3000),
+          at(90, brfcode::RotateIcon, 1),
+          at(100, brfcode::ShipData, 1),
+          at(140, brfcode::ShipData, 0),
+          at(150, brfcode::ChangeRegion, 2),
+          newIconAt(160, 0, 5, 1),
+          at(170, brfcode::ClearTags),
+          at(180, brfcode::ClearBoxes),
+          zephlo::testing::endMarker()};
 }
 
 } // namespace
@@ -64,9 +48,9 @@ InstructionList sampleList() {
 TEST(Playback, TimeZeroIsInstantAndLaterInstructionsAnimate) {
   BriefingPlayback pb;
   // The move comes before the zoom in the list; the zoom still applies first.
-  pb.load(briefingOf({item(0, brfcode::MoveMap, 0, 2230, 0), item(0, brfcode::ZoomMap, 0, 100),
-                      item(5, brfcode::ZoomMap, 0, 118), item(5, brfcode::MoveMap, 0, 0, 2230),
-                      end()}));
+  pb.load(briefingOf({at(0, brfcode::MoveMap, 0, 2230, 0), at(0, brfcode::ZoomMap, 0, 100),
+                      at(5, brfcode::ZoomMap, 0, 118), at(5, brfcode::MoveMap, 0, 0, 2230),
+                      zephlo::testing::endMarker()}));
   EXPECT_EQ(pb.state().zoom, 100);
   EXPECT_EQ(pb.state().xoff, -1000);
   EXPECT_EQ(pb.next(), 2);
@@ -90,8 +74,8 @@ TEST(Playback, TimeZeroIsInstantAndLaterInstructionsAnimate) {
 TEST(Playback, ZoomAndPanStepsAtTheirThresholds) {
   auto firstStep = [](int from, int to) {
     BriefingPlayback pb;
-    pb.load(
-        briefingOf({item(0, brfcode::ZoomMap, 0, from), item(1, brfcode::ZoomMap, 0, to), end()}));
+    pb.load(briefingOf({at(0, brfcode::ZoomMap, 0, from), at(1, brfcode::ZoomMap, 0, to),
+                        zephlo::testing::endMarker()}));
     pb.seek(1);
     pb.tick();
     return pb.state().zoom - from;
@@ -105,7 +89,7 @@ TEST(Playback, ZoomAndPanStepsAtTheirThresholds) {
 
   // Pan: 14 pixels while 19 or more away, then 4, ending on the target.
   BriefingPlayback pb;
-  pb.load(briefingOf({item(1, brfcode::MoveMap, 0, -223, 0), end()}));
+  pb.load(briefingOf({at(1, brfcode::MoveMap, 0, -223, 0), zephlo::testing::endMarker()}));
   pb.seek(1);
   EXPECT_EQ(pb.state().pixelTargetX, 32);
   std::vector<int> offsets;
@@ -118,11 +102,11 @@ TEST(Playback, ZoomAndPanStepsAtTheirThresholds) {
 
 TEST(Playback, IconsRegionsAndSameTimeInstructions) {
   BriefingPlayback pb;
-  pb.load(briefingOf({item(0, brfcode::ChangeRegion, 1), newIcon(0, 3, 1, 0),
-                      item(0, brfcode::MoveIcon, 3, 10, 20), newIcon(0, 51, 1, 0),
-                      item(0, brfcode::MoveIcon, 60, 10, 20), newIcon(7, 4, 2, 1),
-                      item(7, brfcode::MoveIcon, 4, -5, -6), item(7, brfcode::RotateIcon, 4, 0),
-                      item(9, brfcode::ChangeRegion, 2), end()}));
+  pb.load(briefingOf({at(0, brfcode::ChangeRegion, 1), newIconAt(0, 3, 1, 0),
+                      at(0, brfcode::MoveIcon, 3, 10, 20), newIconAt(0, 51, 1, 0),
+                      at(0, brfcode::MoveIcon, 60, 10, 20), newIconAt(7, 4, 2, 1),
+                      at(7, brfcode::MoveIcon, 4, -5, -6), at(7, brfcode::RotateIcon, 4, 0),
+                      at(9, brfcode::ChangeRegion, 2), zephlo::testing::endMarker()}));
   // A region change at clock 0 keeps the icons placed with it.
   EXPECT_EQ(pb.state().regionScreen, 1);
   EXPECT_TRUE(pb.state().icons[3].shown);
@@ -144,9 +128,9 @@ TEST(Playback, IconsRegionsAndSameTimeInstructions) {
 
 TEST(Playback, BoxesShrinkTagsRevealAndInfoFollowsTheIcon) {
   BriefingPlayback pb;
-  pb.load(
-      briefingOf({newIcon(0, 2, 53, 1), item(1, brfcode::FirstBox + 3, 2),
-                  item(1, brfcode::FirstTag + 1, 0, 5, 5), item(2, brfcode::ShipData, 1), end()}));
+  pb.load(briefingOf({newIconAt(0, 2, 53, 1), at(1, brfcode::FirstBox + 3, 2),
+                      at(1, brfcode::FirstTag + 1, 0, 5, 5), at(2, brfcode::ShipData, 1),
+                      zephlo::testing::endMarker()}));
   pb.seek(1);
   EXPECT_EQ(pb.state().boxes[3], (BriefingBox{2, 7}));
   EXPECT_EQ(pb.state().tags[1].shownLength, 0);
@@ -160,9 +144,9 @@ TEST(Playback, BoxesShrinkTagsRevealAndInfoFollowsTheIcon) {
   // "Show Ship data" takes the on/off flag from Index and the icon from InfoIcon.
   EXPECT_TRUE(pb.state().info);
   EXPECT_EQ(pb.state().infoCraft, 0); // icon 0 was never created
-  TCommandObject on = item(2, brfcode::ShipData, 1);
+  TCommandObject on = at(2, brfcode::ShipData, 1);
   on.InfoIcon = 2;
-  pb.setList({newIcon(0, 2, 53, 1), on, end()});
+  pb.setList({newIconAt(0, 2, 53, 1), on, zephlo::testing::endMarker()});
   pb.rewind();
   pb.seek(2);
   EXPECT_TRUE(pb.state().info);
