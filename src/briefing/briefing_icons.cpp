@@ -13,12 +13,12 @@ namespace zephlo {
 
 namespace {
 
-void drawSymbol(QPainter& p, CraftSymbol symbol, double w, double h) {
+void drawSymbol(QPainter& p, BriefingSymbol symbol, double w, double h) {
   const double cx = w / 2;
   p.setPen(QPen(Qt::white, 1.5));
   p.setBrush(Qt::white);
   switch (symbol) {
-  case CraftSymbol::Fighter: {
+  case BriefingSymbol::Fighter: {
     // Fuselage with swept wings and a gap at the tail.
     QPolygonF body{{cx, 4},       {cx + 4, 18},    {cx + 15, 30},   {cx + 15, 35},
                    {cx + 4, 31},  {cx + 3, h - 5}, {cx - 3, h - 5}, {cx - 4, 31},
@@ -26,7 +26,7 @@ void drawSymbol(QPainter& p, CraftSymbol symbol, double w, double h) {
     p.drawPolygon(body);
     break;
   }
-  case CraftSymbol::Shuttle: {
+  case BriefingSymbol::Shuttle: {
     QPolygonF body{{cx - 5, 6},     {cx + 5, 6},     {cx + 8, 20},  {cx + 16, 34},
                    {cx + 8, h - 6}, {cx - 8, h - 6}, {cx - 16, 34}, {cx - 8, 20}};
     p.drawPolygon(body);
@@ -34,19 +34,19 @@ void drawSymbol(QPainter& p, CraftSymbol symbol, double w, double h) {
     p.drawLine(QPointF(cx, 10), QPointF(cx, h - 10));
     break;
   }
-  case CraftSymbol::Freighter: {
+  case BriefingSymbol::Freighter: {
     p.drawRoundedRect(QRectF(cx - 9, 5, 18, h - 10), 4, 4);
     p.setPen(QPen(Qt::black, 2));
     for (double y = 13; y < h - 8; y += 8)
       p.drawLine(QPointF(cx - 7, y), QPointF(cx + 7, y));
     break;
   }
-  case CraftSymbol::Container:
+  case BriefingSymbol::Container:
     p.drawRect(QRectF(cx - 8, h / 2 - 10, 16, 20));
     p.setPen(QPen(Qt::black, 2));
     p.drawLine(QPointF(cx - 6, h / 2 - 8), QPointF(cx + 6, h / 2 + 8));
     break;
-  case CraftSymbol::Capital: {
+  case BriefingSymbol::Capital: {
     // A long wedge with a bridge tower.
     QPolygonF hull{{cx, 3}, {cx + 16, h - 6}, {cx - 16, h - 6}};
     p.drawPolygon(hull);
@@ -56,20 +56,20 @@ void drawSymbol(QPainter& p, CraftSymbol symbol, double w, double h) {
     p.drawRect(QRectF(cx - 5, h - 14, 10, 8));
     break;
   }
-  case CraftSymbol::Station:
+  case BriefingSymbol::Station:
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::white, 3));
     p.drawEllipse(QPointF(cx, h / 2), 13, 13);
     p.drawLine(QPointF(cx - 17, h / 2), QPointF(cx + 17, h / 2));
     p.drawLine(QPointF(cx, h / 2 - 17), QPointF(cx, h / 2 + 17));
     break;
-  case CraftSymbol::Mine:
+  case BriefingSymbol::Mine:
     p.drawEllipse(QPointF(cx, h / 2), 6, 6);
     p.setPen(QPen(Qt::white, 2));
     p.drawLine(QPointF(cx - 11, h / 2 - 11), QPointF(cx + 11, h / 2 + 11));
     p.drawLine(QPointF(cx - 11, h / 2 + 11), QPointF(cx + 11, h / 2 - 11));
     break;
-  case CraftSymbol::Other: {
+  case BriefingSymbol::Other: {
     QPolygonF diamond{{cx, h / 2 - 12}, {cx + 10, h / 2}, {cx, h / 2 + 12}, {cx - 10, h / 2}};
     p.drawPolygon(diamond);
     break;
@@ -80,12 +80,12 @@ void drawSymbol(QPainter& p, CraftSymbol symbol, double w, double h) {
 } // namespace
 
 QImage briefingIconCell(int craftType) {
-  const IconFrame f = briefingIconFrame(craftType, 0);
+  const BriefingIconFrame f = briefingIconFrame(craftType, 0);
   QImage cell(f.width, f.height, QImage::Format_RGB32);
   cell.fill(Qt::black);
   QPainter p(&cell);
   p.setRenderHint(QPainter::Antialiasing);
-  drawSymbol(p, craftSymbol(craftType), f.width, f.height);
+  drawSymbol(p, briefingSymbol(craftType), f.width, f.height);
   return cell;
 }
 

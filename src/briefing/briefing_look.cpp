@@ -38,24 +38,24 @@ bool briefingLargeCraft(int craftType) {
   return std::ranges::find(large, craftType) != std::end(large);
 }
 
-IconFrame briefingIconFrame(int craftType, int rotation) {
-  IconFrame f{38, briefingLargeCraft(craftType) ? 56 : 44};
+BriefingIconFrame briefingIconFrame(int craftType, int rotation) {
+  BriefingIconFrame f{38, briefingLargeCraft(craftType) ? 56 : 44};
   if (rotation == 1 || rotation == 3) std::swap(f.width, f.height);
   return f;
 }
 
-CraftSymbol craftSymbol(int t) {
+BriefingSymbol briefingSymbol(int t) {
   auto in = [t](int lo, int hi) { return t >= lo && t <= hi; };
-  if (in(1, 16) || in(113, 128)) return CraftSymbol::Fighter;
+  if (in(1, 16) || in(113, 128)) return BriefingSymbol::Fighter;
   if (in(17, 25) || in(36, 39) || in(97, 98) || in(102, 112) || t == 150 || t == 174)
-    return CraftSymbol::Shuttle;
-  if (in(30, 35) || in(164, 173)) return CraftSymbol::Freighter;
-  if (in(26, 29) || in(55, 59) || t == 89 || in(151, 155)) return CraftSymbol::Container;
-  if (in(40, 54) || in(92, 96) || in(99, 101) || in(227, 230)) return CraftSymbol::Capital;
+    return BriefingSymbol::Shuttle;
+  if (in(30, 35) || in(164, 173)) return BriefingSymbol::Freighter;
+  if (in(26, 29) || in(55, 59) || t == 89 || in(151, 155)) return BriefingSymbol::Container;
+  if (in(40, 54) || in(92, 96) || in(99, 101) || in(227, 230)) return BriefingSymbol::Capital;
   if (in(60, 69) || t == 78 || in(90, 91) || in(129, 149) || in(156, 157) || in(162, 163))
-    return CraftSymbol::Station;
-  if (in(70, 85) || t == 88 || in(158, 161)) return CraftSymbol::Mine;
-  return CraftSymbol::Other;
+    return BriefingSymbol::Station;
+  if (in(70, 85) || t == 88 || in(158, 161)) return BriefingSymbol::Mine;
+  return BriefingSymbol::Other;
 }
 
 } // namespace zephlo

@@ -17,14 +17,14 @@ inline constexpr int kBriefingSquareCraft = 227;
 // Large craft take a 38 x 56 frame instead of 38 x 44.
 bool briefingLargeCraft(int craftType);
 
-struct IconFrame {
+struct BriefingIconFrame {
   int width = 38, height = 44;
 };
 // The icon's frame at a rotation: turned a quarter for 90 and 270 degrees.
-IconFrame briefingIconFrame(int craftType, int rotation);
+BriefingIconFrame briefingIconFrame(int craftType, int rotation);
 
 // The symbol families our icons draw, one per kind of craft.
-enum class CraftSymbol { Fighter, Shuttle, Freighter, Container, Capital, Station, Mine, Other };
-CraftSymbol craftSymbol(int craftType);
+enum class BriefingSymbol { Fighter, Shuttle, Freighter, Container, Capital, Station, Mine, Other };
+BriefingSymbol briefingSymbol(int craftType);
 
 } // namespace zephlo

@@ -52,7 +52,7 @@ void paintGrid(QPainter& p, QSize area, const PlaybackState& s, double factor) {
     const bool four = i % 4 == 0;
     if (s.zoom < 16 ? !four : s.zoom < 32 ? i % 2 != 0 : false) continue;
     p.setPen(four ? major : minor);
-    const int x = roundEven(ox + i * spacing), y = roundEven(oy + i * spacing);
+    const int x = briefingRound(ox + i * spacing), y = briefingRound(oy + i * spacing);
     p.drawLine(x, 0, x, area.height());
     p.drawLine(0, y, area.width(), y);
   }
@@ -62,8 +62,8 @@ void paintIcons(QPainter& p, QSize area, const PlaybackState& s, const BriefingP
   for (int n = 0; n < kBriefingIcons; ++n) {
     const BriefingIcon& icon = s.icons[static_cast<std::size_t>(n)];
     if (!icon.shown || icon.craftType == 0 || briefingHidesCraft(icon.craftType)) continue;
-    const int cx = mapToPixel(icon.x, s.zoom) + area.width() / 2 + s.xoff;
-    const int cy = mapToPixel(icon.y, s.zoom) + area.height() / 2 + s.yoff;
+    const int cx = briefingPixel(icon.x, s.zoom) + area.width() / 2 + s.xoff;
+    const int cy = briefingPixel(icon.y, s.zoom) + area.height() / 2 + s.yoff;
     if (icon.craftType == kBriefingSquareCraft) {
       p.setPen(toQColor(briefingIffColour(icon.iff)));
       p.setBrush(Qt::NoBrush);
@@ -90,9 +90,9 @@ void paintBoxes(QPainter& p, QSize area, const PlaybackState& s) {
   for (const BriefingBox& box : s.boxes) {
     if (box.icon < 0 || box.icon >= kBriefingIcons || box.growth > 7) continue;
     const BriefingIcon& icon = s.icons[static_cast<std::size_t>(box.icon)];
-    const IconFrame f = briefingIconFrame(icon.craftType, icon.rotation);
-    const int cx = mapToPixel(icon.x, s.zoom) + area.width() / 2 + s.xoff;
-    const int cy = mapToPixel(icon.y, s.zoom) + area.height() / 2 + s.yoff;
+    const BriefingIconFrame f = briefingIconFrame(icon.craftType, icon.rotation);
+    const int cx = briefingPixel(icon.x, s.zoom) + area.width() / 2 + s.xoff;
+    const int cy = briefingPixel(icon.y, s.zoom) + area.height() / 2 + s.yoff;
     const int w = f.width + box.growth - 6, h = f.height + box.growth - 6;
     p.setPen(toQColor(briefingIffColour(icon.iff)));
     p.drawRect(cx - w / 2, cy - h / 2, w, h);
@@ -106,8 +106,8 @@ void paintTags(QPainter& p, QSize area, const BriefingScene& scene) {
     const TCommandObject& c = scene.list[static_cast<std::size_t>(tag.instruction)];
     if (c.Index >= scene.tags.size()) continue;
     const std::string& text = scene.tags[c.Index];
-    const int x = mapToPixel(c.X, s.zoom) + area.width() / 2 + s.xoff;
-    const int y = mapToPixel(c.Y, s.zoom) + area.height() / 2 + s.yoff;
+    const int x = briefingPixel(c.X, s.zoom) + area.width() / 2 + s.xoff;
+    const int y = briefingPixel(c.Y, s.zoom) + area.height() / 2 + s.yoff;
     drawTextAt(p, x, y, text.substr(0, static_cast<std::size_t>(std::max(0, tag.shownLength))),
                briefingTagColour(c.Color));
   }

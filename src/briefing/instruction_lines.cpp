@@ -41,7 +41,7 @@ std::string rotationName(int r) {
   return r >= 0 && r < 5 ? names[r] : std::to_string(r);
 }
 
-std::string at(int x, int y) { return "X: " + kmText(x) + ",   Y: " + kmText(y); }
+std::string at(int x, int y) { return "X: " + briefingKmText(x) + ",   Y: " + briefingKmText(y); }
 
 } // namespace
 
@@ -55,13 +55,13 @@ std::string instructionLabel(int position) {
   return "Instruction #" + std::to_string(position + 1) + " :";
 }
 
-std::string kmText(int mapUnits) {
+std::string briefingKmText(int mapUnits) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.2f", mapUnits / 160.0);
   return buf;
 }
 
-std::optional<int> kmFieldToMapUnits(const std::string& text) {
+std::optional<int> briefingKmField(const std::string& text) {
   if (text.empty() || text == "-") return 0;
   char* end = nullptr;
   const double km = std::strtod(text.c_str(), &end);
@@ -72,7 +72,7 @@ std::optional<int> kmFieldToMapUnits(const std::string& text) {
 }
 
 std::string instructionLine(const TCommandObject& c, const InstructionLineContext& ctx) {
-  std::string line = tickSecondsText(timeOf(c));
+  std::string line = tickSecondsText(instructionTime(c));
   static constexpr int pad[] = {12, 10, 9, 7, 5, 3};
   const std::size_t n = line.size();
   line.append(n >= 1 && n <= 6 ? static_cast<std::size_t>(pad[n - 1]) : 1, ' ');

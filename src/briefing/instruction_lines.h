@@ -24,9 +24,9 @@ std::string playbackTimeLabel(int ticks);
 std::string instructionLabel(int position);
 
 // Map units as kilometres with two decimals.
-std::string kmText(int mapUnits);
+std::string briefingKmText(int mapUnits);
 // A kilometre field: value x 160, rounded; empty or "-" is 0; anything
 // that is not a number gives nothing, so the field is left as it was.
-std::optional<int> kmFieldToMapUnits(const std::string& text);
+std::optional<int> briefingKmField(const std::string& text);
 
 } // namespace zephlo

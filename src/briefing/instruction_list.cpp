@@ -33,7 +33,7 @@ int sortByTime(InstructionList& list, int current) {
   const int n = static_cast<int>(list.size());
   for (int i = 0; i < n; ++i) {
     for (int j = i + 1; j < n; ++j) {
-      if (timeOf(at(list, j)) < timeOf(at(list, i))) {
+      if (instructionTime(at(list, j)) < instructionTime(at(list, i))) {
         std::swap(list[static_cast<std::size_t>(i)], list[static_cast<std::size_t>(j)]);
         if (current == i)
           current = j;
@@ -76,7 +76,7 @@ int insertAtTime(InstructionList& list, int current, int time, TCommandObject it
   item.Time = static_cast<std::int16_t>(static_cast<std::uint16_t>(time));
   int pos = std::max(current + 1, 0);
   while (pos < static_cast<int>(list.size()) && !isEndMarker(at(list, pos)) &&
-         timeOf(at(list, pos)) <= time)
+         instructionTime(at(list, pos)) <= time)
     ++pos;
   // Nothing goes below the end marker.
   if (!list.empty() && pos > lastIndex(list) && isEndMarker(list.back())) pos = lastIndex(list);
@@ -171,16 +171,16 @@ int dragInstructionForIcon(const InstructionList& list, int icon, int lastMove, 
            at(list, i).Command == brfcode::MoveIcon && at(list, i).Index == icon;
   };
   if (clock == 0) {
-    for (int i = 0; i < static_cast<int>(list.size()) && timeOf(at(list, i)) == 0; ++i)
+    for (int i = 0; i < static_cast<int>(list.size()) && instructionTime(at(list, i)) == 0; ++i)
       if (movesIcon(i)) return i;
     return -1;
   }
   return movesIcon(lastMove) ? lastMove : -1;
 }
 
-int snapToStep(int mapUnits, int step) { return step > 1 ? mapUnits / step * step : mapUnits; }
+int truncateToSnap(int mapUnits, int step) { return step > 1 ? mapUnits / step * step : mapUnits; }
 
-int nextSnapStep(int step) {
+int nextBriefingSnapStep(int step) {
   switch (step) {
   case 1: return 26;
   case 26: return 51;

@@ -30,7 +30,7 @@ inline constexpr std::uint16_t ChangeRegion = 30;
 
 using InstructionList = std::vector<TCommandObject>;
 
-inline int timeOf(const TCommandObject& c) { return static_cast<std::uint16_t>(c.Time); }
+inline int instructionTime(const TCommandObject& c) { return static_cast<std::uint16_t>(c.Time); }
 inline bool isEndMarker(const TCommandObject& c) { return c.Command == brf::EndCode; }
 
 // Exchange sort by unsigned time; returns where the item at `current` went.
@@ -81,9 +81,9 @@ std::pair<int, int> arrowTarget(ArrowMove move, int x, int y);
 int dragInstructionForIcon(const InstructionList& list, int icon, int lastMove, int clock);
 
 // The pointer's map position on one axis, truncated to the snap step.
-int snapToStep(int mapUnits, int step);
+int truncateToSnap(int mapUnits, int step);
 // The next snap step after `step`: 1, 26, 51, 128, then 1 again.
-int nextSnapStep(int step);
+int nextBriefingSnapStep(int step);
 
 // The text of the time in seconds, shortest decimal form.
 std::string tickSecondsText(int ticks);

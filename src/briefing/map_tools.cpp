@@ -5,26 +5,28 @@
 
 namespace zephlo {
 
-MapPoint mapToScreen(const PlaybackState& s, int width, int height, MapPoint map) {
-  return {mapToPixel(map.x, s.zoom) + width / 2 + s.xoff,
-          mapToPixel(map.y, s.zoom) + height / 2 + s.yoff};
+BriefingMapPoint briefingToScreen(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint map) {
+  return {briefingPixel(map.x, s.zoom) + width / 2 + s.xoff,
+          briefingPixel(map.y, s.zoom) + height / 2 + s.yoff};
 }
 
-MapPoint screenToMap(const PlaybackState& s, int width, int height, MapPoint pixel) {
-  return {pixelToMap(pixel.x - width / 2 - s.xoff, s.zoom),
-          pixelToMap(pixel.y - height / 2 - s.yoff, s.zoom)};
+BriefingMapPoint screenToBriefing(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint pixel) {
+  return {briefingMapUnits(pixel.x - width / 2 - s.xoff, s.zoom),
+          briefingMapUnits(pixel.y - height / 2 - s.yoff, s.zoom)};
 }
 
 namespace {
 
-bool near(const PlaybackState& s, MapPoint a, int x, int y) {
+bool near(const PlaybackState& s, BriefingMapPoint a, int x, int y) {
   const double zoom = s.zoom == 0 ? 4 : s.zoom;
   return std::abs(a.x - x) <= 4500 / zoom && std::abs(a.y - y) <= 3000 / zoom;
 }
 
 } // namespace
 
-int hitIcon(const PlaybackState& s, MapPoint map) {
+int hitBriefingIcon(const PlaybackState& s, BriefingMapPoint map) {
   const int last = std::min(s.iconCount + 1, kBriefingIcons - 1);
   for (int i = 0; i <= last; ++i) {
     const BriefingIcon& icon = s.icons[static_cast<std::size_t>(i)];
@@ -33,9 +35,9 @@ int hitIcon(const PlaybackState& s, MapPoint map) {
   return -1;
 }
 
-int hitTag(const PlaybackState& s, const InstructionList& list, int width, int height,
-           MapPoint pixel) {
-  const MapPoint map = screenToMap(s, width, height, {pixel.x - 20, pixel.y});
+int hitBriefingTag(const PlaybackState& s, const InstructionList& list, int width, int height,
+                   BriefingMapPoint pixel) {
+  const BriefingMapPoint map = screenToBriefing(s, width, height, {pixel.x - 20, pixel.y});
   for (int slot = kBriefingSlots - 1; slot >= 0; --slot) {
     const int pos = s.tags[static_cast<std::size_t>(slot)].instruction;
     if (pos < 0 || pos >= static_cast<int>(list.size())) continue;
@@ -45,9 +47,10 @@ int hitTag(const PlaybackState& s, const InstructionList& list, int width, int h
   return -1;
 }
 
-MapPoint dragTo(MapPoint pointer, MapPoint old, const DragSettings& d) {
-  return {d.lockX ? old.x : snapToStep(pointer.x, d.stepX),
-          d.lockY ? old.y : snapToStep(pointer.y, d.stepY)};
+BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
+                                const BriefingDragSettings& d) {
+  return {d.lockX ? old.x : truncateToSnap(pointer.x, d.stepX),
+          d.lockY ? old.y : truncateToSnap(pointer.y, d.stepY)};
 }
 
 TCommandObject selectedIconInstruction(IconTool tool, int icon, int boxSlot) {
@@ -84,12 +87,12 @@ void cancelTextInsert(InstructionList& list, int position, int time) {
   const int before = position - 1;
   if (time != 0 && before >= 0 &&
       list[static_cast<std::size_t>(before)].Command == brfcode::PageBreak &&
-      timeOf(list[static_cast<std::size_t>(before)]) == time)
+      instructionTime(list[static_cast<std::size_t>(before)]) == time)
     list.erase(list.begin() + before);
 }
 
-int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff, MapPoint at,
-                  int& icon) {
+int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff,
+                  BriefingMapPoint at, int& icon) {
   icon = newIconNumber(list, current);
   TCommandObject add = newInstruction(brfcode::NewIcon);
   add.Index = static_cast<std::uint16_t>(icon);
@@ -104,9 +107,9 @@ int insertNewIcon(InstructionList& list, int current, int time, int craftType, i
   return pos;
 }
 
-MapPoint scrollToMap(int scrollX, int scrollY, int zoom) {
+BriefingMapPoint scrollToMap(int scrollX, int scrollY, int zoom) {
   const double z = zoom == 0 ? 4 : zoom;
-  return {roundEven(scrollX * 223 / z), roundEven(scrollY * 223 / z)};
+  return {briefingRound(scrollX * 223 / z), briefingRound(scrollY * 223 / z)};
 }
 
 void showInserted(BriefingPlayback& pb, InstructionList list, int position) {

@@ -10,30 +10,33 @@
 
 namespace zephlo {
 
-struct MapPoint {
+struct BriefingMapPoint {
   int x = 0, y = 0;
-  bool operator==(const MapPoint&) const = default;
+  bool operator==(const BriefingMapPoint&) const = default;
 };
 
 // Pixel of a map point in a map area of the given size, and back.
-MapPoint mapToScreen(const PlaybackState& s, int width, int height, MapPoint map);
-MapPoint screenToMap(const PlaybackState& s, int width, int height, MapPoint pixel);
+BriefingMapPoint briefingToScreen(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint map);
+BriefingMapPoint screenToBriefing(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint pixel);
 
 // The first icon (0 up to one past the icons created, at most 50) within
 // 4500 / zoom map units across and 3000 / zoom down of the point; -1 if none.
-int hitIcon(const PlaybackState& s, MapPoint map);
+int hitBriefingIcon(const PlaybackState& s, BriefingMapPoint map);
 // The highest shown tag slot (0..7) near the point 20 pixels left of the
 // click, by the same distances; -1 if none.
-int hitTag(const PlaybackState& s, const InstructionList& list, int width, int height,
-           MapPoint pixel);
+int hitBriefingTag(const PlaybackState& s, const InstructionList& list, int width, int height,
+                   BriefingMapPoint pixel);
 
-struct DragSettings {
+struct BriefingDragSettings {
   bool lockX = false, lockY = false;
   int stepX = 1, stepY = 1; // 1, 26, 51 or 128
 };
 // The new X and Y of a dragged item: the pointer truncated to the snap
 // steps, on each axis that is not locked.
-MapPoint dragTo(MapPoint pointer, MapPoint old, const DragSettings& d);
+BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
+                                const BriefingDragSettings& d);
 
 // The "Selected Icon:" buttons that insert one instruction for the icon.
 enum class IconTool { Rotate0, Rotate90, Rotate180, Rotate270, Mirror, Clear, Box };
@@ -50,10 +53,10 @@ void cancelTextInsert(InstructionList& list, int position, int time);
 // "Done" of the "Map Icon:" tool: a "New Icon" for the next icon number and
 // a "Move Icon" to the clicked point, both at the time. Returns the
 // position of the "New Icon"; the number is in `icon`.
-int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff, MapPoint at,
-                  int& icon);
+int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff,
+                  BriefingMapPoint at, int& icon);
 // "Done" of the "Move Map" tool: the scroll position in map units.
-MapPoint scrollToMap(int scrollX, int scrollY, int zoom);
+BriefingMapPoint scrollToMap(int scrollX, int scrollY, int zoom);
 
 // Shows an instruction inserted at the clock at once and makes it current.
 void showInserted(BriefingPlayback& pb, InstructionList list, int position);

@@ -5,15 +5,15 @@
 
 namespace zephlo {
 
-int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int briefingRound(double v) { return static_cast<int>(std::nearbyint(v)); }
 
-int mapToPixel(int mapUnits, int zoom) {
-  return roundEven(mapUnits * static_cast<double>(zoom) / 223.0);
+int briefingPixel(int mapUnits, int zoom) {
+  return briefingRound(mapUnits * static_cast<double>(zoom) / 223.0);
 }
 
-int pixelToMap(int pixelFromOrigin, int zoom) {
+int briefingMapUnits(int pixelFromOrigin, int zoom) {
   const int z = zoom == 0 ? 4 : zoom;
-  return roundEven(pixelFromOrigin / static_cast<double>(z) * 223.0);
+  return briefingRound(pixelFromOrigin / static_cast<double>(z) * 223.0);
 }
 
 namespace {
@@ -76,11 +76,12 @@ void BriefingPlayback::rewind() {
     for (int pass = 0; pass < 2; ++pass) {
       for (int i = 0; i < n; ++i) {
         const TCommandObject& c = list_[static_cast<std::size_t>(i)];
-        if (timeOf(c) != 0 || isEnd(i) || (c.Command == kZoomMap) != (pass == 0)) continue;
+        if (instructionTime(c) != 0 || isEnd(i) || (c.Command == kZoomMap) != (pass == 0)) continue;
         execute(i);
       }
     }
-    while (next_ < n && timeOf(list_[static_cast<std::size_t>(next_)]) == 0 && !isEnd(next_))
+    while (next_ < n && instructionTime(list_[static_cast<std::size_t>(next_)]) == 0 &&
+           !isEnd(next_))
       ++next_;
     // Every time-0 instruction stands for the whole opening picture.
     for (int i = 0; i < next_; ++i)
@@ -93,7 +94,7 @@ void BriefingPlayback::runDue() {
   const int n = static_cast<int>(list_.size());
   bool first = true;
   while (next_ < n) {
-    const int t = timeOf(list_[static_cast<std::size_t>(next_)]);
+    const int t = instructionTime(list_[static_cast<std::size_t>(next_)]);
     if (first ? t > time_ : t != time_) break;
     first = false;
     const int pos = next_++;
@@ -115,9 +116,9 @@ void BriefingPlayback::execute(int pos) {
   } else if (code == kMoveMap) {
     s.targetX = -c.X;
     s.targetY = -c.Y;
-    s.pixelTargetX = mapToPixel(s.targetX, s.zoom);
-    s.pixelTargetY = mapToPixel(s.targetY, s.zoom);
-    if (timeOf(c) == 0) {
+    s.pixelTargetX = briefingPixel(s.targetX, s.zoom);
+    s.pixelTargetY = briefingPixel(s.targetY, s.zoom);
+    if (instructionTime(c) == 0) {
       s.xoff = s.pixelTargetX;
       s.yoff = s.pixelTargetY;
       s.panRight = s.panLeft = s.panDown = s.panUp = false;
@@ -128,7 +129,7 @@ void BriefingPlayback::execute(int pos) {
       s.panUp = s.pixelTargetY < s.yoff;
     }
   } else if (code == kZoomMap) {
-    if (timeOf(c) == 0) {
+    if (instructionTime(c) == 0) {
       s.zoom = s.targetZoom = c.X;
       s.zoomIn = s.zoomOut = false;
     } else {
@@ -202,8 +203,8 @@ bool BriefingPlayback::animate() {
   }
   if (zooming) {
     // Keep the map centred on its target while the scale changes.
-    s.pixelTargetX = s.xoff = mapToPixel(s.targetX, s.zoom);
-    s.pixelTargetY = s.yoff = mapToPixel(s.targetY, s.zoom);
+    s.pixelTargetX = s.xoff = briefingPixel(s.targetX, s.zoom);
+    s.pixelTargetY = s.yoff = briefingPixel(s.targetY, s.zoom);
     changed = true;
   }
   auto pan = [&changed](bool& flag, int& offset, int target, int sign) {
@@ -253,7 +254,7 @@ bool BriefingPlayback::tick() {
     changed = true;
   }
   if (next_ < static_cast<int>(list_.size()) &&
-      timeOf(list_[static_cast<std::size_t>(next_)]) <= time_) {
+      instructionTime(list_[static_cast<std::size_t>(next_)]) <= time_) {
     runDue();
     changed = true;
   }
@@ -282,8 +283,8 @@ void BriefingPlayback::completeAnimations() {
   if (s.zoomIn || s.zoomOut) {
     s.zoom = s.targetZoom;
     s.zoomIn = s.zoomOut = false;
-    s.pixelTargetX = s.xoff = mapToPixel(s.targetX, s.zoom);
-    s.pixelTargetY = s.yoff = mapToPixel(s.targetY, s.zoom);
+    s.pixelTargetX = s.xoff = briefingPixel(s.targetX, s.zoom);
+    s.pixelTargetY = s.yoff = briefingPixel(s.targetY, s.zoom);
   }
   if (s.panLeft || s.panRight) s.xoff = s.pixelTargetX;
   if (s.panUp || s.panDown) s.yoff = s.pixelTargetY;
@@ -315,8 +316,8 @@ void BriefingPlayback::pause() {
   if (s.zoomIn || s.zoomOut || s.zoom != s.targetZoom) {
     s.zoom = s.targetZoom;
     s.zoomIn = s.zoomOut = false;
-    s.pixelTargetX = s.xoff = mapToPixel(s.targetX, s.zoom);
-    s.pixelTargetY = s.yoff = mapToPixel(s.targetY, s.zoom);
+    s.pixelTargetX = s.xoff = briefingPixel(s.targetX, s.zoom);
+    s.pixelTargetY = s.yoff = briefingPixel(s.targetY, s.zoom);
   }
 }
 
@@ -353,7 +354,7 @@ void BriefingPlayback::nextInstruction() {
     rewind();
   } else {
     const int pos = next_++;
-    time_ = timeOf(list_[static_cast<std::size_t>(pos)]);
+    time_ = instructionTime(list_[static_cast<std::size_t>(pos)]);
     const bool end = isEnd(pos);
     execute(pos);
     if (!end && !wasPlaying) {
@@ -369,7 +370,7 @@ void BriefingPlayback::restore(int pos) {
   if (snap) {
     state_ = *snap;
     state_.regionScreen = -1;
-    time_ = timeOf(list_[static_cast<std::size_t>(pos)]);
+    time_ = instructionTime(list_[static_cast<std::size_t>(pos)]);
     next_ = pos + 1;
     return;
   }
@@ -379,7 +380,7 @@ void BriefingPlayback::restore(int pos) {
   rewind();
   while (next_ <= pos && !isEnd(next_)) {
     const int i = next_++;
-    time_ = timeOf(list_[static_cast<std::size_t>(i)]);
+    time_ = instructionTime(list_[static_cast<std::size_t>(i)]);
     execute(i);
     completeAnimations();
   }
@@ -393,7 +394,7 @@ void BriefingPlayback::previousInstruction() {
     rewind();
     return;
   }
-  if (timeOf(list_[static_cast<std::size_t>(target)]) == 0 && !playing_) {
+  if (instructionTime(list_[static_cast<std::size_t>(target)]) == 0 && !playing_) {
     rewind();
     return;
   }
@@ -412,7 +413,7 @@ void BriefingPlayback::nextPage() {
       break;
     }
     const int pos = next_++;
-    time_ = timeOf(list_[static_cast<std::size_t>(pos)]);
+    time_ = instructionTime(list_[static_cast<std::size_t>(pos)]);
     execute(pos);
     if (list_[static_cast<std::size_t>(pos)].Command == kPageBreak) break;
   }
@@ -432,7 +433,7 @@ void BriefingPlayback::seek(int ticks) {
   if (target < time_) {
     int p = -1;
     for (int i = std::min(next_, static_cast<int>(list_.size())) - 1; i >= 0; --i) {
-      if (timeOf(list_[static_cast<std::size_t>(i)]) < target) {
+      if (instructionTime(list_[static_cast<std::size_t>(i)]) < target) {
         p = i;
         break;
       }

@@ -61,10 +61,10 @@ struct PlaybackState {
 };
 
 // Halves to even, as every rounding of the editor.
-int roundEven(double v);
+int briefingRound(double v);
 // Map units to pixels and back at a zoom (pixels per 223 map units).
-int mapToPixel(int mapUnits, int zoom);
-int pixelToMap(int pixelFromOrigin, int zoom);
+int briefingPixel(int mapUnits, int zoom);
+int briefingMapUnits(int pixelFromOrigin, int zoom);
 
 class BriefingPlayback {
 public:
@@ -125,7 +125,7 @@ private:
   bool animate();
   void runDue();
   void restore(int position);
-  static int timeOf(const TCommandObject& c) { return static_cast<std::uint16_t>(c.Time); }
+  static int instructionTime(const TCommandObject& c) { return static_cast<std::uint16_t>(c.Time); }
   bool isEnd(int position) const;
 
   std::vector<TCommandObject> list_{

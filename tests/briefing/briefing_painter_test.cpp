@@ -45,7 +45,7 @@ TEST(BriefingPainter, GridLinesFollowTheZoom) {
   auto columnColour = [&](int zoom, int line) {
     f.state.zoom = zoom;
     const QImage img = f.paint();
-    const int x = roundEven(200 + line * zoom * 1.15);
+    const int x = briefingRound(200 + line * zoom * 1.15);
     return img.pixel(x, 150 + 7); // between the horizontal lines
   };
   const QRgb major = qRgb(159, 0, 0), minor = qRgb(87, 0, 0);

@@ -37,10 +37,10 @@ TEST(InstructionLines, LinesLineUpAndCutLongTexts) {
   EXPECT_EQ(playbackTimeLabel(0), " Time: 0.00");
   EXPECT_EQ(playbackTimeLabel(651), " Time: 26.04");
 
-  EXPECT_EQ(kmFieldToMapUnits(""), 0);
-  EXPECT_EQ(kmFieldToMapUnits("-"), 0);
-  EXPECT_EQ(kmFieldToMapUnits("-1.25"), -200);
-  EXPECT_EQ(kmFieldToMapUnits("0.003125"), 0); // half a unit rounds to even
-  EXPECT_EQ(kmFieldToMapUnits("1.5x"), std::nullopt);
-  EXPECT_EQ(kmFieldToMapUnits("300"), std::nullopt); // beyond the map
+  EXPECT_EQ(briefingKmField(""), 0);
+  EXPECT_EQ(briefingKmField("-"), 0);
+  EXPECT_EQ(briefingKmField("-1.25"), -200);
+  EXPECT_EQ(briefingKmField("0.003125"), 0); // half a unit rounds to even
+  EXPECT_EQ(briefingKmField("1.5x"), std::nullopt);
+  EXPECT_EQ(briefingKmField("300"), std::nullopt); // beyond the map
 }

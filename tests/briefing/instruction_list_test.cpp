@@ -13,7 +13,7 @@ namespace {
 std::vector<int> times(const InstructionList& l) {
   std::vector<int> t;
   for (const auto& c : l)
-    t.push_back(timeOf(c));
+    t.push_back(instructionTime(c));
   return t;
 }
 
@@ -37,11 +37,11 @@ TEST(InstructionList, SortInsertDeleteAndMoveKeepTheEndMarkerLast) {
   // On the list page: before the selection with its time; the end marker
   // gives the time of the line above it; the top line gives 0.
   EXPECT_EQ(insertOnListPage(m, 1, at(0, 3)), 1);
-  EXPECT_EQ(timeOf(m[1]), 30);
+  EXPECT_EQ(instructionTime(m[1]), 30);
   EXPECT_EQ(insertOnListPage(m, 4, at(0, 8)), 4);
-  EXPECT_EQ(timeOf(m[4]), 30);
+  EXPECT_EQ(instructionTime(m[4]), 30);
   EXPECT_EQ(insertOnListPage(m, 0, at(0, 17)), 0);
-  EXPECT_EQ(timeOf(m[0]), 0);
+  EXPECT_EQ(instructionTime(m[0]), 0);
   // At the playback time: after the instructions of the same time.
   InstructionList p{at(10, 5), at(30, 5), at(30, 5, 9), at(40, 5), zephlo::testing::endMarker()};
   EXPECT_EQ(insertAtTime(p, 0, 30, at(0, 3)), 3);
@@ -153,18 +153,21 @@ TEST(MapTools, HitsDragsAndArrowMoves) {
   s.iconCount = 2;
   s.icons[1] = {1, 0, 500, 500, true, 0, -1};
   s.icons[2] = {1, 0, 540, 500, true, 0, -1};
-  EXPECT_EQ(hitIcon(s, {590, 560}), 1);
-  EXPECT_EQ(hitIcon(s, {620, 500}), 2);
-  EXPECT_EQ(hitIcon(s, {500, 600}), -1);
+  EXPECT_EQ(hitBriefingIcon(s, {590, 560}), 1);
+  EXPECT_EQ(hitBriefingIcon(s, {620, 500}), 2);
+  EXPECT_EQ(hitBriefingIcon(s, {500, 600}), -1);
   s.icons[4] = {1, 0, 2000, 2000, true, 0, -1}; // beyond one past the icons created
-  EXPECT_EQ(hitIcon(s, {2000, 2000}), -1);
-  EXPECT_EQ(screenToMap(s, 640, 480, mapToScreen(s, 640, 480, {446, -892})), (MapPoint{446, -892}));
+  EXPECT_EQ(hitBriefingIcon(s, {2000, 2000}), -1);
+  EXPECT_EQ(screenToBriefing(s, 640, 480, briefingToScreen(s, 640, 480, {446, -892})),
+            (BriefingMapPoint{446, -892}));
 
-  DragSettings locked{true, false, 26, 51};
-  EXPECT_EQ(dragTo({-130, 120}, {7, 9}, locked), (MapPoint{7, 102}));
-  EXPECT_EQ(dragTo({-130, -120}, {7, 9}, {false, false, 26, 1}), (MapPoint{-130, -120}));
-  EXPECT_EQ(dragTo({-140, 0}, {7, 9}, {false, false, 26, 1}).x, -130);
-  EXPECT_EQ(nextSnapStep(nextSnapStep(nextSnapStep(nextSnapStep(1)))), 1);
+  BriefingDragSettings locked{true, false, 26, 51};
+  EXPECT_EQ(briefingDragTo({-130, 120}, {7, 9}, locked), (BriefingMapPoint{7, 102}));
+  EXPECT_EQ(briefingDragTo({-130, -120}, {7, 9}, {false, false, 26, 1}),
+            (BriefingMapPoint{-130, -120}));
+  EXPECT_EQ(briefingDragTo({-140, 0}, {7, 9}, {false, false, 26, 1}).x, -130);
+  EXPECT_EQ(
+      nextBriefingSnapStep(nextBriefingSnapStep(nextBriefingSnapStep(nextBriefingSnapStep(1)))), 1);
 
   // Arrow presses from clock 0: tick 1, then one tick and one Move Icon each.
   Document d = newMission({});
@@ -231,5 +234,5 @@ TEST(MapTools, InsertToolsAndCancel) {
   const int c = insertAtTime(shown, pb.current(), 0, selectedIconInstruction(IconTool::Clear, 2));
   showInserted(pb, shown, c);
   EXPECT_FALSE(pb.state().icons[2].shown);
-  EXPECT_EQ(scrollToMap(32, -64, 32), (MapPoint{223, -446}));
+  EXPECT_EQ(scrollToMap(32, -64, 32), (BriefingMapPoint{223, -446}));
 }

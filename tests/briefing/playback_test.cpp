@@ -67,7 +67,7 @@ TEST(Playback, TimeZeroIsInstantAndLaterInstructionsAnimate) {
   EXPECT_EQ(zooms, (std::vector<int>{107, 114, 116, 117, 118, 118}));
   EXPECT_FALSE(pb.state().zoomIn);
   // Zooming keeps the map centred on its target at the new scale.
-  EXPECT_EQ(pb.state().yoff, mapToPixel(-2230, 118));
+  EXPECT_EQ(pb.state().yoff, briefingPixel(-2230, 118));
   EXPECT_EQ(pb.state().xoff, 0);
 }
 
