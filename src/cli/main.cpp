@@ -9,7 +9,11 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto group : {missionCommands, campaignCommands, jsonCommands}) {
+  std::vector<std::vector<Command> (*)()> groups{missionCommands, campaignCommands, jsonCommands};
+#if defined(ZEPHLO_TOOL_PICTURES)
+  groups.push_back(briefingCommands);
+#endif
+  for (auto group : groups) {
     for (Command& c : group())
       all.push_back(std::move(c));
   }

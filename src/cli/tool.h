@@ -35,5 +35,6 @@ int save(const Document& doc, const std::string& path);
 std::vector<Command> missionCommands();
 std::vector<Command> campaignCommands();
 std::vector<Command> jsonCommands();
+std::vector<Command> briefingCommands();
 
 } // namespace zephlo::tool
