@@ -111,13 +111,13 @@ std::vector<TCommandObject> decodeBriefing(const Briefing& b) {
   return list;
 }
 
-EncodeResult encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b) {
+Status encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b) {
   std::size_t needed = 0;
   for (const auto& c : list)
     needed += 2 + static_cast<std::size_t>(parameterCount(c.Command));
   if (needed > static_cast<std::size_t>(brf::StreamWords)) {
-    return {false, "The briefing needs " + std::to_string(needed) +
-                       " words but only 7000 fit. Remove some instructions."};
+    return makeError(ErrorKind::Refused, "The briefing needs " + std::to_string(needed) +
+                                             " words but only 7000 fit. Remove some instructions.");
   }
   int p = 1;
   for (const auto& c : list) {

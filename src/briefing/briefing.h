@@ -3,6 +3,7 @@
 #pragma once
 
 #include "mission/bytes.h"
+#include "mission/result.h"
 
 #include <array>
 #include <cstdint>
@@ -72,13 +73,10 @@ std::string commandName(std::uint16_t code);
 // 7000 stream words, whatever the stream length claims.
 std::vector<TCommandObject> decodeBriefing(const Briefing& b);
 
-struct EncodeResult {
-  bool ok = true;
-  std::string error; // why the list was refused; the block is then unchanged
-};
 // Encodes the list into the stream, sets the stream length and zeroes the
-// words after it. A list that needs more than 7000 words is refused.
-EncodeResult encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b);
+// words after it. A list that needs more than 7000 words is refused and the
+// block is then unchanged.
+Status encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b);
 
 // Mends a stream whose length is too short to be real (below 7) while the
 // running time is not the new-mission default: the length is set to the

@@ -8,8 +8,7 @@ namespace {
 
 Status encodeInto(Edit& e, const InstructionList& list) {
   Briefing b = e.doc().briefing;
-  EncodeResult r = encodeBriefing(list, b);
-  if (!r.ok) return makeError(ErrorKind::Refused, r.error);
+  if (Status r = encodeBriefing(list, b); !r) return r;
   // Only the block changes; touching it records its before-picture.
   e.briefing().block = b.block;
   return {};

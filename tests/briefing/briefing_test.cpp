@@ -22,7 +22,7 @@ TEST(Briefing, NewBriefingIsTheEndMarkerAlone) {
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].Time, 9999);
   EXPECT_EQ(list[0].Command, 34);
-  ASSERT_TRUE(encodeBriefing(list, b).ok);
+  ASSERT_TRUE(encodeBriefing(list, b).ok());
   EXPECT_EQ(b.streamLength(), 2);
   EXPECT_EQ(b, newBriefing());
   EXPECT_TRUE(b.seenByTeam(0));
@@ -54,7 +54,7 @@ TEST(Briefing, EveryCodeEncodesAndDecodesItsParameters) {
   end.Command = 34;
   list.push_back(end);
   Briefing b = newBriefing();
-  ASSERT_TRUE(encodeBriefing(list, b).ok);
+  ASSERT_TRUE(encodeBriefing(list, b).ok());
   EXPECT_EQ(decodeBriefing(b), list);
 
   // Stream order of the codes whose order is easy to get wrong.
@@ -64,7 +64,7 @@ TEST(Briefing, EveryCodeEncodesAndDecodesItsParameters) {
   tag[0].X = 100;
   tag[0].Y = -2;
   tag[0].Color = 3;
-  ASSERT_TRUE(encodeBriefing(tag, b).ok);
+  ASSERT_TRUE(encodeBriefing(tag, b).ok());
   EXPECT_EQ(b.word(3), 5);
   EXPECT_EQ(b.word(4), 100);
   EXPECT_EQ(b.word(5), 0xFFFE);
@@ -73,7 +73,7 @@ TEST(Briefing, EveryCodeEncodesAndDecodesItsParameters) {
   ship[0].Command = 27;
   ship[0].Index = 1;
   ship[0].InfoIcon = 9;
-  ASSERT_TRUE(encodeBriefing(ship, b).ok);
+  ASSERT_TRUE(encodeBriefing(ship, b).ok());
   EXPECT_EQ(b.word(3), 1) << "the on/off flag comes first";
   EXPECT_EQ(b.word(4), 9);
   EXPECT_EQ(b.streamLength(), 4);
@@ -89,12 +89,12 @@ TEST(Briefing, EncodeKeepsTheSpareAreaAndRefusesOverlongLists) {
   for (auto& c : big)
     c.Command = 6;
   const Briefing before = b;
-  EncodeResult r = encodeBriefing(big, b);
-  EXPECT_FALSE(r.ok);
-  EXPECT_FALSE(r.error.empty());
+  const Status r = encodeBriefing(big, b);
+  EXPECT_FALSE(r);
+  EXPECT_FALSE(r.error().message.empty());
   EXPECT_EQ(b, before);
   big.resize(1750); // exactly 7000 words
-  ASSERT_TRUE(encodeBriefing(big, b).ok);
+  ASSERT_TRUE(encodeBriefing(big, b).ok());
   EXPECT_EQ(b.streamLength(), 7000);
   EXPECT_EQ(b.block[brf::Unused], 0xAB);
   EXPECT_EQ(b.block[brf::TeamFlags + 9], 1);

@@ -228,7 +228,7 @@ TEST(MapTools, InsertToolsAndCancel) {
   Briefing b = newBriefing();
   InstructionList shown{at(0, brfcode::NewIcon, 2), zephlo::testing::endMarker()};
   shown[0].CraftType = 4;
-  ASSERT_TRUE(encodeBriefing(shown, b).ok);
+  ASSERT_TRUE(encodeBriefing(shown, b).ok());
   pb.load(b);
   ASSERT_TRUE(pb.state().icons[2].shown);
   const int c = insertAtTime(shown, pb.current(), 0, selectedIconInstruction(IconTool::Clear, 2));

@@ -13,7 +13,7 @@ namespace {
 
 Briefing briefingOf(const InstructionList& list, int runningTime = 600) {
   Briefing b = newBriefing();
-  EXPECT_TRUE(encodeBriefing(list, b).ok);
+  EXPECT_TRUE(encodeBriefing(list, b).ok());
   b.setRunningTime(static_cast<std::uint16_t>(runningTime));
   b.tags[0] = "Rebel Base";
   return b;
@@ -241,7 +241,7 @@ TEST(Playback, PlayingLeavesAnUneditedBlockByteForByte) {
   }
   pb.seek(100);
   pb.previousInstruction();
-  ASSERT_TRUE(encodeBriefing(pb.list(), b).ok);
+  ASSERT_TRUE(encodeBriefing(pb.list(), b).ok());
   EXPECT_EQ(b, before);
 }
 

@@ -49,7 +49,7 @@ std::string writeBriefingMission(const TempDir& dir) {
                               at(5, brfcode::Text, 1), at(10, brfcode::FirstBox + 1, 0), tag,
                               at(50, brfcode::MoveMap, 0, 446, 0), newInstruction(brf::EndCode)},
                              d.briefing)
-                  .ok);
+                  .ok());
   d.briefing.tags[0] = "Star Destroyer";
   const std::string path = dir.path("brief.tie");
   EXPECT_TRUE(writeMission(d, path).ok());

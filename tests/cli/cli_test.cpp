@@ -67,7 +67,7 @@ TEST(Cli, NewRoundtripInfoAndBriefing) {
   tag.X = 1;
   tag.Y = 2;
   tag.Color = 3;
-  ASSERT_TRUE(encodeBriefing({move, tag, decodeBriefing(d.briefing).back()}, d.briefing).ok);
+  ASSERT_TRUE(encodeBriefing({move, tag, decodeBriefing(d.briefing).back()}, d.briefing).ok());
   ASSERT_TRUE(writeMission(d, dir.path("brief.tie")).ok());
   r = tool(dir, "briefing " + q(dir.path("brief.tie")));
   EXPECT_EQ(r.out, "50 6 65436 5\n75 18 2 1 2 3\n9999 34\n") << "raw words, stream order";
