@@ -135,4 +135,23 @@ bool hasLargeWireframe(int t) { return oneOf(t, {35, 46, 49, 53, 60, 96, 105, 12
 
 bool hasSmallWireframe(int t) { return oneOf(t, {1, 3, 5, 22, 24, 25, 38, 39, 97, 110}); }
 
+int paletteCraftType(int p) {
+  if (p <= 9) return p;
+  if (p <= 28) return p + 2;
+  if (p <= 35) return p + 3;
+  if (p <= 56) return p + 4;
+  if (p <= 62) return p + 9;
+  if (p <= 66) return p + 12;
+  if (p == 67) return p + 13;
+  if (p <= 69) return p + 15;
+  if (p <= 71) return p + 16;
+  return p + 18;
+}
+
+int paletteColourSet(int paletteIff) {
+  if (paletteIff == 4) return 1;
+  if (paletteIff == 5) return 4;
+  return paletteIff;
+}
+
 } // namespace zephlo

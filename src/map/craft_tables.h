@@ -37,4 +37,12 @@ int maxSpeed(int craftType);
 bool hasLargeWireframe(int craftType);
 bool hasSmallWireframe(int craftType);
 
+// The palette strip: 37 cells in the top row (palette index 1-37) and 39
+// in the bottom row (38-76); the craft type each index places.
+inline constexpr int kPaletteTopCells = 37;
+inline constexpr int kPaletteBottomCells = 39;
+int paletteCraftType(int paletteIndex);
+// The icon colour row of the palette for the palette IFF.
+int paletteColourSet(int paletteIff);
+
 } // namespace zephlo

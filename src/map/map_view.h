@@ -71,8 +71,9 @@ struct MapView {
   bool gridOn = true;
   bool iconsOnly = false;
   bool paletteOn = false;
-  int team = 1;       // current team shown beside the palette, 1-10
-  int paletteIff = 0; // colour set of the palette strip
+  bool startLocked = false; // "Lock Start 1 waypoint"
+  int team = 1;             // current team shown beside the palette, 1-10
+  int paletteIff = 0;       // colour set of the palette strip
   bool narrowScreen = false;
 
   Axes axes() const { return axesOf(mode); }
