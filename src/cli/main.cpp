@@ -9,7 +9,12 @@ namespace {
 
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  for (auto group : {missionCommands}) {
+#ifdef ZEPHLO_TOOL_RENDER
+  const auto groups = {missionCommands, renderCommands};
+#else
+  const auto groups = {missionCommands};
+#endif
+  for (auto group : groups) {
     for (Command& c : group())
       all.push_back(std::move(c));
   }

@@ -33,5 +33,7 @@ int save(Document& doc, const std::string& path);
 
 // The command groups; main() lists them in this order.
 std::vector<Command> missionCommands();
+// Present when the tool is built with the painters.
+std::vector<Command> renderCommands();
 
 } // namespace zephlo::tool
