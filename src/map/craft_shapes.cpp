@@ -9,9 +9,14 @@ using namespace parts;
 
 namespace {
 
+// Small craft are drawn this many times larger than their models, so they
+// stay recognisable beside the 16 x 20 icons.
+constexpr double kSmallCraftUnit = 2.5;
+
 void xWing(Wireframe& w) { // type 1
   w.setDetailZoom(794);
   w.multiplyScale(0.1566);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   hull(w, 1, {{48, 2, 2, 1}, {14, 6, 5, 1}});
   hull(w, 9, {{14, 6, 5, 1}, {-34, 7, 6, 1}});
@@ -43,6 +48,7 @@ void xWing(Wireframe& w) { // type 1
 void aWing(Wireframe& w) { // type 3
   w.setDetailZoom(600);
   w.multiplyScale(0.15);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   outline(w, 1, {{0, 45, 0}, {0, -30, 30}, {0, -30, -30}}, true);
   hull(w, 4, {{20, 3, 3, 3}, {-20, 8, 6, 3}});
@@ -56,6 +62,7 @@ void aWing(Wireframe& w) { // type 3
 void tieFighter(Wireframe& w) { // type 5
   w.setDetailZoom(800);
   w.multiplyScale(0.08975);
+  w.setModelUnit(kSmallCraftUnit);
   w.plainPen();
   if (w.detailed()) {
     ring(w, 1, 0, 18, 8);
@@ -77,6 +84,7 @@ void tieFighter(Wireframe& w) { // type 5
 void assaultTransport(Wireframe& w) { // type 22
   w.setDetailZoom(253);
   w.multiplyScale(0.396);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   hull(w, 1, {{70, 6, 6, 0}, {40, 16, 12, 0}, {-40, 18, 14, 0}, {-60, 12, 10, 0}});
   wing(w, 17, 0, -40, 16, -30, -50, 60, 0, true);
@@ -86,6 +94,7 @@ void assaultTransport(Wireframe& w) { // type 22
 void tug(Wireframe& w) { // type 24
   w.setDetailZoom(300);
   w.multiplyScale(0.3);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   box(w, 1, 30, -30, 20, 16);
   outline(w, 9, {{0, 30, 20}, {0, 60, 28}, {0, 70, 14}}, false, true);
@@ -95,6 +104,7 @@ void tug(Wireframe& w) { // type 24
 void utilityVehicle(Wireframe& w) { // type 25
   w.setDetailZoom(300);
   w.multiplyScale(0.3);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   box(w, 1, 40, -40, 14, 10);
   outline(w, 9, {{0, 40, 14}, {0, 70, 24}, {0, 80, 6}}, false, true);
@@ -104,6 +114,7 @@ void utilityVehicle(Wireframe& w) { // type 25
 void corellianTransport(Wireframe& w) { // types 38 and 39
   w.setDetailZoom(333);
   w.multiplyScale(0.32);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   flatRing(w, 1, 0, 60, 8);
   flatRing(w, 9, 8, 40, 8);
@@ -116,6 +127,7 @@ void corellianTransport(Wireframe& w) { // types 38 and 39
 void lambdaShuttle(Wireframe& w) { // type 97
   w.setDetailZoom(400);
   w.multiplyScale(0.25);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   hull(w, 1, {{60, 8, 8, 0}, {10, 16, 12, 0}, {-40, 16, 12, 0}});
   outline(w, 13, {{12, 10, 0}, {90, -30, 0}, {90, -50, 0}, {12, -40, 0}}, true); // tall fin
@@ -125,6 +137,7 @@ void lambdaShuttle(Wireframe& w) { // type 97
 void yt2000(Wireframe& w) { // type 110
   w.setDetailZoom(333);
   w.multiplyScale(0.32);
+  w.setModelUnit(kSmallCraftUnit);
   w.shade(90);
   flatRing(w, 1, 0, 66, 8);
   flatRing(w, 9, 10, 30, 6);

@@ -17,7 +17,7 @@ Wireframe::Wireframe(const WireframeSetup& setup, int craftType)
 ScreenPoint Wireframe::project(double p, double q, double r) const {
   if (craftType_ == 50) p += 32;
   if (craftType_ == 32) p += 6;
-  const double s = scale_;
+  const double s = scale_ * unit_;
   const double cp = setup_.orientation.pitchCos, sp = setup_.orientation.pitchSin;
   const double cy = setup_.orientation.yawCos, sy = setup_.orientation.yawSin;
   const double ox = setup_.origin.x, oy = setup_.origin.y;

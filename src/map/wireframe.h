@@ -57,6 +57,8 @@ public:
   // Shape steps.
   void setDetailZoom(int d); // and applies the limit-shrink rule
   void multiplyScale(double factor) { scale_ *= factor; }
+  // Model points of the following parts are given in units of this size.
+  void setModelUnit(double unit) { unit_ = unit; }
   void shade(int percent); // pen = darkened wireframe colour
   void plainPen() { pen_ = setup_.colour; }
   bool detailed() const { return setup_.zoom >= detailZoom_; }
@@ -79,6 +81,7 @@ private:
   WireframeSetup setup_;
   int craftType_;
   double scale_;
+  double unit_ = 1;
   int detailZoom_ = 0;
   Colour pen_;
   ScreenPoint last_, cursor_;
