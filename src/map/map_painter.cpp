@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 
@@ -23,9 +24,17 @@ constexpr Colour kYellow = 0x00FFFF;
 constexpr Colour kGhostText = 0x383B3D;
 
 // Texts are placed by their top-left corner, as the map's layout gives them.
-void textAt(QPainter& p, int x, int top, const QString& s, Colour c) {
+QRect textAt(QPainter& p, int x, int top, const QString& s, Colour c) {
   p.setPen(toQColor(c));
-  p.drawText(x, top + p.fontMetrics().ascent(), s);
+  const QFontMetrics fm = p.fontMetrics();
+  p.drawText(x, top + fm.ascent(), s);
+  return QRect(x - 2, top, fm.horizontalAdvance(s) + 4, fm.height());
+}
+
+QRect around(ScreenPoint a, ScreenPoint b, int margin) {
+  return QRect(QPoint(a.x, a.y), QPoint(b.x, b.y))
+      .normalized()
+      .adjusted(-margin, -margin, margin, margin);
 }
 
 // The icon tinted once per craft type and colour, then ORed onto the map.
@@ -43,17 +52,17 @@ const QImage& cachedPalette(int paletteIff) {
   return it->second;
 }
 
-void paintIcon(QPainter& p, const Document& doc, const FGObject& f, const MapView& view,
-               const MapOptions& options, ScreenPoint at, Colour wireColour) {
+QRect paintIcon(QPainter& p, const Document& doc, const FGObject& f, const MapView& view,
+                const MapOptions& options, ScreenPoint at, Colour wireColour) {
   const int type = f.at(fg::CraftType);
   switch (iconKind(type, view, options)) {
-  case IconKind::None: return;
+  case IconKind::None: return {};
   case IconKind::Bitmap: {
     const QPainter::CompositionMode mode = p.compositionMode();
     p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
     p.drawImage(at.x - 8, at.y - 10, cachedIcon(type, iconColour(f.at(fg::Iff), type)));
     p.setCompositionMode(mode);
-    return;
+    return QRect(at.x - 8, at.y - 10, 16, 20);
   }
   case IconKind::Wireframe: {
     WireframeSetup s;
@@ -64,19 +73,24 @@ void paintIcon(QPainter& p, const Document& doc, const FGObject& f, const MapVie
     s.colour = wireColour;
     s.limitShrink = options.limitShrink;
     s.platform = doc.platform & 0xFF;
+    QRect drawn;
     for (const WireStroke& w : craftWireframe(type, s)) {
       p.setPen(toQColor(w.colour));
-      if (w.square)
+      if (w.square) {
         p.drawRect(w.a.x - 1, w.a.y - 1, 2, 2);
-      else
+        drawn = drawn.united(around(w.a, w.a, 2));
+      } else {
         p.drawLine(w.a.x, w.a.y, w.b.x, w.b.y);
+        drawn = drawn.united(around(w.a, w.b, 1));
+      }
     }
-    return;
+    return drawn;
   }
   }
+  return {};
 }
 
-void paintBrackets(QPainter& p, ScreenPoint c) {
+QRect paintBrackets(QPainter& p, ScreenPoint c) {
   p.setPen(toQColor(kYellow));
   const int x = c.x, y = c.y;
   const QPoint corners[4][3] = {
@@ -87,6 +101,7 @@ void paintBrackets(QPainter& p, ScreenPoint c) {
   };
   for (const auto& l : corners)
     p.drawPolyline(l, 3);
+  return around(c, c, 9);
 }
 
 } // namespace
@@ -99,24 +114,60 @@ QFont mapFont() {
   return f;
 }
 
+namespace {
+
+// Black and the grid written straight into a 32-bit image: one prepared
+// scan line with the columns copied to every row, then the rows. Zoomed
+// far out the grid has hundreds of lines, too many to stroke one by one.
+bool fillBackgroundDirect(QPainter& p, const MapView& view, const MapOptions& options) {
+  auto* img = dynamic_cast<QImage*>(p.device());
+  if (!img || img->format() != QImage::Format_RGB32 || p.transform().type() != QTransform::TxNone ||
+      p.hasClipping())
+    return false;
+  const int w = std::min(view.width, img->width()), h = std::min(view.height, img->height());
+  if (w <= 0 || h <= 0) return true;
+  const std::vector<GridLine> grid =
+      view.gridOn ? gridLines(view, options.ghostGrid) : std::vector<GridLine>{};
+  auto argb = [](Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); };
+  std::vector<QRgb> row(static_cast<std::size_t>(w), qRgb(0, 0, 0));
+  for (const GridLine& g : grid) {
+    if (g.vertical && g.pixel >= 0 && g.pixel < w)
+      row[static_cast<std::size_t>(g.pixel)] = argb(g.colour);
+  }
+  for (int y = 0; y < h; ++y)
+    std::memcpy(img->scanLine(y), row.data(), row.size() * sizeof(QRgb));
+  for (const GridLine& g : grid) {
+    if (!g.vertical && g.pixel >= 0 && g.pixel < h) {
+      auto* line = reinterpret_cast<QRgb*>(img->scanLine(g.pixel));
+      std::fill(line, line + w, argb(g.colour));
+    }
+  }
+  return true;
+}
+
+} // namespace
+
 void paintBackground(QPainter& p, const MapView& view, const MapOptions& options) {
-  p.fillRect(0, 0, view.width, view.height, Qt::black);
-  if (view.gridOn) {
-    for (const GridLine& g : gridLines(view, options.ghostGrid)) {
-      p.setPen(toQColor(g.colour));
-      if (g.vertical)
-        p.drawLine(g.pixel, 0, g.pixel, view.height);
-      else
-        p.drawLine(0, g.pixel, view.width, g.pixel);
+  if (!fillBackgroundDirect(p, view, options)) {
+    p.fillRect(0, 0, view.width, view.height, Qt::black);
+    if (view.gridOn) {
+      for (const GridLine& g : gridLines(view, options.ghostGrid)) {
+        p.setPen(toQColor(g.colour));
+        if (g.vertical)
+          p.drawLine(g.pixel, 0, g.pixel, view.height);
+        else
+          p.drawLine(0, g.pixel, view.width, g.pixel);
+      }
     }
   }
   if (view.currentOnly) textAt(p, view.width / 2 - 84, 3, "[Current FG only]", kYellow);
   if (view.startLocked) textAt(p, view.width / 2 + 5, 3, "[Start Pt 1 Locked]", kYellow);
 }
 
-void paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
-                      const MapOptions& options, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= doc.flightGroups.size()) return;
+QRect paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
+                       const MapOptions& options, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= doc.flightGroups.size()) return {};
+  QRect drawn;
   const FGObject& f = doc.flightGroups[static_cast<std::size_t>(index)];
   const int iff = f.at(fg::Iff);
   const Colour bright = iffColour(iff, IffVariant::Bright);
@@ -137,41 +188,47 @@ void paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
     if (slot > 1 && !slotEnabled(f, slot)) continue;
     const ScreenPoint at = view.project(f.WaypointX[slot], f.WaypointY[slot], f.WaypointZ[slot]);
     if (view.namesOn) {
-      textAt(p, at.x, at.y - 6, QString::fromLatin1(nameLabel(f, slot, true, view.currentOnly)),
-             options.ghostText ? kGhostText : bright);
+      drawn |=
+          textAt(p, at.x, at.y - 6, QString::fromLatin1(nameLabel(f, slot, true, view.currentOnly)),
+                 options.ghostText ? kGhostText : bright);
     }
     if (labels) {
       const std::string d =
           distanceLabel(f, slot, cumulative[static_cast<std::size_t>(slot)], speed, options);
-      if (!d.empty()) textAt(p, at.x + 5, at.y + 7, QString::fromLatin1(d), bright);
+      if (!d.empty()) drawn |= textAt(p, at.x + 5, at.y + 7, QString::fromLatin1(d), bright);
     }
     if (slot == 1) {
-      if (isOnScreen(f, view)) paintIcon(p, doc, f, view, options, at, wire);
+      if (isOnScreen(f, view)) drawn |= paintIcon(p, doc, f, view, options, at, wire);
       prev = at;
     } else {
       p.setPen(slot == 4 ? toQColor(kSilver) : brightQ);
       p.drawRect(at.x - 1, at.y - 1, 2, 2);
+      drawn |= around(at, at, 2);
       if (slot == 5 || (slot > 5 && options.waypointLines)) {
         p.setPen(QPen(brightQ, 0, slot == 5 ? Qt::SolidLine : Qt::DotLine));
         p.drawLine(prev.x, prev.y, at.x, at.y);
+        drawn |= around(prev, at, 1);
         prev = at;
       }
     }
     if (slot == 1 && f.at(fg::PlayerNumber) != 0)
-      textAt(p, at.x - 3, at.y + 6, QString::number(f.at(fg::PlayerNumber)), kSilver);
-    if (slot == 1 && index == view.currentFG) paintBrackets(p, at);
+      drawn |= textAt(p, at.x - 3, at.y + 6, QString::number(f.at(fg::PlayerNumber)), kSilver);
+    if (slot == 1 && index == view.currentFG) drawn |= paintBrackets(p, at);
   }
+  return drawn;
 }
 
-void paintPalette(QPainter& p, const MapView& view) {
-  if (!view.paletteOn) return;
+QRect paintPalette(QPainter& p, const MapView& view) {
+  if (!view.paletteOn) return {};
   const int h = view.height;
   p.drawImage(0, h - 40, cachedPalette(view.paletteIff));
   p.setPen(toQColor(kSilver));
   p.drawLine(0, h - 41, 592, h - 41);
   p.drawLine(592, h - 41, 592, h);
   const QString team = QString::number(view.team);
-  textAt(p, 595, h - 25, view.narrowScreen ? " " + team : " Team " + team, kSilver);
+  const QRect text =
+      textAt(p, 595, h - 25, view.narrowScreen ? " " + team : " Team " + team, kSilver);
+  return QRect(0, h - 41, 593, 41).united(text);
 }
 
 namespace {
@@ -221,6 +278,7 @@ const QImage& MapRenderer::repaint(const Document& doc, const MapView& view,
   }
   cacheValid_ = true;
   cachedCurrent_ = view.currentFG;
+  dirty_ = map_.rect();
   return redrawCurrent(doc, view, options);
 }
 
@@ -228,17 +286,22 @@ const QImage& MapRenderer::redrawCurrent(const Document& doc, const MapView& vie
                                          const MapOptions& options) {
   ensureSize(view);
   if (!cacheValid_ || cachedCurrent_ != view.currentFG) return repaint(doc, view, options);
-  // Same size and format: one block copy.
-  std::memcpy(map_.bits(), background_.constBits(), static_cast<std::size_t>(map_.sizeInBytes()));
+  // Put back the background only where the current flight group (and the
+  // palette over it) were drawn last time.
+  const QRect restore = dirty_.intersected(map_.rect());
+  const auto rowBytes = static_cast<std::size_t>(restore.width()) * sizeof(QRgb);
+  for (int y = restore.top(); y <= restore.bottom(); ++y) {
+    std::memcpy(map_.scanLine(y) + restore.left() * static_cast<int>(sizeof(QRgb)),
+                background_.constScanLine(y) + restore.left() * static_cast<int>(sizeof(QRgb)),
+                rowBytes);
+  }
   QPainter p(&map_);
   begin(p);
+  dirty_ = QRect();
   const int n = static_cast<int>(doc.flightGroups.size());
-  if (view.currentFG >= 0 && view.currentFG < n && view.isShown(view.currentFG)) {
-    const std::vector<int> order = drawOrder(view, n);
-    if (!order.empty() && order.back() == view.currentFG)
-      paintFlightGroup(p, doc, view, options, view.currentFG);
-  }
-  paintPalette(p, view);
+  if (view.currentFG >= 0 && view.currentFG < n && view.isShown(view.currentFG))
+    dirty_ = paintFlightGroup(p, doc, view, options, view.currentFG);
+  dirty_ |= paintPalette(p, view);
   return map_;
 }
 
