@@ -141,7 +141,15 @@ void ensureGuiApplication() {
   static int argc = 1;
   static char name[] = "zephlo-tool";
   static char* argv[] = {name, nullptr};
+  // Start-up notes of the platform (no runtime folder and the like) are no
+  // business of a script reading our output; real errors still get through.
+  const QtMessageHandler previous = qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
+        (void)context;
+      });
   static QGuiApplication app(argc, argv);
+  qInstallMessageHandler(previous);
 }
 
 int cmdRender(const Args& a) {

@@ -270,6 +270,7 @@ void MapRenderer::ensureSize(const MapView& view) {
 const QImage& MapRenderer::repaint(const Document& doc, const MapView& view,
                                    const MapOptions& options) {
   ensureSize(view);
+  if (view.zoom <= 0) return map_; // no view to draw yet
   {
     QPainter p(&background_);
     begin(p);

@@ -1,4 +1,5 @@
 #include "map/labels.h"
+#include "map/map_options.h"
 #include "map/map_scene.h"
 #include "map/waypoints.h"
 #include "map_fixtures.h"
@@ -123,6 +124,29 @@ TEST(MapLabels, NamesAndDistances) {
   EXPECT_EQ(distanceLabel(f, 5, 1600, 45, o), "(101) <126>");
   f.set(fg::CraftType, 83); // a buoy does not move
   EXPECT_EQ(distanceLabel(f, 5, 1600, 45, o), "");
+}
+
+TEST(MapOptions, StartDefaultsFollowThePreferences) {
+  MapPreferences prefs;
+  prefs.defaultWPs = 2;
+  prefs.defaultWPtime = true;
+  prefs.defaultHyp = true;
+  prefs.autoCtr = 3;
+  MapView v;
+  applyStartDefaults(v, prefs);
+  const MapOptions o = mapOptionsFrom(prefs);
+  EXPECT_EQ(v.waypoints, WaypointDisplay::Current);
+  EXPECT_EQ(v.autoCentre, AutoCentre::FitBattlefield);
+  EXPECT_FALSE(v.namesOn);
+  EXPECT_TRUE(o.showTime);
+  EXPECT_FALSE(o.showDistances);
+  EXPECT_FALSE(o.showHyp); // starts off whatever the preference
+  EXPECT_TRUE(o.waypointLines);
+  prefs.defaultWPs = 1;
+  prefs.autoCtr = 9; // a damaged setting: no adjustment rather than an invalid mode
+  applyStartDefaults(v, prefs);
+  EXPECT_EQ(v.waypoints, WaypointDisplay::All);
+  EXPECT_EQ(v.autoCentre, AutoCentre::None);
 }
 
 TEST(MapScene, DrawOrderSlotsCullingAndIcons) {
