@@ -11,10 +11,12 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <unordered_map>
 
 namespace zephlo {
 
@@ -24,11 +26,29 @@ constexpr Colour kYellow = 0x00FFFF;
 constexpr Colour kGhostText = 0x383B3D;
 
 // Texts are placed by their top-left corner, as the map's layout gives them.
+// Laid-out texts by content: the same names and distances come back on
+// every repaint, and laying them out again is most of a repaint's time.
+const QStaticText& laidOut(const QString& s, const QFont& font) {
+  static std::unordered_map<QString, QStaticText> cache;
+  static QFont cachedFont;
+  if (cache.size() > 8192 || font != cachedFont) {
+    cache.clear();
+    cachedFont = font;
+  }
+  auto [it, fresh] = cache.try_emplace(s, s);
+  if (fresh) {
+    it->second.setTextFormat(Qt::PlainText);
+    it->second.prepare(QTransform(), font);
+  }
+  return it->second;
+}
+
 QRect textAt(QPainter& p, int x, int top, const QString& s, Colour c) {
   p.setPen(toQColor(c));
-  const QFontMetrics fm = p.fontMetrics();
-  p.drawText(x, top + fm.ascent(), s);
-  return QRect(x - 2, top, fm.horizontalAdvance(s) + 4, fm.height());
+  const QStaticText& text = laidOut(s, p.font());
+  p.drawStaticText(x, top, text);
+  const QSizeF size = text.size();
+  return QRect(x - 2, top, static_cast<int>(size.width()) + 5, static_cast<int>(size.height()) + 1);
 }
 
 QRect around(ScreenPoint a, ScreenPoint b, int margin) {
