@@ -282,11 +282,14 @@ void drawFigure(QPainter& p, Figure f) {
                  QPointF(8 + 7 * std::cos(a), 10 + 7 * std::sin(a)));
     }
     break;
-  case Figure::Backdrop:
-    p.drawLine(8, 3, 8, 17);
-    p.drawLine(1, 10, 15, 10);
-    p.drawLine(4, 6, 12, 14);
-    p.drawLine(12, 6, 4, 14);
+  case Figure::Backdrop: // a framed picture of a star field
+    p.drawRect(1, 4, 13, 11);
+    p.drawPoint(4, 7);
+    p.drawPoint(10, 6);
+    p.drawPoint(7, 11);
+    p.drawPoint(12, 12);
+    p.drawLine(3, 12, 5, 12);
+    p.drawLine(4, 11, 4, 13);
     break;
   case Figure::Pilot:
     p.drawEllipse(6, 2, 4, 4);

@@ -90,8 +90,9 @@ void MapView::scrollY(int position) {
 }
 
 bool MapView::isShown(int fg) const {
-  return fg < 0 || static_cast<std::size_t>(fg) >= shown.size() ||
-         shown[static_cast<std::size_t>(fg)] != 0;
+  if (fg < 0) return false;
+  // Flags not yet computed for a new flight group start as shown.
+  return static_cast<std::size_t>(fg) >= shown.size() || shown[static_cast<std::size_t>(fg)] != 0;
 }
 
 GridColours gridColours(bool ghostGrid) {
