@@ -11,6 +11,7 @@ std::vector<Command> allCommands() {
   std::vector<Command> all;
   std::vector<std::vector<Command> (*)()> groups{missionCommands, campaignCommands, jsonCommands};
 #if defined(ZEPHLO_TOOL_PICTURES)
+  groups.push_back(renderCommands);
   groups.push_back(briefingCommands);
 #endif
   for (auto group : groups) {

@@ -35,6 +35,8 @@ int save(const Document& doc, const std::string& path);
 std::vector<Command> missionCommands();
 std::vector<Command> campaignCommands();
 std::vector<Command> jsonCommands();
+// Present when the tool is built with the painters.
+std::vector<Command> renderCommands();
 std::vector<Command> briefingCommands();
 
 } // namespace zephlo::tool

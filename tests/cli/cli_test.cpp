@@ -145,3 +145,83 @@ TEST(Cli, CheckAndDescribe) {
   EXPECT_NE(r.out.find("\nFG 0 goal 8: <None>\n"), std::string::npos);
   EXPECT_NE(r.out.find("\nGG 10 Secondary 4: "), std::string::npos);
 }
+
+#ifdef ZEPHLO_TOOL_PICTURES
+#include "map/colours.h"
+#include "map/map_view.h"
+#include "map/showcase_mission.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+QImage png(const std::string& path) { return QImage(QString::fromStdString(path), "PNG"); }
+
+bool hasColour(const QImage& img, QRect r, zephlo::Colour c) {
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    for (int x = r.left(); x <= r.right(); ++x)
+      if (img.pixel(x, y) == qRgb(redOf(c), greenOf(c), blueOf(c))) return true;
+  return false;
+}
+
+} // namespace
+
+TEST(CliRender, DrawsTheMapWithoutADisplay) {
+  TempDir dir;
+  Document d = showcaseMission();
+  ASSERT_TRUE(writeMission(d, dir.path("battle.tie")).ok());
+  const std::string in = q(dir.path("battle.tie"));
+  // No display and no platform chosen by the caller.
+  for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    unsetenv(var);
+  ToolRun r = tool(dir, "render " + in + " " + q(dir.path("map.png")));
+  ASSERT_EQ(r.status, 0) << r.err;
+  QImage img = png(dir.path("map.png"));
+  ASSERT_EQ(img.size(), QSize(1280, 800));
+  // The Y-wing (Gold) at (-480, 960): 3 km left of and 6 km below the centre at zoom 32.
+  EXPECT_TRUE(hasColour(img, QRect(640 - 96 - 8, 400 + 192 - 10, 16, 20), iconColour(0, 2)));
+  EXPECT_TRUE(hasColour(img, QRect(0, 0, 1280, 800), gridColours(true).axis));
+
+  // Zoomed on the X-wing with names and waypoints, in another view.
+  const std::string zoomed = dir.path("zoomed.png");
+  r = tool(dir, "render " + in + " " + q(zoomed) +
+                    " --view xz --size 400x300 --zoom 800 --centre 0,0 --names"
+                    " --all-waypoints --no-grid --current 0");
+  ASSERT_EQ(r.status, 0) << r.err;
+  img = png(zoomed);
+  ASSERT_EQ(img.size(), QSize(400, 300));
+  EXPECT_TRUE(hasColour(img, QRect(180, 130, 40, 40), darken(darken(0x00FF00, 80), 90)));
+  EXPECT_TRUE(hasColour(img, QRect(180, 130, 40, 40), 0x00FFFF)) << "brackets of the current FG";
+  EXPECT_FALSE(hasColour(img, QRect(0, 0, 400, 300), gridColours(true).axis));
+
+  const std::string fitted = dir.path("fit.png");
+  ASSERT_EQ(
+      tool(dir, "render " + in + " " + q(fitted) + " --fit --icons-only --size 640x400").status, 0);
+  EXPECT_NE(png(fitted), png(dir.path("map.png")).scaled(640, 400));
+}
+
+TEST(CliRender, RefusesBadArgumentsAndUnwritableOutput) {
+  TempDir dir;
+  Document d = showcaseMission();
+  ASSERT_TRUE(writeMission(d, dir.path("m.tie")).ok());
+  const std::string in = q(dir.path("m.tie")) + " " + q(dir.path("o.png"));
+  for (const char* bad : {" --zoom 3", " --zoom 2001", " --view ab", " --size 0x10",
+                          " --size 20000x10", " --size 10", " --centre 1", " --fit --centre 1,2",
+                          " --region 5", " --order 0", " --current 13", " --bogus", " --zoom"}) {
+    ToolRun r = tool(dir, "render " + in + bad);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_FALSE(r.err.empty()) << bad;
+  }
+  EXPECT_EQ(tool(dir, "render " + q(dir.path("missing.tie")) + " " + q(dir.path("o.png"))).status,
+            2);
+  std::vector<std::string> files = dir.entries();
+  std::sort(files.begin(), files.end());
+  EXPECT_EQ(files, std::vector<std::string>({"m.tie", "stderr.txt"})) << "nothing written";
+  ToolRun r = tool(dir, "render " + q(dir.path("m.tie")) + " " + q(dir.path("no/such/o.png")));
+  EXPECT_EQ(r.status, 3);
+  EXPECT_NE(r.err.find("no/such/o.png"), std::string::npos) << r.err;
+}
+#endif

@@ -1,0 +1,75 @@
+// The map's paint times on the large mission (192 flight groups, every
+// waypoint shown) at 1920 x 1080: a full repaint, and the redraw of the
+// current flight group over the cached background that a drag does.
+#include "map/battlefield.h"
+#include "map/map_painter.h"
+#include "map/waypoints.h"
+#include "mission/test_documents.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+
+namespace {
+
+struct Scene {
+  Document doc = largeDocument();
+  MapView view;
+  MapOptions options;
+
+  Scene() {
+    prepareMapFields(doc, 1, 1);
+    view.resize(1920, 1080);
+    view.waypoints = WaypointDisplay::All;
+    view.currentFG = 96;
+    view.shown.assign(doc.flightGroups.size(), 1);
+    fitToBattlefield(view, computeBattlefield(doc, view));
+  }
+};
+
+Scene& scene() {
+  static Scene s;
+  return s;
+}
+
+void BM_FullRepaint(benchmark::State& state) {
+  Scene& s = scene();
+  MapView view = s.view;
+  view.namesOn = state.range(0) != 0;
+  MapOptions options = s.options;
+  options.showDistances = options.showTime = state.range(0) != 0;
+  MapRenderer r;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(r.repaint(s.doc, view, options).constBits());
+}
+BENCHMARK(BM_FullRepaint)->Arg(0)->Arg(1)->ArgName("labels")->Unit(benchmark::kMillisecond);
+
+void BM_RedrawCurrent(benchmark::State& state) {
+  Scene& s = scene();
+  MapRenderer r;
+  r.repaint(s.doc, s.view, s.options);
+  Document& doc = s.doc;
+  int step = 0;
+  for (auto _ : state) {
+    // A drag step: the current flight group moves, only it is redrawn.
+    FGObject& f = doc.flightGroups[static_cast<std::size_t>(s.view.currentFG)];
+    f.WaypointX[1] = static_cast<std::int16_t>(step++ % 2000);
+    computeOrientation(f);
+    benchmark::DoNotOptimize(r.redrawCurrent(doc, s.view, s.options).constBits());
+  }
+}
+BENCHMARK(BM_RedrawCurrent)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
