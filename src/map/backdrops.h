@@ -13,7 +13,6 @@
 
 namespace zephlo {
 
-
 // A backdrop flight group made from the template: "1.0 1.0 1.0", brightness
 // and size "1.0", backdrop number 1, present only in startRegion (0-3).
 FGObject makeDefaultBackdrop(const Templates& t, int startRegion);
