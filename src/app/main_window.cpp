@@ -3,10 +3,15 @@
 #include "app/actions.h"
 #include "app/document_controller.h"
 #include "app/list_models.h"
+#include "app/pages/controls.h"
 #include "app/pages/datapad.h"
+#include "app/pages/ship_ext.h"
+#include "app/pages/teams_page.h"
 #include "app/pref_form.h"
 #include "check/err_form.h"
+#include "check/texts.h"
 #include "mission/list_lines.h"
+#include "mission/team_edits.h"
 #include "platform/settings_store.h"
 
 #include <QAction>
@@ -155,6 +160,7 @@ void TForm1::buildPages() {
   MsgStrList->setModel(msgModel_);
   msgLayout->addWidget(MsgStrList);
   OverallPages->addTab(msgPage, QStringLiteral("Messages"));
+  OverallPages->addTab(new TeamsPage(c_, OverallPages), QStringLiteral("Teams"));
   connect(OverallPages, &QTabWidget::currentChanged, this, [this] { updateCommandStates(); });
 
   // The pages sit on the left of the splitter; the map takes its right side.
@@ -267,6 +273,8 @@ void TForm1::buildMenusAndToolBars() {
   windows->setObjectName(QStringLiteral("WindowBar"));
   windows->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   windows->addAction(a.datapad);
+
+  buildTeamBar();
 
   QToolBar* list = addToolBar(QStringLiteral("Lists"));
   list->setObjectName(QStringLiteral("ListBar"));
@@ -397,11 +405,44 @@ void TForm1::showCheckResults(const CheckResult& result) {
   c_.prompts().runModal(form);
 }
 
+void TForm1::buildTeamBar() {
+  // "Cycle Current Team": a click goes to the next team (after the tenth,
+  // the first); the drop-down lists the ten teams by name.
+  QToolBar* bar = addToolBar(QStringLiteral("Palette"));
+  bar->setObjectName(QStringLiteral("PaletteBar"));
+  auto* drop = new QToolButton(bar);
+  drop->setObjectName(QStringLiteral("TeamDrop"));
+  drop->setText(QStringLiteral("Cycle Current Team"));
+  drop->setToolTip(QStringLiteral("Cycle Current Team"));
+  drop->setPopupMode(QToolButton::MenuButtonPopup);
+  auto* menu = new QMenu(drop);
+  menu->setObjectName(QStringLiteral("TeamMenu"));
+  drop->setMenu(menu);
+  connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+    menu->clear();
+    const std::vector<std::string> names = teamNameList(c_.document());
+    for (int t = 0; t < static_cast<int>(names.size()); ++t) {
+      QAction* a = menu->addAction(pages::fromBytes(names[static_cast<std::size_t>(t)]));
+      a->setCheckable(true);
+      a->setChecked(t == c_.state().currentTeam);
+      connect(a, &QAction::triggered, this, [this, t] { c_.setCurrentTeam(t); });
+    }
+  });
+  connect(drop, &QToolButton::clicked, this,
+          [this] { c_.setCurrentTeam(cycledTeam(c_.state().currentTeam)); });
+  bar->addWidget(drop);
+}
+
 void TForm1::buildToolWindows() {
   datapad_ = new TDatapad(c_, this);
   QAction* show = actions_->datapad;
   connect(show, &QAction::toggled, datapad_, &QWidget::setVisible);
   connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
+  shipExt_ = new TShipExt(c_, this);
+  connect(datapad_, &TDatapad::extrasRequested, this, [this] {
+    shipExt_->show();
+    shipExt_->raise();
+  });
 }
 
 void TForm1::showEvent(QShowEvent* e) {

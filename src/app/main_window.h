@@ -15,6 +15,7 @@ class Actions;
 class DocumentController;
 class LinesModel;
 class TDatapad;
+class TShipExt;
 class SettingsStore;
 struct Change;
 struct CheckResult;
@@ -54,6 +55,7 @@ private:
   void buildPages();
   void placeWindow();
   void buildToolWindows();
+  void buildTeamBar();
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the
@@ -78,6 +80,7 @@ private:
   QMenu* fgPopup_ = nullptr;
   QMenu* msgPopup_ = nullptr;
   TDatapad* datapad_ = nullptr;
+  TShipExt* shipExt_ = nullptr;
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };

@@ -3,7 +3,6 @@
 #include "app/document_controller.h"
 #include "app/pages/controls.h"
 #include "check/vocabularies.h"
-#include "mission/goal_edits.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -112,12 +111,12 @@ TCondToolForm::TCondToolForm(DocumentController& controller, QWidget* parent)
   g->addWidget(StrPanel, 8, 0, 1, 3);
   g->setColumnStretch(0, 1);
 
-  connect(PercentBox, &QComboBox::activated, this, [this] { BoxChange(false); });
-  connect(ClassBox, &QComboBox::activated, this, [this] { BoxChange(true); });
-  connect(IndexBox, &QComboBox::activated, this, [this] { BoxChange(false); });
-  connect(CondBox, &QComboBox::activated, this, [this] { BoxChange(false); });
-  connect(RegionFGBox, &QComboBox::activated, this, [this] { BoxChange(false); });
-  connect(CondUnk2, &QLineEdit::textEdited, this, [this] { BoxChange(false); });
+  connect(PercentBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Amount); });
+  connect(ClassBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::VariableType); });
+  connect(IndexBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Variable); });
+  connect(CondBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Condition); });
+  connect(RegionFGBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Parameter1); });
+  connect(CondUnk2, &QLineEdit::textEdited, this, [this] { BoxChange(ToolBox::Parameter2); });
   connect(and2Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair12, on); });
   connect(GlbOr, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Between, on); });
   connect(And4Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair34, on); });
@@ -176,7 +175,8 @@ void TCondToolForm::fill() {
   lists_ = buildMissionLists(d);
   const bool goals = page_ == CondPage::FGGoals;
   const int slotTotal = slotCount(page_);
-  setEnabled(slotTotal > 0 || goals);
+  // Pages without triggers have nothing for the tool to show.
+  setVisible(slotTotal > 0 || goals);
 
   // The trigger sentences of the target's slotTotal.
   const std::vector<std::string> texts = slotTexts(d, st, target(), lists_);
@@ -194,6 +194,8 @@ void TCondToolForm::fill() {
     pairs[k].first->setChecked(!ors[k]);
     pairs[k].second->setChecked(ors[k]);
   }
+  and2And->setVisible(slotTotal >= 2);
+  and2Or->setVisible(slotTotal >= 2);
   const bool fourSlots = slotTotal >= 4;
   for (QWidget* w : {static_cast<QWidget*>(GlbAnd), static_cast<QWidget*>(GlbOr),
                      static_cast<QWidget*>(and4And), static_cast<QWidget*>(And4Or)})
@@ -220,31 +222,23 @@ void TCondToolForm::fill() {
 }
 
 void TCondToolForm::fillBoxes() {
-  const Document& d = c_.document();
-  const EditorState& st = c_.state();
-  Trigger t{};
-  if (page_ == CondPage::FGGoals) {
-    // Goal mode: the variable box lists the goal requirements.
-    ClassBox->setEnabled(false);
-    if (!d.flightGroups.empty()) {
-      const Byte* g = d.flightGroups[static_cast<std::size_t>(st.currentFG)].goal(st.currentGoal);
-      showValue(PercentBox, g[goal::Amount]);
-      refill(IndexBox, qlist(vocab::goalRequirements()), g[goal::Requirement]);
-      showValue(CondBox, g[goal::Condition]);
-      refill(RegionFGBox, qlist(parameterChoices(g[goal::Condition], lists_)), g[goal::Parameter]);
-      showValue(CondUnk2, QString::number(g[goal::Parameter2]));
-    }
-    return;
+  const std::optional<ToolBoxes> boxes = toolBoxesFor(c_.document(), c_.state(), target());
+  const bool goals = page_ == CondPage::FGGoals;
+  // Goal mode: the variable box lists the goal requirements.
+  ClassBox->setEnabled(!goals);
+  if (!boxes) return;
+  showValue(PercentBox, boxes->amount);
+  if (goals) {
+    refill(IndexBox, qlist(vocab::goalRequirements()), boxes->variable);
+  } else {
+    showValue(ClassBox, boxes->variableType);
+    const Choices ch = variableChoices(boxes->variableType, boxes->variable, lists_);
+    refill(IndexBox, qlist(ch.items), ch.selected);
   }
-  ClassBox->setEnabled(true);
-  if (auto loaded = loadTrigger(d, st, target())) t = *loaded;
-  showValue(PercentBox, t[trig::Amount]);
-  showValue(ClassBox, t[trig::VariableType]);
-  const Choices ch = variableChoices(t[trig::VariableType], t[trig::Variable], lists_);
-  refill(IndexBox, qlist(ch.items), ch.selected);
-  showValue(CondBox, t[trig::Condition]);
-  refill(RegionFGBox, qlist(parameterChoices(t[trig::Condition], lists_)), t[trig::Parameter1]);
-  showValue(CondUnk2, QString::number(t[trig::Parameter2]));
+  showValue(CondBox, boxes->condition);
+  refill(RegionFGBox, qlist(parameterChoices(boxes->condition, lists_)), boxes->parameter1);
+  showValue(CondUnk2, fromBytes(boxes->parameter2Text));
+  goalTeam_ = boxes->goalTeam;
 }
 
 void TCondToolForm::highlight() {
@@ -258,40 +252,32 @@ void TCondToolForm::highlight() {
   }
 }
 
-void TCondToolForm::BoxChange(bool variableTypeChanged) {
+ToolBoxes TCondToolForm::boxes() const {
+  ToolBoxes b;
+  b.amount = std::max(0, PercentBox->currentIndex());
+  b.variableType = std::max(0, ClassBox->currentIndex());
+  b.variable = std::max(0, IndexBox->currentIndex());
+  b.condition = std::max(0, CondBox->currentIndex());
+  b.parameter1 = std::max(0, RegionFGBox->currentIndex());
+  b.parameter2Text = toBytes(CondUnk2->text());
+  b.goalTeam = goalTeam_;
+  return b;
+}
+
+void TCondToolForm::BoxChange(ToolBox changed) {
   if (filling()) return;
-  const int condition = CondBox->currentIndex();
   // The parameter list depends on the condition, the variable list on its type.
   {
     ++filling_;
-    refill(RegionFGBox, qlist(parameterChoices(condition, lists_)),
+    refill(RegionFGBox, qlist(parameterChoices(CondBox->currentIndex(), lists_)),
            std::max(0, RegionFGBox->currentIndex()));
-    if (variableTypeChanged) {
+    if (changed == ToolBox::VariableType) {
       const Choices ch = variableChoices(ClassBox->currentIndex(), 0, lists_);
       refill(IndexBox, qlist(ch.items), 0);
     }
     --filling_;
   }
-  const EditorState& st = c_.state();
-  if (page_ == CondPage::FGGoals) {
-    if (variableTypeChanged || c_.document().flightGroups.empty()) return;
-    const Byte* g =
-        c_.document().flightGroups[static_cast<std::size_t>(st.currentFG)].goal(st.currentGoal);
-    GoalValues v;
-    v.amount = PercentBox->currentIndex();
-    v.requirement = IndexBox->currentIndex();
-    v.condition = condition;
-    v.team = g[goal::Team];
-    v.parameter = std::max(0, RegionFGBox->currentIndex());
-    v.parameter2 = CondUnk2->text().toInt();
-    c_.apply(storeGoalFromTool(v, st));
-    return;
-  }
-  if (slotCount(page_) == 0) return;
-  const Trigger t = triggerFromBoxes(
-      PercentBox->currentIndex(), ClassBox->currentIndex(), std::max(0, IndexBox->currentIndex()),
-      condition, std::max(0, RegionFGBox->currentIndex()), toBytes(CondUnk2->text()));
-  c_.apply(writeTrigger(target(), t, st));
+  if (auto op = toolBoxChanged(target(), changed, boxes(), c_.state())) c_.apply(*op);
 }
 
 void TCondToolForm::AndOrClick(AndOr which, bool isOr) {

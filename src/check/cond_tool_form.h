@@ -46,7 +46,8 @@ private:
   void fill();
   void fillBoxes();
   void highlight();
-  void BoxChange(bool variableTypeChanged);
+  void BoxChange(ToolBox changed);
+  ToolBoxes boxes() const;
   void AndOrClick(AndOr which, bool isOr);
   void FGStrIncompChange(int tag, const QString& text);
   void AddToClipBtnClick();
@@ -58,6 +59,7 @@ private:
   int goalKind_ = 0;
   std::map<CondPage, int> slots_; // the current slot of each kind of target
   int filling_ = 0;
+  int goalTeam_ = 0; // the current goal's team, for writes in goal mode
   MissionLists lists_;
   std::unique_ptr<TriggerClipboard> clipboard_;
 

@@ -453,6 +453,108 @@ const List& countermeasures() {
   return list;
 }
 
+const List& craftStatuses() {
+  static const List list = [] {
+    List l{"Normal",
+           "Double Missiles",
+           "Half Missiles",
+           "No Shields",
+           "50% Shields",
+           "No Lasers",
+           "No Hyperdrive",
+           "Shields 0%, Charging",
+           "Shields Added",
+           "Hyperdrive Added",
+           "10",
+           "11",
+           "(200% Shields)",
+           "Shields 50%,Charging",
+           "(No Lasers)",
+           "15",
+           "Add Shields+H/drive",
+           "17",
+           "200% Shields",
+           "(50% Shields)",
+           "Invincible",
+           "Infinite Warheads"};
+    // Every other value of the byte is offered as its number.
+    for (int v = static_cast<int>(l.size()); v <= 255; ++v)
+      l.push_back(std::to_string(v));
+    return l;
+  }();
+  return list;
+}
+
+const List& aiRanks() {
+  static const List list{"Rookie", "Officer", "Veteran", "Ace", "Top Ace", "Jedi"};
+  return list;
+}
+
+const List& radioChannels() {
+  static const List list = [] {
+    List l{"Off"};
+    for (int t = 1; t <= 8; ++t)
+      l.push_back("Team " + std::to_string(t));
+    for (int p = 1; p <= 8; ++p)
+      l.push_back("Player " + std::to_string(p));
+    return l;
+  }();
+  return list;
+}
+
+const List& markings() {
+  static const List list{"Red    (TIEs - None)", "Gold   (TIEs - Red)", "Blue    (TIEs - Gold)",
+                         "Green (TIEs - Blue)"};
+  return list;
+}
+
+const List& formations() {
+  static const List list{"Vic",
+                         "Finger Four",
+                         "Line Astern",
+                         "Line Abreast",
+                         "Echelon Right",
+                         "Echelon Left",
+                         "Double Astern",
+                         "Diamond 1",
+                         "Stacked High",
+                         "High 'X'",
+                         "Vic Abreast",
+                         "High Vic",
+                         "Reverse High Vic",
+                         "Reverse Line Astern",
+                         "Stacked Low",
+                         "Abreast Right",
+                         "Abreast Left",
+                         "Wing Forward",
+                         "Wing Back",
+                         "Line Astern Up",
+                         "Line Astern Down",
+                         "Abreast 'V'",
+                         "Abreast Inverted 'V'",
+                         "Double Astern Mirror",
+                         "Double Stacked Astern",
+                         "Double Stacked High",
+                         "Diamond 2",
+                         "Diamond 3",
+                         "Flat Pentagon",
+                         "Side Pentagon",
+                         "Front Pentagon",
+                         "Flat Hexagon",
+                         "Side Hexagon",
+                         "Front Hexagon",
+                         "(Single Point)"};
+  return list;
+}
+
+const List& difficulties() {
+  static const List list{"All Levels",    "Cheat, Easy",   "Medium",
+                         "Hard",          "Medium, Hard",  "Cheat, Easy, Medium",
+                         "Never Appears", "Never Appears", "Cheat, Easy",
+                         "Medium",        "Hard"};
+  return list;
+}
+
 std::string shortCraftName(int craftType) {
   const List& list = shortCraft();
   if (craftType < 0 || static_cast<std::size_t>(craftType) >= list.size()) return "Unk";

@@ -33,6 +33,12 @@ const List& optionalCraftCategories(); // 5
 const List& warheads();                // 9: "None", "Space Bombs", ...; item k is warhead k
 const List& beams();                   // 5: "None", "Tractor", ...
 const List& countermeasures();         // 4: "None", "Chaff", "Flare", "(Cluster mine)"
+const List& craftStatuses();           // 256: "Normal", "Double Missiles", ..., then numbers
+const List& aiRanks();                 // 6: "Rookie" ... "Jedi"
+const List& radioChannels();           // 17: "Off", "Team 1" ... "Player 8"
+const List& markings();                // 4: "Red    (TIEs - None)" ...
+const List& formations();              // 35: "Vic" ... "(Single Point)"
+const List& difficulties();            // 11: the "Appears in Difficulty:" choices
 
 // Short craft name of a craft type; "Unk" beyond the list.
 std::string shortCraftName(int craftType);

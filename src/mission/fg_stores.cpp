@@ -1,5 +1,7 @@
 #include "mission/fg_stores.h"
 
+#include "map/filters.h"
+
 #include "check/vocabularies.h"
 #include "mission/fg_rules.h"
 #include "mission/store_values.h"
@@ -336,7 +338,9 @@ RoleCounts roleCounts(const Document& doc) {
     const int type = f.at(fg::CraftType), n = f.at(fg::NumCraft);
     if ((type >= 1 && type <= 69) || type == 78 || (type >= 90 && type <= 92)) {
       total += n;
-      if (f.ArrivesEarly) atStart += n;
+      // Computed here, not read from the flag beside the record, so the
+      // count is right even before the map has refreshed its flags.
+      if (arrivesEarly(f)) atStart += n;
     }
     if ((type >= 70 && type <= 74) || (type >= 79 && type <= 89)) objects += n;
     if (type >= 75 && type <= 77) objects += n * n;

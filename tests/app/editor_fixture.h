@@ -27,7 +27,12 @@ inline std::vector<Byte> savedBytes(const Document& d) { return *serializeMissio
 struct Editor {
   TempDir dir;
   SettingsStore store{q(dir.path("settings.ini"))};
-  Preferences prefs;
+  // The editor's folder (clipboard files) is the test's own.
+  Preferences prefs = [this] {
+    Preferences p;
+    p.editorDir = q(dir.root());
+    return p;
+  }();
   ScriptedPrompts prompts;
   DocumentController c{prefs, prompts};
   TForm1 w{c, prefs, store};

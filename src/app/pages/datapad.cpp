@@ -30,8 +30,9 @@ TDatapad::TDatapad(DocumentController& controller, QWidget* parent)
   buildOptionsPage();
   buildRolePage();
   buildArrivalPages();
-  buildGoalPages();
+  buildFGGoalsPage();
   buildOrderPages();
+  buildGGoalsPage();
   buildMessagePage();
   buildMothersPanel();
 

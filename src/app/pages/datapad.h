@@ -77,8 +77,9 @@ private:
   void buildOptionsPage();
   void buildRolePage();
   void buildArrivalPages();
-  void buildGoalPages();
-  void buildOrderPages();
+  void buildFGGoalsPage();
+  void buildGGoalsPage();
+  void buildOrderPages(); // "Orders" and "Jump"
   void buildMessagePage();
   void buildMothersPanel();
   void loadClipboards();

@@ -9,7 +9,6 @@
 #include "map/qt_colour.h"
 #include "mission/fg_stores.h"
 #include "mission/goal_edits.h"
-#include "mission/list_lines.h"
 #include "mission/message_edits.h"
 
 #include <QButtonGroup>
@@ -50,7 +49,7 @@ void blackEdit(QLineEdit* e) {
 
 } // namespace
 
-void TDatapad::buildGoalPages() {
+void TDatapad::buildFGGoalsPage() {
   FGGoals = page(FGPages, "FGGoals", QStringLiteral("FG Goals"));
   auto* g = new QGridLayout(FGGoals);
   FGgoalList = blackList(FGGoals, "FGgoalList");
@@ -86,7 +85,9 @@ void TDatapad::buildGoalPages() {
   connect(FGGoalTimeSpin, &QSpinBox::valueChanged, this, [this](int v) {
     if (!filling() && hasFlightGroup()) apply(storeGoalTime(v, c_.state()));
   });
+}
 
+void TDatapad::buildGGoalsPage() {
   GGoals = page(FGPages, "GGoals", QStringLiteral("GGoals"));
   auto* gg = new QGridLayout(GGoals);
   GGTeamLab = label(GGoals, "GGTeamLab");
@@ -383,7 +384,7 @@ void TDatapad::fillMsg() {
   const MsgObject& m = d.messages[static_cast<std::size_t>(c_.state().currentMsg)];
   showValue(MsgtextEd, fromBytes(messageTextShown(m)));
   QPalette p = MsgtextEd->palette();
-  p.setColor(QPalette::Text, toQColor(msgLineColour(d, c_.state().currentMsg)));
+  p.setColor(QPalette::Text, toQColor(iffColour(m.record[msg::Colour], IffVariant::Normal)));
   MsgtextEd->setPalette(p);
   showValue(MsgColorBox, m.record[msg::Colour]);
   showValue(MsgDelaySpin, m.record[msg::Delay]);
