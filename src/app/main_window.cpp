@@ -449,6 +449,12 @@ void TForm1::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (toolWindowsPlaced_) return;
   toolWindowsPlaced_ = true;
+  if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
+      split && !prefs_.splitterState.isEmpty())
+    split->restoreState(prefs_.splitterState);
+  actions_->datapad->setChecked(prefs_.dpo);
+  if (!prefs_.datapadGeometry.isEmpty() && datapad_->restoreGeometry(prefs_.datapadGeometry))
+    return;
   // The details window starts beside the main window's right edge, inside
   // the screen.
   datapad_->adjustSize();
@@ -459,7 +465,6 @@ void TForm1::showEvent(QShowEvent* e) {
     if (r.right() > avail.right()) r.moveRight(avail.right());
   }
   datapad_->move(r.topLeft());
-  actions_->datapad->setChecked(prefs_.dpo);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
@@ -471,6 +476,9 @@ void TForm1::closeEvent(QCloseEvent* e) {
   prefs_.mainState = saveState();
   prefs_.wmx = isMaximized();
   prefs_.dpo = datapad_->isVisible();
+  prefs_.datapadGeometry = datapad_->saveGeometry();
+  if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter")))
+    prefs_.splitterState = split->saveState();
   if (!store_.save(prefs_, c_.history())) {
     c_.prompts().showError(QStringLiteral("Error saving History."));
   }

@@ -56,9 +56,11 @@ struct Preferences {
   // "Layout"
   QByteArray mainGeometry;
   QByteArray mainState;
-  bool wmx = false; // main window maximised
-  bool dpo = true;  // editing window open
-  bool mpo = true;  // map window open
+  QByteArray splitterState;   // lists beside the map
+  QByteArray datapadGeometry; // "Flight Group Details"
+  bool wmx = false;           // main window maximised
+  bool dpo = true;            // editing window open
+  bool mpo = true;            // map window open
 
   bool operator==(const Preferences&) const = default;
 };

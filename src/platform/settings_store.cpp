@@ -167,6 +167,8 @@ void SettingsStore::load(Preferences& prefs, QStringList& history) {
 
   prefs.mainGeometry = s.value(QStringLiteral("Layout/MainGeometry")).toByteArray();
   prefs.mainState = s.value(QStringLiteral("Layout/MainState")).toByteArray();
+  prefs.splitterState = s.value(QStringLiteral("Layout/SplitterState")).toByteArray();
+  prefs.datapadGeometry = s.value(QStringLiteral("Layout/DatapadGeometry")).toByteArray();
 
   history.clear();
   if (importHistoryFile(prefs.editorDir, history)) return;
@@ -190,6 +192,8 @@ bool SettingsStore::save(const Preferences& prefs, const QStringList& history) {
       s.setValue(keyOf(v.group, v.key), prefs.*v.member);
     s.setValue(QStringLiteral("Layout/MainGeometry"), prefs.mainGeometry);
     s.setValue(QStringLiteral("Layout/MainState"), prefs.mainState);
+    s.setValue(QStringLiteral("Layout/SplitterState"), prefs.splitterState);
+    s.setValue(QStringLiteral("Layout/DatapadGeometry"), prefs.datapadGeometry);
   }
 
   const int count = std::min<int>(history.size(), kMaxHistory);

@@ -168,3 +168,27 @@ TEST(Datapad, TeamsPageAndExtras) {
   EXPECT_EQ(e.fg(0).at(fg::RandomSpecialCraft), 1);
   EXPECT_EQ(e.fg(1).at(fg::RandomSpecialCraft), 1);
 }
+
+TEST(Datapad, TheWindowLayoutComesBackNextTime) {
+  Editor e;
+  e.w.show();
+  auto* pad = e.w.findChild<TDatapad*>();
+  e.trigger("DatapadAction"); // shown at start: F6 hides it
+  EXPECT_FALSE(pad->isVisible());
+  e.trigger("DatapadAction");
+  ASSERT_TRUE(pad->isVisible());
+  pad->resize(700, 650);
+  e.w.close();
+  ASSERT_FALSE(e.prefs.datapadGeometry.isEmpty());
+
+  // A new run with the preferences the store wrote.
+  Preferences prefs;
+  QStringList history;
+  e.store.load(prefs, history);
+  DocumentController c{prefs, e.prompts};
+  TForm1 again{c, prefs, e.store};
+  again.show();
+  auto* pad2 = again.findChild<TDatapad*>();
+  EXPECT_TRUE(pad2->isVisible());
+  EXPECT_EQ(pad2->size(), QSize(700, 650));
+}
