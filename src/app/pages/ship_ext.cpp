@@ -2,6 +2,7 @@
 
 #include "app/document_controller.h"
 #include "app/pages/controls.h"
+#include "app/pages/formations_form.h"
 #include "check/vocabularies.h"
 
 #include <QCheckBox>
@@ -60,6 +61,13 @@ TShipExt::TShipExt(DocumentController& controller, QWidget* parent)
         c_.apply(storeCargo(field, toBytes(t), c_.state()));
     });
   }
+  FormBtn = new QPushButton(QStringLiteral("View Formations"), this);
+  FormBtn->setObjectName(QStringLiteral("FormBtn"));
+  connect(FormBtn, &QPushButton::clicked, this, [this] {
+    if (!formations_) formations_ = new TFormationsForm(this);
+    formations_->show();
+    formations_->raise();
+  });
   PickBDrops = new QPushButton(QStringLiteral("Choose Backdrop"), this);
   PickBDrops->setObjectName(QStringLiteral("PickBDrops"));
   connect(PickBDrops, &QPushButton::clicked, this, &TShipExt::backdropPickerRequested);
@@ -79,6 +87,7 @@ TShipExt::TShipExt(DocumentController& controller, QWidget* parent)
   add(cg, QStringLiteral("Color"), ColorBox);
   add(cg, QStringLiteral("Form"), FormBox);
   add(cg, QStringLiteral("Spacing"), SpacingSpin);
+  cg->addWidget(FormBtn, row++, 1);
   add(cg, QStringLiteral("Missile"), MissleBox);
   add(cg, QStringLiteral("Beam"), BeamBox);
   add(cg, QStringLiteral("Counter"), CounterBox);

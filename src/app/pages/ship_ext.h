@@ -22,6 +22,7 @@ class QSpinBox;
 namespace zephlo {
 
 class DocumentController;
+class TFormationsForm;
 
 class TShipExt : public QWidget {
   Q_OBJECT
@@ -71,6 +72,8 @@ private:
   QCheckBox* RandomChk = nullptr;
   QCheckBox* AutoLinkChk = nullptr;
   QPushButton* PickBDrops = nullptr;
+  QPushButton* FormBtn = nullptr;
+  TFormationsForm* formations_ = nullptr;
 };
 
 } // namespace zephlo
