@@ -54,6 +54,7 @@ private:
   void buildPages();
   void placeWindow();
   void buildToolWindows();
+  void buildBriefingEditor(); // main_window_briefing.cpp
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the
