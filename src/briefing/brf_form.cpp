@@ -43,6 +43,7 @@ TBrfForm::TBrfForm(DocumentController& controller, QWidget* parent)
         QStringLiteral("Briefing structure is inconsistent, attempting to correct it..."));
 
   pb_.load(c_.document().briefing);
+  pb_.completeAnimations();
 
   playTimer_ = new QTimer(this);
   playTimer_->setInterval(40);
@@ -123,7 +124,7 @@ void TBrfForm::documentChanged(const Change& change) {
   if (!applying_) {
     // Undo, redo or another window: show the briefing as it now stands.
     stopClock();
-    pb_.rewind();
+    rewindForEditing();
     selected_ = std::clamp(selected_, 0, static_cast<int>(pb_.list().size()) - 1);
   }
   fillHeaderFields();
@@ -298,9 +299,8 @@ void TBrfForm::pageChanging(int index) {
   if (index == 0) {
     // The map page always opens on the briefing's start.
     stopClock();
-    pb_.rewindAndStop();
-    showClock();
-    repaintMap();
+    rewindForEditing();
+    afterVcr();
   } else {
     stopClock();
     pb_.pause();

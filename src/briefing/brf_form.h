@@ -131,6 +131,7 @@ private:
   void repaintMap();
   void showClock();
   void afterVcr();
+  void rewindForEditing();
   void startClock();
   void stopClock();
   void playTimerTick();

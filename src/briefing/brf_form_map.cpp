@@ -100,36 +100,36 @@ void TBrfForm::buildWysiwygPage() {
                       BrfInsert::ClearBoxes, BrfInsert::ClearTags, BrfInsert::Tag,
                       BrfInsert::NewIcon, BrfInsert::Region})
     wysiwygBar_->addAction(insertActions_[static_cast<int>(k)]);
-  wysiwygBar_->addSeparator();
-  ShowCurr = option(wysiwygBar_, "ShowCurr", QStringLiteral("Indicate Selected Icon"), true);
-  ShowNums = option(wysiwygBar_, "ShowNums", QStringLiteral("Show Icon numbers"), true);
-  StopAtStop = option(wysiwygBar_, "StopAtStop", QStringLiteral("Pause at Page breaks"), false);
+  // The view and drag options on a bar of their own below the tools.
+  auto* options = new QToolBar(page);
+  options->setObjectName(QStringLiteral("OptionsBar"));
+  options->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  ShowCurr = option(options, "ShowCurr", QStringLiteral("Indicate Selected Icon"), true);
+  ShowNums = option(options, "ShowNums", QStringLiteral("Show Icon numbers"), true);
+  StopAtStop = option(options, "StopAtStop", QStringLiteral("Pause at Page breaks"), false);
   for (QAction* a : {ShowCurr, ShowNums}) {
-    a->setText(a == ShowCurr ? QStringLiteral("[ ]") : QStringLiteral("#"));
     connect(a, &QAction::toggled, this, &TBrfForm::repaintMap);
   }
-  StopAtStop->setText(QStringLiteral("||="));
   connect(StopAtStop, &QAction::toggled, this, [this](bool on) { pb_.setPauseAtPageBreaks(on); });
-  wysiwygBar_->addSeparator();
-  LockX = option(wysiwygBar_, "LockX", QStringLiteral("Lock X coordinate"), false);
-  LockX->setText(QStringLiteral("X lock"));
-  XSnapBtn = wysiwygBar_->addAction(QStringLiteral("X: 1"));
+  options->addSeparator();
+  LockX = option(options, "LockX", QStringLiteral("Lock X coordinate"), false);
+  XSnapBtn = options->addAction(QStringLiteral("X snap: 1"));
   XSnapBtn->setObjectName(QStringLiteral("XSnapBtn"));
   XSnapBtn->setToolTip(QStringLiteral("Cycle X Snap"));
-  LockY = option(wysiwygBar_, "LockY", QStringLiteral("Lock Y coordinate"), false);
-  LockY->setText(QStringLiteral("Y lock"));
-  YSnapBtn = wysiwygBar_->addAction(QStringLiteral("Y: 1"));
+  LockY = option(options, "LockY", QStringLiteral("Lock Y coordinate"), false);
+  YSnapBtn = options->addAction(QStringLiteral("Y snap: 1"));
   YSnapBtn->setObjectName(QStringLiteral("YSnapBtn"));
   YSnapBtn->setToolTip(QStringLiteral("Cycle Y Snap"));
   connect(XSnapBtn, &QAction::triggered, this, [this] {
     snapX_ = nextBriefingSnapStep(snapX_);
-    XSnapBtn->setText(QStringLiteral("X: %1").arg(snapX_));
+    XSnapBtn->setText(QStringLiteral("X snap: %1").arg(snapX_));
   });
   connect(YSnapBtn, &QAction::triggered, this, [this] {
     snapY_ = nextBriefingSnapStep(snapY_);
-    YSnapBtn->setText(QStringLiteral("Y: %1").arg(snapY_));
+    YSnapBtn->setText(QStringLiteral("Y snap: %1").arg(snapY_));
   });
   col->addWidget(wysiwygBar_);
+  col->addWidget(options);
 
   auto* body = new QHBoxLayout;
   auto* left = new QVBoxLayout;
@@ -167,6 +167,7 @@ void TBrfForm::buildWysiwygPage() {
   playingCol->addWidget(TimeBar);
   buildVcrPanel(playing);
   playingCol->addWidget(VcrPanel);
+  playingCol->addStretch(1);
   bottom->addWidget(playing);
   buildInsertGroup(bottom);
   bottom->addWidget(InsertGroup);
@@ -302,10 +303,7 @@ void TBrfForm::buildSelectedIconGroup(QWidget* page) {
 void TBrfForm::buildPopups() {
   wysiwygPopup_ = new QMenu(this);
   wysiwygPopup_->setObjectName(QStringLiteral("WysiwygPopUp"));
-  for (QAction* a : wysiwygBar_->actions()) {
-    if (a->isSeparator()) break;
-    wysiwygPopup_->addAction(a);
-  }
+  wysiwygPopup_->addActions(wysiwygBar_->actions());
   wysiwygPopup_->addSeparator();
   popPlay_ = wysiwygPopup_->addAction(QStringLiteral("Play"), this, &TBrfForm::PlayBtnClick);
   popPause_ = wysiwygPopup_->addAction(QStringLiteral("Pause"), this, &TBrfForm::PauseBtnClick);
@@ -448,8 +446,15 @@ void TBrfForm::PauseBtnClick() {
 }
 
 void TBrfForm::StopBtnClick() {
-  pb_.rewindAndStop();
+  rewindForEditing();
   afterVcr();
+}
+
+void TBrfForm::rewindForEditing() {
+  pb_.rewindAndStop();
+  // The stopped map is for editing: the opening picture is shown whole, tags
+  // and boxes included, so they can be seen and dragged.
+  pb_.completeAnimations();
 }
 
 void TBrfForm::RewPlayBtnClick() {

@@ -1,6 +1,7 @@
 #include "app/editor_fixture.h"
 #include "briefing/brf_form.h"
 #include "briefing/instruction_list.h"
+#include "mission/reader.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include <filesystem>
@@ -115,6 +117,15 @@ TEST(BriefingEditor, OpensWithCaptionAndTheDescriptionFromTheGamesList) {
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(form->findChild<QLabel*>("TitleStrip")->text(), "The long night");
   EXPECT_EQ(b.steps(), 0) << "opening an unedited briefing changes nothing";
+
+  // The first briefing text is the mission's title in the main caption.
+  form->findChild<QTableWidget*>("TextGrid")->item(0, 1)->setText("Operation Dawn");
+  EXPECT_EQ(b.e.c.document().briefing.texts[0], "Operation Dawn");
+  EXPECT_TRUE(b.e.w.windowTitle().endsWith(" - Operation Dawn"))
+      << b.e.w.windowTitle().toStdString();
+  b.e.c.undoStack().undo();
+  EXPECT_TRUE(b.e.w.windowTitle().endsWith(" - Title"));
+  EXPECT_EQ(form->findChild<QTableWidget*>("TextGrid")->item(0, 1)->text(), "Title");
 }
 
 TEST(BriefingEditor, InsertsEveryKindOnTheListPageAsOneStepEach) {
@@ -325,6 +336,13 @@ TEST(BriefingEditor, MapToolsInsertAtTheClock) {
     EXPECT_NE(std::find(got.begin(), got.end(), code), got.end()) << code;
   EXPECT_FALSE(b.form->playback().state().icons[0].shown) << "craft type 0 hides the icon";
   EXPECT_EQ(b.steps(), 9);
+
+  // "Save Mission" writes the edited briefing through the main window.
+  b.click("SaveMissionBtn");
+  EXPECT_FALSE(b.e.c.isModified());
+  auto saved = readMission(b.e.c.document().fileName);
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(decodeBriefing(saved->briefing), b.list());
 }
 
 TEST(BriefingEditor, DragsIconsAndTagsWithLocksAndSnapSteps) {
