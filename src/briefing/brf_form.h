@@ -8,7 +8,6 @@
 #include "briefing/map_tools.h"
 #include "briefing/playback.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -153,7 +152,6 @@ private:
   void leaveMode();
   void previewMode();
   void modeControlsChanged();
-  bool wasPlaying_ = false;
 
   // The list page.
   void fillList();

@@ -448,3 +448,59 @@ TEST(BriefingEditor, ZeroRunningTimeAndAnOverfullBriefingAreRefused) {
   b.click("CancelBtn");
   EXPECT_EQ(b.e.c.document(), before);
 }
+
+TEST(BriefingEditor, SideFieldsKeysAndPopUpCommands) {
+  BriefingEditor b(
+      {item(0, brfcode::Text, 1), item(5, brfcode::ChangeRegion, 1), newInstruction(brf::EndCode)});
+  auto* runTime = b.child<QLineEdit>("RunTimeEdit");
+  EXPECT_EQ(runTime->text(), "24");
+  runTime->setText("30.52");
+  emit runTime->editingFinished();
+  EXPECT_EQ(b.e.c.document().briefing.runningTime(), 763);
+
+  b.child<QListWidget>("SeenByList")->item(2)->setSelected(true);
+  EXPECT_TRUE(b.e.c.document().briefing.seenByTeam(2));
+  EXPECT_EQ(b.steps(), 2);
+
+  b.e.edit([](Edit& ed) {
+    ed.flightGroup(1).WaypointX[1] = 320;
+    ed.flightGroup(1).WaypointY[1] = -160;
+  });
+  b.e.prompts.yesNo = {true};
+  b.child<QAction>("SetAllToStart1")->trigger();
+  EXPECT_EQ(b.e.prompts.log.last(),
+            "question: Set Briefing Points to Start Point 1 for Briefing 1?");
+  EXPECT_EQ(b.e.c.document().flightGroups[1].briefingPoint.x, 320);
+  EXPECT_EQ(b.e.c.document().flightGroups[1].briefingPoint.y, -160);
+
+  // The space bar plays and pauses; a region change while playing runs its
+  // transition with the VCR panel held, then playing goes on.
+  b.form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(b.form));
+  b.map()->setFocus();
+  QTest::keyClick(b.map(), Qt::Key_Space);
+  BriefingPlayback& pb = b.form->playback();
+  EXPECT_TRUE(pb.playing());
+  for (int i = 0; i < 200 && !pb.inTransition(); ++i)
+    QTest::qWait(10);
+  ASSERT_TRUE(pb.inTransition());
+  EXPECT_FALSE(b.child<QWidget>("VcrPanel")->isEnabled());
+  for (int i = 0; i < 300 && pb.inTransition(); ++i)
+    QTest::qWait(10);
+  EXPECT_FALSE(pb.inTransition());
+  EXPECT_TRUE(b.child<QWidget>("VcrPanel")->isEnabled());
+  EXPECT_TRUE(pb.playing()) << "the clock resumes after the transition";
+  QTest::keyClick(b.map(), Qt::Key_Space);
+  EXPECT_FALSE(pb.playing());
+
+  // Ctrl+S saves through the main window; Delete on the list deletes.
+  QTest::keyClick(b.map(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(b.e.c.isModified());
+  b.page(1);
+  auto* list = b.child<QListWidget>("InstList");
+  list->setCurrentRow(1);
+  list->setFocus();
+  b.e.prompts.yesNo = {true};
+  QTest::keyClick(list, Qt::Key_Delete);
+  EXPECT_EQ(b.list().size(), 2u);
+}
