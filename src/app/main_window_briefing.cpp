@@ -13,9 +13,14 @@ namespace zephlo {
 void TForm1::buildBriefingEditor() {
   auto* bar = findChild<QToolBar*>(QStringLiteral("MissionBar"));
   if (!bar) {
-    bar = addToolBar(QStringLiteral("Mission"));
+    // The mission bar comes after the project bar, before the check bar.
+    bar = new QToolBar(QStringLiteral("Mission"), this);
     bar->setObjectName(QStringLiteral("MissionBar"));
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (auto* check = findChild<QToolBar*>(QStringLiteral("CheckBar")))
+      insertToolBar(check, bar);
+    else
+      addToolBar(bar);
   }
   bar->addAction(actions_->briefingEditor);
   connect(actions_->briefingEditor, &QAction::triggered, this, [this] {

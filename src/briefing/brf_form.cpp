@@ -70,6 +70,11 @@ TBrfForm::TBrfForm(DocumentController& controller, QWidget* parent)
   connect(&c_, &DocumentController::documentChanged, this, &TBrfForm::documentChanged);
   // Another mission replaces the one this window edits.
   connect(&c_, &DocumentController::documentReplaced, this, &QWidget::close);
+  // Save As gives the mission another file name, and maybe another description.
+  connect(&c_, &DocumentController::titleChanged, this, [this] {
+    refreshCaption();
+    refreshTitleStrip();
+  });
 
   auto* save = new QShortcut(QKeySequence(QStringLiteral("Ctrl+S")), this);
   connect(save, &QShortcut::activated, this, &TBrfForm::saveRequested);
