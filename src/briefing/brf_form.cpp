@@ -7,7 +7,6 @@
 #include "briefing/briefing_painter.h"
 #include "lists/mission_list.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,7 +22,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace zephlo {
 

@@ -204,18 +204,20 @@ void TBrfForm::buildListPage() {
     edited([i](TCommandObject& c) { c.X = c.Y = static_cast<std::int16_t>(kZoomPresetValues[i]); });
   });
   connect(XEdit, &QLineEdit::editingFinished, this, [this, edited] {
-    const std::string text = toBytes(XEdit->text().trimmed());
+    const QString text = XEdit->text().trimmed();
     const bool zoom = pb_.list()[static_cast<std::size_t>(selected_)].Command == brfcode::ZoomMap;
-    bool ok = true;
-    const int v = zoom ? XEdit->text().trimmed().toInt(&ok) : briefingKmField(text).value_or(0);
-    if (!ok || (!zoom && !briefingKmField(text))) {
-      showInstruction();
-      return;
+    // A zoom is a whole number; a position is kilometres. Text that is
+    // neither leaves the field as it was.
+    bool ok = false;
+    const int zoomValue = text.toInt(&ok);
+    const std::optional<int> v =
+        zoom ? (ok ? std::optional<int>(zoomValue) : std::nullopt) : briefingKmField(toBytes(text));
+    if (v) {
+      edited([x = *v, zoom](TCommandObject& c) {
+        c.X = static_cast<std::int16_t>(std::clamp(x, -32768, 32767));
+        if (zoom) c.Y = c.X; // only X is used; Y is kept equal
+      });
     }
-    edited([v, zoom](TCommandObject& c) {
-      c.X = static_cast<std::int16_t>(std::clamp(v, -32768, 32767));
-      if (zoom) c.Y = c.X; // only one zoom is used; both are kept equal
-    });
     showInstruction();
   });
   connect(YEdit, &QLineEdit::editingFinished, this, [this, edited] {

@@ -161,6 +161,21 @@ TEST(BriefingEditor, InsertsEveryKindOnTheListPageAsOneStepEach) {
   b.e.c.undoStack().undo();
   EXPECT_EQ(b.list().size(), before - 1);
   EXPECT_EQ(list->count(), static_cast<int>(before - 1));
+
+  // A zoom's X field takes a whole zoom and keeps Y equal; other text is left.
+  const InstructionList l = b.list();
+  const auto zoom = std::find_if(
+      l.begin(), l.end(), [](const TCommandObject& c) { return c.Command == brfcode::ZoomMap; });
+  list->setCurrentRow(static_cast<int>(zoom - l.begin()));
+  auto* x = b.child<QLineEdit>("XEdit");
+  x->setText("80");
+  emit x->editingFinished();
+  x->setText("far");
+  emit x->editingFinished();
+  const TCommandObject z = b.list()[static_cast<std::size_t>(zoom - l.begin())];
+  EXPECT_EQ(z.X, 80);
+  EXPECT_EQ(z.Y, 80);
+  EXPECT_EQ(x->text(), "80");
 }
 
 TEST(BriefingEditor, ListPageFieldsDeleteAndMoveKeepTheEndMarker) {
