@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-
 namespace zephlo {
 
 using pages::fromBytes;

@@ -172,7 +172,9 @@ private:
   int selectedIcon_ = 0;
   int selected_ = 0; // current line of the instruction list
   int lastRotation_ = 0;
-  std::optional<BriefingMapPoint> lastClick_;
+  // The map point last clicked, in any mode; the insert modes place there.
+  BriefingMapPoint lastClick_;
+  bool clickedInMode_ = false; // the preview shows once the map is clicked
   // The preview of an insert mode and what "Cancel" puts back.
   int insertPos_ = -1;
   int insertTime_ = 0;

@@ -192,7 +192,7 @@ void TBrfForm::enterMode(BrfMode mode) {
   stateBeforeInsert_ = pb_.state();
   nextBeforeInsert_ = pb_.next();
   insertTime_ = pb_.time();
-  lastClick_.reset();
+  clickedInMode_ = false;
   mode_ = mode;
 
   const Briefing& b = c_.document().briefing;
@@ -280,7 +280,7 @@ void TBrfForm::enterMode(BrfMode mode) {
 
 void TBrfForm::leaveMode() {
   mode_ = BrfMode::None;
-  lastClick_.reset();
+  clickedInMode_ = false;
   bottomStack_->setCurrentIndex(0);
   TitleStrip->show();
   sideHeader_->show();
@@ -308,7 +308,7 @@ void TBrfForm::modeControlsChanged() {
 void TBrfForm::DoneBtnClick() {
   if (mode_ == BrfMode::None) return;
   const int current = nextBeforeInsert_ - 1, time = insertTime_;
-  const BriefingMapPoint at = lastClick_.value_or(BriefingMapPoint{});
+  const BriefingMapPoint at = lastClick_;
   auto where = std::make_shared<int>(-1);
   auto also = std::make_shared<int>(-1); // the "Move Icon" of a new icon
   auto warning = std::make_shared<std::string>();

@@ -351,12 +351,12 @@ void TBrfForm::repaintMap() {
   o.selectedIcon = selectedIcon_;
   MapBox->paintWith([&](QPainter& p, QSize area) {
     paintBriefing(p, area, sceneOf(pb_), o);
-    if (!lastClick_ || (mode_ != BrfMode::Tag && mode_ != BrfMode::Icon)) return;
+    if (!clickedInMode_ || (mode_ != BrfMode::Tag && mode_ != BrfMode::Icon)) return;
     // The thing being placed, where it would go.
     QFont f = p.font();
     f.setPointSize(9);
     p.setFont(f);
-    const QPoint at = pixelOf(*lastClick_);
+    const QPoint at = pixelOf(lastClick_);
     const int ascent = p.fontMetrics().ascent();
     if (mode_ == BrfMode::Tag) {
       p.setPen(toQColor(briefingTagColour(InsColorBox->currentIndex())));
@@ -486,11 +486,10 @@ void TBrfForm::NextPageBtnClick() {
 void TBrfForm::mapPress(QMouseEvent* e) {
   const QPoint pos = e->position().toPoint();
   const BriefingMapPoint map = mapPointAt(pos);
+  lastClick_ = map;
   if (mode_ == BrfMode::Tag || mode_ == BrfMode::Icon) {
-    if (e->button() == Qt::LeftButton) {
-      lastClick_ = map;
-      repaintMap();
-    }
+    clickedInMode_ = true;
+    repaintMap();
     return;
   }
   if (mode_ != BrfMode::None) return;

@@ -13,6 +13,7 @@ BrfMapView::BrfMapView(QWidget* parent) : QWidget(parent) {
 }
 
 void BrfMapView::paintWith(const std::function<void(QPainter&, QSize)>& paint) {
+  if (size().isEmpty()) return;
   if (picture_.size() != size()) {
     QImage grown(size(), QImage::Format_RGB32);
     grown.fill(QColor(26, 18, 41));
