@@ -69,6 +69,9 @@ Actions::Actions(QWidget* owner, QUndoStack& undoStack) : QObject(owner) {
                  QKeySequence(QStringLiteral("F6")));
   datapad->setCheckable(true);
 
+  briefingEditor =
+      make(owner, "BriefingBtn", "&Briefing Editor", "Briefing Editor", QStyle::SP_MediaPlay);
+
   regionGroup = new QActionGroup(this);
   for (int r = 1; r <= 4; ++r) {
     QAction* a = make(owner, QStringLiteral("Region%1").arg(r), QStringLiteral("Region &%1").arg(r),

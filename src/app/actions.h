@@ -33,6 +33,7 @@ public:
   QAction* preferences = nullptr;
   QAction* about = nullptr;
   QAction* datapad = nullptr; // shows or hides "Flight Group Details"
+  QAction* briefingEditor = nullptr;
   QActionGroup* regionGroup = nullptr;
   std::array<QAction*, 4> regions{};
 

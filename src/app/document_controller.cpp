@@ -116,8 +116,17 @@ void DocumentController::resetToNewMission() {
 }
 
 void DocumentController::setTitle(TitleKind kind) {
+  titleKind_ = kind;
   title_ = QString::fromUtf8(windowTitle(programTitle().toStdString(), kind, doc_));
   emit titleChanged(title_);
+}
+
+void DocumentController::refreshTitle(const Change& change) {
+  // The caption shows the first briefing text, which the briefing editor edits.
+  if (!change.briefing) return;
+  const QString title =
+      QString::fromUtf8(windowTitle(programTitle().toStdString(), titleKind_, doc_));
+  if (title != title_) setTitle(titleKind_);
 }
 
 // ---- edits ------------------------------------------------------------------
@@ -133,6 +142,7 @@ bool DocumentController::apply(const Operation& op) {
   if (!r->delta.empty()) undo_.push(new EditCommand(*this, op, std::move(*r)));
   if (change.voices) voicesChanged_ = true;
   if (!change.empty()) emit documentChanged(change);
+  refreshTitle(change);
   stateSignals(prior);
   return true;
 }
@@ -140,6 +150,7 @@ bool DocumentController::apply(const Operation& op) {
 void DocumentController::announce(const Change& change, const EditorState& target) {
   if (change.voices) voicesChanged_ = true;
   if (!change.empty()) emit documentChanged(change);
+  refreshTitle(change);
   const EditorState prior = st_;
   // Where the user was in the lists comes back; the region and order shown
   // are the user's view and stay.

@@ -118,6 +118,7 @@ private:
   void resetToNewMission();
   bool writeAnnounced(const QString& path);
   void setTitle(TitleKind kind);
+  void refreshTitle(const Change& change);
   void addToHistory(const QString& path);
   // After an undo or redo: tells the views what changed and puts back the
   // current items and selections the step had.
@@ -134,6 +135,7 @@ private:
   History history_;
   QUndoStack undo_;
   QString title_;
+  TitleKind titleKind_ = TitleKind::Program;
   QString lastOpenDir_;
   bool voicesChanged_ = false;
   bool saveAsCancelled_ = false;

@@ -87,6 +87,7 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   buildPages();
   buildMenusAndToolBars();
   buildToolWindows();
+  buildBriefingEditor();
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.

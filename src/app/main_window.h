@@ -56,6 +56,7 @@ private:
   void placeWindow();
   void buildToolWindows();
   void buildTeamBar();
+  void buildBriefingEditor(); // main_window_briefing.cpp
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the

@@ -115,6 +115,22 @@ SlotChoice freeTagSlot(const InstructionList& list, int current) {
                   "Tags\" instruction before adding more Tags");
 }
 
+std::string assignFreeSlot(InstructionList& list, int position) {
+  if (position < 0 || position > lastIndex(list)) return {};
+  TCommandObject& c = list[static_cast<std::size_t>(position)];
+  if (c.Command >= brfcode::FirstBox && c.Command < brfcode::FirstBox + 8) {
+    const SlotChoice s = freeBoxSlot(list, position - 1);
+    c.Command = static_cast<std::uint16_t>(brfcode::FirstBox + s.slot - 1);
+    return s.warning;
+  }
+  if (c.Command >= brfcode::FirstTag && c.Command < brfcode::FirstTag + 8) {
+    const SlotChoice s = freeTagSlot(list, position);
+    c.Command = static_cast<std::uint16_t>(brfcode::FirstTag + s.slot - 1);
+    return s.warning;
+  }
+  return {};
+}
+
 int newIconNumber(const InstructionList& list, int current) {
   int highest = -1;
   for (int i = 0; i < static_cast<int>(list.size()); ++i) {

@@ -61,6 +61,11 @@ SlotChoice freeBoxSlot(const InstructionList& list, int current);
 // Tag slot for a new Map Tag, scanning through the one before `current`.
 SlotChoice freeTagSlot(const InstructionList& list, int current);
 
+// Gives the FG Box or Map Tag at `position` the slot the free-slot rule
+// allows, counting only the instructions before it. Returns the warning to
+// show, empty when a slot was free.
+std::string assignFreeSlot(InstructionList& list, int position);
+
 // Number for a new icon: one above the highest "New Icon" of the region in
 // play up to the first "Change Region" after `current`; 0 when none.
 int newIconNumber(const InstructionList& list, int current);

@@ -77,6 +77,16 @@ int nextBattleNumber(const ListLines& campaign) {
   return oneMore(largest);
 }
 
+std::optional<std::string> missionDescription(const ListLines& lines,
+                                              std::string_view missionFile) {
+  const std::string name = upperAscii(missionFile);
+  if (name.empty()) return std::nullopt;
+  for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+    if (upperAscii(lines[i]).find(name) != std::string::npos) return lines[i + 1];
+  }
+  return std::nullopt;
+}
+
 std::string defaultMissionDescription(int number) { return "My mission " + std::to_string(number); }
 
 std::string defaultBattleName(int number) { return "Battle " + std::to_string(number) + ": "; }

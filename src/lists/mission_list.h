@@ -49,6 +49,11 @@ Result<ListLines> readMissionList(const std::filesystem::path& path);
 // Replaces the list (or its backup) safely; the old file is intact on failure.
 Status writeMissionList(const std::filesystem::path& path, const ListLines& lines);
 
+// The description the campaign list gives a mission: the line after the
+// first line that contains the file name, both compared in capitals.
+// Nothing when the name or the line after it is missing.
+std::optional<std::string> missionDescription(const ListLines& lines, std::string_view missionFile);
+
 // One line of the load-by-list window.
 struct ListChoice {
   std::string text;      // as shown

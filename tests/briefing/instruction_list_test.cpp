@@ -83,6 +83,23 @@ TEST(InstructionList, FreeSlotsAndIconNumbers) {
   EXPECT_EQ(freeTagSlot(t, 7).slot, 8);
   EXPECT_NE(freeTagSlot(t, 8).warning.find("all Map Tags are in use"), std::string::npos);
 
+  // A new box or tag counts only what comes before it, itself not included.
+  InstructionList placed = t;
+  placed.insert(placed.begin() + 3, at(2, brfcode::FirstTag + 6, 9));
+  EXPECT_TRUE(assignFreeSlot(placed, 3).empty());
+  EXPECT_EQ(placed[3].Command, brfcode::FirstTag + 3);
+  EXPECT_EQ(placed[3].Index, 9);
+  placed.insert(placed.end() - 1, at(9, brfcode::FirstTag));
+  EXPECT_NE(assignFreeSlot(placed, static_cast<int>(placed.size()) - 2).find("Clear Tags"),
+            std::string::npos);
+  EXPECT_EQ(placed[placed.size() - 2].Command, brfcode::FirstTag);
+  InstructionList boxes{at(0, brfcode::FirstBox + 4), at(0, brfcode::FirstBox + 7),
+                        zephlo::testing::endMarker()};
+  EXPECT_TRUE(assignFreeSlot(boxes, 0).empty());
+  EXPECT_EQ(boxes[0].Command, brfcode::FirstBox); // nothing before it: slot 1
+  EXPECT_TRUE(assignFreeSlot(boxes, 1).empty());
+  EXPECT_EQ(boxes[1].Command, brfcode::FirstBox + 1);
+
   InstructionList icons{at(0, brfcode::NewIcon, 4),       at(0, brfcode::NewIcon, 2),
                         at(10, brfcode::ChangeRegion, 1), at(20, brfcode::NewIcon, 0),
                         at(30, brfcode::ChangeRegion, 2), at(40, brfcode::NewIcon, 7),

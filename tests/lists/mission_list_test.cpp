@@ -27,6 +27,16 @@ TEST(MissionList, NextNumbersFollowBothLists) {
   EXPECT_EQ(nextBattleNumber({}), 1);
 }
 
+TEST(MissionList, DescriptionIsTheLineAfterTheFirstMentionOfTheFile) {
+  const ListLines lines = {"1",      "* 1B2M3.tie", "!MISSION_1_DESC!Ambush", "2", "* 1b2m3.TIE",
+                           "Second", "* last.tie"};
+  EXPECT_EQ(missionDescription(lines, "1b2M3.Tie"), "!MISSION_1_DESC!Ambush");
+  // The file on the last line has no description after it.
+  EXPECT_EQ(missionDescription(lines, "last.tie"), std::nullopt);
+  EXPECT_EQ(missionDescription(lines, "other.tie"), std::nullopt);
+  EXPECT_EQ(missionDescription(lines, ""), std::nullopt);
+}
+
 TEST(MissionList, EntriesAndHeadersGoBeforeTheLastLine) {
   ListLines lines = {"1", "* a.tie", "!MISSION_1_DESC!A", "//"};
   ASSERT_TRUE(addMissionEntry(lines, 2, "b.tie", "Second"));
