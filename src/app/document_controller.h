@@ -94,6 +94,26 @@ public:
   void setAutolinkPreference(bool on);
   void preferencesChanged();
 
+  // The game's install folder: the preference, else where the game recorded it.
+  QString gameFolder() const;
+  // Header dialog, tools and the backdrop picker build on the new-flight-group template.
+  const Templates& templates() const { return templates_; }
+
+  // The voice list (document_controller_voices.cpp). Each returns false when
+  // it was refused or failed; the reason has been shown.
+  bool createVoiceList();
+  // Assigns a chosen voice file to the current message, or with endLine >= 0
+  // to that end-of-mission line; offers to create a missing list first.
+  bool assignVoice(int endLine);
+  bool clearVoice();
+  bool saveVoices();
+  // "WAV .lst file has been changed. Save it?" when the list changed and its file exists.
+  void offerVoiceSave();
+  void setVoicePanelVisible(bool on) { voicePanelVisible_ = on; }
+  QString lastVoiceFolder() const { return prefs_.waveDir; }
+  // Load by lst: opens a mission chosen from a mission list (no prompt).
+  bool openFromList(const QString& path) { return openPath(path); }
+
 signals:
   // A new or opened mission: everything changed.
   void documentReplaced();
@@ -107,6 +127,10 @@ signals:
   void titleChanged(const QString& title);
   void modifiedChanged(bool modified);
   void historyChanged();
+  // The voice list was loaded, created, saved or forgotten.
+  void voicesReplaced();
+  // A voice was chosen for the current line: the panel plays it.
+  void voiceChosen(const QString& file);
   // The checker found lines to show.
   void checkResultsReady(const zephlo::CheckResult& result);
 
@@ -116,6 +140,7 @@ private:
   MissionPrefs missionPrefs() const;
   ListContext listContext() const;
   void resetToNewMission();
+  void loadVoices();
   bool writeAnnounced(const QString& path);
   void setTitle(TitleKind kind);
   void addToHistory(const QString& path);
@@ -138,6 +163,7 @@ private:
   bool voicesChanged_ = false;
   bool saveAsCancelled_ = false;
   bool omitWarnings_ = false;
+  bool voicePanelVisible_ = false;
 };
 
 } // namespace zephlo

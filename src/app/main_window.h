@@ -15,6 +15,8 @@ class Actions;
 class DocumentController;
 class LinesModel;
 class TDatapad;
+class TMemoForm;
+class WavPanel;
 class SettingsStore;
 struct Change;
 struct CheckResult;
@@ -63,6 +65,12 @@ private:
   void rebuildHistoryMenus();
   void showCheckResults(const CheckResult& result);
   bool deleteAllowed() const;
+  // Dialogs, side files and tools (main_window_dialogs.cpp).
+  void buildDialogs();
+  void setEndMessageMode(bool on);
+  void endLineSelected(int line);
+  int messageRows() const;
+  std::string messageLine(int row) const;
 
   DocumentController& c_;
   Preferences& prefs_;
@@ -78,6 +86,9 @@ private:
   QMenu* fgPopup_ = nullptr;
   QMenu* msgPopup_ = nullptr;
   TDatapad* datapad_ = nullptr;
+  TMemoForm* memo_ = nullptr;
+  WavPanel* wavPanel_ = nullptr;
+  bool endMsgMode_ = false; // the message list shows the end-of-mission lines
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };
