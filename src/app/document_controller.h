@@ -16,6 +16,10 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace zephlo {
 
 class EditCommand;
@@ -99,7 +103,7 @@ public:
   // Header dialog, tools and the backdrop picker build on the new-flight-group template.
   const Templates& templates() const { return templates_; }
 
-  // The voice list (document_controller_voices.cpp). Each returns false when
+  // The voice list (document_controller_side_files.cpp). Each returns false when
   // it was refused or failed; the reason has been shown.
   bool createVoiceList();
   // Assigns a chosen voice file to the current message, or with endLine >= 0
@@ -111,6 +115,10 @@ public:
   void offerVoiceSave();
   void setVoicePanelVisible(bool on) { voicePanelVisible_ = on; }
   QString lastVoiceFolder() const { return prefs_.waveDir; }
+  // Backdrops.txt of the editor's folder, read once at start-up: the names
+  // of the backdrop numbers, nothing when there is no such file.
+  void loadBackdropNames(const QString& editorFolder);
+  const std::optional<std::vector<std::string>>& backdropNames() const { return backdropNames_; }
   // Load by lst: opens a mission chosen from a mission list (no prompt).
   bool openFromList(const QString& path) { return openPath(path); }
 
@@ -164,6 +172,7 @@ private:
   bool saveAsCancelled_ = false;
   bool omitWarnings_ = false;
   bool voicePanelVisible_ = false;
+  std::optional<std::vector<std::string>> backdropNames_;
 };
 
 } // namespace zephlo

@@ -15,8 +15,10 @@
 #include "map/hyper_form.h"
 #include "mission/list_lines.h"
 #include "mission/team_edits.h"
+#include "platform/preferences.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QListView>
 #include <QMenu>
@@ -32,6 +34,8 @@ constexpr int kEndLines = 6;
 
 void TForm1::buildDialogs() {
   Actions& a = *actions_;
+  const bool editorFolderSet = !prefs_.editorDir.isEmpty() && prefs_.editorDir != "Undefined";
+  c_.loadBackdropNames(editorFolderSet ? prefs_.editorDir : QCoreApplication::applicationDirPath());
   connect(a.headerDialog, &QAction::triggered, this, [this] { THeaderForm::edit(c_, this); });
   connect(a.listEditor, &QAction::triggered, this, [this] { TlstForm::run(c_, this); });
   connect(a.loadByList, &QAction::triggered, this, [this] { TLBLForm::run(c_, this); });

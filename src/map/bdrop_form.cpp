@@ -27,6 +27,10 @@ public:
     setFixedSize(image_.size());
     setCursor(Qt::PointingHandCursor);
   }
+  void setNames(std::vector<std::string> names) {
+    names_ = std::move(names);
+    setMouseTracking(!names_.empty());
+  }
   void select(int n) {
     image_ = backdropSheet(n);
     update();
@@ -37,6 +41,11 @@ protected:
     QPainter p(this);
     p.drawImage(0, 0, image_);
   }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    const QPoint at = e->position().toPoint();
+    const auto n = static_cast<std::size_t>(backdropAtPoint(at.x(), at.y()));
+    setToolTip(n > 0 && n < names_.size() ? QString::fromLatin1(names_[n].c_str()) : QString());
+  }
   void mousePressEvent(QMouseEvent* e) override {
     const QPoint at = e->position().toPoint();
     form_->Image1MouseDown(at.x(), at.y());
@@ -45,14 +54,16 @@ protected:
 private:
   TBDropForm* form_;
   QImage image_;
+  std::vector<std::string> names_;
 };
 
-TBDropForm::TBDropForm(int number, Byte shadow, QWidget* parent)
+TBDropForm::TBDropForm(int number, Byte shadow, std::vector<std::string> names, QWidget* parent)
     : QDialog(parent), number_(number), shadow_(shadow) {
   setObjectName(QStringLiteral("TBDropForm"));
   setWindowTitle(QStringLiteral("Click on backdrop to select"));
   auto* layout = new QHBoxLayout(this);
   Image1 = new Sheet(this);
+  Image1->setNames(std::move(names));
   layout->addWidget(Image1, 0, Qt::AlignTop);
 
   auto* side = new QVBoxLayout;
@@ -114,7 +125,8 @@ bool TBDropForm::chooseBackdrop(DocumentController& c, QWidget* parent) {
   const int current = c.state().currentFG;
   if (current < 0 || current >= static_cast<int>(doc.flightGroups.size())) return false;
   const FGObject& f = doc.flightGroups[static_cast<std::size_t>(current)];
-  TBDropForm form(f.at(fg::BackdropNumber), f.at(fg::BackdropShadow), parent);
+  TBDropForm form(f.at(fg::BackdropNumber), f.at(fg::BackdropShadow),
+                  c.backdropNames().value_or(std::vector<std::string>{}), parent);
   if (c.prompts().runModal(form) != QDialog::Accepted) return false;
   const std::set<int>& sel = c.state().selectedFGs;
   std::vector<int> fgs(sel.begin(), sel.end());

@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include <string>
+#include <vector>
+
 class QButtonGroup;
 class QLabel;
 
@@ -18,7 +21,9 @@ class TBDropForm : public QDialog {
   Q_OBJECT
 public:
   // number: the backdrop shown as chosen; shadow: the current shadow value.
-  TBDropForm(int number, Byte shadow, QWidget* parent = nullptr);
+  // names: Backdrops.txt's names of the numbers, shown as hints when known.
+  TBDropForm(int number, Byte shadow, std::vector<std::string> names = {},
+             QWidget* parent = nullptr);
 
   int number() const { return number_; }
   Byte shadow() const { return shadow_; }

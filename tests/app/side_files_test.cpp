@@ -162,6 +162,18 @@ TEST(VoiceList, CreatedAssignedToEndLinesAndCarriedBySaveAs) {
   EXPECT_EQ(e.c.document().voiceListPath, carried.string());
   EXPECT_FALSE(e.prompts.log.contains("question: WAV .lst file has been changed. Save it?"))
       << "Save As writes the list itself";
+
+  // Closing with a changed list: both prompts, and Cancel keeps the window.
+  click(*panel, "ClearWAVBut");
+  e.prompts.yesNoCancel = {Answer::Cancel};
+  e.prompts.log.clear();
+  EXPECT_FALSE(e.w.close());
+  EXPECT_EQ(e.prompts.log, QStringList({kChanged}));
+  e.prompts.yesNoCancel = {Answer::No};
+  e.prompts.yesNo = {true};
+  EXPECT_TRUE(e.w.close());
+  EXPECT_EQ(e.prompts.log.last(), "question: WAV .lst file has been changed. Save it?");
+  EXPECT_EQ(readFile(carried).substr(0, 11), "dummy.wav\r\n");
 }
 
 TEST(MissionLists, EditorRoundTripEntriesBackupsAndMissingFolders) {

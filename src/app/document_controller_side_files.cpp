@@ -1,8 +1,10 @@
-// The mission's voice list: loading it beside an opened mission, creating,
-// assigning, clearing and saving it, and the prompt about unsaved changes.
+// The files beside the mission: its voice list (loaded beside an opened
+// mission, created, assigned, cleared, saved, and the prompt about unsaved
+// changes) and the editor's Backdrops.txt.
 #include "app/document_controller.h"
 #include "app/path_text.h"
 #include "lists/voice_list.h"
+#include "map/backdrops.h"
 #include "platform/game_folder.h"
 
 #include <QFileInfo>
@@ -83,6 +85,16 @@ bool DocumentController::saveVoices() {
 void DocumentController::offerVoiceSave() {
   if (!offerVoiceListSave(doc_, voicesChanged_)) return;
   if (prompts_.askYesNo(QStringLiteral("WAV .lst file has been changed. Save it?"))) saveVoices();
+}
+
+void DocumentController::loadBackdropNames(const QString& editorFolder) {
+  backdropNames_.reset();
+  auto names = readBackdropNames(toPath(editorFolder + QStringLiteral("/Backdrops.txt")));
+  if (!names) {
+    prompts_.showError(fromMessage(names.error().message));
+    return;
+  }
+  backdropNames_ = std::move(*names);
 }
 
 } // namespace zephlo
