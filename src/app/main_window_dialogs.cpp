@@ -69,8 +69,17 @@ void TForm1::buildDialogs() {
   mission->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   mission->addActions({a.headerDialog, a.listEditor});
   insertToolBar(findChild<QToolBar*>(QStringLiteral("CheckBar")), mission);
-  if (auto* windows = findChild<QToolBar*>(QStringLiteral("WindowBar")))
+  if (auto* windows = findChild<QToolBar*>(QStringLiteral("WindowBar"))) {
     windows->addActions({a.textSections, a.wavManager});
+    windows->widgetForAction(a.textSections)->setObjectName(QStringLiteral("DescBtn"));
+    windows->widgetForAction(a.wavManager)->setObjectName(QStringLiteral("ShowWAVman"));
+  }
+  fgPopup_->addSeparator();
+  QAction* addBuoys = a.alias(a.hyperbuoys, QStringLiteral("Add Hyperbuoys..."), fgPopup_);
+  addBuoys->setObjectName(QStringLiteral("AddHyperbuoys1"));
+  QAction* addBackdrop = a.alias(a.addBackdrop, QStringLiteral("Add Backdrop"), fgPopup_);
+  addBackdrop->setObjectName(QStringLiteral("AddBackdrop1"));
+  fgPopup_->addActions({addBuoys, addBackdrop});
 
   // Text sections: a tool window kept for the run, so it comes back where
   // it was and on the tab last shown.
@@ -88,6 +97,7 @@ void TForm1::buildDialogs() {
   });
   connect(MsgStrList, &QListView::doubleClicked, a.wavManager, &QAction::toggle);
   connect(wavPanel_, &WavPanel::endMessagesToggled, this, &TForm1::setEndMessageMode);
+  wavPanel_->setPageShowing(currentPage() == MainPage::Messages);
   connect(OverallPages, &QTabWidget::currentChanged, this, [this](int page) {
     wavPanel_->setPageShowing(page == static_cast<int>(MainPage::Messages));
   });
