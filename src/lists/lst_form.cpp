@@ -148,8 +148,15 @@ void TlstForm::showNextNumbers(int mission, int battle) {
 }
 
 void TlstForm::FormActivate() {
-  readList(ListFolder::Missions);
-  readList(ListFolder::Melee);
+  // Without a game folder there is one thing to say, not one per list.
+  if (auto game = checkedGameFolder(toPath(c_.gameFolder())); !game) {
+    c_.prompts().showError(fromMessage(game.error().message));
+    for (ListPage& p : pages_)
+      p.path.reset();
+  } else {
+    readList(ListFolder::Missions);
+    readList(ListFolder::Melee);
+  }
   const ListLines campaign = memoLines(ListFolder::Missions);
   showNextNumbers(nextMissionNumber(campaign, memoLines(ListFolder::Melee)),
                   nextBattleNumber(campaign));
