@@ -317,6 +317,8 @@ void TForm1::rebuildHistoryMenus() {
       connect(a, &QAction::triggered, this, [this, i] { c_.reopen(i); });
     }
   }
+  // "&Load by lst..." sits with the history: another way to reopen a mission.
+  if (actions_->loadByList) reopenMenu_->addAction(actions_->loadByList);
   reopenMenu_->setEnabled(!h.isEmpty());
 }
 
