@@ -89,6 +89,7 @@ private:
   TMemoForm* memo_ = nullptr;
   WavPanel* wavPanel_ = nullptr;
   bool endMsgMode_ = false; // the message list shows the end-of-mission lines
+  bool endModeHidDatapad_ = false;
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };

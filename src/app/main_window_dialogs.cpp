@@ -122,10 +122,12 @@ void TForm1::setEndMessageMode(bool on) {
   if (endMsgMode_ == on) return;
   endMsgMode_ = on;
   // The end-of-mission lines take the editing window's place while they show.
-  if (on)
-    datapad_->hide();
-  else if (actions_->datapad->isChecked())
-    datapad_->show();
+  if (on) {
+    endModeHidDatapad_ = actions_->datapad->isChecked();
+    actions_->datapad->setChecked(false);
+  } else if (endModeHidDatapad_) {
+    actions_->datapad->setChecked(true);
+  }
   msgModel_->reset();
   syncing_ = true;
   if (on) {

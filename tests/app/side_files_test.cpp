@@ -141,8 +141,11 @@ TEST(VoiceList, CreatedAssignedToEndLinesAndCarriedBySaveAs) {
   EXPECT_EQ(e.c.document().voiceEntries[0], outside)
       << "a file outside the game keeps its full path";
 
-  // The end-of-mission lines take the list's place; a voice goes to 64 + line.
+  // The end-of-mission lines take the list's place (and the editing
+  // window's, until they go); a voice goes to 64 + line.
+  e.action("DatapadAction")->setChecked(true);
   click(*panel, "EndMsgWav");
+  EXPECT_FALSE(e.action("DatapadAction")->isChecked());
   QListView* list = e.list("MsgStrList");
   ASSERT_EQ(list->model()->rowCount(), 6);
   list->setCurrentIndex(list->model()->index(2, 0));
@@ -151,6 +154,7 @@ TEST(VoiceList, CreatedAssignedToEndLinesAndCarriedBySaveAs) {
   EXPECT_EQ(e.c.document().voiceEntries[66], "END.WAV");
   e.trigger("WAVfilemanager1"); // hiding the panel returns to the messages
   EXPECT_EQ(list->model()->rowCount(), 1);
+  EXPECT_TRUE(e.action("DatapadAction")->isChecked());
 
   // Save As takes the list along under the new name.
   e.prompts.saveFiles = {q(e.dir.path("Second.tie"))};
