@@ -86,6 +86,9 @@ TEST(VoiceList, LoadedSavedUnchangedAndPromptedWhenChanged) {
   EXPECT_EQ(child<QLineEdit>(*panel, "WAVfileEd")->text(), "dummy.wav");
   e.c.selectMessage(1);
   EXPECT_EQ(child<QLineEdit>(*panel, "WAVfileEd")->text(), "MISSIONVOICE\\HELLO.WAV");
+  const QAbstractItemModel* msgs = e.list("MsgStrList")->model();
+  EXPECT_TRUE(msgs->index(1, 0).data().toString().startsWith("* ")) << "a voiced message";
+  EXPECT_TRUE(msgs->index(0, 0).data().toString().startsWith("   0:")) << "a dummy one";
 
   // Saved without an edit: the same bytes.
   click(*panel, "SaveWAV");
