@@ -81,6 +81,25 @@ Actions::Actions(QWidget* owner, QUndoStack& undoStack) : QObject(owner) {
     regionGroup->addAction(a);
     regions[static_cast<std::size_t>(r - 1)] = a;
   }
+  makeDialogActions(owner);
+}
+
+void Actions::makeDialogActions(QWidget* owner) {
+  constexpr auto none = QStyle::SP_CustomBase;
+  headerDialog = make(owner, "HeaderBtn", "Mission parameters", "Mission parameters",
+                      QStyle::SP_FileDialogListView);
+  listEditor = make(owner, "Battle", "Edit .lst files", "Edit .lst files",
+                    QStyle::SP_FileDialogDetailedView);
+  loadByList = make(owner, "LoadByLst1", "&Load by lst...", "Load by .lst", none,
+                    QKeySequence(QStringLiteral("Alt+L")));
+  textSections = make(owner, "TextSections1", "&Text Sections", "Text Sections",
+                      QStyle::SP_FileDialogContentsView, QKeySequence(QStringLiteral("F8")));
+  textSections->setCheckable(true);
+  wavManager = make(owner, "WAVfilemanager1", "WA&V file manager", "WAV file manager",
+                    QStyle::SP_MediaVolume);
+  wavManager->setCheckable(true);
+  hyperbuoys = make(owner, "HyperbouyWizard1", "&Hyperbouy Wizard...", "", none);
+  addBackdrop = make(owner, "AddBackdrop2", "Add default Backdrop", "", none);
 }
 
 QAction* Actions::alias(QAction* of, const QString& caption, QObject* parent) {

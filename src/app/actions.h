@@ -34,12 +34,23 @@ public:
   QAction* about = nullptr;
   QAction* datapad = nullptr; // shows or hides "Flight Group Details"
   QAction* briefingEditor = nullptr;
+  // The dialogs, side files and tools.
+  QAction* headerDialog = nullptr;
+  QAction* listEditor = nullptr;
+  QAction* loadByList = nullptr;
+  QAction* textSections = nullptr;
+  QAction* wavManager = nullptr;
+  QAction* hyperbuoys = nullptr;
+  QAction* addBackdrop = nullptr;
   QActionGroup* regionGroup = nullptr;
   std::array<QAction*, 4> regions{};
 
   // A pop-up item with its own caption that runs an action and follows its
   // enabled and visible state.
   QAction* alias(QAction* of, const QString& caption, QObject* parent);
+
+private:
+  void makeDialogActions(QWidget* owner);
 };
 
 } // namespace zephlo

@@ -1,10 +1,13 @@
 #include "app/document_controller.h"
+#include "app/path_text.h"
 
+#include "lists/voice_list.h"
 #include "mission/backup.h"
 #include "mission/reader.h"
 #include "mission/safe_write.h"
 #include "mission/writer.h"
 
+#include "platform/game_folder.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QUndoCommand>
@@ -15,11 +18,6 @@ namespace {
 
 // How long the short notices stay up.
 constexpr int kNoticeMs = 1500;
-
-std::string toPath(const QString& s) { return QFile::encodeName(s).toStdString(); }
-QString fromPath(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
-// Messages of the core name files as the system spells them.
-QString fromMessage(const std::string& s) { return QString::fromUtf8(s); }
 
 } // namespace
 
@@ -101,7 +99,7 @@ ListContext DocumentController::listContext() const {
   ListContext ctx;
   ctx.templates = &templates_;
   ctx.prefs = missionPrefs();
-  ctx.voicePanelVisible = false;
+  ctx.voicePanelVisible = voicePanelVisible_;
   return ctx;
 }
 
@@ -201,14 +199,18 @@ QString DocumentController::historyCaption(int i) const {
 
 bool DocumentController::confirmDiscard() {
   saveAsCancelled_ = false;
-  if (!isModified()) return true;
-  switch (prompts_.askYesNoCancel(QStringLiteral("Current Mission has been changed. Save it?"))) {
-  case Answer::Cancel: return false;
-  case Answer::No: return true;
-  case Answer::Yes: break;
+  if (isModified()) {
+    switch (prompts_.askYesNoCancel(QStringLiteral("Current Mission has been changed. Save it?"))) {
+    case Answer::Cancel: return false;
+    case Answer::No: break;
+    case Answer::Yes:
+      // A save that was cancelled or failed must not let the changes be thrown away.
+      if (!save()) return false;
+      break;
+    }
   }
-  // A save that was cancelled or failed must not let the changes be thrown away.
-  return save();
+  offerVoiceSave();
+  return true;
 }
 
 bool DocumentController::newMission() {
@@ -216,6 +218,7 @@ bool DocumentController::newMission() {
   resetToNewMission();
   setTitle(TitleKind::New);
   emit documentReplaced();
+  emit voicesReplaced();
   return true;
 }
 
@@ -251,6 +254,7 @@ bool DocumentController::openPath(const QString& path) {
   // Only a file that opened goes into the history.
   addToHistory(absolute);
   setTitle(TitleKind::Opened);
+  loadVoices();
 
   if (auto copy = safetyCopyPath(doc_.fileName, prefs_.doBackups)) {
     const Status w = writeMission(doc_, *copy);
@@ -285,7 +289,20 @@ bool DocumentController::saveAs() {
     saveAsCancelled_ = true;
     return false;
   }
-  return writeAnnounced(path);
+  const bool voicesWereChanged = voicesChanged_;
+  voicesChanged_ = false;
+  if (!writeAnnounced(path)) {
+    voicesChanged_ = voicesWereChanged;
+    return false;
+  }
+  // The voice list follows the mission to its new name.
+  const bool hadList = doc_.voiceListPath != kNoVoiceList;
+  if (Status s = carryVoiceListTo(doc_, toPath(gameFolder())); !s) {
+    prompts_.showError(fromMessage(s.error().message));
+  } else if (hadList) {
+    emit voicesReplaced();
+  }
+  return true;
 }
 
 bool DocumentController::writeAnnounced(const QString& path) {
@@ -298,6 +315,7 @@ bool DocumentController::writeAnnounced(const QString& path) {
   setTitle(TitleKind::Saved);
   addToHistory(path);
   undo_.setClean();
+  offerVoiceSave();
   runCheck(false);
   return true;
 }

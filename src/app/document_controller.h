@@ -16,6 +16,10 @@
 #include <QStringList>
 #include <QUndoStack>
 
+#include <optional>
+#include <string>
+#include <vector>
+
 namespace zephlo {
 
 class EditCommand;
@@ -94,6 +98,30 @@ public:
   void setAutolinkPreference(bool on);
   void preferencesChanged();
 
+  // The game's install folder: the preference, else where the game recorded it.
+  QString gameFolder() const;
+  // Header dialog, tools and the backdrop picker build on the new-flight-group template.
+  const Templates& templates() const { return templates_; }
+
+  // The voice list (document_controller_side_files.cpp). Each returns false when
+  // it was refused or failed; the reason has been shown.
+  bool createVoiceList();
+  // Assigns a chosen voice file to the current message, or with endLine >= 0
+  // to that end-of-mission line; offers to create a missing list first.
+  bool assignVoice(int endLine);
+  bool clearVoice();
+  bool saveVoices();
+  // "WAV .lst file has been changed. Save it?" when the list changed and its file exists.
+  void offerVoiceSave();
+  void setVoicePanelVisible(bool on) { voicePanelVisible_ = on; }
+  QString lastVoiceFolder() const { return prefs_.waveDir; }
+  // Backdrops.txt of the editor's folder, read once at start-up: the names
+  // of the backdrop numbers, nothing when there is no such file.
+  void loadBackdropNames(const QString& editorFolder);
+  const std::optional<std::vector<std::string>>& backdropNames() const { return backdropNames_; }
+  // Load by lst: opens a mission chosen from a mission list (no prompt).
+  bool openFromList(const QString& path) { return openPath(path); }
+
 signals:
   // A new or opened mission: everything changed.
   void documentReplaced();
@@ -107,6 +135,10 @@ signals:
   void titleChanged(const QString& title);
   void modifiedChanged(bool modified);
   void historyChanged();
+  // The voice list was loaded, created, saved or forgotten.
+  void voicesReplaced();
+  // A voice was chosen for the current line: the panel plays it.
+  void voiceChosen(const QString& file);
   // The checker found lines to show.
   void checkResultsReady(const zephlo::CheckResult& result);
 
@@ -116,6 +148,7 @@ private:
   MissionPrefs missionPrefs() const;
   ListContext listContext() const;
   void resetToNewMission();
+  void loadVoices();
   bool writeAnnounced(const QString& path);
   void setTitle(TitleKind kind);
   void refreshTitle(const Change& change);
@@ -140,6 +173,8 @@ private:
   bool voicesChanged_ = false;
   bool saveAsCancelled_ = false;
   bool omitWarnings_ = false;
+  bool voicePanelVisible_ = false;
+  std::optional<std::vector<std::string>> backdropNames_;
 };
 
 } // namespace zephlo

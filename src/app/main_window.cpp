@@ -88,6 +88,7 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   buildMenusAndToolBars();
   buildToolWindows();
   buildBriefingEditor();
+  buildDialogs();
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
@@ -154,9 +155,11 @@ void TForm1::buildPages() {
   auto* msgLayout = new QVBoxLayout(msgPage);
   msgLayout->setContentsMargins(2, 2, 2, 2);
   MsgStrList = makeList(QStringLiteral("MsgStrList"), msgPage);
-  msgModel_ = new LinesModel({[&doc] { return static_cast<int>(doc.messages.size()); },
-                              [&doc](int row) { return msgLineText(doc, row, doc.voiceEntries); },
-                              [&doc](int row) { return msgLineColour(doc, row); }},
+  msgModel_ = new LinesModel({[this] { return messageRows(); },
+                              [this](int row) { return messageLine(row); },
+                              [this, &doc](int row) {
+                                return endMsgMode_ ? rgb(255, 255, 255) : msgLineColour(doc, row);
+                              }},
                              this);
   MsgStrList->setModel(msgModel_);
   msgLayout->addWidget(MsgStrList);
@@ -178,7 +181,7 @@ void TForm1::buildPages() {
       if (syncing_) return;
       if (fgs)
         c_.setFlightGroupSelection(selectedRows(v));
-      else
+      else if (!endMsgMode_)
         c_.setMessageSelection(selectedRows(v));
       updateCommandStates();
     });
@@ -187,6 +190,8 @@ void TForm1::buildPages() {
               if (syncing_ || !i.isValid()) return;
               if (fgs)
                 c_.selectFlightGroup(i.row());
+              else if (endMsgMode_)
+                endLineSelected(i.row());
               else
                 c_.selectMessage(i.row());
             });
@@ -321,6 +326,8 @@ void TForm1::rebuildHistoryMenus() {
       connect(a, &QAction::triggered, this, [this, i] { c_.reopen(i); });
     }
   }
+  // "&Load by lst..." sits with the history: another way to reopen a mission.
+  if (actions_->loadByList) reopenMenu_->addAction(actions_->loadByList);
   reopenMenu_->setEnabled(!h.isEmpty());
 }
 

@@ -16,6 +16,8 @@ class DocumentController;
 class LinesModel;
 class TDatapad;
 class TShipExt;
+class TMemoForm;
+class WavPanel;
 class SettingsStore;
 struct Change;
 struct CheckResult;
@@ -66,6 +68,12 @@ private:
   void rebuildHistoryMenus();
   void showCheckResults(const CheckResult& result);
   bool deleteAllowed() const;
+  // Dialogs, side files and tools (main_window_dialogs.cpp).
+  void buildDialogs();
+  void setEndMessageMode(bool on);
+  void endLineSelected(int line);
+  int messageRows() const;
+  std::string messageLine(int row) const;
 
   DocumentController& c_;
   Preferences& prefs_;
@@ -82,6 +90,10 @@ private:
   QMenu* msgPopup_ = nullptr;
   TDatapad* datapad_ = nullptr;
   TShipExt* shipExt_ = nullptr;
+  TMemoForm* memo_ = nullptr;
+  WavPanel* wavPanel_ = nullptr;
+  bool endMsgMode_ = false; // the message list shows the end-of-mission lines
+  bool endModeHidDatapad_ = false;
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };
