@@ -1,5 +1,6 @@
 #include "app/document_controller.h"
 
+#include "map/waypoints.h"
 #include "mission/backup.h"
 #include "mission/reader.h"
 #include "mission/safe_write.h"
@@ -113,6 +114,7 @@ void DocumentController::resetToNewMission() {
   voicesChanged_ = false;
   omitWarnings_ = false;
   undo_.clear();
+  refreshMapFields(nullptr);
 }
 
 void DocumentController::setTitle(TitleKind kind) {
@@ -130,6 +132,7 @@ bool DocumentController::apply(const Operation& op) {
     return false;
   }
   const Change change = r->change;
+  refreshMapFields(&change);
   if (!r->delta.empty()) undo_.push(new EditCommand(*this, op, std::move(*r)));
   if (change.voices) voicesChanged_ = true;
   if (!change.empty()) emit documentChanged(change);
@@ -138,6 +141,7 @@ bool DocumentController::apply(const Operation& op) {
 }
 
 void DocumentController::announce(const Change& change, const EditorState& target) {
+  refreshMapFields(&change);
   if (change.voices) voicesChanged_ = true;
   if (!change.empty()) emit documentChanged(change);
   const EditorState prior = st_;
@@ -150,6 +154,22 @@ void DocumentController::announce(const Change& change, const EditorState& targe
   st_.selectedFGs = target.selectedFGs;
   st_.selectedMsgs = target.selectedMsgs;
   stateSignals(prior);
+}
+
+void DocumentController::refreshMapFields(const Change* change) {
+  auto& fgs = doc_.flightGroups;
+  if (!change || change->flightGroupList) {
+    prepareMapFields(doc_, st_.currentRegion, st_.currentOrder);
+    return;
+  }
+  for (int i : change->flightGroups) {
+    if (i >= 0 && i < static_cast<int>(fgs.size()))
+      updateMapFields(fgs[static_cast<std::size_t>(i)], st_.currentRegion, st_.currentOrder);
+  }
+}
+
+Operation DocumentController::newFlightGroupOperation() const {
+  return newItemOperation(ListPage::FlightGroups, listContext());
 }
 
 void DocumentController::stateSignals(const EditorState& prior) {
@@ -237,6 +257,7 @@ bool DocumentController::openPath(const QString& path) {
   if (!doc_.messages.empty()) st_.selectedMsgs = {0};
   voicesChanged_ = false;
   undo_.clear();
+  refreshMapFields(nullptr);
   // Only a file that opened goes into the history.
   addToHistory(absolute);
   setTitle(TitleKind::Opened);
@@ -360,12 +381,14 @@ void DocumentController::setMessageSelection(const std::set<int>& rows) { st_.se
 void DocumentController::setCurrentRegion(int region) {
   if (region < 1 || region > kRegionCount || region == st_.currentRegion) return;
   st_.currentRegion = region;
+  refreshMapFields(nullptr);
   emit regionChanged(region);
 }
 
 void DocumentController::setCurrentOrder(int order) {
   if (order < 1 || order > kOrdersPerRegion || order == st_.currentOrder) return;
   st_.currentOrder = order;
+  refreshMapFields(nullptr);
   emit stateChanged();
 }
 

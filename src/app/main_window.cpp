@@ -6,6 +6,7 @@
 #include "app/pages/datapad.h"
 #include "app/pref_form.h"
 #include "check/err_form.h"
+#include "map/map_widget.h"
 #include "mission/list_lines.h"
 #include "platform/settings_store.h"
 
@@ -82,6 +83,7 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   buildPages();
   buildMenusAndToolBars();
   buildToolWindows();
+  buildMap();
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
@@ -369,12 +371,14 @@ void TForm1::DownBtnClick() { c_.moveDown(currentPage()); }
 // anything else (a tab, a box on another page) it does nothing.
 bool TForm1::deleteAllowed() const {
   const QWidget* f = QApplication::focusWidget();
-  return isActiveWindow() && f && (f == ShipList || f == MsgStrList);
+  return isActiveWindow() && f && (f == ShipList || f == MsgStrList || map_->holdsFocus(f));
 }
 
 void TForm1::DeleteButClick() {
   if (!deleteAllowed()) return;
-  c_.deleteSelection(currentPage());
+  // On the map, Delete acts on the map's flight group.
+  const bool onMap = map_->holdsFocus(QApplication::focusWidget());
+  c_.deleteSelection(onMap ? MainPage::FlightGroups : currentPage());
 }
 
 void TForm1::PreferencesClick() {

@@ -14,6 +14,7 @@ namespace zephlo {
 class Actions;
 class DocumentController;
 class LinesModel;
+class MapWidget;
 class TDatapad;
 class SettingsStore;
 struct Change;
@@ -54,6 +55,7 @@ private:
   void buildPages();
   void placeWindow();
   void buildToolWindows();
+  void buildMap();
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the
@@ -78,6 +80,7 @@ private:
   QMenu* fgPopup_ = nullptr;
   QMenu* msgPopup_ = nullptr;
   TDatapad* datapad_ = nullptr;
+  MapWidget* map_ = nullptr;
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };
