@@ -386,6 +386,7 @@ void TForm1::PreferencesClick() {
   connect(&form, &TPrefForm::autolinkChanged, &c_, &DocumentController::setAutolinkPreference);
   c_.prompts().runModal(form);
   c_.preferencesChanged();
+  map_->preferencesChanged();
   fgModel_->refreshAll(); // dimming of absent flight groups is a preference
 }
 

@@ -15,6 +15,8 @@ class Actions;
 class DocumentController;
 class LinesModel;
 class MapWidget;
+class TOrderSel;
+class TWPform;
 class TDatapad;
 class SettingsStore;
 struct Change;
@@ -56,6 +58,7 @@ private:
   void placeWindow();
   void buildToolWindows();
   void buildMap();
+  void buildMapToolWindows();
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the
@@ -81,6 +84,8 @@ private:
   QMenu* msgPopup_ = nullptr;
   TDatapad* datapad_ = nullptr;
   MapWidget* map_ = nullptr;
+  TOrderSel* orderSel_ = nullptr;
+  TWPform* wpForm_ = nullptr;
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };

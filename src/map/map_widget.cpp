@@ -10,7 +10,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -153,6 +156,51 @@ MapWidget::MapWidget(DocumentController& controller, const Preferences& prefs, Q
 MapWidget::~MapWidget() = default;
 
 QWidget* MapWidget::canvas() const { return PaintBox1; }
+void MapWidget::addToolActions(const QList<QAction*>& actions) {
+  mapBar_->addSeparator();
+  mapBar_->addActions(actions);
+}
+
+void MapWidget::showOptionsDialog() {
+  QDialog dialog(this);
+  dialog.setObjectName(QStringLiteral("TMapForm"));
+  dialog.setWindowTitle(QStringLiteral("Map Options"));
+  auto* layout = new QVBoxLayout(&dialog);
+  const std::array<std::tuple<const char*, const char*, bool*>, 4> boxes{
+      {{"Showdistances", "Show distances", &options_.showDistances},
+       {"ShowTime", "Show times", &options_.showTime},
+       {"ShowHyp", "Show hyperspace line", &options_.showHyp},
+       {"WPsOn", "Waypoint lines", &options_.waypointLines}}};
+  std::array<QCheckBox*, 4> checks{};
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    const auto& [name, caption, value] = boxes[k];
+    checks[k] = new QCheckBox(QString::fromLatin1(caption), &dialog);
+    checks[k]->setObjectName(QString::fromLatin1(name));
+    checks[k]->setChecked(*value);
+    layout->addWidget(checks[k]);
+  }
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+  connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (c_.prompts().runModal(dialog) != QDialog::Accepted) return;
+  for (std::size_t k = 0; k < boxes.size(); ++k)
+    *std::get<2>(boxes[k]) = checks[k]->isChecked();
+  renderer_.invalidate();
+  repaintMap();
+}
+
+void MapWidget::preferencesChanged() {
+  const MapOptions fresh = mapOptionsFrom(mapPreferencesFrom(prefs_));
+  // The four display options keep their state for the run; the rest follow.
+  options_.ghostText = fresh.ghostText;
+  options_.ghostGrid = fresh.ghostGrid;
+  options_.limitShrink = fresh.limitShrink;
+  options_.onlyXY = fresh.onlyXY;
+  options_.iconZoomSmall = fresh.iconZoomSmall;
+  repaintMap();
+}
+
 bool MapWidget::holdsFocus(const QWidget* w) const { return w && (w == ScrollBox1); }
 int MapWidget::fgCount() const { return static_cast<int>(c_.document().flightGroups.size()); }
 
@@ -175,6 +223,7 @@ void MapWidget::buildToolBars() {
   // The view bar: views, zoom presets, centring, AutoCentre and display toggles.
   auto* viewBar = new QToolBar(QStringLiteral("Map"), this);
   viewBar->setObjectName(QStringLiteral("MapBar"));
+  mapBar_ = viewBar;
   viewBar->setIconSize(QSize(16, 16));
   auto* views = new QActionGroup(this);
   XY = toggle(viewBar, "XY", QStringLiteral("X-Y"), QStringLiteral("X-Y View"), true);
@@ -520,6 +569,10 @@ void MapWidget::fillMapMenu(QMenu* menu) {
   menu->addAction(AllSnapOff1);
   menu->addSeparator();
   menu->addActions({Allwaypoints1, ToggleIconsOnly1, ToggleGrid1});
+  menu->addSeparator();
+  QAction* options = menu->addAction(QStringLiteral("Map &Options..."));
+  options->setObjectName(QStringLiteral("MapOptions1"));
+  connect(options, &QAction::triggered, this, &MapWidget::showOptionsDialog);
   // The shortcuts work wherever the main window has the focus.
   if (QWidget* w = window()) {
     w->addActions(
@@ -777,7 +830,8 @@ void MapWidget::refillSelectionBox() {
 void MapWidget::applyCurrentOnly() {
   const int count = fgCount();
   view_.currentFG = std::clamp(view_.currentFG, 0, std::max(0, count - 1));
-  if (CurrOnly->isChecked()) {
+  view_.currentOnly = CurrOnly->isChecked();
+  if (view_.currentOnly) {
     view_.firstDrawn = view_.lastDrawn = view_.currentFG;
   } else {
     view_.firstDrawn = 0;

@@ -49,6 +49,13 @@ public:
   // Whether w is the map's own focus holder (Delete acts on its flight group).
   bool holdsFocus(const QWidget* w) const;
   QWidget* canvas() const;
+  // Buttons of other windows that sit on the map's tool bar.
+  void addToolActions(const QList<QAction*>& actions);
+  // The map options dialog: distances, times, hyperspace line, waypoint lines.
+  void showOptionsDialog();
+  const MapOptions& options() const { return options_; }
+  // The preferences changed: the painter's options follow.
+  void preferencesChanged();
 
   // Handlers of the map area, as the mouse and keyboard call them.
   void PaintBox1MouseDown(QMouseEvent* e);
@@ -126,6 +133,7 @@ private:
   QToolButton* TeamDrop = nullptr;
   QMenu* TeamMenu = nullptr;
   QTimer* Timer1 = nullptr;
+  QToolBar* mapBar_ = nullptr;
 
   QAction *XY = nullptr, *XZ = nullptr, *YZ = nullptr;
   QAction *LockBattleCtr = nullptr, *LockCtr = nullptr, *LockCurr = nullptr, *LockZero = nullptr;

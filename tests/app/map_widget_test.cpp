@@ -2,8 +2,11 @@
 #include "map/map_widget.h"
 
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -192,4 +195,72 @@ TEST(MapWidget, DeleteActsOnTheMapsFlightGroup) {
   e.trigger("DeleteBut");
   ASSERT_EQ(e.fgCount(), 1u);
   EXPECT_EQ(e.fg(0).WaypointX[1], 0);
+}
+
+TEST(MapWidget, WaypointEditorWritesEverySelectedFlightGroup) {
+  MapEditor e({{0, 0}, {160, 0}, {320, 0}});
+  e.c.setFlightGroupSelection({0, 2});
+  e.trigger("WPEditor1");
+  EXPECT_TRUE(e.action("MapEditWPBtn")->isChecked());
+  auto* grid = e.w.findChild<QTableWidget*>("WPGrid");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->item(0, 0)->text(), "0.00");
+
+  grid->item(0, 0)->setText("1.5");
+  EXPECT_EQ(e.fg(0).WaypointX[1], 240);
+  EXPECT_EQ(e.fg(2).WaypointX[1], 240);
+  EXPECT_EQ(e.fg(1).WaypointX[1], 160);
+  grid->item(0, 1)->setText("-");
+  EXPECT_EQ(e.fg(2).WaypointY[1], 0);
+  const int steps = e.c.undoStack().count();
+  grid->item(0, 2)->setText("ten");
+  EXPECT_TRUE(e.prompts.log.last().startsWith("error: 'ten'"))
+      << e.prompts.log.last().toStdString();
+  EXPECT_EQ(e.c.undoStack().count(), steps);
+  EXPECT_EQ(grid->item(0, 2)->text(), "0.00") << "the refused text is replaced by the value";
+
+  // Waypoint 2 of the shown order, on the map as slot 6.
+  auto* orders = e.w.findChild<QTableWidget*>("OrderWPGrid");
+  orders->item(1, 0)->setText("-2");
+  auto* enabled = e.w.findChild<QListWidget*>("OrderWPEnabledList");
+  QTest::mouseClick(enabled->viewport(), Qt::LeftButton, {},
+                    enabled->visualItemRect(enabled->item(1)).center());
+  EXPECT_EQ(e.fg(2).WaypointX[6], -320);
+  EXPECT_EQ(e.fg(2).WaypointEnabled[6], 1);
+  EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(2) + wp::X), -320);
+
+  // Another order: the grid shows its (empty) waypoints.
+  e.trigger("Order21");
+  EXPECT_EQ(orders->item(1, 0)->text(), "0.00");
+  EXPECT_EQ(e.fg(0).WaypointEnabled[6], 0);
+
+  e.trigger("UndoAction");
+  e.trigger("UndoAction");
+  EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(2) + wp::X), 0);
+
+  e.trigger("WPEditor1");
+  EXPECT_FALSE(e.action("MapEditWPBtn")->isChecked());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(e.w.findChild<QTableWidget*>("WPGrid"), nullptr) << "the editor is freed";
+}
+
+TEST(MapWidget, OrderSelectorAndWindowArrangements) {
+  MapEditor e({{0, 0}});
+  e.trigger("OrderRegionSelect1");
+  auto* box = e.w.findChild<QListWidget*>("OrderSelBox");
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isVisible());
+  box->setCurrentRow(2);
+  EXPECT_EQ(e.c.state().currentOrder, 3);
+  EXPECT_TRUE(e.action("Order31")->isChecked());
+  e.trigger("Region4");
+  EXPECT_EQ(box->window()->windowTitle(), "Order 3, Region #4: \"Region 4\"");
+
+  e.trigger("ClassicMapview1");
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_FALSE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  EXPECT_FALSE(e.action("ShowOrderSel")->isChecked());
+  e.trigger("ClassicFGEditview1");
+  EXPECT_TRUE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  EXPECT_TRUE(box->isVisible());
 }
