@@ -198,6 +198,12 @@ void MapWidget::preferencesChanged() {
   options_.limitShrink = fresh.limitShrink;
   options_.onlyXY = fresh.onlyXY;
   options_.iconZoomSmall = fresh.iconZoomSmall;
+  // The AutoCentre button of the preference is pressed again.
+  view_.autoCentre = static_cast<AutoCentre>(std::clamp(prefs_.autoCtr, 0, 4));
+  for (QAction* a : {LockCtr, LockCurr, LockZero, LockBattleCtr}) {
+    const int mode = a == LockCtr ? 0 : a == LockCurr ? 1 : a == LockZero ? 2 : 3;
+    a->setChecked(mode == prefs_.autoCtr);
+  }
   repaintMap();
 }
 
@@ -223,7 +229,7 @@ void MapWidget::buildToolBars() {
   // The view bar: views, zoom presets, centring, AutoCentre and display toggles.
   auto* viewBar = new QToolBar(QStringLiteral("Map"), this);
   viewBar->setObjectName(QStringLiteral("MapBar"));
-  mapBar_ = viewBar;
+  QToolBar* displayBar = nullptr; // made below
   viewBar->setIconSize(QSize(16, 16));
   auto* views = new QActionGroup(this);
   XY = toggle(viewBar, "XY", QStringLiteral("X-Y"), QStringLiteral("X-Y View"), true);
@@ -289,17 +295,23 @@ void MapWidget::buildToolBars() {
       if (a->isChecked()) view_.autoCentre = mode;
     }
   });
-  viewBar->addSeparator();
+  outer->addWidget(viewBar);
 
-  NamesOn = toggle(viewBar, "NamesOn", QStringLiteral("Names"), QStringLiteral("Show Names"),
+  // The display bar: what is drawn, the locks, the palette, the chooser and the team.
+  displayBar = new QToolBar(QStringLiteral("Map display"), this);
+  displayBar->setObjectName(QStringLiteral("MapDisplayBar"));
+  mapBar_ = displayBar;
+
+  NamesOn = toggle(displayBar, "NamesOn", QStringLiteral("Names"), QStringLiteral("Show Names"),
                    view_.namesOn);
-  CurrOnly = toggle(viewBar, "CurrOnly", QStringLiteral("Curr"), QStringLiteral("Current FG only"));
+  CurrOnly =
+      toggle(displayBar, "CurrOnly", QStringLiteral("Curr"), QStringLiteral("Current FG only"));
   auto* wps = new QActionGroup(this);
   wps->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  AllWPS = toggle(viewBar, "AllWPS", QStringLiteral("All WPs"), QStringLiteral("Show all WPs"),
+  AllWPS = toggle(displayBar, "AllWPS", QStringLiteral("All WPs"), QStringLiteral("Show all WPs"),
                   view_.waypoints == WaypointDisplay::All);
   AllWPS->setEnabled(false); // pressed only by the start-up preference
-  CurrWPs = toggle(viewBar, "CurrWPs", QStringLiteral("WPs"), QStringLiteral("Current FG's WPs"),
+  CurrWPs = toggle(displayBar, "CurrWPs", QStringLiteral("WPs"), QStringLiteral("Current FG's WPs"),
                    view_.waypoints == WaypointDisplay::Current);
   wps->addAction(AllWPS);
   wps->addAction(CurrWPs);
@@ -309,13 +321,13 @@ void MapWidget::buildToolBars() {
                                              : WaypointDisplay::None;
     repaintMap();
   });
-  LockBtn =
-      toggle(viewBar, "LockBtn", QStringLiteral("Lock"), QStringLiteral("Lock Start 1 waypoint"));
+  LockBtn = toggle(displayBar, "LockBtn", QStringLiteral("Lock"),
+                   QStringLiteral("Lock Start 1 waypoint"));
   LockX =
-      toggle(viewBar, "LockX", QStringLiteral("X"), QStringLiteral("Lock current X coordinate"));
+      toggle(displayBar, "LockX", QStringLiteral("X"), QStringLiteral("Lock current X coordinate"));
   LockY =
-      toggle(viewBar, "LockY", QStringLiteral("Y"), QStringLiteral("Lock current Y coordinate"));
-  PaletOn = toggle(viewBar, "PaletOn", QStringLiteral("Palette"),
+      toggle(displayBar, "LockY", QStringLiteral("Y"), QStringLiteral("Lock current Y coordinate"));
+  PaletOn = toggle(displayBar, "PaletOn", QStringLiteral("Palette"),
                    QStringLiteral("Show icon palette"), view_.paletteOn);
   connect(NamesOn, &QAction::toggled, this, [this](bool on) {
     view_.namesOn = on;
@@ -361,16 +373,16 @@ void MapWidget::buildToolBars() {
   connect(ySnapGroup_, &QActionGroup::triggered, this,
           [this](QAction* a) { view_.snapY = a->data().toInt(); });
   for (QAction* lock : {LockX, LockY}) {
-    QWidget* w = viewBar->widgetForAction(lock);
+    QWidget* w = displayBar->widgetForAction(lock);
     if (!w) continue;
     w->setContextMenuPolicy(Qt::CustomContextMenu);
     QMenu* pop = lock == LockX ? XsnapPop : YSnapPop;
     connect(w, &QWidget::customContextMenuRequested, this,
             [w, pop](const QPoint& p) { pop->exec(w->mapToGlobal(p)); });
   }
-  viewBar->addSeparator();
+  displayBar->addSeparator();
 
-  SelectionBox = new QComboBox(viewBar);
+  SelectionBox = new QComboBox(displayBar);
   SelectionBox->setObjectName(QStringLiteral("SelectionBox"));
   SelectionBox->setMaxVisibleItems(25);
   SelectionBox->setMinimumContentsLength(14);
@@ -383,7 +395,7 @@ void MapWidget::buildToolBars() {
     pal.setColor(QPalette::ButtonText, Qt::white);
     SelectionBox->setPalette(pal);
   }
-  viewBar->addWidget(SelectionBox);
+  displayBar->addWidget(SelectionBox);
   connect(SelectionBox, &QComboBox::activated, this, [this](int i) {
     if (syncing_ || i < 0 || i >= fgCount()) return;
     c_.selectFlightGroup(i);
@@ -397,14 +409,15 @@ void MapWidget::buildToolBars() {
     repaintMap();
   });
 
-  TeamDrop = new QToolButton(viewBar);
+  TeamDrop = new QToolButton(displayBar);
   TeamDrop->setObjectName(QStringLiteral("TeamDrop"));
   TeamDrop->setToolTip(QStringLiteral("Cycle Current Team"));
   TeamDrop->setPopupMode(QToolButton::MenuButtonPopup);
   TeamMenu = new QMenu(TeamDrop);
   TeamMenu->setObjectName(QStringLiteral("TeamMenu"));
   TeamDrop->setMenu(TeamMenu);
-  viewBar->addWidget(TeamDrop);
+  displayBar->addWidget(TeamDrop);
+  TeamDrop->setText(QStringLiteral("Team %1").arg(view_.team));
   connect(TeamDrop, &QToolButton::clicked, this,
           [this] { c_.setCurrentTeam((c_.state().currentTeam + 1) % kTeamCount); });
   connect(TeamMenu, &QMenu::aboutToShow, this, [this] {
@@ -418,7 +431,7 @@ void MapWidget::buildToolBars() {
       connect(a, &QAction::triggered, this, [this, t] { c_.setCurrentTeam(t); });
     }
   });
-  outer->addWidget(viewBar);
+  outer->addWidget(displayBar);
 
   // The filter bar: IFF, class, early arrival, "All", then the regions.
   auto* filterBar = new QToolBar(QStringLiteral("Filters"), this);
@@ -488,13 +501,12 @@ void MapWidget::buildToolBars() {
     view_.shown.assign(static_cast<std::size_t>(fgCount()), 1);
     repaintMap();
   });
-  filterBar->addSeparator();
-
+  viewBar->addSeparator();
   auto* regions = new QActionGroup(this);
   for (int r = 1; r <= 4; ++r) {
     const char* name = r == 4 ? "R4Btn" : nullptr;
     const QString objectName = name ? QString::fromLatin1(name) : QStringLiteral("R%1btn").arg(r);
-    QAction* a = toggle(filterBar, "", QStringLiteral("R%1").arg(r),
+    QAction* a = toggle(viewBar, "", QStringLiteral("R%1").arg(r),
                         QStringLiteral("Region %1").arg(r), r == 1);
     a->setObjectName(objectName);
     regions->addAction(a);

@@ -113,8 +113,12 @@ TWPform::TWPform(DocumentController& controller, QWidget* parent)
     ToolOrient->addAction(a);
   }
   regions->addStretch(1);
-  regions->addWidget(orient);
   layout->addLayout(regions);
+  auto* heading = new QHBoxLayout;
+  heading->addWidget(new QLabel(QStringLiteral("Default heading"), this));
+  heading->addWidget(orient);
+  heading->addStretch(1);
+  layout->addLayout(heading);
 
   auto* order = new QHBoxLayout;
   OrderWPGrid = grid("OrderWPGrid", 8, this);
