@@ -1,6 +1,7 @@
 #include "app/editor_fixture.h"
 #include "map/map_widget.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -263,4 +264,42 @@ TEST(MapWidget, OrderSelectorAndWindowArrangements) {
   e.trigger("ClassicFGEditview1");
   EXPECT_TRUE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
   EXPECT_TRUE(box->isVisible());
+}
+
+TEST(MapWidget, ShownWaypointsFollowRegionUndoAndTheChooser) {
+  MapEditor e({{0, 0}, {1600, 0}});
+  e.edit([](Edit& ed) {
+    for (int r : {1, 2}) {
+      Byte* w = ed.flightGroup(0).order(r, 1) + ord::waypointOffset(1);
+      setI16(w + wp::X, static_cast<std::int16_t>(r == 1 ? 800 : -800));
+      setI16(w + wp::Y, 800);
+      setI16(w + wp::Enabled, 1);
+    }
+  });
+  EXPECT_EQ(e.fg(0).WaypointX[5], 800) << "an order edit reaches the map";
+  e.trigger("CurrWPs");
+  e.drag(e.at(800, 800), e.at(1600, 1600));
+  EXPECT_NEAR(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 1600, 5);
+
+  e.trigger("Region2");
+  EXPECT_EQ(e.fg(0).WaypointX[5], -800);
+  // Undoing the region 1 drag while region 2 is shown leaves region 2's point on the map.
+  e.trigger("UndoAction");
+  EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 800);
+  EXPECT_EQ(e.fg(0).WaypointX[5], -800);
+  e.trigger("Region1");
+  EXPECT_EQ(e.fg(0).WaypointX[5], 800);
+
+  // The chooser on the tool bar makes a flight group current and the list follows.
+  auto* box = e.w.findChild<QComboBox*>("SelectionBox");
+  ASSERT_EQ(box->count(), 2);
+  box->setCurrentIndex(1);
+  emit box->activated(1);
+  EXPECT_EQ(e.c.state().currentFG, 1);
+  EXPECT_EQ(e.list("ShipList")->currentIndex().row(), 1);
+  // "Current FG only": the other flight group is neither drawn nor hit.
+  e.trigger("CurrOnly");
+  e.send(QEvent::MouseButtonPress, e.at(0, 0), Qt::LeftButton, Qt::LeftButton);
+  e.send(QEvent::MouseButtonRelease, e.at(0, 0), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(e.c.state().currentFG, 1);
 }
