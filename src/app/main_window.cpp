@@ -435,6 +435,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
   prefs_.mainState = saveState();
   prefs_.wmx = isMaximized();
   prefs_.dpo = datapad_->isVisible();
+  saveMapLayout();
   if (!store_.save(prefs_, c_.history())) {
     c_.prompts().showError(QStringLiteral("Error saving History."));
   }

@@ -59,6 +59,7 @@ private:
   void buildToolWindows();
   void buildMap();
   void buildMapToolWindows();
+  void saveMapLayout();
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the

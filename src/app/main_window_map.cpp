@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace zephlo {
 
@@ -116,7 +117,9 @@ void TForm1::buildMapToolWindows() {
     if (on && !wpForm_) {
       wpForm_ = new TWPform(c_, this);
       wpForm_->setAttribute(Qt::WA_DeleteOnClose);
+      if (!prefs_.wpGeometry.isEmpty()) wpForm_->restoreGeometry(prefs_.wpGeometry);
       connect(wpForm_, &TWPform::closed, this, [this] {
+        prefs_.wpGeometry = wpForm_->saveGeometry();
         wpForm_ = nullptr;
         if (QAction* b = findChild<QAction*>(QStringLiteral("MapEditWPBtn"))) b->setChecked(false);
       });
@@ -127,6 +130,8 @@ void TForm1::buildMapToolWindows() {
     }
   });
   map_->addToolActions({showSel, wpBtn});
+  // The selector comes back as it was left, once the main window is up.
+  if (prefs_.osv) QTimer::singleShot(0, showSel, [showSel] { showSel->setChecked(true); });
 
   QAction* classicMap = new QAction(QStringLiteral("Classic &Map view"), this);
   classicMap->setObjectName(QStringLiteral("ClassicMapview1"));
@@ -171,6 +176,11 @@ void TForm1::buildMapToolWindows() {
     viewMenu->addSeparator();
     viewMenu->addActions({classicEditor, classicMap});
   }
+}
+
+void TForm1::saveMapLayout() {
+  prefs_.osv = orderSel_->isVisible();
+  if (wpForm_) prefs_.wpGeometry = wpForm_->saveGeometry();
 }
 
 } // namespace zephlo

@@ -56,9 +56,11 @@ struct Preferences {
   // "Layout"
   QByteArray mainGeometry;
   QByteArray mainState;
-  bool wmx = false; // main window maximised
-  bool dpo = true;  // editing window open
-  bool mpo = true;  // map window open
+  bool wmx = false;      // main window maximised
+  bool dpo = true;       // editing window open
+  bool mpo = true;       // map window open
+  bool osv = false;      // order/region selector shown
+  QByteArray wpGeometry; // where the waypoint editor was last
 
   bool operator==(const Preferences&) const = default;
 };

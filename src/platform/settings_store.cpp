@@ -97,6 +97,7 @@ const BoolValue kBools[] = {
     {"Layout", "wmx", &Preferences::wmx},
     {"Layout", "dpo", &Preferences::dpo},
     {"Layout", "mpo", &Preferences::mpo},
+    {"Layout", "osv", &Preferences::osv},
 };
 
 const IntValue kInts[] = {
@@ -167,6 +168,7 @@ void SettingsStore::load(Preferences& prefs, QStringList& history) {
 
   prefs.mainGeometry = s.value(QStringLiteral("Layout/MainGeometry")).toByteArray();
   prefs.mainState = s.value(QStringLiteral("Layout/MainState")).toByteArray();
+  prefs.wpGeometry = s.value(QStringLiteral("Layout/WPGeometry")).toByteArray();
 
   history.clear();
   if (importHistoryFile(prefs.editorDir, history)) return;
@@ -190,6 +192,7 @@ bool SettingsStore::save(const Preferences& prefs, const QStringList& history) {
       s.setValue(keyOf(v.group, v.key), prefs.*v.member);
     s.setValue(QStringLiteral("Layout/MainGeometry"), prefs.mainGeometry);
     s.setValue(QStringLiteral("Layout/MainState"), prefs.mainState);
+    s.setValue(QStringLiteral("Layout/WPGeometry"), prefs.wpGeometry);
   }
 
   const int count = std::min<int>(history.size(), kMaxHistory);

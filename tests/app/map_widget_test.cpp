@@ -264,6 +264,18 @@ TEST(MapWidget, OrderSelectorAndWindowArrangements) {
   e.trigger("ClassicFGEditview1");
   EXPECT_TRUE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
   EXPECT_TRUE(box->isVisible());
+
+  // The selector's visibility and the waypoint editor's place outlive the run.
+  e.trigger("WPEditor1");
+  QWidget* wp = e.w.findChild<QTableWidget*>("WPGrid")->window();
+  wp->move(123, 234);
+  e.c.undoStack().setClean();
+  EXPECT_TRUE(e.w.close());
+  Preferences back;
+  QStringList history;
+  e.store.load(back, history);
+  EXPECT_TRUE(back.osv);
+  EXPECT_FALSE(back.wpGeometry.isEmpty());
 }
 
 TEST(MapWidget, ShownWaypointsFollowRegionUndoAndTheChooser) {
