@@ -94,6 +94,12 @@ void MapWidget::PaintBox1MouseDown(QMouseEvent* e) {
       if (c_.apply(op)) {
         view_.currentSlot = 1;
         dragging_ = true;
+        // The new craft shows whatever the filters say, so it can be placed.
+        const auto fg = static_cast<std::size_t>(view_.currentFG);
+        if (fg < view_.shown.size() && view_.shown[fg] == 0) {
+          view_.shown[fg] = 1;
+          repaintMap();
+        }
       }
       return;
     }
