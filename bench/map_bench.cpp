@@ -2,6 +2,7 @@
 // waypoint shown) at 1920 x 1080: a full repaint, and the redraw of the
 // current flight group over the cached background that a drag does.
 #include "map/battlefield.h"
+#include "map/map_interaction.h"
 #include "map/map_painter.h"
 #include "map/waypoints.h"
 #include "mission/test_documents.h"
@@ -62,6 +63,28 @@ void BM_RedrawCurrent(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RedrawCurrent)->Unit(benchmark::kMicrosecond);
+
+void BM_DragStepOnTheEditPath(benchmark::State& state) {
+  // What one mouse move of a drag costs: the operation with its undo
+  // picture, the map fields of the moved flight group, and the redraw.
+  Scene& s = scene();
+  Document doc = s.doc;
+  EditorState st;
+  MapRenderer r;
+  r.repaint(doc, s.view, s.options);
+  int step = 0;
+  for (auto _ : state) {
+    DragStep d;
+    d.fg = s.view.currentFG;
+    d.h = step % 2000;
+    d.v = step++ % 1000;
+    auto applied = applyOperation(doc, st, dragOperation(d, "drag"));
+    updateMapFields(doc.flightGroups[static_cast<std::size_t>(d.fg)], 1, 1);
+    benchmark::DoNotOptimize(applied.ok());
+    benchmark::DoNotOptimize(r.redrawCurrent(doc, s.view, s.options).constBits());
+  }
+}
+BENCHMARK(BM_DragStepOnTheEditPath)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "app/path_text.h"
 
 #include "lists/voice_list.h"
+#include "map/waypoints.h"
 #include "mission/backup.h"
 #include "mission/reader.h"
 #include "mission/safe_write.h"
@@ -111,6 +112,7 @@ void DocumentController::resetToNewMission() {
   voicesChanged_ = false;
   omitWarnings_ = false;
   undo_.clear();
+  refreshMapFields(nullptr);
 }
 
 void DocumentController::setTitle(TitleKind kind) {
@@ -137,6 +139,7 @@ bool DocumentController::apply(const Operation& op) {
     return false;
   }
   const Change change = r->change;
+  refreshMapFields(&change);
   if (!r->delta.empty()) undo_.push(new EditCommand(*this, op, std::move(*r)));
   if (change.voices) voicesChanged_ = true;
   if (!change.empty()) emit documentChanged(change);
@@ -146,6 +149,7 @@ bool DocumentController::apply(const Operation& op) {
 }
 
 void DocumentController::announce(const Change& change, const EditorState& target) {
+  refreshMapFields(&change);
   if (change.voices) voicesChanged_ = true;
   if (!change.empty()) emit documentChanged(change);
   refreshTitle(change);
@@ -159,6 +163,22 @@ void DocumentController::announce(const Change& change, const EditorState& targe
   st_.selectedFGs = target.selectedFGs;
   st_.selectedMsgs = target.selectedMsgs;
   stateSignals(prior);
+}
+
+void DocumentController::refreshMapFields(const Change* change) {
+  auto& fgs = doc_.flightGroups;
+  if (!change || change->flightGroupList) {
+    prepareMapFields(doc_, st_.currentRegion, st_.currentOrder);
+    return;
+  }
+  for (int i : change->flightGroups) {
+    if (i >= 0 && i < static_cast<int>(fgs.size()))
+      updateMapFields(fgs[static_cast<std::size_t>(i)], st_.currentRegion, st_.currentOrder);
+  }
+}
+
+Operation DocumentController::newFlightGroupOperation() const {
+  return newItemOperation(ListPage::FlightGroups, listContext());
 }
 
 void DocumentController::stateSignals(const EditorState& prior) {
@@ -251,6 +271,7 @@ bool DocumentController::openPath(const QString& path) {
   if (!doc_.messages.empty()) st_.selectedMsgs = {0};
   voicesChanged_ = false;
   undo_.clear();
+  refreshMapFields(nullptr);
   // Only a file that opened goes into the history.
   addToHistory(absolute);
   setTitle(TitleKind::Opened);
@@ -389,12 +410,14 @@ void DocumentController::setMessageSelection(const std::set<int>& rows) { st_.se
 void DocumentController::setCurrentRegion(int region) {
   if (region < 1 || region > kRegionCount || region == st_.currentRegion) return;
   st_.currentRegion = region;
+  refreshMapFields(nullptr);
   emit regionChanged(region);
 }
 
 void DocumentController::setCurrentOrder(int order) {
   if (order < 1 || order > kOrdersPerRegion || order == st_.currentOrder) return;
   st_.currentOrder = order;
+  refreshMapFields(nullptr);
   emit stateChanged();
 }
 

@@ -95,6 +95,10 @@ public:
   bool canMoveUp(MainPage page) const;
   bool canMoveDown(MainPage page) const;
 
+  // The list's "new flight group" edit, for commands that add one and then
+  // shape it (a craft placed from the map's palette).
+  Operation newFlightGroupOperation() const;
+
   void setAutolinkPreference(bool on);
   void preferencesChanged();
 
@@ -158,6 +162,9 @@ private:
   void announce(const Change& change, const EditorState& target);
   // Tells the views about current items and selections that differ from prior.
   void stateSignals(const EditorState& prior);
+  // The map fields beside the records follow the records, the current
+  // region and the current order; they are no part of an undo step.
+  void refreshMapFields(const Change* change);
 
   Preferences& prefs_;
   Prompts& prompts_;

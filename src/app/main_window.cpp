@@ -10,6 +10,8 @@
 #include "app/pref_form.h"
 #include "check/err_form.h"
 #include "check/texts.h"
+#include "map/bdrop_form.h"
+#include "map/map_widget.h"
 #include "mission/list_lines.h"
 #include "mission/team_edits.h"
 #include "platform/settings_store.h"
@@ -89,6 +91,9 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   buildToolWindows();
   buildBriefingEditor();
   buildDialogs();
+  buildMap();
+  // Two rows of tool bars, so every button shows at 1280 pixels.
+  if (auto* bar = findChild<QToolBar*>(QStringLiteral("WindowBar"))) insertToolBarBreak(bar);
 
   connect(&c_, &DocumentController::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
@@ -385,12 +390,14 @@ void TForm1::DownBtnClick() { c_.moveDown(currentPage()); }
 // anything else (a tab, a box on another page) it does nothing.
 bool TForm1::deleteAllowed() const {
   const QWidget* f = QApplication::focusWidget();
-  return isActiveWindow() && f && (f == ShipList || f == MsgStrList);
+  return isActiveWindow() && f && (f == ShipList || f == MsgStrList || map_->holdsFocus(f));
 }
 
 void TForm1::DeleteButClick() {
   if (!deleteAllowed()) return;
-  c_.deleteSelection(currentPage());
+  // On the map, Delete acts on the map's flight group.
+  const bool onMap = map_->holdsFocus(QApplication::focusWidget());
+  c_.deleteSelection(onMap ? MainPage::FlightGroups : currentPage());
 }
 
 void TForm1::PreferencesClick() {
@@ -398,6 +405,7 @@ void TForm1::PreferencesClick() {
   connect(&form, &TPrefForm::autolinkChanged, &c_, &DocumentController::setAutolinkPreference);
   c_.prompts().runModal(form);
   c_.preferencesChanged();
+  map_->preferencesChanged();
   fgModel_->refreshAll(); // dimming of absent flight groups is a preference
 }
 
@@ -447,6 +455,8 @@ void TForm1::buildToolWindows() {
   connect(show, &QAction::toggled, datapad_, &QWidget::setVisible);
   connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
   shipExt_ = new TShipExt(c_, this);
+  connect(shipExt_, &TShipExt::backdropPickerRequested, this,
+          [this] { TBDropForm::chooseBackdrop(c_, shipExt_); });
   connect(datapad_, &TDatapad::extrasRequested, this, [this] {
     shipExt_->show();
     shipExt_->raise();
@@ -487,6 +497,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
   prefs_.datapadGeometry = datapad_->saveGeometry();
   if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter")))
     prefs_.splitterState = split->saveState();
+  saveMapLayout();
   if (!store_.save(prefs_, c_.history())) {
     c_.prompts().showError(QStringLiteral("Error saving History."));
   }

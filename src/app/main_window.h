@@ -14,6 +14,9 @@ namespace zephlo {
 class Actions;
 class DocumentController;
 class LinesModel;
+class MapWidget;
+class TOrderSel;
+class TWPform;
 class TDatapad;
 class TShipExt;
 class TMemoForm;
@@ -59,6 +62,9 @@ private:
   void buildToolWindows();
   void buildTeamBar();
   void buildBriefingEditor(); // main_window_briefing.cpp
+  void buildMap();
+  void buildMapToolWindows();
+  void saveMapLayout();
   void documentChanged(const Change& change);
   void resetLists();
   // Selects the lines of the editor state's selections without telling the
@@ -94,6 +100,9 @@ private:
   WavPanel* wavPanel_ = nullptr;
   bool endMsgMode_ = false; // the message list shows the end-of-mission lines
   bool endModeHidDatapad_ = false;
+  MapWidget* map_ = nullptr;
+  TOrderSel* orderSel_ = nullptr;
+  TWPform* wpForm_ = nullptr;
   bool toolWindowsPlaced_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };

@@ -210,7 +210,7 @@ void platformOne(Wireframe& w) { // type 60
   w.shade(90);
   flatRing(w, 1, 0, 500, 8);
   flatRing(w, 9, 0, 160, 8);
-  spokes(w, 1, 8, 2, 8);
+  spokes(w, 1, 4, 2, 8); // every other point of the outer ring to the inner ring
   box(w, 17, 80, -80, 80, 200);
   w.centreMark();
 }

@@ -61,6 +61,8 @@ struct Preferences {
   bool wmx = false;           // main window maximised
   bool dpo = true;            // editing window open
   bool mpo = true;            // map window open
+  bool osv = false;           // order/region selector shown
+  QByteArray wpGeometry;      // where the waypoint editor was last
 
   bool operator==(const Preferences&) const = default;
 };

@@ -97,6 +97,7 @@ const BoolValue kBools[] = {
     {"Layout", "wmx", &Preferences::wmx},
     {"Layout", "dpo", &Preferences::dpo},
     {"Layout", "mpo", &Preferences::mpo},
+    {"Layout", "osv", &Preferences::osv},
 };
 
 const IntValue kInts[] = {
@@ -169,6 +170,7 @@ void SettingsStore::load(Preferences& prefs, QStringList& history) {
   prefs.mainState = s.value(QStringLiteral("Layout/MainState")).toByteArray();
   prefs.splitterState = s.value(QStringLiteral("Layout/SplitterState")).toByteArray();
   prefs.datapadGeometry = s.value(QStringLiteral("Layout/DatapadGeometry")).toByteArray();
+  prefs.wpGeometry = s.value(QStringLiteral("Layout/WPGeometry")).toByteArray();
 
   history.clear();
   if (importHistoryFile(prefs.editorDir, history)) return;
@@ -194,6 +196,7 @@ bool SettingsStore::save(const Preferences& prefs, const QStringList& history) {
     s.setValue(QStringLiteral("Layout/MainState"), prefs.mainState);
     s.setValue(QStringLiteral("Layout/SplitterState"), prefs.splitterState);
     s.setValue(QStringLiteral("Layout/DatapadGeometry"), prefs.datapadGeometry);
+    s.setValue(QStringLiteral("Layout/WPGeometry"), prefs.wpGeometry);
   }
 
   const int count = std::min<int>(history.size(), kMaxHistory);
