@@ -2,6 +2,7 @@
 // or the picture at a tick as a PNG, drawn with the editor's own painter.
 #include "briefing/briefing_painter.h"
 #include "briefing/playback.h"
+#include "cli/pictures.h"
 #include "cli/tool.h"
 
 #include <QGuiApplication>
@@ -88,18 +89,7 @@ int cmdFrame(const Args& a) {
   auto doc = load(pos[0]);
   if (!doc) return kExitBadInput;
 
-  // Fonts need a GUI application; the offscreen platform needs no display.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Scripts read standard error for our own messages only; Qt's remark on a
-  // missing runtime folder is no concern of a headless run.
-  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
-    if (type == QtWarningMsg && msg.startsWith("QStandardPaths:")) return;
-    std::cerr << msg.toStdString() << "\n";
-  });
-  static int argc = 1;
-  static char name[] = "zephlo-tool";
-  static char* argv[] = {name, nullptr};
-  QGuiApplication app(argc, argv);
+  ensureGuiApplication();
 
   const auto pb = playTo(*doc, *tick);
   QImage img(size, QImage::Format_RGB32);

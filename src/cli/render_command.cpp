@@ -1,4 +1,5 @@
 // zephlo-tool render: draws a mission's map to a PNG file, with no display.
+#include "cli/pictures.h"
 #include "cli/tool.h"
 #include "map/battlefield.h"
 #include "map/filters.h"
@@ -132,24 +133,6 @@ std::string parseRenderArgs(const Args& a, RenderArgs& r) {
   r.in = files[0];
   r.out = files[1];
   return {};
-}
-
-// Fonts need a GUI application; the offscreen platform needs no display.
-void ensureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "zephlo-tool";
-  static char* argv[] = {name, nullptr};
-  // Start-up notes of the platform (no runtime folder and the like) are no
-  // business of a script reading our output; real errors still get through.
-  const QtMessageHandler previous = qInstallMessageHandler(
-      [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toStdString() << "\n";
-        (void)context;
-      });
-  static QGuiApplication app(argc, argv);
-  qInstallMessageHandler(previous);
 }
 
 int cmdRender(const Args& a) {

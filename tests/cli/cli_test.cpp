@@ -3,6 +3,7 @@
 #include "mission/new_mission.h"
 #include "mission/test_missions.h"
 #include "mission/writer.h"
+#include "tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -14,29 +15,8 @@ using namespace zephlo::testing;
 
 namespace {
 
-struct ToolRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-ToolRun tool(const TempDir& dir, const std::string& args) {
-  const std::string errFile = dir.path("stderr.txt");
-  const std::string cmd = std::string(ZEPHLO_TOOL) + " " + args + " 2>" + errFile;
-  ToolRun r;
-  FILE* p = popen(cmd.c_str(), "r");
-  char buf[4096];
-  std::size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-    r.out.append(buf, n);
-  const int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  const auto e = readFile(errFile);
-  r.err.assign(e.begin(), e.end());
-  return r;
-}
-
-std::string q(const std::string& s) { return "'" + s + "'"; }
+ToolRun tool(const TempDir& dir, const std::string& args) { return runTool(dir, args); }
+std::string q(const std::string& s) { return quoted(s); }
 
 } // namespace
 
