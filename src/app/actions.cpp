@@ -68,6 +68,10 @@ Actions::Actions(QWidget* owner, QUndoStack& undoStack) : QObject(owner) {
   datapad = make(owner, "DatapadAction", "&Datapad", "Show Datapad", QStyle::SP_FileDialogInfoView,
                  QKeySequence(QStringLiteral("F6")));
   datapad->setCheckable(true);
+  mainPages = make(owner, "ShowFGList", "Main &Pages", "Show Main Pages",
+                   QStyle::SP_FileDialogListView, QKeySequence(QStringLiteral("F5")));
+  mainPages->setCheckable(true);
+  mainPages->setChecked(true);
 
   briefingEditor =
       make(owner, "BriefingBtn", "&Briefing Editor", "Briefing Editor", QStyle::SP_MediaPlay);

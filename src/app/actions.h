@@ -32,7 +32,8 @@ public:
   QAction* errorCheck = nullptr;
   QAction* preferences = nullptr;
   QAction* about = nullptr;
-  QAction* datapad = nullptr; // shows or hides "Flight Group Details"
+  QAction* datapad = nullptr;   // shows or hides "Flight Group Details"
+  QAction* mainPages = nullptr; // shows or hides the lists beside the map
   QAction* briefingEditor = nullptr;
   // The dialogs, side files and tools.
   QAction* headerDialog = nullptr;

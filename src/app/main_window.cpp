@@ -235,8 +235,9 @@ void TForm1::buildMenusAndToolBars() {
   edit->addSeparator();
   edit->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
 
+  connect(a.mainPages, &QAction::toggled, OverallPages, &QWidget::setVisible);
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  view->addAction(a.datapad);
+  view->addActions({a.mainPages, a.datapad});
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->addAction(a.preferences);
@@ -283,7 +284,7 @@ void TForm1::buildMenusAndToolBars() {
   QToolBar* windows = addToolBar(QStringLiteral("Windows"));
   windows->setObjectName(QStringLiteral("WindowBar"));
   windows->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  windows->addAction(a.datapad);
+  windows->addActions({a.mainPages, a.datapad});
 
   buildTeamBar();
 

@@ -138,7 +138,7 @@ void TForm1::buildMapToolWindows() {
   classicMap->setShortcut(QKeySequence(QStringLiteral("F10")));
   addAction(classicMap);
   connect(classicMap, &QAction::triggered, this, [this, wpBtn] {
-    OverallPages->hide();
+    actions_->mainPages->setChecked(false);
     actions_->datapad->setChecked(false);
     orderSel_->hide();
     if (QWidget* memo = findChild<QWidget*>(QStringLiteral("TMemoForm"))) memo->hide();
@@ -156,7 +156,7 @@ void TForm1::buildMapToolWindows() {
       orderSel_->move(50, 400);
       return;
     }
-    OverallPages->show();
+    actions_->mainPages->setChecked(true);
     // Centred over the part of the screen right of the pages.
     const int pagesRight = mapToGlobal(QPoint(OverallPages->geometry().right(), 0)).x();
     const QSize size = datapad_->frameGeometry().size();

@@ -261,8 +261,12 @@ TEST(MapWidget, OrderSelectorAndWindowArrangements) {
   EXPECT_FALSE(box->isVisible());
   EXPECT_FALSE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
   EXPECT_FALSE(e.action("ShowOrderSel")->isChecked());
+  EXPECT_FALSE(e.action("ShowFGList")->isChecked()) << "Show Main Pages follows the pages";
   e.trigger("ClassicFGEditview1");
   EXPECT_TRUE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  e.trigger("ShowFGList"); // F5 hides them again
+  EXPECT_FALSE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  e.trigger("ShowFGList");
   EXPECT_TRUE(box->isVisible());
 
   // The selector's visibility and the waypoint editor's place outlive the run.
