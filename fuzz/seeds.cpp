@@ -1,0 +1,59 @@
+// Writes the seed corpus of each fuzzer into its folder under the given one:
+// missions from the tests' generator, whole for the reader and in compact
+// form for the fuzzers that build missions from small inputs.
+#include "fuzz_mission.h"
+#include "mission/test_missions.h"
+
+#include "mission/layout.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+using zephlo::Byte;
+using zephlo::testing::generateMission;
+using zephlo::testing::GenOptions;
+using zephlo::testing::writeFile;
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
+    return 2;
+  }
+  const fs::path root = argv[1];
+  for (const char* name : {"mission_roundtrip", "briefing", "check", "edit"})
+    fs::create_directories(root / name);
+
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    GenOptions o;
+    o.seed = seed;
+    o.flightGroups = static_cast<int>(seed % 5);
+    o.messages = static_cast<int>(seed % 4);
+    o.maxStringLength = seed % 3 == 0 ? 300 : 40;
+    o.fillEverything = seed % 4 == 0;
+    o.trailingBytes = seed % 6 == 0 ? 17 : 0;
+    const std::vector<Byte> file = generateMission(o).bytes;
+    const std::string n = std::to_string(seed);
+    writeFile((root / "mission_roundtrip" / n).string(), file);
+
+    // The briefing block: the generator's bytes give arbitrary streams.
+    const std::size_t briefingAt =
+        zephlo::size::platform + zephlo::size::header + o.flightGroups * zephlo::size::flightGroup +
+        o.messages * zephlo::size::message +
+        zephlo::kTeamCount * (zephlo::size::globalGoal + zephlo::size::team);
+    writeFile((root / "briefing" / n).string(),
+              {file.begin() + static_cast<std::ptrdiff_t>(briefingAt),
+               file.begin() + static_cast<std::ptrdiff_t>(briefingAt + 64 + seed * 16)});
+
+    const std::vector<Byte> compact = zephlo::fuzz::compactFromMission(file);
+    writeFile((root / "check" / n).string(), compact);
+    // Operations first (their length in two bytes and the voice flag), then the mission.
+    std::vector<Byte> edit{static_cast<Byte>(24 * seed), 0, static_cast<Byte>(seed)};
+    for (std::size_t k = 0; k < 24 * seed; ++k)
+      edit.push_back(file[(k * 7919 + seed) % file.size()]);
+    edit.insert(edit.end(), compact.begin(), compact.end());
+    writeFile((root / "edit" / n).string(), edit);
+  }
+  return 0;
+}
