@@ -28,7 +28,7 @@ void pairTexts(const Byte* pairRecord, const MissionLists& lists) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const fuzz::Compact c = fuzz::missionFromCompact({data, size}, 255);
+  const fuzz::Compact c = fuzz::missionFromCompact({data, size}, 255, 255);
   Result<Document> read = parseMission(c.file, "fuzz.tie");
   if (!read) fault("a well-formed mission was refused");
   const Document& doc = *read;

@@ -4,8 +4,11 @@
 // the edited mission can be saved and read again.
 #include "fuzz_mission.h"
 
+#include "briefing/briefing_edits.h"
+#include "check/condition_tool.h"
 #include "mission/fg_stores.h"
 #include "mission/goal_edits.h"
+#include "mission/header_edits.h"
 #include "mission/list_commands.h"
 #include "mission/message_edits.h"
 #include "mission/reader.h"
@@ -73,7 +76,7 @@ void choose(Ops& ops, const Document& d, EditorState& st) {
 std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState& st,
                                        const ListContext& ctx, Clipboards& clip) {
   const auto page = ops.u8() & 1 ? ListPage::Messages : ListPage::FlightGroups;
-  switch (ops.u8() % 26) {
+  switch (ops.u8() % 46) {
   case 0: return newItemOperation(page, ctx);
   case 1: return deleteOperation(page, ctx);
   case 2:
@@ -117,6 +120,59 @@ std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState&
   case 23: return storeTeamName(ops.text(), st);
   case 24: return storeEndText(ops.u8() % 8, ops.text(), st);
   case 25: return storeTextOperation(static_cast<TextTab>(ops.u8() % 4), ops.text());
+  case 26: return storeGoalTeam(ops.i16(), st);
+  case 27: return storeGoalTime(ops.i16(), st);
+  case 28: {
+    GoalValues v{ops.i16(), ops.i16(), ops.i16(), ops.i16(), ops.i16(), ops.i16()};
+    return storeGoalFromTool(v, st);
+  }
+  case 29: return storeGlobalGoalPoints(ops.u8() % 4, ops.i16() * 11, st);
+  case 30:
+    return storeGlobalGoalByte(ops.u8() % 3, static_cast<HiddenGoalByte>(ops.u8() % 5), ops.i16(),
+                               st);
+  case 31: return storeAllies(ops.rows(), st);
+  case 32: return storeTeamIff(ops.i16(), st);
+  case 33: return linkTeamByRadio(st);
+  case 34: {
+    HeaderValues v = headerValues(d);
+    v.missionType = ops.u8();
+    v.regionNames[ops.u8() % kRegionCount] = ops.text();
+    v.strings72[ops.u8() % kHeaderStringTable72] = ops.text();
+    v.strings16[ops.u8() % kHeaderStringTable16] = ops.text();
+    v.use[ops.u8() % 4] = ops.u8();
+    return changeHeaderOperation(v);
+  }
+  case 35: return headerTableByteOperation(ops.i16(), ops.i16(), ops.u8());
+  case 36: {
+    TCommandObject c;
+    c.Time = static_cast<std::int16_t>(ops.i16());
+    c.Command = ops.u8() % 40;
+    c.Index = static_cast<std::uint16_t>(ops.i16());
+    c.X = static_cast<std::int16_t>(ops.i16());
+    c.Y = static_cast<std::int16_t>(ops.i16());
+    const int at = ops.i16();
+    auto where = std::make_shared<int>(0);
+    switch (ops.u8() % 3) {
+    case 0: return insertInstructionOnListPage(at, c, where);
+    case 1: return insertInstructionAtTime(at, ops.i16(), c, where);
+    default: return changeBriefingInstruction(at, c, where);
+    }
+  }
+  case 37: return deleteBriefingInstruction(ops.i16());
+  case 38: return moveBriefingInstruction(ops.i16(), ops.u8() & 1, std::make_shared<int>(0));
+  case 39: return dragBriefingPoint(ops.i16(), ops.i16(), ops.i16(), ops.u8());
+  case 40: return setBriefingString(ops.u8() & 1, ops.i16(), ops.text());
+  case 41: return setBriefingRunningTime(ops.i16());
+  case 42: return setBriefingSeenBy(ops.i16(), ops.u8() & 1);
+  case 43: return repairBriefingOperation(std::make_shared<bool>(false));
+  case 44: return setBriefingPointsToStart1();
+  case 45: {
+    CondTarget t{static_cast<CondPage>(ops.u8() % 7), ops.u8() % 8, ops.u8() % 4};
+    Trigger trigger;
+    for (Byte& b : trigger)
+      b = ops.u8();
+    return writeTrigger(t, trigger, st);
+  }
   }
   return std::nullopt;
 }
@@ -126,22 +182,21 @@ std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState&
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 3) return 0;
   const std::size_t opsSize = std::min<std::size_t>(data[0] | (data[1] << 8), size - 3);
-  const bool withVoices = data[2] & 1;
+  // A voice list of any length, as one read from a file may be.
+  const int voices = data[2];
   Ops ops({data + 3, opsSize});
-  const fuzz::Compact c = fuzz::missionFromCompact({data + 3 + opsSize, size - 3 - opsSize}, 8);
+  const fuzz::Compact c = fuzz::missionFromCompact({data + 3 + opsSize, size - 3 - opsSize}, 8, 70);
   Result<Document> read = parseMission(c.file, "fuzz.tie");
   if (!read) fault("a well-formed mission was refused");
   Document doc = std::move(*read);
-  if (withVoices) {
-    for (int k = 0; k < 70; ++k)
-      doc.voiceEntries.push_back("voice" + std::to_string(k) + ".wav");
-  }
+  for (int k = 0; k < voices; ++k)
+    doc.voiceEntries.push_back("voice" + std::to_string(k) + ".wav");
   const Document original = doc;
 
   const Templates templates = makeTemplates({}, doc.teamIff[0]);
   ListContext ctx;
   ctx.templates = &templates;
-  ctx.voicePanelVisible = withVoices;
+  ctx.voicePanelVisible = voices > 0;
   Clipboards clip = makeClipboards(templates);
   EditorState st;
   std::vector<Applied> steps;

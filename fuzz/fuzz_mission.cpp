@@ -23,11 +23,12 @@ void zeros(std::vector<Byte>& out, std::size_t n) { out.insert(out.end(), n, 0);
 
 } // namespace
 
-Compact missionFromCompact(std::span<const Byte> in, std::size_t maxRecords) {
+Compact missionFromCompact(std::span<const Byte> in, std::size_t maxFlightGroups,
+                           std::size_t maxMessages) {
   Compact c;
   if (in.size() >= 2) {
-    c.flightGroups = in[0] % (maxRecords + 1);
-    c.messages = in[1] % (maxRecords + 1);
+    c.flightGroups = in[0] % (maxFlightGroups + 1);
+    c.messages = in[1] % (maxMessages + 1);
     in = in.subspan(2);
   }
   std::vector<Byte> records;
@@ -46,7 +47,8 @@ Compact missionFromCompact(std::span<const Byte> in, std::size_t maxRecords) {
   };
   copy(headerAt, size::header);
   copy(0, headerAt);
-  zeros(f, size::briefing + 2 * 2 * size::briefingStrings + size::reservedA);
+  take(in, f, size::briefing);
+  zeros(f, 2 * 2 * size::briefingStrings + size::reservedA);
   for (std::size_t s = 0; s < 4; ++s)
     zeros(f, 2 + size::optionalData[s]); // no optional value
   zeros(f, size::textSection + size::reservedB + size::reservedC);
@@ -69,6 +71,9 @@ std::vector<Byte> compactFromMission(std::span<const Byte> file) {
   out.insert(out.end(), at + static_cast<std::ptrdiff_t>(size::header),
              at + static_cast<std::ptrdiff_t>(size::header + records));
   out.insert(out.end(), at, at + static_cast<std::ptrdiff_t>(size::header));
+  const auto briefing = at + static_cast<std::ptrdiff_t>(size::header + records);
+  if (file.end() - briefing >= static_cast<std::ptrdiff_t>(size::briefing))
+    out.insert(out.end(), briefing, briefing + static_cast<std::ptrdiff_t>(size::briefing));
   return out;
 }
 

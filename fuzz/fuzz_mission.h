@@ -13,13 +13,14 @@ namespace zephlo::fuzz {
 
 // The compact form: a byte with the number of flight groups, a byte with the
 // number of messages, then the flight-group records, the messages, the
-// global goals, the teams and the header, each in file layout. Whatever the
-// input lacks is zero; the record counts are capped at maxRecords.
+// global goals, the teams, the header and the briefing block, each in file
+// layout. Whatever the input lacks is zero; the record counts are capped.
 struct Compact {
   std::size_t flightGroups = 0, messages = 0;
   std::vector<Byte> file; // a complete mission file
 };
-Compact missionFromCompact(std::span<const Byte> input, std::size_t maxRecords);
+Compact missionFromCompact(std::span<const Byte> input, std::size_t maxFlightGroups,
+                           std::size_t maxMessages);
 
 // The compact form of a mission file, for seeds; empty when it is too short.
 std::vector<Byte> compactFromMission(std::span<const Byte> file);

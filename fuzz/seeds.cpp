@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     const std::vector<Byte> compact = zephlo::fuzz::compactFromMission(file);
     writeFile((root / "check" / n).string(), compact);
     // Operations first (their length in two bytes and the voice flag), then the mission.
-    std::vector<Byte> edit{static_cast<Byte>(24 * seed), 0, static_cast<Byte>(seed)};
+    std::vector<Byte> edit{static_cast<Byte>(24 * seed), 0,
+                           static_cast<Byte>(seed % 3 ? seed * 6 : 0)};
     for (std::size_t k = 0; k < 24 * seed; ++k)
       edit.push_back(file[(k * 7919 + seed) % file.size()]);
     edit.insert(edit.end(), compact.begin(), compact.end());
