@@ -1,5 +1,6 @@
 #include "app/document_controller.h"
 
+#include "check/limits.h"
 #include "mission/backup.h"
 #include "mission/reader.h"
 #include "mission/safe_write.h"
@@ -325,9 +326,15 @@ void DocumentController::startUp(const QStringList& arguments) {
   }
 }
 
+std::vector<std::string> DocumentController::limitWarnings() const {
+  LimitOptions options;
+  options.gameFolder = prefs_.gameDir.toStdString();
+  return zephlo::checkLimits(doc_, options);
+}
+
 CheckResult DocumentController::runCheck(bool announce) {
   CheckResult result = checkMission(doc_);
-  if (result.count(omitWarnings_) > 0) {
+  if (result.count(omitWarnings_) > 0 || (limitsChecked_ && !limitWarnings().empty())) {
     emit checkResultsReady(result);
   } else if (announce) {
     prompts_.timedNotice(QStringLiteral("No known errors."), 800);
