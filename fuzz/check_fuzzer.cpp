@@ -1,5 +1,6 @@
 // The checker, the limits and every readable text of a mission built from
-// the input, as the error list and the pages show them.
+// the input, as the error list and the pages show them; and the mission
+// written back.
 #include "fuzz_mission.h"
 
 #include "check/checker.h"
@@ -7,6 +8,7 @@
 #include "check/limits.h"
 #include "check/texts.h"
 #include "mission/reader.h"
+#include "mission/writer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Result<Document> read = parseMission(c.file, "fuzz.tie");
   if (!read) fault("a well-formed mission was refused");
   const Document& doc = *read;
+  // Every field value the fuzzer tries is also written back as read.
+  Result<std::vector<Byte>> saved = serializeMission(doc);
+  if (!saved || *saved != fuzz::expectedAfterSave(c.file))
+    fault("the mission is not written back as it was read");
 
   const CheckResult result = checkMission(doc);
   if (result.lines(false).size() != result.count(false) ||
