@@ -6,6 +6,7 @@
 
 #include "mission/layout.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -56,5 +57,24 @@ int main(int argc, char** argv) {
     edit.insert(edit.end(), compact.begin(), compact.end());
     writeFile((root / "edit" / n).string(), edit);
   }
+  // One that needs both of the writer's fix-ups: a lone-NUL briefing string
+  // and a backdrop at the origin.
+  GenOptions o;
+  o.seed = 99;
+  const zephlo::testing::GeneratedMission m = generateMission(o);
+  std::vector<Byte> file = m.bytes;
+  std::size_t fgAt = 0, tagAt = 0, nextAt = 0;
+  for (const auto& [name, at] : m.boundaries) {
+    if (name == "flight group 0") fgAt = at;
+    if (name == "tag 0") tagAt = at;
+    if (name == "tag 1") nextAt = at;
+  }
+  file[fgAt + zephlo::fg::CraftType] = zephlo::kBackdrop;
+  std::fill_n(file.begin() + static_cast<std::ptrdiff_t>(fgAt + zephlo::fg::startPointOffset(1)), 6,
+              0);
+  file.erase(file.begin() + static_cast<std::ptrdiff_t>(tagAt),
+             file.begin() + static_cast<std::ptrdiff_t>(nextAt));
+  file.insert(file.begin() + static_cast<std::ptrdiff_t>(tagAt), {1, 0, 0});
+  writeFile((root / "mission_roundtrip" / "fix-ups").string(), file);
   return 0;
 }
