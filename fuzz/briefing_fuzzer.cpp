@@ -29,10 +29,18 @@ bool sameOutsideStream(const Briefing& a, const Briefing& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // The input is the start of the block; the rest of the stream is zero,
-  // as after a real stream's end.
+  // The input: the block's first ten bytes (running time, spare words,
+  // stream length), a word number, then stream words from that word on, so
+  // both ends of the stream are in reach. The rest of the block is zero.
   Briefing b;
-  std::memcpy(b.block.data(), data, std::min(size, b.block.size()));
+  const std::size_t head = std::min<std::size_t>(size, brf::Stream);
+  std::memcpy(b.block.data(), data, head);
+  if (size > brf::Stream + 2) {
+    const std::size_t word = getU16(data + brf::Stream) % brf::StreamWords;
+    const std::size_t at = brf::Stream + 2 * word;
+    const std::size_t n = std::min(size - brf::Stream - 2, b.block.size() - at);
+    std::memcpy(b.block.data() + at, data + brf::Stream + 2, n);
+  }
 
   const std::vector<TCommandObject> list = decodeBriefing(b);
   if (list.empty()) fault("decoding gave no instruction at all");

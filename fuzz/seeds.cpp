@@ -4,6 +4,7 @@
 #include "fuzz_mission.h"
 #include "mission/test_missions.h"
 
+#include "briefing/briefing.h"
 #include "mission/layout.h"
 
 #include <algorithm>
@@ -38,14 +39,20 @@ int main(int argc, char** argv) {
     const std::string n = std::to_string(seed);
     writeFile((root / "mission_roundtrip" / n).string(), file);
 
-    // The briefing block: the generator's bytes give arbitrary streams.
+    // The briefing block: the generator's bytes give arbitrary streams, put
+    // at the stream's start or near its end.
     const std::size_t briefingAt =
         zephlo::size::platform + zephlo::size::header + o.flightGroups * zephlo::size::flightGroup +
         o.messages * zephlo::size::message +
         zephlo::kTeamCount * (zephlo::size::globalGoal + zephlo::size::team);
-    writeFile((root / "briefing" / n).string(),
-              {file.begin() + static_cast<std::ptrdiff_t>(briefingAt),
-               file.begin() + static_cast<std::ptrdiff_t>(briefingAt + 64 + seed * 16)});
+    const auto block = file.begin() + static_cast<std::ptrdiff_t>(briefingAt);
+    std::vector<Byte> briefing(block, block + zephlo::brf::Stream);
+    const std::uint16_t word = seed % 2 ? 0 : zephlo::brf::StreamWords - 4 * seed;
+    briefing.push_back(static_cast<Byte>(word & 0xFF));
+    briefing.push_back(static_cast<Byte>(word >> 8));
+    briefing.insert(briefing.end(), block + zephlo::brf::Stream,
+                    block + static_cast<std::ptrdiff_t>(zephlo::brf::Stream + 64 + seed * 16));
+    writeFile((root / "briefing" / n).string(), briefing);
 
     const std::vector<Byte> compact = zephlo::fuzz::compactFromMission(file);
     writeFile((root / "check" / n).string(), compact);
