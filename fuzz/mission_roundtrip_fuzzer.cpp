@@ -1,6 +1,7 @@
-// Reads any bytes as a mission; a file that is accepted must be written back
-// as the same bytes apart from the documented fix-ups, and read again as the
-// same document.
+// Reads any bytes as a mission, from memory and from a file (which the
+// reader takes in chunks); both must agree. A file that is accepted must be
+// written back as the same bytes apart from the documented fix-ups, and read
+// again as the same document.
 #include "fuzz_mission.h"
 
 #include "mission/reader.h"
@@ -8,6 +9,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <unistd.h>
 
 using namespace zephlo;
 
@@ -18,12 +21,42 @@ namespace {
   std::abort();
 }
 
+// The file the input is written to, one per process.
+const std::string& scratchFile() {
+  static const std::string path = [] {
+    char name[] = "/tmp/zephlo-fuzz-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd < 0) fault("no scratch file");
+    close(fd);
+    std::atexit([] { std::remove(scratchFile().c_str()); });
+    return std::string(name);
+  }();
+  return path;
+}
+
+// Reading the bytes from a file gives what reading them from memory gave.
+void compareWithFileRead(std::span<const Byte> in, bool autolink, const Result<Document>& doc) {
+  std::FILE* f = std::fopen(scratchFile().c_str(), "wb");
+  if (!f || std::fwrite(in.data(), 1, in.size(), f) != in.size() || std::fclose(f) != 0)
+    fault("cannot write the scratch file");
+  Result<Document> fromFile = readMission(scratchFile(), autolink);
+  if (bool(fromFile) != bool(doc)) fault("reading from a file and from memory disagree");
+  if (!doc) {
+    if (fromFile.error().kind != doc.error().kind || fromFile.error().offset != doc.error().offset)
+      fault("reading from a file and from memory fail differently");
+    return;
+  }
+  fromFile->fileName = doc->fileName;
+  if (!(*fromFile == *doc)) fault("reading from a file gives another document");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const Byte> in(data, size);
   const bool autolink = size > 0 && (data[size - 1] & 1) != 0;
   Result<Document> doc = parseMission(in, "fuzz.tie", autolink);
+  compareWithFileRead(in, autolink, doc);
   if (!doc) {
     if (doc.error().message.find("fuzz.tie") == std::string::npos &&
         doc.error().kind == ErrorKind::Damaged)
