@@ -140,16 +140,18 @@ bool DocumentController::apply(const Operation& op) {
 
 void DocumentController::announce(const Change& change, const EditorState& target) {
   if (change.voices) voicesChanged_ = true;
-  if (!change.empty()) emit documentChanged(change);
   const EditorState prior = st_;
   // Where the user was in the lists comes back; the region and order shown
-  // are the user's view and stay.
+  // are the user's view and stay. The state is back before the views hear
+  // of the change: after undoing a new flight group the current one would
+  // otherwise lie past the end of the list while they refresh.
   st_.currentFG = target.currentFG;
   st_.currentMsg = target.currentMsg;
   st_.currentTeam = target.currentTeam;
   st_.currentGoal = target.currentGoal;
   st_.selectedFGs = target.selectedFGs;
   st_.selectedMsgs = target.selectedMsgs;
+  if (!change.empty()) emit documentChanged(change);
   stateSignals(prior);
 }
 
