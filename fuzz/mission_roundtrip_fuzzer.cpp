@@ -21,18 +21,8 @@ namespace {
   std::abort();
 }
 
-// The file the input is written to, one per process.
-const std::string& scratchFile() {
-  static const std::string path = [] {
-    char name[] = "/tmp/zephlo-fuzz-XXXXXX";
-    const int fd = mkstemp(name);
-    if (fd < 0) fault("no scratch file");
-    close(fd);
-    std::atexit([] { std::remove(scratchFile().c_str()); });
-    return std::string(name);
-  }();
-  return path;
-}
+// The file the input is written to for a moment, one per process.
+std::string scratchFile() { return "/tmp/zephlo-fuzz-" + std::to_string(getpid()) + ".tie"; }
 
 // Reading the bytes from a file gives what reading them from memory gave.
 void compareWithFileRead(std::span<const Byte> in, bool autolink, const Result<Document>& doc) {
@@ -40,6 +30,7 @@ void compareWithFileRead(std::span<const Byte> in, bool autolink, const Result<D
   if (!f || std::fwrite(in.data(), 1, in.size(), f) != in.size() || std::fclose(f) != 0)
     fault("cannot write the scratch file");
   Result<Document> fromFile = readMission(scratchFile(), autolink);
+  std::remove(scratchFile().c_str());
   if (bool(fromFile) != bool(doc)) fault("reading from a file and from memory disagree");
   if (!doc) {
     if (fromFile.error().kind != doc.error().kind || fromFile.error().offset != doc.error().offset)
