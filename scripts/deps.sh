@@ -2,6 +2,9 @@
 # Sourced by scripts/test and scripts/run.
 zephlo_packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl1-mesa-dev fonts-dejavu-core nlohmann-json3-dev)
+# What scripts/fuzz needs on top: clang, its runtime libraries (libFuzzer and
+# the sanitizers) and llvm-symbolizer for readable stack traces.
+zephlo_fuzz_packages=(clang libclang-rt-dev llvm)
 
 zephlo_install_deps() {
   local missing=()

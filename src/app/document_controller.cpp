@@ -3,6 +3,7 @@
 
 #include "lists/voice_list.h"
 #include "map/waypoints.h"
+#include "check/limits.h"
 #include "mission/backup.h"
 #include "mission/reader.h"
 #include "mission/safe_write.h"
@@ -151,17 +152,19 @@ bool DocumentController::apply(const Operation& op) {
 void DocumentController::announce(const Change& change, const EditorState& target) {
   refreshMapFields(&change);
   if (change.voices) voicesChanged_ = true;
-  if (!change.empty()) emit documentChanged(change);
-  refreshTitle(change);
   const EditorState prior = st_;
   // Where the user was in the lists comes back; the region and order shown
-  // are the user's view and stay.
+  // are the user's view and stay. The state is back before the views hear
+  // of the change: after undoing a new flight group the current one would
+  // otherwise lie past the end of the list while they refresh.
   st_.currentFG = target.currentFG;
   st_.currentMsg = target.currentMsg;
   st_.currentTeam = target.currentTeam;
   st_.currentGoal = target.currentGoal;
   st_.selectedFGs = target.selectedFGs;
   st_.selectedMsgs = target.selectedMsgs;
+  if (!change.empty()) emit documentChanged(change);
+  refreshTitle(change);
   stateSignals(prior);
 }
 
@@ -375,9 +378,15 @@ void DocumentController::startUp(const QStringList& arguments) {
   }
 }
 
+std::vector<std::string> DocumentController::limitWarnings() const {
+  LimitOptions options;
+  options.gameFolder = prefs_.gameDir.toStdString();
+  return zephlo::checkLimits(doc_, options);
+}
+
 CheckResult DocumentController::runCheck(bool announce) {
   CheckResult result = checkMission(doc_);
-  if (result.count(omitWarnings_) > 0) {
+  if (result.count(omitWarnings_) > 0 || (limitsChecked_ && !limitWarnings().empty())) {
     emit checkResultsReady(result);
   } else if (announce) {
     prompts_.timedNotice(QStringLiteral("No known errors."), 800);

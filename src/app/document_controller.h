@@ -74,6 +74,11 @@ public:
   CheckResult runCheck(bool announce);
   bool omitWarnings() const { return omitWarnings_; }
   void setOmitWarnings(bool on) { omitWarnings_ = on; }
+  // "Check the game's limits": kept for the whole run, over every mission.
+  bool limitsChecked() const { return limitsChecked_; }
+  void setLimitsChecked(bool on) { limitsChecked_ = on; }
+  // The warnings about the game's limits, voice files looked up in the game folder.
+  std::vector<std::string> limitWarnings() const;
 
   // Current items and selections: where the user is, not edits.
   void selectFlightGroup(int index);
@@ -182,6 +187,7 @@ private:
   bool omitWarnings_ = false;
   bool voicePanelVisible_ = false;
   std::optional<std::vector<std::string>> backdropNames_;
+  bool limitsChecked_ = false;
 };
 
 } // namespace zephlo

@@ -417,8 +417,9 @@ void TForm1::AboutClick() {
 }
 
 void TForm1::showCheckResults(const CheckResult& result) {
-  TErrForm form(result, c_.omitWarnings(), this);
+  TErrForm form(result, c_.omitWarnings(), c_.limitWarnings(), c_.limitsChecked(), this);
   connect(&form, &TErrForm::omitWarningsChanged, &c_, &DocumentController::setOmitWarnings);
+  connect(&form, &TErrForm::checkLimitsChanged, &c_, &DocumentController::setLimitsChecked);
   c_.prompts().runModal(form);
 }
 

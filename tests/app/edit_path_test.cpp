@@ -302,6 +302,30 @@ TEST(EditPathFaults, ErrorListOpensAtTheTopWithOneLinePerFinding) {
   EXPECT_TRUE(memo->document()->firstBlock().text().endsWith("Red Leader has no name"));
 }
 
+TEST(EditPathFaults, ViewsRefreshAfterUndoWithTheCurrentLineInTheList) {
+  Editor e;
+  e.c.openPath(e.missionFile("m.tie", "T", 2));
+  e.trigger("NewFGBut");
+  e.w.findChild<QTabWidget*>("OverallPages")->setCurrentIndex(1);
+  e.trigger("NewFGBut"); // a new message on the messages page
+  ASSERT_EQ(e.c.state().currentFG, 2) << "the new flight group is the current one";
+  ASSERT_EQ(e.c.document().messages.size(), 1u);
+  // Each view reads the current records while it refreshes.
+  int outside = 0, refreshes = 0;
+  QObject::connect(&e.c, &DocumentController::documentChanged, [&](const Change&) {
+    ++refreshes;
+    const std::size_t fg = static_cast<std::size_t>(e.c.state().currentFG);
+    const std::size_t msg = static_cast<std::size_t>(e.c.state().currentMsg);
+    const std::size_t msgs = e.c.document().messages.size();
+    if (fg >= e.fgCount() || (msgs > 0 && msg >= msgs)) ++outside;
+  });
+  e.trigger("UndoAction");
+  e.trigger("UndoAction");
+  EXPECT_EQ(e.fgCount(), 2u);
+  EXPECT_EQ(refreshes, 2);
+  EXPECT_EQ(outside, 0);
+}
+
 TEST(EditPathFaults, DeleteKeyActsOnlyFromTheLists) {
   Editor e;
   e.c.openPath(e.missionFile("m.tie", "T", 3));

@@ -1,6 +1,7 @@
 #include "app/document_controller.h"
 #include "app/editor_fixture.h"
 #include "app/main_window.h"
+#include "check/limits.h"
 #include "mission/new_mission.h"
 #include "mission/test_missions.h"
 #include "mission/writer.h"
@@ -296,6 +297,56 @@ TEST(MainWindow, CheckerWindow) {
   e.prompts.yesNoCancel = {Answer::No};
   e.trigger("NewBtn");
   EXPECT_FALSE(e.c.omitWarnings()) << "a new mission starts with warnings again";
+}
+
+TEST(MainWindow, CheckerWindowAddsTheGamesLimits) {
+  Editor e;
+  e.edit([](Edit& ed) {
+    for (std::size_t k = 0; k <= kGameMaxMessages; ++k)
+      ed.appendMessage(MsgObject{});
+  });
+  const QString checkerLines = "WARNING: There are no backdrops in the mission. It will be dark!\n"
+                               "WARNING: Player has no Mother ship assigned.";
+  const QString limitLine =
+      "WARNING: The mission has 65 messages; the game holds only the first 64.";
+  QStringList seen;
+  auto memoText = [](QDialog& d) { return d.findChild<QPlainTextEdit*>("ErrMemo")->toPlainText(); };
+  e.prompts.modal = {[&](QDialog& d) {
+    auto* limits = d.findChild<QCheckBox*>("LimitsChk");
+    EXPECT_EQ(limits->text(), "Check the game's limits");
+    EXPECT_FALSE(limits->isChecked());
+    d.show(); // both boxes fit the fixed size in full
+    for (auto* box : {limits, d.findChild<QCheckBox*>("OmitWarnsChk")})
+      EXPECT_GE(box->width(), box->sizeHint().width()) << box->text().toStdString();
+    seen << memoText(d);
+    limits->click();
+    seen << memoText(d);
+    limits->click();
+    seen << memoText(d);
+    limits->click(); // left ticked for the next check
+    return 1;
+  }};
+  e.trigger("ErrBtn");
+  ASSERT_EQ(seen.size(), 3);
+  EXPECT_EQ(seen[0], checkerLines) << "unticked, the list is the checker's alone";
+  EXPECT_EQ(seen[1], checkerLines + "\n" + limitLine) << "the limits come after the checker";
+  EXPECT_EQ(seen[2], checkerLines);
+  EXPECT_TRUE(e.c.limitsChecked());
+
+  // With the checker's warnings left out, the game's limits alone still open the list.
+  e.c.setOmitWarnings(true);
+  e.prompts.modal = {[&](QDialog& d) {
+    EXPECT_TRUE(d.findChild<QCheckBox*>("LimitsChk")->isChecked());
+    seen << memoText(d);
+    return 1;
+  }};
+  e.trigger("ErrBtn");
+  ASSERT_EQ(seen.size(), 4);
+  EXPECT_EQ(seen[3], limitLine);
+
+  e.c.setLimitsChecked(false);
+  e.trigger("ErrBtn");
+  EXPECT_EQ(e.prompts.log.last(), "notice 800: No known errors.");
 }
 
 TEST(MainWindow, SafetyCopyAndPreferences) {

@@ -1,0 +1,82 @@
+// The checker, the limits and every readable text of a mission built from
+// the input, as the error list and the pages show them; and the mission
+// written back.
+#include "fuzz_mission.h"
+
+#include "check/checker.h"
+#include "check/describe.h"
+#include "check/limits.h"
+#include "check/texts.h"
+#include "mission/reader.h"
+#include "mission/writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace zephlo;
+
+namespace {
+
+[[noreturn]] void fault(const char* what) {
+  std::fprintf(stderr, "checker: %s\n", what);
+  std::abort();
+}
+
+void pairTexts(const Byte* pairRecord, const MissionLists& lists) {
+  triggerText(pairRecord + pair::First, lists);
+  triggerText(pairRecord + pair::Second, lists);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const fuzz::Compact c = fuzz::missionFromCompact({data, size}, 255, 255);
+  Result<Document> read = parseMission(c.file, "fuzz.tie");
+  if (!read) fault("a well-formed mission was refused");
+  const Document& doc = *read;
+  // Every field value the fuzzer tries is also written back as read.
+  Result<std::vector<Byte>> saved = serializeMission(doc);
+  if (!saved || *saved != fuzz::expectedAfterSave(c.file))
+    fault("the mission is not written back as it was read");
+
+  const CheckResult result = checkMission(doc);
+  if (result.lines(false).size() != result.count(false) ||
+      result.lines(true).size() != result.errors.size())
+    fault("the error list does not hold the errors and warnings");
+  checkLimits(doc, {});
+  describeMission(doc);
+
+  const MissionLists lists = buildMissionLists(doc);
+  if (lists.fgNames.size() != doc.flightGroups.size()) fault("a flight group has no label");
+  for (const FGObject& f : doc.flightGroups) {
+    for (std::size_t at : {fg::ArrivalPair1, fg::ArrivalPair2, fg::DeparturePair})
+      pairTexts(f.record.data() + at, lists);
+    for (int r = 1; r <= kRegionCount; ++r) {
+      for (int o = 1; o <= kOrdersPerRegion; ++o) {
+        const Byte* order = f.order(r, o);
+        orderLineText(order, lists);
+        orderParameterCaptions(order[ord::Command], order[ord::Parameter1], order[ord::Parameter2]);
+      }
+    }
+    for (int g = 0; g < kFGGoalCount; ++g)
+      fgGoalLineText(f.record.data() + fg::Goals + static_cast<std::size_t>(g) * fg::GoalSize,
+                     lists);
+    const Choices choices =
+        variableChoices(f.record[fg::ArrivalPair1 + 1], f.record[fg::ArrivalPair1 + 2], lists);
+    if (choices.selected >= static_cast<int>(choices.items.size()))
+      fault("a chosen variable lies past its list");
+    subjectText(f.record[fg::ArrivalPair1 + 1], f.record[fg::ArrivalPair1 + 2], lists);
+    timeCodeText(f.record[fg::ExplosionTime]);
+  }
+  for (const MsgObject& m : doc.messages) {
+    for (std::size_t at : {msg::Pair1, msg::Pair2, msg::CancelPair})
+      pairTexts(m.record.data() + at, lists);
+  }
+  for (const GGObject& g : doc.globalGoals) {
+    for (int kind = 0; kind < 3; ++kind) {
+      for (std::size_t at : {gg::Pair1, gg::Pair2})
+        pairTexts(g.record.data() + gg::blockOffset(kind) + at, lists);
+    }
+  }
+  return 0;
+}

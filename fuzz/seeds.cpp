@@ -1,0 +1,87 @@
+// Writes the seed corpus of each fuzzer into its folder under the given one:
+// missions from the tests' generator, whole for the reader and in compact
+// form for the fuzzers that build missions from small inputs.
+#include "fuzz_mission.h"
+#include "mission/test_missions.h"
+
+#include "briefing/briefing.h"
+#include "mission/layout.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+using zephlo::Byte;
+using zephlo::testing::generateMission;
+using zephlo::testing::GenOptions;
+using zephlo::testing::writeFile;
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
+    return 2;
+  }
+  const fs::path root = argv[1];
+  for (const char* name : {"mission_roundtrip", "briefing", "check", "edit"})
+    fs::create_directories(root / name);
+
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    GenOptions o;
+    o.seed = seed;
+    o.flightGroups = static_cast<int>(seed % 5);
+    o.messages = static_cast<int>(seed % 4);
+    o.maxStringLength = seed % 3 == 0 ? 300 : 40;
+    o.fillEverything = seed % 4 == 0;
+    o.trailingBytes = seed % 6 == 0 ? 17 : 0;
+    const std::vector<Byte> file = generateMission(o).bytes;
+    const std::string n = std::to_string(seed);
+    writeFile((root / "mission_roundtrip" / n).string(), file);
+
+    // The briefing block: the generator's bytes give arbitrary streams, put
+    // at the stream's start or near its end.
+    const std::size_t briefingAt =
+        zephlo::size::platform + zephlo::size::header + o.flightGroups * zephlo::size::flightGroup +
+        o.messages * zephlo::size::message +
+        zephlo::kTeamCount * (zephlo::size::globalGoal + zephlo::size::team);
+    const auto block = file.begin() + static_cast<std::ptrdiff_t>(briefingAt);
+    std::vector<Byte> briefing(block, block + zephlo::brf::Stream);
+    const std::uint16_t word = seed % 2 ? 0 : zephlo::brf::StreamWords - 4 * seed;
+    briefing.push_back(static_cast<Byte>(word & 0xFF));
+    briefing.push_back(static_cast<Byte>(word >> 8));
+    briefing.insert(briefing.end(), block + zephlo::brf::Stream,
+                    block + static_cast<std::ptrdiff_t>(zephlo::brf::Stream + 64 + seed * 16));
+    writeFile((root / "briefing" / n).string(), briefing);
+
+    const std::vector<Byte> compact = zephlo::fuzz::compactFromMission(file);
+    writeFile((root / "check" / n).string(), compact);
+    // Operations first (their length in two bytes and the voice flag), then the mission.
+    std::vector<Byte> edit{static_cast<Byte>(24 * seed), 0,
+                           static_cast<Byte>(seed % 3 ? seed * 6 : 0)};
+    for (std::size_t k = 0; k < 24 * seed; ++k)
+      edit.push_back(file[(k * 7919 + seed) % file.size()]);
+    edit.insert(edit.end(), compact.begin(), compact.end());
+    writeFile((root / "edit" / n).string(), edit);
+  }
+  // One that needs both of the writer's fix-ups: a lone-NUL briefing string
+  // and a backdrop at the origin.
+  GenOptions o;
+  o.seed = 99;
+  const zephlo::testing::GeneratedMission m = generateMission(o);
+  std::vector<Byte> file = m.bytes;
+  std::size_t fgAt = 0, tagAt = 0, nextAt = 0;
+  for (const auto& [name, at] : m.boundaries) {
+    if (name == "flight group 0") fgAt = at;
+    if (name == "tag 0") tagAt = at;
+    if (name == "tag 1") nextAt = at;
+  }
+  file[fgAt + zephlo::fg::CraftType] = zephlo::kBackdrop;
+  std::fill_n(file.begin() + static_cast<std::ptrdiff_t>(fgAt + zephlo::fg::startPointOffset(1)), 6,
+              0);
+  file.erase(file.begin() + static_cast<std::ptrdiff_t>(tagAt),
+             file.begin() + static_cast<std::ptrdiff_t>(nextAt));
+  file.insert(file.begin() + static_cast<std::ptrdiff_t>(tagAt), {1, 0, 0});
+  writeFile((root / "mission_roundtrip" / "fix-ups").string(), file);
+  return 0;
+}
