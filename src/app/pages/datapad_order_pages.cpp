@@ -281,7 +281,10 @@ void TDatapad::AddOrderBtnClick() {
 
 // ---- filling ----
 
-bool TDatapad::hasMessage() const { return !c_.document().messages.empty(); }
+bool TDatapad::hasMessage() const {
+  const int m = c_.state().currentMsg;
+  return m >= 0 && m < static_cast<int>(c_.document().messages.size());
+}
 
 void TDatapad::fillFGGoals() {
   if (!hasFlightGroup()) return;

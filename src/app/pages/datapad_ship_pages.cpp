@@ -306,7 +306,12 @@ void TDatapad::fillFieldControls(QWidget* page) {
 
 // ---- filling ----
 
-bool TDatapad::hasFlightGroup() const { return !c_.document().flightGroups.empty(); }
+// A current line inside the list: never read a record that is not there,
+// whatever order the notices come in.
+bool TDatapad::hasFlightGroup() const {
+  const int fg = c_.state().currentFG;
+  return fg >= 0 && fg < static_cast<int>(c_.document().flightGroups.size());
+}
 
 const FGObject& TDatapad::currentFlightGroup() const {
   return c_.document().flightGroups[static_cast<std::size_t>(c_.state().currentFG)];

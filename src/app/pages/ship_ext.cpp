@@ -149,8 +149,10 @@ void TShipExt::showEvent(QShowEvent* e) {
 void TShipExt::fill() {
   if (!isVisible()) return;
   const Document& d = c_.document();
-  setEnabled(!d.flightGroups.empty());
-  if (d.flightGroups.empty()) return;
+  const int current = c_.state().currentFG;
+  const bool valid = current >= 0 && current < static_cast<int>(d.flightGroups.size());
+  setEnabled(valid);
+  if (!valid) return;
   ++filling_;
   const FGObject& f = d.flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
   for (const auto& [w, field] : fieldControls_) {
