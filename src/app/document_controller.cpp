@@ -1,9 +1,9 @@
 #include "app/document_controller.h"
 #include "app/path_text.h"
 
+#include "check/limits.h"
 #include "lists/voice_list.h"
 #include "map/waypoints.h"
-#include "check/limits.h"
 #include "mission/backup.h"
 #include "mission/reader.h"
 #include "mission/safe_write.h"
