@@ -100,9 +100,7 @@ TCondToolForm::TCondToolForm(DocumentController& controller, QWidget* parent)
     auto i = static_cast<std::size_t>(t);
     strLabels_[i] = label(StrPanel, nullptr);
     strEdits_[i] = edit(StrPanel, names[t], static_cast<int>(size::goalString) - 1);
-    QPalette p = strEdits_[i]->palette();
-    p.setColor(QPalette::Base, Qt::black);
-    strEdits_[i]->setPalette(p);
+    blackBase(strEdits_[i]);
     sp->addWidget(strLabels_[i], t, 0);
     sp->addWidget(strEdits_[i], t, 1);
     connect(strEdits_[i], &QLineEdit::textEdited, this,

@@ -138,6 +138,12 @@ Colour msgLineColour(const Document& doc, int index) {
   return iffColour(m.record[msg::Colour], IffVariant::Normal);
 }
 
+Colour fgGoalLineColour(const Document& doc, const Byte* goal) {
+  const int team = goal[goal::Team];
+  const int iff = team < kTeamCount ? doc.teamIff[static_cast<std::size_t>(team)] : 0;
+  return iffColour(iff, IffVariant::Normal);
+}
+
 std::vector<std::string> completionLines(const Document& doc, int team) {
   static const char* const kPrefixes[6] = {"S1: ", "S2: ", "F1: ", "F2: ", "s1: ", "s2: "};
   std::vector<std::string> lines;

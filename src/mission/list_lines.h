@@ -23,6 +23,9 @@ Colour fgLineColour(const Document& doc, int index, bool dimAbsent, int currentR
 std::string msgLineText(const Document& doc, int index,
                         const std::vector<std::string>& voiceEntries = {});
 Colour msgLineColour(const Document& doc, int index);
+// A flight-group goal's line (80 bytes) is drawn in the autolink IFF colour
+// of the goal's team.
+Colour fgGoalLineColour(const Document& doc, const Byte* goal);
 // A message text as shown: a leading colour digit "1", "2" or "3" is hidden.
 std::string displayedMessageText(const std::string& text);
 

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringList>
+#include <QTabWidget>
 
 #include <string>
 #include <vector>
@@ -36,6 +37,23 @@ inline QStringList qlist(const std::vector<std::string>& items) {
   for (const std::string& s : items)
     out << fromBytes(s);
   return out;
+}
+
+// A page of a tab control, added under its caption.
+inline QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
+  auto* w = new QWidget(tabs);
+  w->setObjectName(QString::fromLatin1(name));
+  tabs->addTab(w, caption);
+  return w;
+}
+
+// The black lists and edits of the editor: white text unless a line sets
+// its own colour.
+inline void blackBase(QWidget* w) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Base, Qt::black);
+  p.setColor(QPalette::Text, Qt::white);
+  w->setPalette(p);
 }
 
 inline QComboBox* combo(QWidget* parent, const char* name, const QStringList& items,
@@ -90,6 +108,16 @@ inline void showValue(QCheckBox* c, bool on) {
   const QSignalBlocker block(c);
   c->setChecked(on);
 }
+// A number in whichever control shows it: list index, spin value or text.
+inline void showNumber(QWidget* w, int value) {
+  if (auto* b = qobject_cast<QComboBox*>(w))
+    showValue(b, value);
+  else if (auto* s = qobject_cast<QSpinBox*>(w))
+    showValue(s, value);
+  else if (auto* e = qobject_cast<QLineEdit*>(w))
+    showValue(e, QString::number(value));
+}
+
 inline void showEditText(QComboBox* b, const QString& text) {
   if (b->currentText() == text) return;
   const QSignalBlocker block(b);

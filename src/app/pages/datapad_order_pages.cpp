@@ -9,6 +9,7 @@
 #include "map/qt_colour.h"
 #include "mission/fg_stores.h"
 #include "mission/goal_edits.h"
+#include "mission/list_lines.h"
 #include "mission/message_edits.h"
 
 #include <QButtonGroup>
@@ -23,28 +24,11 @@ using namespace pages;
 
 namespace {
 
-QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
-  auto* w = new QWidget(tabs);
-  w->setObjectName(QString::fromLatin1(name));
-  tabs->addTab(w, caption);
-  return w;
-}
-
 QListWidget* blackList(QWidget* parent, const char* name) {
   auto* l = new QListWidget(parent);
   l->setObjectName(QString::fromLatin1(name));
-  QPalette p = l->palette();
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Text, Qt::white);
-  l->setPalette(p);
+  blackBase(l);
   return l;
-}
-
-void blackEdit(QLineEdit* e) {
-  QPalette p = e->palette();
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Text, Qt::white);
-  e->setPalette(p);
 }
 
 } // namespace
@@ -187,7 +171,7 @@ void TDatapad::buildMessagePage() {
   Messag = page(FGPages, "Messag", QStringLiteral("Msg"));
   auto* g = new QGridLayout(Messag);
   MsgtextEd = edit(Messag, "MsgtextEd", static_cast<int>(msg::TextSize) - 1);
-  blackEdit(MsgtextEd);
+  blackBase(MsgtextEd);
   MsgColorBox = combo(Messag, "MsgColorBox", qlist(vocab::messageColours()));
   MsgDelaySpin = spin(Messag, "MsgDelaySpin", 0, 255);
   MsgDelayLab = label(Messag, "MsgDelayLab");
@@ -294,9 +278,7 @@ void TDatapad::fillFGGoals() {
   for (int i = 0; i < kFGGoalCount; ++i) {
     QListWidgetItem* item = FGgoalList->item(i);
     item->setText(fromBytes(fgGoalLineText(f.goal(i), lists_)));
-    const int team = f.goal(i)[goal::Team];
-    const int iff = team < kTeamCount ? d.teamIff[static_cast<std::size_t>(team)] : 0;
-    item->setForeground(toQColor(iffColour(iff, IffVariant::Normal)));
+    item->setForeground(toQColor(fgGoalLineColour(d, f.goal(i))));
   }
   {
     const QSignalBlocker block(FGgoalList);

@@ -49,13 +49,6 @@ QStringList nameSuggestions() {
           "Xi"};
 }
 
-QWidget* page(QTabWidget* tabs, const char* name, const QString& caption) {
-  auto* w = new QWidget(tabs);
-  w->setObjectName(QString::fromLatin1(name));
-  tabs->addTab(w, caption);
-  return w;
-}
-
 QListWidget* multiList(QWidget* parent, const char* name, const QStringList& items) {
   auto* l = new QListWidget(parent);
   l->setObjectName(QString::fromLatin1(name));
@@ -293,14 +286,7 @@ void TDatapad::FieldChange(FgField field, int value) {
 void TDatapad::fillFieldControls(QWidget* page) {
   const FGObject& f = currentFlightGroup();
   for (const auto& [w, field] : fieldControls_) {
-    if (!page->isAncestorOf(w)) continue;
-    const int v = fieldValue(f, field);
-    if (auto* b = qobject_cast<QComboBox*>(w))
-      showValue(b, v);
-    else if (auto* s = qobject_cast<QSpinBox*>(w))
-      showValue(s, v);
-    else if (auto* e = qobject_cast<QLineEdit*>(w))
-      showValue(e, QString::number(v));
+    if (page->isAncestorOf(w)) showNumber(w, fieldValue(f, field));
   }
 }
 

@@ -155,13 +155,8 @@ void TShipExt::fill() {
   if (!valid) return;
   ++filling_;
   const FGObject& f = d.flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
-  for (const auto& [w, field] : fieldControls_) {
-    const int v = fieldValue(f, field);
-    if (auto* b = qobject_cast<QComboBox*>(w))
-      showValue(b, v);
-    else if (auto* s = qobject_cast<QSpinBox*>(w))
-      showValue(s, v);
-  }
+  for (const auto& [w, field] : fieldControls_)
+    showNumber(w, fieldValue(f, field));
   showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
   showValue(AutoLinkChk, f.autolink);
   showEditText(CargoEd, fromBytes(getText(f.record, fg::Cargo, fg::CargoSize)));

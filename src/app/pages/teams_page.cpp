@@ -60,9 +60,7 @@ TeamsPage::TeamsPage(DocumentController& controller, QWidget* parent)
     for (int j = 0; j < 2; ++j) {
       const int tag = k * 2 + j + 1;
       QLineEdit* e = edit(box, names[tag - 1], static_cast<int>(team::EndTextSize));
-      QPalette p = e->palette();
-      p.setColor(QPalette::Base, Qt::black);
-      e->setPalette(p);
+      blackBase(e);
       v->addWidget(e);
       endEdits_[static_cast<std::size_t>(tag - 1)] = e;
       connect(e, &QLineEdit::textEdited, this, [this, tag](const QString& text) {
