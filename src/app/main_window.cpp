@@ -46,10 +46,7 @@ QListView* makeList(const QString& name, QWidget* parent) {
   v->setUniformItemSizes(true);
   v->setContextMenuPolicy(Qt::CustomContextMenu);
   v->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  QPalette p = v->palette();
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Text, Qt::white);
-  v->setPalette(p);
+  pages::blackBase(v);
   // The lines line up in columns with blanks: a fixed-pitch font keeps them.
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPointSizeF(v->font().pointSizeF());

@@ -67,10 +67,7 @@ void TBrfForm::buildListPage() {
 
   InstList = new QListWidget(page);
   InstList->setObjectName(QStringLiteral("InstList"));
-  QPalette p = InstList->palette();
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Text, Qt::white);
-  InstList->setPalette(p);
+  pages::blackBase(InstList);
   // The lines line up in columns with blanks: a fixed-pitch font keeps them.
   QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixed.setPointSizeF(InstList->font().pointSizeF());

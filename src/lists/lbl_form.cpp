@@ -24,10 +24,7 @@ TLBLForm::TLBLForm(DocumentController& c, QWidget* parent) : QDialog(parent), c_
   layout->addWidget(TabControl1);
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  QPalette p = ListBox1->palette();
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Text, Qt::white);
-  ListBox1->setPalette(p);
+  pages::blackBase(ListBox1);
   layout->addWidget(ListBox1);
   Label1 = new QLabel(this);
   Label1->setObjectName(QStringLiteral("Label1"));

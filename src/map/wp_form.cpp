@@ -1,6 +1,7 @@
 #include "map/wp_form.h"
 
 #include "app/document_controller.h"
+#include "app/pages/controls.h"
 #include "check/texts.h"
 #include "map/map_units.h"
 #include "map/waypoint_edits.h"
@@ -40,10 +41,7 @@ QListWidget* enabledList(const char* name, const QStringList& items, QWidget* pa
   l->setSelectionMode(QAbstractItemView::MultiSelection);
   l->setFixedHeight(items.size() * 20 + 4);
   l->setFixedWidth(100);
-  QPalette p = l->palette();
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Text, Qt::white);
-  l->setPalette(p);
+  pages::blackBase(l);
   for (int i = 0; i < l->count(); ++i)
     l->item(i)->setSizeHint(QSize(90, 20));
   return l;
