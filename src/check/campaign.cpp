@@ -28,11 +28,11 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, std::ostre
   const bool headed = paths.size() > 1;
   for (const std::string& path : paths) {
     if (headed) out << "== " << path << "\n";
-    Result<Document> r = readMission(path);
+    Result<Document> r = readMissionInput(path);
     if (!r) {
       // Keep the two streams in order for a reader watching both.
       out.flush();
-      err << "zephlo-tool: " << readFailureText(r.error(), path) << "\n";
+      err << "zephlo-tool: " << readFailureText(r.error(), inputName(path)) << "\n";
       ++summary.unreadable;
       continue;
     }

@@ -86,6 +86,8 @@ int cmdFrame(const Args& a) {
   if (pos.size() != 3) return usageError("briefing-frame takes three arguments: FILE TICK OUT.png");
   const auto tick = parseNumber(pos[1], 65535);
   if (!tick) return usageError("TICK must be a whole number of ticks from 0 to 65535: " + pos[1]);
+  const auto format = pictureFormatFor(pos[2]);
+  if (!format) return usageError(unwritableFormat(pos[2]));
   auto doc = load(pos[0]);
   if (!doc) return kExitBadInput;
 
@@ -98,11 +100,7 @@ int cmdFrame(const Args& a) {
     QPainter p(&img);
     paintBriefing(p, size, sceneOf(*pb), briefingPaintOptions(*doc));
   }
-  if (!img.save(QString::fromStdString(pos[2]), "PNG")) {
-    std::cerr << "zephlo-tool: cannot write the picture to " << pos[2] << "\n";
-    return kExitWriteFailed;
-  }
-  return kExitOk;
+  return writePicture(img, pos[2], *format);
 }
 
 } // namespace

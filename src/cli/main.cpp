@@ -1,6 +1,7 @@
 // zephlo-tool: checks and describes mission files from scripts.
 #include "cli/tool.h"
 
+#include <csignal>
 #include <iostream>
 
 using namespace zephlo::tool;
@@ -28,6 +29,10 @@ std::string usage(const std::vector<Command>& commands) {
   text += "  --help               show this text\n"
           "  --version            show the version\n"
           "\n"
+          "A file argument may be '-': standard input for what a command reads,\n"
+          "standard output for what it writes. An output that is a pipe or a device\n"
+          "is written as it is; a file is replaced only once the new one is complete.\n"
+          "\n"
           "Exit status: 0 success, 1 check found at least one error, 2 missing,\n"
           "refused or damaged input or bad arguments, 3 the output could not be\n"
           "written.\n";
@@ -37,6 +42,11 @@ std::string usage(const std::vector<Command>& commands) {
 } // namespace
 
 int main(int argc, char** argv) {
+  // A reader that goes away is a write error to report, not a silent end.
+#if defined(SIGPIPE)
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
+  useStandardOutputBuffer();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return usageError("no command given");
   const std::string cmd = args[0];
@@ -44,14 +54,14 @@ int main(int argc, char** argv) {
   const std::vector<Command> commands = allCommands();
   if (cmd == "--help" || cmd == "-h" || cmd == "help") {
     std::cout << usage(commands);
-    return kExitOk;
+    return finishStandardOutput(kExitOk);
   }
   if (cmd == "--version") {
     std::cout << "zephlo-tool " << ZEPHLO_VERSION << "\n";
-    return kExitOk;
+    return finishStandardOutput(kExitOk);
   }
   for (const Command& c : commands) {
-    if (c.name == cmd) return c.run(args);
+    if (c.name == cmd) return finishStandardOutput(c.run(args));
   }
   return usageError("unknown command '" + cmd + "'");
 }

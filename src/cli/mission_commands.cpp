@@ -1,9 +1,10 @@
 // The commands that read, write, check and describe whole missions.
 #include "briefing/briefing.h"
+#include "check/campaign.h"
 #include "cli/tool.h"
 #include "mission/new_mission.h"
+#include "mission/reader.h"
 
-#include <filesystem>
 #include <iostream>
 
 namespace zephlo::tool {
@@ -25,10 +26,14 @@ int cmdRoundtrip(const std::vector<std::string>& a) {
 
 int cmdInfo(const std::vector<std::string>& a) {
   if (a.size() != 1) return usageError("info takes one argument: FILE");
-  auto doc = load(a[0]);
-  if (!doc) return kExitBadInput;
-  std::error_code ec;
-  const auto bytes = std::filesystem::file_size(a[0], ec);
+  const auto raw = readInput(a[0], missionSizeLimit());
+  if (!raw) return kExitBadInput;
+  const Result<Document> doc = parseMission(*raw, inputName(a[0]));
+  if (!doc) {
+    std::cerr << "zephlo-tool: " << readFailureText(doc.error(), inputName(a[0])) << "\n";
+    return kExitBadInput;
+  }
+  const std::size_t bytes = raw->size();
   std::cout << "platform: " << (doc->platform & 0xFF) << "\n"
             << "flight groups: " << doc->flightGroups.size() << "\n"
             << "messages: " << doc->messages.size() << "\n"

@@ -7,7 +7,6 @@
 #include "map/waypoints.h"
 
 #include <QGuiApplication>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <charconv>
@@ -138,6 +137,8 @@ std::string parseRenderArgs(const Args& a, RenderArgs& r) {
 int cmdRender(const Args& a) {
   RenderArgs r;
   if (std::string err = parseRenderArgs(a, r); !err.empty()) return usageError(err);
+  const auto format = pictureFormatFor(r.out);
+  if (!format) return usageError(unwritableFormat(r.out));
   auto doc = load(r.in);
   if (!doc) return kExitBadInput;
   const int count = static_cast<int>(doc->flightGroups.size());
@@ -171,13 +172,7 @@ int cmdRender(const Args& a) {
     QPainter p(&image);
     paintMap(p, *doc, view, MapOptions{});
   }
-  QImageWriter writer(QString::fromStdString(r.out), "png");
-  if (!writer.write(image)) {
-    std::cerr << "zephlo-tool: cannot write " << r.out << ": " << writer.errorString().toStdString()
-              << "\n";
-    return kExitWriteFailed;
-  }
-  return kExitOk;
+  return writePicture(image, r.out, *format);
 }
 
 } // namespace

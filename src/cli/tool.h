@@ -3,9 +3,12 @@
 #pragma once
 
 #include "mission/document.h"
+#include "mission/input_file.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,10 +29,22 @@ struct Command {
 
 // Prints what is wrong and the hint to --help; returns kExitBadInput.
 int usageError(const std::string& what);
+// Every file argument: "-" is standard input for what a command reads and
+// standard output for what it writes.
+
 // Reads a mission or says on standard error why it cannot.
 std::unique_ptr<Document> load(const std::string& path);
+// The bytes of an input within limit, or nothing with the reason on standard error.
+std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit);
 // Writes a mission; kExitOk or kExitWriteFailed with the reason on standard error.
 int save(const Document& doc, const std::string& path);
+// Writes bytes to a file (safely), a pipe or device, or standard output.
+int writeOutput(const std::string& path, std::span<const Byte> bytes);
+// Puts a buffer under std::cout that keeps the reason a write failed.
+void useStandardOutputBuffer();
+// Says so and returns kExitWriteFailed when standard output could not take
+// everything written to it; else returns status.
+int finishStandardOutput(int status);
 
 // The command groups; main() lists them in this order.
 std::vector<Command> missionCommands();

@@ -81,11 +81,6 @@ private:
   RecordTable t_;
 };
 
-std::string got(const Json& j) {
-  std::string s = j.dump();
-  return s.size() > 60 ? s.substr(0, 57) + "..." : s;
-}
-
 [[noreturn]] void refuse(const std::string& path, const std::string& what) {
   throw Refusal{path, what};
 }
@@ -325,6 +320,23 @@ std::string element(const std::string& path, std::size_t index) {
   return path + "[" + std::to_string(index) + "]";
 }
 
+std::string excerpt(const Json& j) {
+  // Never serialise a container: it may be huge or nested deep enough to
+  // overflow the stack.
+  if (j.is_object()) return j.empty() ? "an empty object" : "an object";
+  if (j.is_array()) return "an array of " + std::to_string(j.size()) + " values";
+  constexpr std::size_t kShown = 40;
+  if (j.is_string() && j.get_ref<const std::string&>().size() > kShown) {
+    std::string s = j.get_ref<const std::string&>().substr(0, kShown);
+    // Never end the excerpt in the middle of a UTF-8 character.
+    while (!s.empty() && (static_cast<unsigned char>(s.back()) & 0xC0) == 0x80)
+      s.pop_back();
+    if (!s.empty() && (static_cast<unsigned char>(s.back()) & 0x80) != 0) s.pop_back();
+    return Json(s).dump() + "...";
+  }
+  return j.dump();
+}
+
 std::string latin1ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
@@ -382,7 +394,7 @@ std::string toHex(const Byte* p, std::size_t n, bool trimZeros) {
 
 std::size_t fromHex(const Json& j, Byte* p, std::size_t n, const std::string& path) {
   const std::string what = "expected a hex string of at most " + std::to_string(n) + " bytes";
-  if (!j.is_string()) refuse(path, what + ", got " + got(j));
+  if (!j.is_string()) refuse(path, what + ", got " + excerpt(j));
   const std::string& s = j.get_ref<const std::string&>();
   if (s.size() % 2 != 0 || s.size() / 2 > n)
     refuse(path, what + ", got " + std::to_string(s.size()) + " digits");
@@ -407,7 +419,7 @@ Json textToJson(const Byte* p, std::size_t width) {
 }
 
 void textFromJson(const Json& j, Byte* p, std::size_t width, const std::string& path) {
-  if (!j.is_string()) refuse(path, "expected a text, got " + got(j));
+  if (!j.is_string()) refuse(path, "expected a text, got " + excerpt(j));
   const std::string bytes = utf8ToLatin1(j.get_ref<const std::string&>(), path);
   if (bytes.size() > width)
     refuse(path, "expected a text of at most " + std::to_string(width) + " characters, got " +
@@ -419,26 +431,26 @@ void textFromJson(const Json& j, Byte* p, std::size_t width, const std::string& 
 long long integerFromJson(const Json& j, long long lo, long long hi, const std::string& path) {
   const std::string what =
       "expected an integer " + std::to_string(lo) + ".." + std::to_string(hi) + ", got ";
-  if (!j.is_number_integer()) refuse(path, what + got(j));
+  if (!j.is_number_integer()) refuse(path, what + excerpt(j));
   if (j.is_number_unsigned()) {
     const auto v = j.get<unsigned long long>();
-    if (v > static_cast<unsigned long long>(hi)) refuse(path, what + got(j));
+    if (v > static_cast<unsigned long long>(hi)) refuse(path, what + excerpt(j));
     return static_cast<long long>(v);
   }
   const auto v = j.get<long long>();
-  if (v < lo || v > hi) refuse(path, what + got(j));
+  if (v < lo || v > hi) refuse(path, what + excerpt(j));
   return v;
 }
 
 const Json& requireObject(const Json& j, const std::string& path) {
-  if (!j.is_object()) refuse(path, "expected an object, got " + got(j));
+  if (!j.is_object()) refuse(path, "expected an object, got " + excerpt(j));
   return j;
 }
 
 const Json& requireArray(const Json& j, std::size_t size, const std::string& path) {
   if (!j.is_array() || j.size() != size)
     refuse(path, "expected an array of " + std::to_string(size) + " values, got " +
-                     (j.is_array() ? std::to_string(j.size()) + " values" : got(j)));
+                     (j.is_array() ? std::to_string(j.size()) + " values" : excerpt(j)));
   return j;
 }
 

@@ -64,6 +64,9 @@ struct Refusal {
 // Path of a member or an element below path.
 std::string member(const std::string& path, const std::string& name);
 std::string element(const std::string& path, std::size_t index);
+// A short, safe description of a value for a refusal: a scalar as JSON, a
+// long text cut, a container by its kind and size.
+std::string excerpt(const Json& j);
 
 // 8-bit text as JSON text (each byte one character U+0000..U+00FF) and back.
 std::string latin1ToUtf8(std::string_view bytes);

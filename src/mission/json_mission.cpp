@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace zephlo {
 
@@ -271,7 +272,7 @@ void hexBlock(const Json& j, const std::string& name, Byte* p, std::size_t n,
 }
 
 std::string countedString(const Json& j, const std::string& path) {
-  if (!j.is_string()) refuse(path, "expected a text, got " + j.dump());
+  if (!j.is_string()) refuse(path, "expected a text, got " + excerpt(j));
   std::string s = utf8ToLatin1(j.get_ref<const std::string&>(), path);
   if (s.size() > 0xFFFF)
     refuse(path, "expected a text of at most 65535 characters, got " + std::to_string(s.size()));
@@ -291,7 +292,7 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
   std::vector<std::uint16_t> words;
   const std::string listPath = member(path, "instructions");
   const Json& list = require(j, "instructions", path);
-  if (!list.is_array()) refuse(listPath, "expected an array, got " + list.dump());
+  if (!list.is_array()) refuse(listPath, "expected an array, got " + excerpt(list));
   for (std::size_t i = 0; i < list.size(); ++i) {
     const std::string at = element(listPath, i);
     const Json& item = requireObject(list[i], at);
@@ -366,7 +367,7 @@ void textSection(const Json& j, const char* name, Out& out) {
 const Json& recordList(const Json& j, const char* name, std::size_t expected, bool fixed) {
   const Json& a = require(j, name, "");
   if (fixed) return requireArray(a, expected, name);
-  if (!a.is_array()) refuse(name, "expected an array, got " + a.dump());
+  if (!a.is_array()) refuse(name, "expected an array, got " + excerpt(a));
   return a;
 }
 
@@ -466,7 +467,7 @@ std::vector<Byte> importMission(const Json& j) {
   textSection(j, "hints", out);
   textSection(j, "description", out);
   const Json& trailing = require(j, "trailing", "");
-  if (!trailing.is_string()) refuse("trailing", "expected a hex string, got " + trailing.dump());
+  if (!trailing.is_string()) refuse("trailing", "expected a hex string, got " + excerpt(trailing));
   std::vector<Byte> rest(trailing.get_ref<const std::string&>().size() / 2);
   fromHex(trailing, rest.data(), rest.size(), "trailing");
   out.append(rest.data(), rest.size());
@@ -478,6 +479,35 @@ std::vector<Byte> importMission(const Json& j) {
                  "trailing"},
                 "");
   return std::move(out.bytes);
+}
+
+// Far deeper than the schema goes (a waypoint inside an order inside a
+// flight group is five levels), and shallow enough for any recursion over
+// the value.
+constexpr int kMaxJsonDepth = 64;
+
+// The offset of the first bracket that opens more than limit levels, if any.
+std::optional<std::size_t> nestingBeyond(std::string_view text, int limit) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inString) {
+      if (escaped)
+        escaped = false;
+      else if (c == '\\')
+        escaped = true;
+      else if (c == '"')
+        inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > limit) return i;
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return std::nullopt;
 }
 
 } // namespace
@@ -493,25 +523,39 @@ Result<std::string> missionToJson(std::span<const Byte> file, const std::string&
 }
 
 Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::string& name) {
+  auto bad = [&](const std::string& what) {
+    return makeError(ErrorKind::BadInput, name + ": " + what);
+  };
+  if (const auto deep = nestingBeyond(text, kMaxJsonDepth))
+    return bad("not valid JSON: nested deeper than " + std::to_string(kMaxJsonDepth) +
+               " levels at byte " + std::to_string(*deep + 1));
   Json j;
   try {
     j = Json::parse(text);
-  } catch (const Json::parse_error& e) {
+  } catch (const Json::exception& e) {
+    // Syntax errors and numbers no double can hold alike.
     std::string what = e.what();
     // Drop the library's "[json.exception.parse_error.101] " prefix.
     if (const auto close = what.find("] "); close != std::string::npos)
       what = what.substr(close + 2);
-    return makeError(ErrorKind::BadInput, name + ": not valid JSON: " + what);
+    constexpr std::size_t kLongest = 120;
+    if (what.size() > kLongest) what = what.substr(0, kLongest) + "...";
+    return bad("not valid JSON: " + what);
+  } catch (const std::bad_alloc&) {
+    return bad("too large to read");
   }
   try {
     std::vector<Byte> bytes = importMission(j);
     // The reader must take what was built; anything else is a fault here.
     const Result<Document> check = parseMission(bytes, name, false);
-    if (!check) return makeError(ErrorKind::BadInput, name + ": " + check.error().message);
+    if (!check) return bad(check.error().message);
     return bytes;
   } catch (const Refusal& e) {
-    return makeError(ErrorKind::BadInput,
-                     name + ": " + (e.path.empty() ? std::string() : e.path + ": ") + e.what);
+    return bad((e.path.empty() ? std::string() : e.path + ": ") + e.what);
+  } catch (const Json::exception& e) {
+    return bad(std::string("cannot take the value: ") + e.what());
+  } catch (const std::bad_alloc&) {
+    return bad("too large to build a mission from");
   }
 }
 

@@ -5,12 +5,17 @@
 #include "mission/bytes.h"
 #include "mission/result.h"
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zephlo {
+
+// The largest JSON text import reads: room for thousands of flight groups,
+// far beyond what the game takes, while a runaway input is refused early.
+inline constexpr std::size_t kMaxJsonBytes = 64u << 20;
 
 // The JSON text for the bytes of a mission file; name is used in messages.
 // Refuses what the mission reader refuses, with its message.

@@ -1,17 +1,13 @@
 #include "mission/reader.h"
 
+#include "mission/input_file.h"
+#include "mission/layout.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <vector>
-
-#if !defined(_WIN32)
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace zephlo {
 
@@ -274,59 +270,9 @@ Result<Document> parseFrom(Cursor& in, const std::string& name, bool autolink) {
   }
 }
 
-// Owns the open file so every way out of the reader closes it.
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
-Error unreadable(const std::string& path, const std::string& reason) {
-  return makeError(ErrorKind::Unreadable, "Cannot read " + path + ": " + reason + ".");
-}
-
-// Opens path for reading only if it is a regular file of a size a mission can
-// have. The type is checked on the open descriptor as well, so a FIFO put in
-// place after the first look cannot block the reader.
-Result<FileHandle> openMissionFile(const std::string& path, std::size_t& size) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::file_status st = fs::status(path, ec); // follows links
-  if (st.type() == fs::file_type::not_found)
-    return makeError(ErrorKind::Missing, path + " does not exist.");
-  if (ec) return unreadable(path, ec.message());
-  if (st.type() == fs::file_type::directory) return unreadable(path, "it is a folder");
-  if (st.type() != fs::file_type::regular) return unreadable(path, "it is not a regular file");
-  const std::uintmax_t bytes = fs::file_size(path, ec);
-  if (ec) return unreadable(path, ec.message());
-  if (bytes > size::maxFile) {
-    return makeError(ErrorKind::TooLarge, "Cannot read " + path + ": it holds " +
-                                              std::to_string(bytes) +
-                                              " bytes, more than any mission can (" +
-                                              std::to_string(size::maxFile) + ").");
-  }
-#if defined(_WIN32)
-  FileHandle f(std::fopen(path.c_str(), "rb"));
-  if (!f) return unreadable(path, std::strerror(errno));
-#else
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return unreadable(path, std::strerror(errno));
-  struct stat fst {};
-  if (::fstat(fd, &fst) != 0 || !S_ISREG(fst.st_mode)) {
-    ::close(fd);
-    return unreadable(path, "it is not a regular file");
-  }
-  FileHandle f(::fdopen(fd, "rb"));
-  if (!f) {
-    const int err = errno;
-    ::close(fd);
-    return unreadable(path, std::strerror(err));
-  }
-#endif
-  size = static_cast<std::size_t>(bytes);
-  return f;
-}
-
 } // namespace
+
+SizeLimit missionSizeLimit() { return {size::maxFile, "any mission can"}; }
 
 Result<Document> parseMission(std::span<const Byte> bytes, const std::string& name, bool autolink) {
   Cursor in(bytes);
@@ -335,11 +281,18 @@ Result<Document> parseMission(std::span<const Byte> bytes, const std::string& na
 
 Result<Document> readMission(const std::string& path, bool autolink) {
   std::size_t size = 0;
-  Result<FileHandle> f = openMissionFile(path, size);
+  Result<FileHandle> f = openRegularFile(path, missionSizeLimit(), size);
   if (!f) return f.error();
   std::setvbuf(f->get(), nullptr, _IONBF, 0); // the cursor does its own buffering
   Cursor in(f->get(), size);
   return parseFrom(in, path, autolink);
+}
+
+Result<Document> readMissionInput(const std::string& path, bool autolink) {
+  if (path != "-") return readMission(path, autolink);
+  const Result<std::vector<Byte>> bytes = readWholeInput(path, missionSizeLimit());
+  if (!bytes) return bytes.error();
+  return parseMission(*bytes, inputName(path), autolink);
 }
 
 } // namespace zephlo

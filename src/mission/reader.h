@@ -2,6 +2,7 @@
 #pragma once
 
 #include "mission/document.h"
+#include "mission/input_file.h"
 #include "mission/result.h"
 
 #include <cstddef>
@@ -10,11 +11,18 @@
 
 namespace zephlo {
 
+// No mission file is larger.
+SizeLimit missionSizeLimit();
+
 // Reads the whole file at path. Anything but a regular mission file of a
 // sane size is refused before it is read; on any failure no document is
 // returned, so the caller's open document stays as it was. Another game's
 // file is an error of kind ForeignFormat.
 Result<Document> readMission(const std::string& path, bool autolink = true);
+
+// The same for a path given to a script: "-" reads standard input, named
+// "standard input" in messages.
+Result<Document> readMissionInput(const std::string& path, bool autolink = true);
 
 // The same from bytes already in memory; name is used in messages.
 Result<Document> parseMission(std::span<const Byte> bytes, const std::string& name,

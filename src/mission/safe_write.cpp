@@ -12,7 +12,9 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -96,6 +98,67 @@ std::optional<std::string> writeRefusal(const fs::path& target) {
   return std::nullopt;
 }
 
+// What stands at target now, when it is no longer something a rename may
+// replace: a link, pipe or device put there while the save was written.
+std::optional<std::string> swappedAway([[maybe_unused]] const fs::path& target) {
+#if !defined(_WIN32)
+  struct stat st {};
+  if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    return std::string(
+        "it was replaced by something that is not a regular file while it was saved");
+#endif
+  return std::nullopt;
+}
+
+#if !defined(_WIN32)
+std::string kindRefusal(mode_t mode) {
+  if (S_ISDIR(mode)) return "it is a folder";
+  if (S_ISBLK(mode)) return "it is a block device, not a file";
+  return "it is not a regular file";
+}
+
+Status writeFailure(const std::string& path, int err) {
+  if (path.empty())
+    return makeError(ErrorKind::WriteFailed,
+                     std::string("Cannot write to standard output: ") + std::strerror(err) + ".");
+  return failure(path, std::strerror(err));
+}
+
+// Every byte to fd, or the reason it stopped. A reader that went away is an
+// error to report, not a signal that ends the program.
+Status writeAllTo(int fd, std::span<const Byte> bytes, const std::string& path) {
+  std::signal(SIGPIPE, SIG_IGN);
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return writeFailure(path, errno);
+    }
+    if (n == 0) return writeFailure(path, EIO);
+    done += static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+Status writeToSocket(const std::string& path, std::span<const Byte> bytes) {
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  if (path.size() >= sizeof addr.sun_path) return failure(path, "the socket's name is too long");
+  std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return failure(path, std::strerror(errno));
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return failure(path, std::strerror(err));
+  }
+  Status w = writeAllTo(fd, bytes, path);
+  ::close(fd);
+  return w;
+}
+#endif
+
 #if !defined(_WIN32)
 void ignoreFileSizeSignal() {
   // Past the process's file-size limit a write should fail with EFBIG, so the
@@ -154,7 +217,12 @@ std::FILE* createTemporaryBeside(const fs::path& target, fs::path& temp) {
   return f;
 }
 
-Status writeFileSafely(const std::string& path, std::span<const Byte> bytes) {
+namespace {
+
+// The safe save proper: temporary file, flush, rename. Anything but a
+// regular file found at the target just before the rename was put there
+// meanwhile and is not replaced.
+Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes) {
   std::error_code ec;
   Result<fs::path> resolved = finalTarget(path);
   if (!resolved) return resolved.error();
@@ -190,6 +258,10 @@ Status writeFileSafely(const std::string& path, std::span<const Byte> bytes) {
   if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
 #endif
 
+  if (auto changed = swappedAway(target); changed) {
+    fs::remove(temp, ec);
+    return failure(path, *changed);
+  }
   fs::rename(temp, target, ec);
   if (ec) {
     const std::string reason = ec.message();
@@ -199,5 +271,81 @@ Status writeFileSafely(const std::string& path, std::span<const Byte> bytes) {
   syncFolder(dir);
   return {};
 }
+
+} // namespace
+
+#if defined(_WIN32)
+
+Status writeFileSafely(const std::string& path, std::span<const Byte> bytes, const WriteOptions&) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (fs::exists(st) && !fs::is_regular_file(st)) {
+    if (fs::is_directory(st)) return failure(path, "it is a folder");
+    return failure(path, "it is not a regular file");
+  }
+  return replaceRegularFile(path, bytes);
+}
+
+Status writeStandardOutput(std::span<const Byte> bytes) {
+  std::fflush(stdout);
+  const bool ok =
+      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
+  if (!ok || std::fflush(stdout) != 0)
+    return makeError(ErrorKind::WriteFailed,
+                     std::string("Cannot write to standard output: ") + std::strerror(errno) + ".");
+  return {};
+}
+
+#else
+
+Status writeFileSafely(const std::string& path, std::span<const Byte> bytes,
+                       const WriteOptions& options) {
+  // Opening without creating, and without waiting for a pipe's reader, tells
+  // what the name holds; the descriptor is then written or let go.
+  int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    const int err = errno;
+    if (err == ENOENT) return replaceRegularFile(path, bytes);
+    if (err == ELOOP) return failure(path, "it is a symbolic link that leads in a loop");
+    // What stands there says more than the error: a pipe nobody reads from
+    // yet and a socket both give ENXIO.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return failure(path, std::strerror(err));
+    if (S_ISSOCK(st.st_mode)) return writeToSocket(path, bytes);
+    if (S_ISDIR(st.st_mode) || S_ISBLK(st.st_mode)) return failure(path, kindRefusal(st.st_mode));
+    if (!S_ISFIFO(st.st_mode) || err != ENXIO) return failure(path, std::strerror(err));
+    if (!options.waitForReader) return failure(path, "it is a pipe that no program reads from");
+    fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return failure(path, std::strerror(errno));
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const int err = errno;
+    ::close(fd);
+    return failure(path, std::strerror(err));
+  }
+  if (S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return replaceRegularFile(path, bytes);
+  }
+  if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISSOCK(st.st_mode)) {
+    // A stream or a device takes the bytes as they come; replacing it would
+    // leave its reader with nothing and a plain file in its place.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    Status w = writeAllTo(fd, bytes, path);
+    if (::close(fd) != 0 && w && errno != EINTR) return failure(path, std::strerror(errno));
+    return w;
+  }
+  ::close(fd);
+  return failure(path, kindRefusal(st.st_mode));
+}
+
+Status writeStandardOutput(std::span<const Byte> bytes) {
+  std::fflush(stdout);
+  return writeAllTo(STDOUT_FILENO, bytes, std::string());
+}
+
+#endif
 
 } // namespace zephlo

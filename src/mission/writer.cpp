@@ -113,14 +113,15 @@ Result<std::vector<Byte>> serialize(const Document& d, const std::string& name) 
 
 } // namespace
 
-Result<std::vector<Byte>> serializeMission(const Document& doc) {
+Result<std::vector<Byte>> serializeMission(const Document& doc, const std::string& name) {
+  if (!name.empty()) return serialize(doc, name);
   return serialize(doc, doc.fileName.empty() ? std::string("the mission") : doc.fileName);
 }
 
-Status writeMission(const Document& doc, const std::string& path) {
+Status writeMission(const Document& doc, const std::string& path, const WriteOptions& options) {
   Result<std::vector<Byte>> bytes = serialize(doc, path);
   if (!bytes) return bytes.error();
-  return writeFileSafely(path, *bytes);
+  return writeFileSafely(path, *bytes, options);
 }
 
 } // namespace zephlo

@@ -3,6 +3,7 @@
 
 #include "mission/document.h"
 #include "mission/result.h"
+#include "mission/safe_write.h"
 
 #include <string>
 #include <vector>
@@ -12,11 +13,12 @@ namespace zephlo {
 // The file's bytes for the document, with the header's record counts taken
 // from the lists. Refused when a list holds more records than a count can
 // say, or the file would be larger than the reader accepts: a file that
-// could not be opened again is never written.
-Result<std::vector<Byte>> serializeMission(const Document& doc);
+// could not be opened again is never written. name is used in messages
+// (the document's file name when empty).
+Result<std::vector<Byte>> serializeMission(const Document& doc, const std::string& name = {});
 
 // Writes the mission to path safely: the old file is replaced only once the
 // new one is complete on disk; on failure it is left as it was.
-Status writeMission(const Document& doc, const std::string& path);
+Status writeMission(const Document& doc, const std::string& path, const WriteOptions& options = {});
 
 } // namespace zephlo
