@@ -5,11 +5,13 @@
 #include "mission/test_missions.h"
 
 #include "briefing/briefing.h"
+#include "mission/json_mission.h"
 #include "mission/layout.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace fs = std::filesystem;
@@ -18,13 +20,72 @@ using zephlo::testing::generateMission;
 using zephlo::testing::GenOptions;
 using zephlo::testing::writeFile;
 
+namespace {
+
+std::vector<Byte> randomBytes(std::mt19937& rng, std::size_t n) {
+  std::vector<Byte> b(n);
+  for (Byte& x : b)
+    x = static_cast<Byte>(rng());
+  return b;
+}
+
+// Inputs whose every byte is random, lists and streams included: a briefing
+// with no end marker, counts and indexes anywhere. Each target gets some
+// beside the well-formed missions.
+void writeRandomSeeds(const fs::path& root) {
+  std::mt19937 rng(2026);
+  for (int k = 0; k < 6; ++k) {
+    const std::string n = "random-" + std::to_string(k);
+    const std::size_t fgs = static_cast<std::size_t>(k % 3), msgs = static_cast<std::size_t>(k % 2);
+    const std::size_t compactSize =
+        2 + fgs * zephlo::size::flightGroup + msgs * zephlo::size::message +
+        zephlo::kTeamCount * (zephlo::size::globalGoal + zephlo::size::team) +
+        zephlo::size::header + zephlo::size::briefing;
+    std::vector<Byte> compact = randomBytes(rng, compactSize);
+    compact[0] = static_cast<Byte>(fgs);
+    compact[1] = static_cast<Byte>(msgs);
+    writeFile((root / "check" / n).string(), compact);
+    std::vector<Byte> edit = randomBytes(rng, 3 + 200);
+    edit[0] = 200;
+    edit[1] = 0;
+    edit.insert(edit.end(), compact.begin(), compact.end());
+    writeFile((root / "edit" / n).string(), edit);
+    writeFile((root / "briefing" / n).string(), randomBytes(rng, zephlo::size::briefing));
+    // A whole file: a mission's platform word and counts, random after them.
+    std::vector<Byte> file = randomBytes(rng, 160000);
+    file[0] = zephlo::kPlatformXwa;
+    file[1] = 0;
+    zephlo::setU16(file.data() + 2 + zephlo::hdr::NumFGs, static_cast<std::uint16_t>(fgs));
+    zephlo::setU16(file.data() + 2 + zephlo::hdr::NumMessages, static_cast<std::uint16_t>(msgs));
+    writeFile((root / "mission_roundtrip" / n).string(), file);
+  }
+}
+
+// The exports of small generated missions: every field present, so the
+// mutations land on values.
+void writeJsonSeeds(const fs::path& root) {
+  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+    GenOptions o;
+    o.seed = seed;
+    o.flightGroups = static_cast<int>(seed % 3);
+    o.messages = static_cast<int>(seed % 2);
+    o.maxStringLength = 20;
+    const auto json = zephlo::missionToJson(generateMission(o).bytes, "seed.tie");
+    if (!json) continue;
+    writeFile((root / "json_import" / std::to_string(seed)).string(),
+              std::vector<Byte>(json->begin(), json->end()));
+  }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s CORPUS_DIR\n", argv[0]);
     return 2;
   }
   const fs::path root = argv[1];
-  for (const char* name : {"mission_roundtrip", "briefing", "check", "edit"})
+  for (const char* name : {"mission_roundtrip", "briefing", "check", "edit", "json_import"})
     fs::create_directories(root / name);
 
   for (std::uint32_t seed = 1; seed <= 12; ++seed) {
@@ -64,6 +125,8 @@ int main(int argc, char** argv) {
     edit.insert(edit.end(), compact.begin(), compact.end());
     writeFile((root / "edit" / n).string(), edit);
   }
+  writeRandomSeeds(root);
+  writeJsonSeeds(root);
   // One that needs both of the writer's fix-ups: a lone-NUL briefing string
   // and a backdrop at the origin.
   GenOptions o;

@@ -74,7 +74,9 @@ int insertOnListPage(InstructionList& list, int selected, TCommandObject item) {
 
 int insertAtTime(InstructionList& list, int current, int time, TCommandObject item) {
   item.Time = static_cast<std::int16_t>(static_cast<std::uint16_t>(time));
-  int pos = std::max(current + 1, 0);
+  // The current row may lie past the end of a list that has lost its end
+  // marker (a damaged stream); the insert never goes beyond the list.
+  int pos = std::clamp(current + 1, 0, static_cast<int>(list.size()));
   while (pos < static_cast<int>(list.size()) && !isEndMarker(at(list, pos)) &&
          instructionTime(at(list, pos)) <= time)
     ++pos;

@@ -48,6 +48,12 @@ TEST(InstructionList, SortInsertDeleteAndMoveKeepTheEndMarkerLast) {
   EXPECT_EQ(insertAtTime(p, 4, 9999, at(0, 3)), 5);
   EXPECT_TRUE(isEndMarker(p.back()));
 
+  // A damaged stream without its end marker, the current row past the end.
+  InstructionList open{at(10, 5), at(20, 5)};
+  EXPECT_EQ(insertAtTime(open, 7, 30, at(0, 3)), 2);
+  EXPECT_EQ(insertAtTime(open, -5, 0, at(0, 3)), 0);
+  EXPECT_EQ(open.size(), 4u);
+
   InstructionList e{at(10, 5), at(20, 5, 1), zephlo::testing::endMarker()};
   EXPECT_FALSE(deleteInstruction(e, 2));
   EXPECT_EQ(moveInstruction(e, 1, false), std::nullopt); // just above the end marker
