@@ -1,8 +1,8 @@
 // Checking a whole campaign folder: reading and checking 500 missions in one
 // process, as `zephlo-tool check --recursive` does. Goal: at least 1000
 // missions a second.
-#include "check/campaign.h"
-#include "mission/test_missions.h"
+#include "core/check/campaign.h"
+#include "support/test_missions.h"
 
 #include <benchmark/benchmark.h>
 

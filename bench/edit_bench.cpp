@@ -1,9 +1,9 @@
 // The undo stack under a long editing session: 1000 single-field edits of
 // the large mission through the controller, the memory the stack then
 // holds, and the time of one undo and one redo.
-#include "app/document_controller.h"
-#include "mission/test_documents.h"
-#include "mission/writer.h"
+#include "core/mission/writer.h"
+#include "support/test_documents.h"
+#include "ui/editing/document_controller.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,11 +1,11 @@
 // The map's paint times on the large mission (192 flight groups, every
 // waypoint shown) at 1920 x 1080: a full repaint, and the redraw of the
 // current flight group over the cached background that a drag does.
-#include "map/battlefield.h"
-#include "map/map_interaction.h"
-#include "map/map_painter.h"
-#include "map/waypoints.h"
-#include "mission/test_documents.h"
+#include "core/map/battlefield.h"
+#include "core/map/map_interaction.h"
+#include "core/map/waypoints.h"
+#include "render/map_painter.h"
+#include "support/test_documents.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Reading and writing a large mission, beside the raw file I/O of the same bytes.
-#include "mission/reader.h"
-#include "mission/test_missions.h"
-#include "mission/writer.h"
+#include "core/mission/reader.h"
+#include "core/mission/writer.h"
+#include "support/test_missions.h"
 
 #include <benchmark/benchmark.h>
 

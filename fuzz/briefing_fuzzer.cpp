@@ -1,7 +1,7 @@
 // The briefing codec on any block: decoding never reads outside the stream,
 // what was decoded encodes and decodes to the same list, encoding touches
 // only the stream, and a repair leaves a stream that ends where it says.
-#include "briefing/briefing.h"
+#include "core/briefing/briefing_codec.h"
 
 #include <algorithm>
 #include <cstdio>

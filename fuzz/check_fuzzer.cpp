@@ -3,12 +3,12 @@
 // written back.
 #include "fuzz_mission.h"
 
-#include "check/checker.h"
-#include "check/describe.h"
-#include "check/limits.h"
-#include "check/texts.h"
-#include "mission/reader.h"
-#include "mission/writer.h"
+#include "core/check/checker.h"
+#include "core/check/describe.h"
+#include "core/check/limits.h"
+#include "core/check/texts.h"
+#include "core/mission/reader.h"
+#include "core/mission/writer.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,17 +4,17 @@
 // the edited mission can be saved and read again.
 #include "fuzz_mission.h"
 
-#include "briefing/briefing_edits.h"
-#include "check/condition_tool.h"
-#include "mission/fg_stores.h"
-#include "mission/goal_edits.h"
-#include "mission/header_edits.h"
-#include "mission/list_commands.h"
-#include "mission/message_edits.h"
-#include "mission/reader.h"
-#include "mission/team_edits.h"
-#include "mission/text_edits.h"
-#include "mission/writer.h"
+#include "core/briefing/briefing_edits.h"
+#include "core/check/condition_tool.h"
+#include "core/mission/fg_stores.h"
+#include "core/mission/goal_edits.h"
+#include "core/mission/header_edits.h"
+#include "core/mission/list_commands.h"
+#include "core/mission/message_edits.h"
+#include "core/mission/reader.h"
+#include "core/mission/team_edits.h"
+#include "core/mission/text_edits.h"
+#include "core/mission/writer.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "fuzz_mission.h"
 
-#include "mission/layout.h"
+#include "core/mission/layout.h"
 
 #include <algorithm>
 

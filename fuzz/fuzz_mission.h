@@ -3,7 +3,7 @@
 // large reserved areas.
 #pragma once
 
-#include "mission/bytes.h"
+#include "core/mission/bytes.h"
 
 #include <cstddef>
 #include <span>

@@ -1,7 +1,7 @@
 // Any bytes as the JSON form of a mission. Nothing may crash, hang or take
 // the memory; a text that is accepted gives a mission whose export imports to
 // the very same bytes and exports to the very same text.
-#include "mission/json_mission.h"
+#include "core/json/json_mission.h"
 
 #include <cstdio>
 #include <cstdlib>

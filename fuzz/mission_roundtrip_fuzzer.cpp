@@ -4,8 +4,8 @@
 // again as the same document.
 #include "fuzz_mission.h"
 
-#include "mission/reader.h"
-#include "mission/writer.h"
+#include "core/mission/reader.h"
+#include "core/mission/writer.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,11 +2,11 @@
 // missions from the tests' generator, whole for the reader and in compact
 // form for the fuzzers that build missions from small inputs.
 #include "fuzz_mission.h"
-#include "mission/test_missions.h"
+#include "support/test_missions.h"
 
-#include "briefing/briefing.h"
-#include "mission/json_mission.h"
-#include "mission/layout.h"
+#include "core/briefing/briefing_codec.h"
+#include "core/json/json_mission.h"
+#include "core/mission/layout.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // The commands that play a mission's briefing: its state at a tick as text,
 // or the picture at a tick as a PNG, drawn with the editor's own painter.
-#include "briefing/briefing_painter.h"
-#include "briefing/playback.h"
 #include "cli/pictures.h"
 #include "cli/tool.h"
+#include "core/briefing/playback.h"
+#include "render/briefing_painter.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // check and describe over one mission or a whole campaign folder.
-#include "check/campaign.h"
 #include "cli/tool.h"
+#include "core/check/campaign.h"
 
 #include <iostream>
 

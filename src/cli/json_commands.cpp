@@ -1,8 +1,8 @@
 // export and import: a mission as JSON, for scripts and hand edits.
-#include "check/campaign.h"
 #include "cli/tool.h"
-#include "mission/json_mission.h"
-#include "mission/reader.h"
+#include "core/check/campaign.h"
+#include "core/json/json_mission.h"
+#include "core/mission/reader.h"
 
 #include <iostream>
 

@@ -1,9 +1,9 @@
 // The commands that read, write, check and describe whole missions.
-#include "briefing/briefing.h"
-#include "check/campaign.h"
 #include "cli/tool.h"
-#include "mission/new_mission.h"
-#include "mission/reader.h"
+#include "core/briefing/briefing_codec.h"
+#include "core/check/campaign.h"
+#include "core/mission/new_mission.h"
+#include "core/mission/reader.h"
 
 #include <iostream>
 

@@ -1,10 +1,10 @@
 // zephlo-tool render: draws a mission's map to a PNG file, with no display.
 #include "cli/pictures.h"
 #include "cli/tool.h"
-#include "map/battlefield.h"
-#include "map/filters.h"
-#include "map/map_painter.h"
-#include "map/waypoints.h"
+#include "core/map/battlefield.h"
+#include "core/map/filters.h"
+#include "core/map/waypoints.h"
+#include "render/map_painter.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "cli/tool.h"
 
-#include "check/campaign.h"
-#include "mission/reader.h"
-#include "mission/safe_write.h"
-#include "mission/writer.h"
+#include "core/check/campaign.h"
+#include "core/mission/reader.h"
+#include "core/mission/safe_write.h"
+#include "core/mission/writer.h"
 
 #include <iostream>
 

@@ -2,8 +2,8 @@
 // missions with the error on standard error, and the command table.
 #pragma once
 
-#include "mission/document.h"
-#include "mission/input_file.h"
+#include "core/mission/document.h"
+#include "core/mission/input_file.h"
 
 #include <functional>
 #include <memory>

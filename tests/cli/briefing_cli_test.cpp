@@ -1,8 +1,8 @@
 // Runs zephlo-tool's briefing commands as a script would.
-#include "briefing/test_instructions.h"
-#include "mission/new_mission.h"
-#include "mission/test_missions.h"
-#include "mission/writer.h"
+#include "core/briefing/test_instructions.h"
+#include "core/mission/new_mission.h"
+#include "core/mission/writer.h"
+#include "support/test_missions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // check and describe over several files and whole folders.
-#include "check/limits.h"
 #include "cli/tool_run.h"
-#include "mission/new_mission.h"
-#include "mission/writer.h"
+#include "core/check/limits.h"
+#include "core/mission/new_mission.h"
+#include "core/mission/writer.h"
 
 #include <gtest/gtest.h>
 

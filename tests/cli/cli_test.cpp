@@ -1,8 +1,8 @@
 // Runs the built zephlo-tool as a script would.
-#include "briefing/briefing.h"
-#include "mission/new_mission.h"
-#include "mission/test_missions.h"
-#include "mission/writer.h"
+#include "core/briefing/briefing_codec.h"
+#include "core/mission/new_mission.h"
+#include "core/mission/writer.h"
+#include "support/test_missions.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>
@@ -127,9 +127,9 @@ TEST(Cli, CheckAndDescribe) {
 }
 
 #ifdef ZEPHLO_TOOL_PICTURES
-#include "map/colours.h"
-#include "map/map_view.h"
-#include "map/showcase_mission.h"
+#include "core/gamedata/colours.h"
+#include "core/map/map_view.h"
+#include "support/showcase_mission.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 // What zephlo-tool reads and writes when it is not a plain file: standard
 // input and output ("-"), pipes, devices, and hostile JSON.
-#include "mission/special_files.h"
+#include "support/special_files.h"
 #include "tool_run.h"
 
 #include <gtest/gtest.h>

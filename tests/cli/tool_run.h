@@ -1,7 +1,7 @@
 // Runs the built zephlo-tool as a script would and collects what it printed.
 #pragma once
 
-#include "mission/test_missions.h"
+#include "support/test_missions.h"
 
 #include <cstdio>
 #include <string>

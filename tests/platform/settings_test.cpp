@@ -1,6 +1,6 @@
 #include "platform/game_folder.h"
 #include "platform/settings_store.h"
-#include "platform/test_prefs.h"
+#include "support/test_prefs.h"
 
 #include <QDir>
 #include <QFile>

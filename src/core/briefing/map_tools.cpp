@@ -1,0 +1,143 @@
+#include "core/briefing/map_tools.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace zephlo {
+
+BriefingMapPoint briefingToScreen(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint map) {
+  return {briefingPixel(map.x, s.zoom) + width / 2 + s.xoff,
+          briefingPixel(map.y, s.zoom) + height / 2 + s.yoff};
+}
+
+BriefingMapPoint screenToBriefing(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint pixel) {
+  return {briefingMapUnits(pixel.x - width / 2 - s.xoff, s.zoom),
+          briefingMapUnits(pixel.y - height / 2 - s.yoff, s.zoom)};
+}
+
+namespace {
+
+bool near(const PlaybackState& s, BriefingMapPoint a, int x, int y) {
+  const double zoom = s.zoom == 0 ? 4 : s.zoom;
+  return std::abs(a.x - x) <= 4500 / zoom && std::abs(a.y - y) <= 3000 / zoom;
+}
+
+} // namespace
+
+int hitBriefingIcon(const PlaybackState& s, BriefingMapPoint map) {
+  const int last = std::min(s.iconCount + 1, kBriefingIcons - 1);
+  for (int i = 0; i <= last; ++i) {
+    const BriefingIcon& icon = s.icons[static_cast<std::size_t>(i)];
+    if (near(s, map, icon.x, icon.y)) return i;
+  }
+  return -1;
+}
+
+int hitBriefingTag(const PlaybackState& s, const InstructionList& list, int width, int height,
+                   BriefingMapPoint pixel) {
+  const BriefingMapPoint map = screenToBriefing(s, width, height, {pixel.x - 20, pixel.y});
+  for (int slot = kBriefingSlots - 1; slot >= 0; --slot) {
+    const int pos = s.tags[static_cast<std::size_t>(slot)].instruction;
+    if (pos < 0 || pos >= static_cast<int>(list.size())) continue;
+    const TCommandObject& c = list[static_cast<std::size_t>(pos)];
+    if (near(s, map, c.X, c.Y)) return slot;
+  }
+  return -1;
+}
+
+BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
+                                const BriefingDragSettings& d) {
+  return {d.lockX ? old.x : truncateToSnap(pointer.x, d.stepX),
+          d.lockY ? old.y : truncateToSnap(pointer.y, d.stepY)};
+}
+
+TCommandObject selectedIconInstruction(IconTool tool, int icon, int boxSlot) {
+  const auto n = static_cast<std::uint16_t>(icon);
+  TCommandObject c;
+  switch (tool) {
+  case IconTool::Clear:
+    c = newInstruction(brfcode::NewIcon);
+    c.CraftType = 0; // craft type 0 hides the icon
+    break;
+  case IconTool::Box:
+    c = newInstruction(
+        static_cast<std::uint16_t>(brfcode::FirstBox + std::clamp(boxSlot, 1, 8) - 1), icon);
+    break;
+  default: {
+    // Rotation codes count the quarter turns the other way round.
+    static constexpr std::uint16_t codes[] = {0, 3, 2, 1, 4};
+    c = newInstruction(brfcode::RotateIcon);
+    c.Rotation = codes[static_cast<int>(tool)];
+  }
+  }
+  c.Index = n;
+  return c;
+}
+
+int insertTextAtTime(InstructionList& list, int current, int time, TCommandObject text) {
+  if (time != 0) current = insertAtTime(list, current, time, newInstruction(brfcode::PageBreak));
+  return insertAtTime(list, current, time, text);
+}
+
+void cancelTextInsert(InstructionList& list, int position, int time) {
+  if (position < 0 || position >= static_cast<int>(list.size())) return;
+  list.erase(list.begin() + position);
+  const int before = position - 1;
+  if (time != 0 && before >= 0 &&
+      list[static_cast<std::size_t>(before)].Command == brfcode::PageBreak &&
+      instructionTime(list[static_cast<std::size_t>(before)]) == time)
+    list.erase(list.begin() + before);
+}
+
+int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff,
+                  BriefingMapPoint at, int& icon) {
+  icon = newIconNumber(list, current);
+  TCommandObject add = newInstruction(brfcode::NewIcon);
+  add.Index = static_cast<std::uint16_t>(icon);
+  add.CraftType = static_cast<std::uint16_t>(craftType);
+  add.Color = static_cast<std::uint16_t>(iff);
+  const int pos = insertAtTime(list, current, time, add);
+  TCommandObject move = newInstruction(brfcode::MoveIcon);
+  move.Index = add.Index;
+  move.X = static_cast<std::int16_t>(std::clamp(at.x, -32768, 32767));
+  move.Y = static_cast<std::int16_t>(std::clamp(at.y, -32768, 32767));
+  insertAtTime(list, pos, time, move);
+  return pos;
+}
+
+BriefingMapPoint scrollToMap(int scrollX, int scrollY, int zoom) {
+  const double z = zoom == 0 ? 4 : zoom;
+  return {briefingRound(scrollX * 223 / z), briefingRound(scrollY * 223 / z)};
+}
+
+void showInserted(BriefingPlayback& pb, InstructionList list, int position) {
+  pb.setList(std::move(list));
+  pb.executeAt(position);
+}
+
+ArrowEdit arrowMove(BriefingPlayback& pb, int icon, ArrowMove move) {
+  pb.pause();
+  if (pb.time() == 0) pb.setTime(1);
+  ArrowEdit edit;
+  edit.time = pb.time();
+  edit.where = std::make_shared<int>(-1);
+  const BriefingIcon& at =
+      pb.state().icons[static_cast<std::size_t>(std::clamp(icon, 0, kBriefingIcons - 1))];
+  const auto [x, y] = arrowTarget(move, at.x, at.y);
+  TCommandObject item = newInstruction(brfcode::MoveIcon);
+  item.Index = static_cast<std::uint16_t>(icon);
+  item.X = static_cast<std::int16_t>(x);
+  item.Y = static_cast<std::int16_t>(y);
+  edit.op = insertInstructionAtTime(pb.current(), edit.time, item, edit.where);
+  edit.op.name = "Move Icon";
+  return edit;
+}
+
+void afterArrowMove(BriefingPlayback& pb, InstructionList list, const ArrowEdit& edit) {
+  showInserted(pb, std::move(list), edit.where ? *edit.where : -1);
+  pb.setTime(edit.time + 1);
+}
+
+} // namespace zephlo

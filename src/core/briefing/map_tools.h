@@ -1,0 +1,76 @@
+// What the mouse and the tool buttons on the briefing map do, apart from
+// the widgets: where a pixel lies on the map, which icon or tag a click
+// hits, where a drag puts it, and the arrow moves that animate an icon.
+#pragma once
+
+#include "core/briefing/briefing_edits.h"
+#include "core/briefing/playback.h"
+
+#include <utility>
+
+namespace zephlo {
+
+struct BriefingMapPoint {
+  int x = 0, y = 0;
+  bool operator==(const BriefingMapPoint&) const = default;
+};
+
+// Pixel of a map point in a map area of the given size, and back.
+BriefingMapPoint briefingToScreen(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint map);
+BriefingMapPoint screenToBriefing(const PlaybackState& s, int width, int height,
+                                  BriefingMapPoint pixel);
+
+// The first icon (0 up to one past the icons created, at most 50) within
+// 4500 / zoom map units across and 3000 / zoom down of the point; -1 if none.
+int hitBriefingIcon(const PlaybackState& s, BriefingMapPoint map);
+// The highest shown tag slot (0..7) near the point 20 pixels left of the
+// click, by the same distances; -1 if none.
+int hitBriefingTag(const PlaybackState& s, const InstructionList& list, int width, int height,
+                   BriefingMapPoint pixel);
+
+struct BriefingDragSettings {
+  bool lockX = false, lockY = false;
+  int stepX = 1, stepY = 1; // 1, 26, 51 or 128
+};
+// The new X and Y of a dragged item: the pointer truncated to the snap
+// steps, on each axis that is not locked.
+BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
+                                const BriefingDragSettings& d);
+
+// The "Selected Icon:" buttons that insert one instruction for the icon.
+enum class IconTool { Rotate0, Rotate90, Rotate180, Rotate270, Mirror, Clear, Box };
+// The instruction a button inserts; `boxSlot` (1..8) is used by Box only.
+TCommandObject selectedIconInstruction(IconTool tool, int icon, int boxSlot = 1);
+
+// The insert tools on the map put their instruction at the playback time.
+// A briefing text after the start gets a page break at the same time
+// before it. Returns the position of the text.
+int insertTextAtTime(InstructionList& list, int current, int time, TCommandObject text);
+// Undoes insertTextAtTime for "Cancel": removes the text at `position` and
+// the page break inserted with it, if any.
+void cancelTextInsert(InstructionList& list, int position, int time);
+// "Done" of the "Map Icon:" tool: a "New Icon" for the next icon number and
+// a "Move Icon" to the clicked point, both at the time. Returns the
+// position of the "New Icon"; the number is in `icon`.
+int insertNewIcon(InstructionList& list, int current, int time, int craftType, int iff,
+                  BriefingMapPoint at, int& icon);
+// "Done" of the "Move Map" tool: the scroll position in map units.
+BriefingMapPoint scrollToMap(int scrollX, int scrollY, int zoom);
+
+// Shows an instruction inserted at the clock at once and makes it current.
+void showInserted(BriefingPlayback& pb, InstructionList list, int position);
+
+// An arrow press: a "Move Icon" at the clock (moved to tick 1 from 0).
+// Apply `op`, then call afterArrowMove with the list of the document.
+struct ArrowEdit {
+  Operation op;
+  PositionOut where;
+  int time = 0;
+};
+ArrowEdit arrowMove(BriefingPlayback& pb, int icon, ArrowMove move);
+// Shows the new instruction at once and moves the clock one tick on, so
+// repeated presses make a moving icon.
+void afterArrowMove(BriefingPlayback& pb, InstructionList list, const ArrowEdit& edit);
+
+} // namespace zephlo

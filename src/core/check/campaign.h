@@ -1,0 +1,43 @@
+// Checking or describing many missions in one run, as a campaign is kept:
+// one folder of mission files.
+#pragma once
+
+#include "core/check/limits.h"
+#include "core/mission/reader.h"
+#include "core/mission/result.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace zephlo {
+
+// Every *.tie file under dir and its subfolders (the extension in any case),
+// sorted by path.
+Result<std::vector<std::string>> missionFilesUnder(const std::string& dir);
+
+// The line that tells a designer why a file was not read; it always names the file.
+std::string readFailureText(const Error& error, const std::string& path);
+
+struct CampaignOptions {
+  bool omitWarnings = false;
+  bool limits = false; // add the warnings about the game's limits
+  LimitOptions limitOptions;
+};
+
+// How a run over several files went, worst first.
+struct CampaignSummary {
+  int unreadable = 0; // files that could not be read as missions
+  int withErrors = 0; // missions with at least one checker error
+};
+
+// Checks each file and prints its lines to out, each file's lines preceded by
+// "== PATH" when there is more than one file. Read failures go to err.
+CampaignSummary checkMissions(const std::vector<std::string>& paths, const CampaignOptions& options,
+                              std::ostream& out, std::ostream& err);
+
+// The same for the readable description of each mission.
+CampaignSummary describeMissions(const std::vector<std::string>& paths, std::ostream& out,
+                                 std::ostream& err);
+
+} // namespace zephlo

@@ -1,0 +1,50 @@
+// Readable texts for triggers, orders, goals and times.
+#pragma once
+
+#include "core/gamedata/time_texts.h"
+#include "core/mission/bytes.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zephlo {
+
+struct Document;
+
+// The lists that depend on the mission, rebuilt from the document when asked.
+struct MissionLists {
+  std::vector<std::string> teamNames; // 10 entries: "1.Rebel", "2.Imperial", "3." ...
+  std::vector<std::string> fgNames;   // one flight-group label per flight group
+  std::vector<std::string> proximity; // "0", "Region #1" .. "Region #4", then the labels
+};
+
+MissionLists buildMissionLists(const Document& doc);
+
+// Subject text of (variable type, variable), e.g. "Xwings", "Team Rebel".
+std::string subjectText(int variableType, int variable, const MissionLists& lists);
+// One trigger (six bytes) as a sentence, e.g. "100% of X-W Red must be destroyed".
+std::string triggerText(const Byte* trigger, const MissionLists& lists);
+
+struct OrderCaptions {
+  std::string first;  // caption of the first order parameter
+  std::string second; // caption of the second order parameter
+};
+// The two parameter captions of an order, from its number and the two
+// parameter values.
+OrderCaptions orderParameterCaptions(int order, int parameter1, int parameter2);
+
+struct Choices {
+  std::vector<std::string> items;
+  int selected = -1; // -1 when the variable lies past the end of the list
+};
+// The list of choices for a trigger's or target's variable and the entry chosen.
+Choices variableChoices(int variableType, int variable, const MissionLists& lists);
+
+// One-line summary of an order record (148 bytes).
+std::string orderLineText(const Byte* order, const MissionLists& lists);
+
+// One line for a flight-group goal (80 bytes).
+std::string fgGoalLineText(const Byte* goal, const MissionLists& lists);
+
+} // namespace zephlo

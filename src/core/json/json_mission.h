@@ -1,0 +1,29 @@
+// A whole mission file as JSON and back: every field by name, the bytes no
+// field names as hex, so that the JSON gives back the very same file.
+#pragma once
+
+#include "core/mission/bytes.h"
+#include "core/mission/result.h"
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zephlo {
+
+// The largest JSON text import reads: room for thousands of flight groups,
+// far beyond what the game takes, while a runaway input is refused early.
+inline constexpr std::size_t kMaxJsonBytes = 64u << 20;
+
+// The JSON text for the bytes of a mission file; name is used in messages.
+// Refuses what the mission reader refuses, with its message.
+Result<std::string> missionToJson(std::span<const Byte> file, const std::string& name);
+
+// The mission file's bytes for a JSON text. A value of the wrong type, out
+// of range, missing or unknown is refused with its JSON path
+// ("IN.json: flightGroups[3].orders[1].speed: expected an integer 0..255, got 300").
+Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::string& name);
+
+} // namespace zephlo

@@ -1,0 +1,75 @@
+#include "core/lists/text_lines.h"
+
+#include "core/mission/safe_write.h"
+#include "core/mission/writer.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <span>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace zephlo {
+
+namespace {
+
+// Nothing the game reads comes near this; a larger file is not a list.
+constexpr std::uintmax_t kMaxListFile = 16u << 20;
+
+} // namespace
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    out.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) out.emplace_back(text.substr(start));
+  return out;
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+Result<std::vector<std::string>> readLinesFile(const fs::path& path,
+                                               const std::string& missingMessage) {
+  std::error_code ec;
+  const auto status = fs::status(path, ec);
+  if (!fs::exists(status)) {
+    return makeError(ErrorKind::Missing,
+                     missingMessage.empty() ? path.string() + " does not exist." : missingMessage);
+  }
+  if (!fs::is_regular_file(status))
+    return makeError(ErrorKind::Unreadable, "Cannot read " + path.string() + ": it is not a file.");
+  const auto size = fs::file_size(path, ec);
+  if (!ec && size > kMaxListFile)
+    return makeError(ErrorKind::TooLarge,
+                     "Cannot read " + path.string() + ": it is too large for a list file.");
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
+    return makeError(ErrorKind::Unreadable,
+                     "Cannot read " + path.string() + ": " + std::strerror(errno) + ".");
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return makeError(ErrorKind::Unreadable, "Cannot read " + path.string() + ".");
+  return splitLines(text);
+}
+
+Status writeLinesFile(const fs::path& path, const std::vector<std::string>& lines) {
+  const std::string text = joinLines(lines);
+  const auto* bytes = reinterpret_cast<const Byte*>(text.data());
+  return writeFileSafely(path.string(), std::span<const Byte>(bytes, text.size()));
+}
+
+} // namespace zephlo

@@ -1,0 +1,79 @@
+#include "core/mission/session.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace zephlo {
+
+std::string absolutePath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code ec;
+  std::filesystem::path p = std::filesystem::absolute(path, ec);
+  if (ec) p = path;
+  return p.lexically_normal().string();
+}
+
+void History::assign(const std::vector<std::string>& paths) {
+  entries_.clear();
+  for (const std::string& p : paths) {
+    if (p.empty()) continue;
+    const std::string a = absolutePath(p);
+    if (std::find(entries_.begin(), entries_.end(), a) == entries_.end()) entries_.push_back(a);
+    if (entries_.size() == kLimit) break;
+  }
+}
+
+void History::add(const std::string& path) {
+  const std::string a = absolutePath(path);
+  entries_.erase(std::remove(entries_.begin(), entries_.end(), a), entries_.end());
+  entries_.insert(entries_.begin(), a);
+  if (entries_.size() > kLimit) entries_.resize(kLimit);
+}
+
+std::string latin1ToUtf8(const std::string& s) {
+  std::string out;
+  out.reserve(s.size());
+  for (char ch : s) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::string windowTitle(const std::string& program, TitleKind kind, const Document& doc) {
+  const std::string file = std::filesystem::path(doc.fileName).filename().string();
+  switch (kind) {
+  case TitleKind::Program: return program;
+  case TitleKind::New: return program + " - [" + kUnnamed + "]";
+  case TitleKind::Opened:
+    return program + " - (" + file + ") - " + latin1ToUtf8(doc.titleAfterOpen());
+  case TitleKind::Saved: return program + " - (" + file + ") - " + latin1ToUtf8(doc.title());
+  }
+  return program;
+}
+
+StartupMode startupModeFrom(int preference) {
+  switch (preference) {
+  case 1: return StartupMode::NewMission;
+  case 2: return StartupMode::OpenDialog;
+  case 3: return StartupMode::LastFile;
+  default: return StartupMode::Ask;
+  }
+}
+
+std::optional<std::string> commandLinePath(const std::vector<std::string>& args,
+                                           const std::function<bool(const std::string&)>& exists) {
+  if (args.empty()) return std::nullopt;
+  if (args.size() >= 2 && !exists(args[0])) {
+    const std::string joined = args[0] + " " + args[1];
+    if (exists(joined)) return joined;
+  }
+  return args[0];
+}
+
+} // namespace zephlo

@@ -1,0 +1,54 @@
+#include "ui/briefing/briefing_map_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zephlo {
+
+BrfMapView::BrfMapView(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true); // the pointer read-out follows without a button
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMinimumSize(320, 240);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void BrfMapView::paintWith(const std::function<void(QPainter&, QSize)>& paint) {
+  if (size().isEmpty()) return;
+  if (picture_.size() != size()) {
+    QImage grown(size(), QImage::Format_RGB32);
+    grown.fill(QColor(26, 18, 41));
+    picture_ = grown;
+  }
+  {
+    QPainter p(&picture_);
+    paint(p, picture_.size());
+  }
+  update();
+}
+
+void BrfMapView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (picture_.isNull())
+    p.fillRect(rect(), QColor(26, 18, 41));
+  else
+    p.drawImage(0, 0, picture_);
+}
+
+void BrfMapView::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  if (onResize) onResize();
+}
+
+void BrfMapView::mousePressEvent(QMouseEvent* e) {
+  if (onPress) onPress(e);
+}
+
+void BrfMapView::mouseMoveEvent(QMouseEvent* e) {
+  if (onMove) onMove(e);
+}
+
+void BrfMapView::mouseReleaseEvent(QMouseEvent* e) {
+  if (onRelease) onRelease(e);
+}
+
+} // namespace zephlo

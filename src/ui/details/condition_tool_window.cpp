@@ -1,0 +1,302 @@
+#include "ui/details/condition_tool_window.h"
+
+#include "core/gamedata/vocabularies.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zephlo {
+
+using namespace pages;
+
+namespace {
+
+const QColor kSlotHighlight(169, 3, 145);
+
+QColor stringColour(int tag, CondPage page, int goalKind) {
+  if (page == CondPage::GlobalGoals && goalKind == 1)
+    return tag == 1 ? QColor(0, 144, 255) : QColor(Qt::red);
+  switch (tag) {
+  case 1: return Qt::yellow;
+  case 2: return Qt::green;
+  default: return Qt::red;
+  }
+}
+
+} // namespace
+
+TCondToolForm::TCondToolForm(DocumentController& controller, QWidget* parent)
+    : QWidget(parent), c_(controller) {
+  setObjectName(QStringLiteral("CondToolForm"));
+  auto* g = new QGridLayout(this);
+  g->setContentsMargins(0, 4, 0, 0);
+
+  PercentBox = combo(this, "PercentBox", qlist(vocab::amounts()));
+  ClassBox = combo(this, "ClassBox", qlist(vocab::variableTypes()));
+  IndexBox = combo(this, "IndexBox", {});
+  CondBox = combo(this, "CondBox", qlist(vocab::conditions()));
+  RegionFGBox = combo(this, "RegionFGBox", {});
+  CondUnk2 = edit(this, "CondUnk2", 4);
+  CondUnk2->setFixedWidth(48);
+  AddToClipBtn = new QPushButton(QStringLiteral("+"), this);
+  AddToClipBtn->setObjectName(QStringLiteral("AddToClipBtn"));
+  AddToClipBtn->setToolTip(QStringLiteral("Add to Clipboard"));
+  AddToClipBtn->setFixedWidth(28);
+
+  auto* boxes = new QHBoxLayout;
+  boxes->addWidget(PercentBox);
+  boxes->addWidget(new QLabel(QStringLiteral("of"), this));
+  boxes->addWidget(ClassBox);
+  boxes->addWidget(IndexBox, 1);
+  boxes->addWidget(new QLabel(QStringLiteral("must"), this));
+  boxes->addWidget(CondBox, 1);
+  boxes->addWidget(RegionFGBox);
+  boxes->addWidget(CondUnk2);
+  boxes->addWidget(AddToClipBtn);
+  g->addLayout(boxes, 0, 0, 1, 3);
+
+  auto andOr = [this](const char* andName, const char* orName, QRadioButton*& a, QRadioButton*& o) {
+    a = new QRadioButton(QStringLiteral("And"), this);
+    a->setObjectName(QString::fromLatin1(andName));
+    o = new QRadioButton(QStringLiteral("Or"), this);
+    o->setObjectName(QString::fromLatin1(orName));
+    auto* group = new QButtonGroup(this);
+    group->addButton(a);
+    group->addButton(o);
+    a->setChecked(true);
+    auto* row = new QHBoxLayout;
+    row->addWidget(a);
+    row->addWidget(o);
+    row->addStretch();
+    return row;
+  };
+  for (int k = 0; k < 4; ++k) {
+    QLabel* l = label(this, nullptr);
+    l->setObjectName(QStringLiteral("Cond%1Lab").arg(k + 1));
+    l->setCursor(Qt::PointingHandCursor);
+    l->installEventFilter(this);
+    CondLabs[static_cast<std::size_t>(k)] = l;
+  }
+  g->addWidget(CondLabs[0], 1, 0);
+  g->addLayout(andOr("and2And", "and2Or", and2And, and2Or), 2, 0);
+  g->addWidget(CondLabs[1], 3, 0);
+  g->addLayout(andOr("GlbAnd", "GlbOr", GlbAnd, GlbOr), 4, 0);
+  g->addWidget(CondLabs[2], 5, 0);
+  g->addLayout(andOr("and4And", "And4Or", and4And, And4Or), 6, 0);
+  g->addWidget(CondLabs[3], 7, 0);
+
+  StrPanel = new QWidget(this);
+  StrPanel->setObjectName(QStringLiteral("StrPanel"));
+  auto* sp = new QGridLayout(StrPanel);
+  sp->setContentsMargins(0, 0, 0, 0);
+  const char* names[] = {"FGStrIncomp", "FGStrSucc", "FGStrFail"};
+  for (int t = 0; t < 3; ++t) {
+    auto i = static_cast<std::size_t>(t);
+    strLabels_[i] = label(StrPanel, nullptr);
+    strEdits_[i] = edit(StrPanel, names[t], static_cast<int>(size::goalString) - 1);
+    blackBase(strEdits_[i]);
+    sp->addWidget(strLabels_[i], t, 0);
+    sp->addWidget(strEdits_[i], t, 1);
+    connect(strEdits_[i], &QLineEdit::textEdited, this,
+            [this, t](const QString& text) { FGStrIncompChange(t + 1, text); });
+  }
+  g->addWidget(StrPanel, 8, 0, 1, 3);
+  g->setColumnStretch(0, 1);
+
+  connect(PercentBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Amount); });
+  connect(ClassBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::VariableType); });
+  connect(IndexBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Variable); });
+  connect(CondBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Condition); });
+  connect(RegionFGBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Parameter1); });
+  connect(CondUnk2, &QLineEdit::textEdited, this, [this] { BoxChange(ToolBox::Parameter2); });
+  connect(and2Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair12, on); });
+  connect(GlbOr, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Between, on); });
+  connect(And4Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair34, on); });
+  connect(AddToClipBtn, &QPushButton::clicked, this, &TCondToolForm::AddToClipBtnClick);
+}
+
+TCondToolForm::~TCondToolForm() = default;
+
+void TCondToolForm::setCancelLabels(QLabel* slot5, QLabel* slot6) {
+  CondLabs[4] = slot5;
+  CondLabs[5] = slot6;
+}
+
+void TCondToolForm::setClipboardFolder(const std::string& folder) {
+  clipboard_ =
+      std::make_unique<TriggerClipboard>(std::filesystem::path(folder) / kTriggerClipboardFile);
+  if (Status s = clipboard_->load(); !s)
+    c_.prompts().showError(QString::fromStdString(s.error().message));
+}
+
+int TCondToolForm::currentSlot() const {
+  auto it = slots_.find(page_);
+  return it == slots_.end() ? 1 : it->second;
+}
+
+CondTarget TCondToolForm::target() const { return CondTarget{page_, currentSlot(), goalKind_}; }
+
+void TCondToolForm::showFor(CondPage page, int goalKind) {
+  page_ = page;
+  goalKind_ = goalKind;
+  fill();
+}
+
+void TCondToolForm::selectSlot(int slot) {
+  if (slot < 1 || slot > std::max(1, slotCount(page_))) return;
+  slots_[page_] = slot;
+  fill();
+}
+
+bool TCondToolForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    for (std::size_t k = 0; k < CondLabs.size(); ++k) {
+      if (CondLabs[k] == watched) {
+        selectSlot(static_cast<int>(k) + 1);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TCondToolForm::fill() {
+  ++filling_;
+  const Document& d = c_.document();
+  const EditorState& st = c_.state();
+  lists_ = buildMissionLists(d);
+  const bool goals = page_ == CondPage::FGGoals;
+  const int slotTotal = slotCount(page_);
+  // Pages without triggers have nothing for the tool to show.
+  setVisible(slotTotal > 0 || goals);
+
+  // The trigger sentences of the target's slotTotal.
+  const std::vector<std::string> texts = slotTexts(d, st, target(), lists_);
+  for (std::size_t k = 0; k < CondLabs.size(); ++k) {
+    if (!CondLabs[k]) continue;
+    const bool used = k < texts.size();
+    if (k < 4) CondLabs[k]->setVisible(used || slotTotal == 0);
+    CondLabs[k]->setText(used ? fromBytes(texts[k]) : QString());
+  }
+  const std::array<bool, 3> ors = andOrFlags(d, st, target());
+  const std::pair<QRadioButton*, QRadioButton*> pairs[] = {
+      {and2And, and2Or}, {GlbAnd, GlbOr}, {and4And, And4Or}};
+  for (std::size_t k = 0; k < 3; ++k) {
+    const QSignalBlocker a(pairs[k].first), o(pairs[k].second);
+    pairs[k].first->setChecked(!ors[k]);
+    pairs[k].second->setChecked(ors[k]);
+  }
+  and2And->setVisible(slotTotal >= 2);
+  and2Or->setVisible(slotTotal >= 2);
+  const bool fourSlots = slotTotal >= 4;
+  for (QWidget* w : {static_cast<QWidget*>(GlbAnd), static_cast<QWidget*>(GlbOr),
+                     static_cast<QWidget*>(and4And), static_cast<QWidget*>(And4Or)})
+    w->setVisible(fourSlots);
+  highlight();
+  fillBoxes();
+
+  // The goal strings of the current goal, or of the global goal and slot.
+  const bool strings = goals || page_ == CondPage::GlobalGoals;
+  StrPanel->setVisible(strings);
+  if (strings) {
+    const StringPanel panel = stringPanel(page_, goalKind_);
+    for (std::size_t t = 0; t < 3; ++t) {
+      strLabels_[t]->setText(fromBytes(panel.labels[t]));
+      strLabels_[t]->setVisible(panel.visible[t]);
+      strEdits_[t]->setVisible(panel.visible[t]);
+      QPalette p = strEdits_[t]->palette();
+      p.setColor(QPalette::Text, stringColour(static_cast<int>(t) + 1, page_, goalKind_));
+      strEdits_[t]->setPalette(p);
+      showValue(strEdits_[t], fromBytes(goalString(d, st, target(), static_cast<int>(t) + 1)));
+    }
+  }
+  --filling_;
+}
+
+void TCondToolForm::fillBoxes() {
+  const std::optional<ToolBoxes> boxes = toolBoxesFor(c_.document(), c_.state(), target());
+  const bool goals = page_ == CondPage::FGGoals;
+  // Goal mode: the variable box lists the goal requirements.
+  ClassBox->setEnabled(!goals);
+  if (!boxes) return;
+  showValue(PercentBox, boxes->amount);
+  if (goals) {
+    refill(IndexBox, qlist(vocab::goalRequirements()), boxes->variable);
+  } else {
+    showValue(ClassBox, boxes->variableType);
+    const Choices ch = variableChoices(boxes->variableType, boxes->variable, lists_);
+    refill(IndexBox, qlist(ch.items), ch.selected);
+  }
+  showValue(CondBox, boxes->condition);
+  refill(RegionFGBox, qlist(parameterChoices(boxes->condition, lists_)), boxes->parameter1);
+  showValue(CondUnk2, fromBytes(boxes->parameter2Text));
+  goalTeam_ = boxes->goalTeam;
+}
+
+void TCondToolForm::highlight() {
+  const int slot = currentSlot();
+  for (std::size_t k = 0; k < CondLabs.size(); ++k) {
+    if (!CondLabs[k]) continue;
+    QPalette p = CondLabs[k]->palette();
+    p.setColor(QPalette::WindowText,
+               static_cast<int>(k) + 1 == slot ? kSlotHighlight : QColor(Qt::black));
+    CondLabs[k]->setPalette(p);
+  }
+}
+
+ToolBoxes TCondToolForm::boxes() const {
+  ToolBoxes b;
+  b.amount = std::max(0, PercentBox->currentIndex());
+  b.variableType = std::max(0, ClassBox->currentIndex());
+  b.variable = std::max(0, IndexBox->currentIndex());
+  b.condition = std::max(0, CondBox->currentIndex());
+  b.parameter1 = std::max(0, RegionFGBox->currentIndex());
+  b.parameter2Text = toBytes(CondUnk2->text());
+  b.goalTeam = goalTeam_;
+  return b;
+}
+
+void TCondToolForm::BoxChange(ToolBox changed) {
+  if (filling()) return;
+  // The parameter list depends on the condition, the variable list on its type.
+  {
+    ++filling_;
+    refill(RegionFGBox, qlist(parameterChoices(CondBox->currentIndex(), lists_)),
+           std::max(0, RegionFGBox->currentIndex()));
+    if (changed == ToolBox::VariableType) {
+      const Choices ch = variableChoices(ClassBox->currentIndex(), 0, lists_);
+      refill(IndexBox, qlist(ch.items), 0);
+    }
+    --filling_;
+  }
+  if (auto op = toolBoxChanged(target(), changed, boxes(), c_.state())) c_.apply(*op);
+}
+
+void TCondToolForm::AndOrClick(AndOr which, bool isOr) {
+  if (filling()) return;
+  if (auto op = storeAndOr(target(), which, isOr, c_.state())) c_.apply(*op);
+}
+
+void TCondToolForm::FGStrIncompChange(int tag, const QString& text) {
+  if (filling()) return;
+  if (auto op = storeGoalString(target(), tag, toBytes(text), c_.state())) c_.apply(*op);
+}
+
+void TCondToolForm::AddToClipBtnClick() {
+  if (!clipboard_) return;
+  const Trigger t = triggerFromBoxes(
+      PercentBox->currentIndex(), ClassBox->currentIndex(), std::max(0, IndexBox->currentIndex()),
+      CondBox->currentIndex(), std::max(0, RegionFGBox->currentIndex()), toBytes(CondUnk2->text()));
+  Block<trig::Size> record{};
+  std::copy(t.begin(), t.end(), record.begin());
+  if (Status s = clipboard_->add(record); !s)
+    c_.prompts().showError(QString::fromStdString(s.error().message));
+}
+
+} // namespace zephlo

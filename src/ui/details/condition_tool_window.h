@@ -1,0 +1,86 @@
+// The condition tool: the panel under the "Flight Group Details" pages that
+// shows the triggers of the page's target as sentences and edits the one in
+// the current slot, with its And/Or buttons and, for goals, the goal strings.
+#pragma once
+
+#include "core/check/clipboards.h"
+#include "core/check/condition_tool.h"
+
+#include <QWidget>
+
+#include <array>
+#include <map>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zephlo {
+
+class DocumentController;
+
+class TCondToolForm : public QWidget {
+  Q_OBJECT
+public:
+  TCondToolForm(DocumentController& controller, QWidget* parent = nullptr);
+  ~TCondToolForm() override;
+
+  // Follows the page shown (goalKind: the current global goal). Fills the
+  // controls from the document; writes nothing.
+  void showFor(CondPage page, int goalKind);
+  // The cancel triggers' labels live on the message page.
+  void setCancelLabels(QLabel* slot5, QLabel* slot6);
+  // A click on a trigger label: the slot becomes current and is loaded.
+  void selectSlot(int slot);
+  int currentSlot() const;
+  // The trigger clipboard, kept in the given folder.
+  void setClipboardFolder(const std::string& folder);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void fill();
+  void fillBoxes();
+  void highlight();
+  void BoxChange(ToolBox changed);
+  ToolBoxes boxes() const;
+  void AndOrClick(AndOr which, bool isOr);
+  void FGStrIncompChange(int tag, const QString& text);
+  void AddToClipBtnClick();
+  CondTarget target() const;
+  bool filling() const { return filling_ > 0; }
+
+  DocumentController& c_;
+  CondPage page_ = CondPage::Other;
+  int goalKind_ = 0;
+  std::map<CondPage, int> slots_; // the current slot of each kind of target
+  int filling_ = 0;
+  int goalTeam_ = 0; // the current goal's team, for writes in goal mode
+  MissionLists lists_;
+  std::unique_ptr<TriggerClipboard> clipboard_;
+
+  // The controls under the names the mission rules use.
+  QComboBox* PercentBox = nullptr;
+  QComboBox* ClassBox = nullptr;
+  QComboBox* IndexBox = nullptr;
+  QComboBox* CondBox = nullptr;
+  QComboBox* RegionFGBox = nullptr;
+  QLineEdit* CondUnk2 = nullptr;
+  std::array<QLabel*, 6> CondLabs{}; // Cond1Lab .. Cond4Lab, then the cancel labels
+  QRadioButton* and2And = nullptr;
+  QRadioButton* and2Or = nullptr;
+  QRadioButton* GlbAnd = nullptr;
+  QRadioButton* GlbOr = nullptr;
+  QRadioButton* and4And = nullptr;
+  QRadioButton* And4Or = nullptr;
+  QWidget* StrPanel = nullptr;
+  std::array<QLabel*, 3> strLabels_{};
+  std::array<QLineEdit*, 3> strEdits_{}; // FGStrIncomp, FGStrSucc, FGStrFail
+  QPushButton* AddToClipBtn = nullptr;
+};
+
+} // namespace zephlo

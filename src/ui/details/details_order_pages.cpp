@@ -1,0 +1,393 @@
+// The "FG Goals", "Orders", "Jump", "GGoals" and "Msg" pages.
+#include "core/check/clipboards.h"
+#include "core/check/texts.h"
+#include "core/gamedata/vocabularies.h"
+#include "core/mission/fg_stores.h"
+#include "core/mission/goal_edits.h"
+#include "core/mission/list_lines.h"
+#include "core/mission/message_edits.h"
+#include "render/qt_colour.h"
+#include "ui/details/condition_tool_window.h"
+#include "ui/details/details_window.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace zephlo {
+
+using namespace pages;
+
+namespace {
+
+QListWidget* blackList(QWidget* parent, const char* name) {
+  auto* l = new QListWidget(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  blackBase(l);
+  return l;
+}
+
+} // namespace
+
+void TDatapad::buildFGGoalsPage() {
+  FGGoals = page(FGPages, "FGGoals", QStringLiteral("FG Goals"));
+  auto* g = new QGridLayout(FGGoals);
+  FGgoalList = blackList(FGGoals, "FGgoalList");
+  for (int i = 0; i < kFGGoalCount; ++i)
+    FGgoalList->addItem(QString());
+  FGGoalPointsSpin = spin(FGGoals, "FGGoalPointsSpin", -3200, 3175, 25);
+  FGGoalTeamBox = combo(FGGoals, "FGGoalTeamBox", {});
+  FGGoalUnk = new QCheckBox(QStringLiteral("?"), FGGoals);
+  FGGoalUnk->setObjectName(QStringLiteral("FGGoalUnk"));
+  FGGoalTimeSpin = spin(FGGoals, "FGGoalTimeSpin", 0, 255);
+  g->addWidget(FGgoalList, 0, 0, 1, 4);
+  g->addWidget(new QLabel(QStringLiteral("Points:"), FGGoals), 1, 0);
+  g->addWidget(FGGoalPointsSpin, 1, 1);
+  g->addWidget(new QLabel(QStringLiteral("Time:"), FGGoals), 1, 2);
+  g->addWidget(FGGoalTimeSpin, 1, 3);
+  g->addWidget(new QLabel(QStringLiteral("Applies to Team:"), FGGoals), 2, 0);
+  g->addWidget(FGGoalTeamBox, 2, 1, 1, 2);
+  g->addWidget(FGGoalUnk, 2, 3);
+
+  connect(FGgoalList, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (filling() || row < 0) return;
+    c_.setCurrentGoal(row);
+  });
+  connect(FGGoalPointsSpin, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!filling() && hasFlightGroup()) apply(storeGoalPoints(v, c_.state()));
+  });
+  connect(FGGoalTeamBox, &QComboBox::activated, this, [this](int i) {
+    if (!filling() && hasFlightGroup()) apply(storeGoalTeam(i, c_.state()));
+  });
+  connect(FGGoalUnk, &QCheckBox::clicked, this, [this](bool on) {
+    if (!filling() && hasFlightGroup()) apply(storeGoalFlag(on, c_.state()));
+  });
+  connect(FGGoalTimeSpin, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!filling() && hasFlightGroup()) apply(storeGoalTime(v, c_.state()));
+  });
+}
+
+void TDatapad::buildGGoalsPage() {
+  GGoals = page(FGPages, "GGoals", QStringLiteral("GGoals"));
+  auto* gg = new QGridLayout(GGoals);
+  GGTeamLab = label(GGoals, "GGTeamLab");
+  GGRadios = new QButtonGroup(GGoals);
+  GGRadios->setObjectName(QStringLiteral("GGRadios"));
+  int col = 0;
+  for (const char* caption : {"Primary", "Prevent", "Secondary"}) {
+    auto* r = new QRadioButton(QString::fromLatin1(caption), GGoals);
+    GGRadios->addButton(r, col);
+    gg->addWidget(r, 1, col++);
+  }
+  GGRadios->button(0)->setChecked(true);
+  GGPointsED = spin(GGoals, "GGPointsED", -3200, 3175, 25);
+  gg->addWidget(GGTeamLab, 0, 0, 1, 3);
+  gg->addWidget(new QLabel(QStringLiteral("Points:"), GGoals), 2, 0);
+  gg->addWidget(GGPointsED, 2, 1);
+  gg->setRowStretch(3, 1);
+  connect(GGRadios, &QButtonGroup::idClicked, this, [this](int kind) {
+    currentGlobalGoal_ = kind;
+    CondTool->selectSlot(1);
+    fillPage();
+  });
+  connect(GGPointsED, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!filling()) apply(storeGlobalGoalPoints(currentGlobalGoal_, v, c_.state()));
+  });
+}
+
+void TDatapad::buildOrderPages() {
+  OrderPage = page(FGPages, "OrderPage", QStringLiteral("Orders"));
+  auto* g = new QGridLayout(OrderPage);
+  OrderTitleLab = label(OrderPage, "OrderTitleLab");
+  OrderBox = orderCombo(OrderPage, OrderField::Command, "OrderBox", qlist(vocab::orders()));
+  OrderSpeedBox =
+      orderCombo(OrderPage, OrderField::Speed, "OrderSpeedBox", qlist(vocab::orderSpeeds()));
+  OrderDescLab = label(OrderPage, "OrderDescLab");
+  OrderDescLab->setWordWrap(true);
+  P1Lab = label(OrderPage, "P1Lab");
+  P2Lab = label(OrderPage, "P2Lab");
+  OrderP1 = spin(OrderPage, "OrderP1", 0, 255);
+  OrderP2 = spin(OrderPage, "OrderP2", 0, 255);
+  connect(OrderP1, &QSpinBox::valueChanged, this,
+          [this](int v) { OrderFieldChange(OrderField::Parameter1, v); });
+  connect(OrderP2, &QSpinBox::valueChanged, this,
+          [this](int v) { OrderFieldChange(OrderField::Parameter2, v); });
+  const QStringList kinds = qlist(vocab::variableTypes());
+  T1Class = orderCombo(OrderPage, OrderField::Target1Type, "T1Class", kinds);
+  T1Index = orderCombo(OrderPage, OrderField::Target1, "T1Index", {});
+  T2Class = orderCombo(OrderPage, OrderField::Target2Type, "T2Class", kinds);
+  T2Index = orderCombo(OrderPage, OrderField::Target2, "T2Index", {});
+  T3Class = orderCombo(OrderPage, OrderField::Target3Type, "T3Class", kinds);
+  T3Index = orderCombo(OrderPage, OrderField::Target3, "T3Index", {});
+  T4Class = orderCombo(OrderPage, OrderField::Target4Type, "T4Class", kinds);
+  T4Index = orderCombo(OrderPage, OrderField::Target4, "T4Index", {});
+  OneAnd2Chk = new QCheckBox(QStringLiteral("Link targets"), OrderPage);
+  OneAnd2Chk->setObjectName(QStringLiteral("OneAnd2Chk"));
+  ThreeAnd4Chk = new QCheckBox(QStringLiteral("Link targets"), OrderPage);
+  ThreeAnd4Chk->setObjectName(QStringLiteral("ThreeAnd4Chk"));
+  connect(OneAnd2Chk, &QCheckBox::clicked, this,
+          [this](bool on) { OrderFieldChange(OrderField::Link12, on ? 1 : 0); });
+  connect(ThreeAnd4Chk, &QCheckBox::clicked, this,
+          [this](bool on) { OrderFieldChange(OrderField::Link34, on ? 1 : 0); });
+  AddOrderBtn = new QPushButton(QStringLiteral("+"), OrderPage);
+  AddOrderBtn->setObjectName(QStringLiteral("AddOrderBtn"));
+  AddOrderBtn->setToolTip(QStringLiteral("Add to Clipboard"));
+  AddOrderBtn->setFixedWidth(28);
+  connect(AddOrderBtn, &QPushButton::clicked, this, &TDatapad::AddOrderBtnClick);
+
+  g->addWidget(OrderTitleLab, 0, 0, 1, 3);
+  g->addWidget(AddOrderBtn, 0, 3);
+  g->addWidget(OrderBox, 1, 0, 1, 3);
+  g->addWidget(OrderSpeedBox, 1, 3);
+  g->addWidget(OrderDescLab, 2, 0, 1, 4);
+  g->addWidget(P1Lab, 3, 0);
+  g->addWidget(OrderP1, 3, 1);
+  g->addWidget(P2Lab, 3, 2);
+  g->addWidget(OrderP2, 3, 3);
+  int row = 4;
+  for (auto [cls, idx, n] : {std::tuple{T1Class, T1Index, 1}, std::tuple{T2Class, T2Index, 2},
+                             std::tuple{T3Class, T3Index, 3}, std::tuple{T4Class, T4Index, 4}}) {
+    g->addWidget(new QLabel(QStringLiteral("Target %1:").arg(n), OrderPage), row, 0);
+    g->addWidget(cls, row, 1);
+    g->addWidget(idx, row, 2, 1, 2);
+    ++row;
+    if (n == 2) g->addWidget(OneAnd2Chk, row++, 1);
+    if (n == 4) g->addWidget(ThreeAnd4Chk, row++, 1);
+  }
+  g->setRowStretch(row, 1);
+
+  Jump = page(FGPages, "Jump", QStringLiteral("Jump"));
+  auto* j = new QVBoxLayout(Jump);
+  JumpLab = label(Jump, "JumpLab");
+  j->addWidget(JumpLab);
+  j->addStretch();
+}
+
+void TDatapad::buildMessagePage() {
+  Messag = page(FGPages, "Messag", QStringLiteral("Msg"));
+  auto* g = new QGridLayout(Messag);
+  MsgtextEd = edit(Messag, "MsgtextEd", static_cast<int>(msg::TextSize) - 1);
+  blackBase(MsgtextEd);
+  MsgColorBox = combo(Messag, "MsgColorBox", qlist(vocab::messageColours()));
+  MsgDelaySpin = spin(Messag, "MsgDelaySpin", 0, 255);
+  MsgDelayLab = label(Messag, "MsgDelayLab");
+  SeenByList = new QListWidget(Messag);
+  SeenByList->setObjectName(QStringLiteral("SeenByList"));
+  SeenByList->setSelectionMode(QAbstractItemView::MultiSelection);
+  MsgID = edit(Messag, "MsgID", static_cast<int>(msg::IdSize));
+  MsgUnk3 = edit(Messag, "MsgUnk3", 4);
+  MsgUnk3->hide();
+  and5And = new QRadioButton(QStringLiteral("And"), Messag);
+  and5And->setObjectName(QStringLiteral("and5And"));
+  And5Or = new QRadioButton(QStringLiteral("Or"), Messag);
+  And5Or->setObjectName(QStringLiteral("And5Or"));
+  auto* cancelGroup = new QButtonGroup(Messag);
+  cancelGroup->addButton(and5And);
+  cancelGroup->addButton(And5Or);
+  Cond5Lab = label(Messag, "Cond5Lab");
+  Cond6Lab = label(Messag, "Cond6Lab");
+  for (QLabel* l : {Cond5Lab, Cond6Lab}) {
+    l->setCursor(Qt::PointingHandCursor);
+    l->installEventFilter(this);
+  }
+
+  g->addWidget(MsgtextEd, 0, 0, 1, 4);
+  g->addWidget(new QLabel(QStringLiteral("Color:"), Messag), 1, 0);
+  g->addWidget(MsgColorBox, 1, 1);
+  g->addWidget(new QLabel(QStringLiteral("I.D."), Messag), 1, 2);
+  g->addWidget(MsgID, 1, 3);
+  g->addWidget(MsgDelayLab, 2, 0);
+  g->addWidget(MsgDelaySpin, 2, 1);
+  g->addWidget(new QLabel(QStringLiteral("Sent to Teams:"), Messag), 3, 0);
+  g->addWidget(SeenByList, 4, 0, 3, 2);
+  g->addWidget(new QLabel(QStringLiteral("Cancel Message:"), Messag), 3, 2, 1, 2);
+  g->addWidget(Cond5Lab, 4, 2, 1, 2);
+  g->addWidget(and5And, 5, 2);
+  g->addWidget(And5Or, 5, 3);
+  g->addWidget(Cond6Lab, 6, 2, 1, 2);
+  g->setRowStretch(7, 1);
+
+  connect(MsgtextEd, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!filling() && hasMessage()) apply(storeMessageText(toBytes(t), c_.state()));
+  });
+  connect(MsgColorBox, &QComboBox::activated, this, [this](int i) {
+    if (!filling() && hasMessage()) apply(storeMessageColour(i, c_.state()));
+  });
+  connect(MsgDelaySpin, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!filling() && hasMessage()) apply(storeMessageDelay(v, c_.state()));
+  });
+  connect(SeenByList, &QListWidget::itemSelectionChanged, this, [this] {
+    if (filling() || !hasMessage()) return;
+    std::vector<int> rows;
+    for (int i = 0; i < SeenByList->count(); ++i)
+      if (SeenByList->item(i)->isSelected()) rows.push_back(i);
+    apply(storeSentTo(rows, c_.state()));
+  });
+  connect(MsgID, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!filling() && hasMessage()) apply(storeMessageId(toBytes(t), c_.state()));
+  });
+  connect(MsgUnk3, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (!filling() && hasMessage()) apply(storeMessageHidden(toBytes(t), c_.state()));
+  });
+  connect(and5And, &QRadioButton::clicked, this, [this] {
+    if (!filling() && hasMessage()) apply(storeCancelAnd(true, c_.state()));
+  });
+  connect(And5Or, &QRadioButton::clicked, this, [this] {
+    if (!filling() && hasMessage()) apply(storeCancelAnd(false, c_.state()));
+  });
+}
+
+// ---- order fields ----
+
+QComboBox* TDatapad::orderCombo(QWidget* parent, OrderField field, const char* name,
+                                const QStringList& items) {
+  QComboBox* b = combo(parent, name, items);
+  connect(b, &QComboBox::activated, this, [this, field](int i) { OrderFieldChange(field, i); });
+  return b;
+}
+
+void TDatapad::OrderFieldChange(OrderField field, int value) {
+  if (filling() || !hasFlightGroup()) return;
+  apply(storeOrderField(field, value, c_.state()));
+}
+
+void TDatapad::AddOrderBtnClick() {
+  if (!hasFlightGroup()) return;
+  const EditorState& st = c_.state();
+  const Status s = orders_->add(
+      orderForClipboard(currentFlightGroup().order(st.currentRegion, st.currentOrder)));
+  if (!s) c_.prompts().showError(QString::fromStdString(s.error().message));
+}
+
+// ---- filling ----
+
+bool TDatapad::hasMessage() const {
+  const int m = c_.state().currentMsg;
+  return m >= 0 && m < static_cast<int>(c_.document().messages.size());
+}
+
+void TDatapad::fillFGGoals() {
+  if (!hasFlightGroup()) return;
+  const Document& d = c_.document();
+  const FGObject& f = currentFlightGroup();
+  const int current = c_.state().currentGoal;
+  for (int i = 0; i < kFGGoalCount; ++i) {
+    QListWidgetItem* item = FGgoalList->item(i);
+    item->setText(fromBytes(fgGoalLineText(f.goal(i), lists_)));
+    item->setForeground(toQColor(fgGoalLineColour(d, f.goal(i))));
+  }
+  {
+    const QSignalBlocker block(FGgoalList);
+    FGgoalList->setCurrentRow(current);
+  }
+  const Byte* gl = f.goal(current);
+  QStringList teams;
+  for (const std::string& t : lists_.teamNames)
+    teams << fromBytes(t);
+  refill(FGGoalTeamBox, teams, gl[goal::Team]);
+  showValue(FGGoalPointsSpin, goalPoints(f, current));
+  showValue(FGGoalUnk, gl[goal::TeamFlag] != 0);
+  showValue(FGGoalTimeSpin, gl[goal::Time]);
+}
+
+void TDatapad::fillOrders() {
+  if (!hasFlightGroup()) return;
+  const EditorState& st = c_.state();
+  const FGObject& f = currentFlightGroup();
+  auto value = [&](OrderField field) {
+    return orderFieldValue(f, field, st.currentRegion, st.currentOrder);
+  };
+  OrderTitleLab->setText(
+      QStringLiteral("Order %1 in Region %2").arg(st.currentOrder).arg(st.currentRegion));
+  showValue(OrderBox, value(OrderField::Command));
+  showValue(OrderSpeedBox, value(OrderField::Speed));
+  showValue(OrderP1, value(OrderField::Parameter1));
+  showValue(OrderP2, value(OrderField::Parameter2));
+  const std::tuple<QComboBox*, QComboBox*, OrderField, OrderField> targets[] = {
+      {T1Class, T1Index, OrderField::Target1Type, OrderField::Target1},
+      {T2Class, T2Index, OrderField::Target2Type, OrderField::Target2},
+      {T3Class, T3Index, OrderField::Target3Type, OrderField::Target3},
+      {T4Class, T4Index, OrderField::Target4Type, OrderField::Target4}};
+  for (const auto& [cls, idx, typeField, valueField] : targets) {
+    const int type = value(typeField);
+    showValue(cls, type);
+    const Choices ch = variableChoices(type, value(valueField), lists_);
+    refill(idx, qlist(ch.items), ch.selected);
+  }
+  showValue(OneAnd2Chk, value(OrderField::Link12) != 0);
+  showValue(ThreeAnd4Chk, value(OrderField::Link34) != 0);
+  fillOrderLabels();
+}
+
+void TDatapad::fillOrderLabels() {
+  const EditorState& st = c_.state();
+  const Byte* o = currentFlightGroup().order(st.currentRegion, st.currentOrder);
+  OrderDescLab->setText(fromBytes(orderDescriptionText(o[ord::Command])));
+  const OrderCaptions caps =
+      orderParameterCaptions(o[ord::Command], o[ord::Parameter1], o[ord::Parameter2]);
+  P1Lab->setText(fromBytes(caps.first));
+  P2Lab->setText(fromBytes(caps.second));
+}
+
+void TDatapad::fillJump() {
+  const EditorState& st = c_.state();
+  const int nextOrder = st.currentOrder < kOrdersPerRegion ? st.currentOrder + 1 : 1;
+  JumpLab->setText(QStringLiteral("...to order %1 in R%2").arg(nextOrder).arg(st.currentRegion));
+}
+
+void TDatapad::fillGGoals() {
+  const Document& d = c_.document();
+  const int team = c_.state().currentTeam;
+  GGTeamLab->setText(QStringLiteral("Team ") +
+                     fromBytes(lists_.teamNames[static_cast<std::size_t>(team)]));
+  {
+    const QSignalBlocker block(GGRadios);
+    GGRadios->button(currentGlobalGoal_)->setChecked(true);
+  }
+  showValue(GGPointsED, globalGoalPoints(d, team, currentGlobalGoal_));
+}
+
+void TDatapad::fillMsg() {
+  const Document& d = c_.document();
+  Messag->setEnabled(hasMessage());
+  QStringList teams;
+  for (int t = 0; t < 8; ++t)
+    teams << fromBytes(lists_.teamNames[static_cast<std::size_t>(t)]);
+  if (SeenByList->count() != teams.size()) {
+    const QSignalBlocker block(SeenByList);
+    SeenByList->clear();
+    SeenByList->addItems(teams);
+  } else {
+    for (int t = 0; t < teams.size(); ++t)
+      SeenByList->item(t)->setText(teams[t]);
+  }
+  if (!hasMessage()) return;
+  const MsgObject& m = d.messages[static_cast<std::size_t>(c_.state().currentMsg)];
+  showValue(MsgtextEd, fromBytes(messageTextShown(m)));
+  QPalette p = MsgtextEd->palette();
+  p.setColor(QPalette::Text, toQColor(iffColour(m.record[msg::Colour], IffVariant::Normal)));
+  MsgtextEd->setPalette(p);
+  showValue(MsgColorBox, m.record[msg::Colour]);
+  showValue(MsgDelaySpin, m.record[msg::Delay]);
+  MsgDelayLab->setText(fromBytes(messageDelayLabel(m.record[msg::Delay])));
+  {
+    const std::vector<int> rows = sentToRows(m);
+    const QSignalBlocker block(SeenByList);
+    for (int t = 0; t < SeenByList->count(); ++t)
+      SeenByList->item(t)->setSelected(std::find(rows.begin(), rows.end(), t) != rows.end());
+  }
+  showValue(MsgID, fromBytes(getText(m.record, msg::Id, msg::IdSize)));
+  showValue(MsgUnk3, QString::number(m.record[msg::Unknown]));
+  const bool isAnd = cancelIsAnd(m);
+  {
+    const QSignalBlocker a(and5And), o(And5Or);
+    and5And->setChecked(isAnd);
+    And5Or->setChecked(!isAnd);
+  }
+}
+
+} // namespace zephlo

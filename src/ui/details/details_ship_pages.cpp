@@ -1,0 +1,396 @@
+// The "Ship", "Options", "Role", "Arrival" and "Departure" pages.
+#include "core/check/texts.h"
+#include "core/gamedata/vocabularies.h"
+#include "core/mission/fg_stores.h"
+#include "core/mission/store_values.h"
+#include "ui/details/details_window.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zephlo {
+
+using namespace pages;
+
+namespace {
+
+QStringList numbered(int from, int to) {
+  QStringList out;
+  for (int i = from; i <= to; ++i)
+    out << QString::number(i);
+  return out;
+}
+
+QStringList nameSuggestions() {
+  return {QStringLiteral("1.0 1.0 1.0"),
+          "Red",
+          "Blue",
+          "Green",
+          "Gold",
+          "Rogue",
+          "Avenger",
+          "Alpha",
+          "Beta",
+          "Gamma",
+          "Delta",
+          "Epsilon",
+          "Zeta",
+          "Eta",
+          "Theta",
+          "Iota",
+          "Kappa",
+          "Lambda",
+          "Mu",
+          "Nu",
+          "Xi"};
+}
+
+QListWidget* multiList(QWidget* parent, const char* name, const QStringList& items) {
+  auto* l = new QListWidget(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->addItems(items);
+  l->setSelectionMode(QAbstractItemView::MultiSelection);
+  return l;
+}
+
+QStringList withoutNone(const vocab::List& l) {
+  return qlist(std::vector<std::string>(l.begin() + 1, l.end()));
+}
+
+constexpr int kOptionalCraftRows = 10;
+
+} // namespace
+
+void TDatapad::buildShipPage() {
+  Ship = page(FGPages, "Ship", QStringLiteral("Ship"));
+  auto* g = new QGridLayout(Ship);
+  ShipBox = fieldCombo(Ship, FgField::CraftType, qlist(vocab::craftTypes()));
+  ShipName = combo(Ship, "ShipName", nameSuggestions(), true);
+  ShipName->lineEdit()->setMaxLength(static_cast<int>(fg::NameSize));
+  FGSizeSpin = fieldSpin(Ship, FgField::NumCraft, 0, 255);
+  WaveSpin = fieldSpin(Ship, FgField::Waves, 1, 256);
+  TeamBox = fieldCombo(Ship, FgField::Team, numbered(1, 10));
+  PlayerBox =
+      fieldCombo(Ship, FgField::Player, QStringList{QStringLiteral("(A.I.)")} + numbered(1, 8));
+  PlrPosSpin = fieldCombo(Ship, FgField::PlayerPosition,
+                          QStringList{QStringLiteral("2 (1)")} + numbered(2, 6));
+  GGSpin = fieldSpin(Ship, FgField::GlobalGroup, 0, 255);
+  GUSpin = fieldSpin(Ship, FgField::GlobalUnit, 0, 255);
+  ExtBtn = new QPushButton(QStringLiteral("Extras..."), Ship);
+  ExtBtn->setObjectName(QStringLiteral("ExtBtn"));
+  connect(ExtBtn, &QPushButton::clicked, this, &TDatapad::extrasRequested);
+
+  int row = 0;
+  auto add = [&](const QString& caption, QWidget* w) {
+    g->addWidget(new QLabel(caption, Ship), row, 0);
+    g->addWidget(w, row++, 1);
+  };
+  add(QStringLiteral("Craft:"), ShipBox);
+  add(QStringLiteral("Name:"), ShipName);
+  add(QStringLiteral("Craft per wave:"), FGSizeSpin);
+  add(QStringLiteral("Waves:"), WaveSpin);
+  add(QStringLiteral("Team:"), TeamBox);
+  add(QStringLiteral("Player:"), PlayerBox);
+  add(QStringLiteral("Position:"), PlrPosSpin);
+  add(QStringLiteral("Global group:"), GGSpin);
+  add(QStringLiteral("Global unit:"), GUSpin);
+  g->addWidget(ExtBtn, row++, 1);
+  g->setRowStretch(row, 1);
+  connect(ShipName, &QComboBox::editTextChanged, this, &TDatapad::ShipNameChange);
+}
+
+void TDatapad::buildOptionsPage() {
+  Options = page(FGPages, "Options", QStringLiteral("Options"));
+  auto* g = new QGridLayout(Options);
+  OrientationBox = fieldCombo(Options, FgField::Orientation, numbered(0, 255));
+  MissleSelBox = multiList(Options, "MissleSelBox", withoutNone(vocab::warheads()));
+  BeamSelBox = multiList(Options, "BeamSelBox", withoutNone(vocab::beams()));
+  CounterSelbox = multiList(Options, "CounterSelbox", withoutNone(vocab::countermeasures()));
+  OpShipTypes =
+      fieldCombo(Options, FgField::OptionalCraftCategory, qlist(vocab::optionalCraftCategories()));
+
+  OpShipPanel = new QWidget(Options);
+  auto* op = new QGridLayout(OpShipPanel);
+  op->setContentsMargins(0, 0, 0, 0);
+  OpFGList = new QListWidget(OpShipPanel);
+  OpFGList->setObjectName(QStringLiteral("OpFGList"));
+  for (int n = 0; n < kOptionalCraftRows; ++n)
+    OpFGList->addItem(QString());
+  OpFGList->setCurrentRow(0);
+  OpShipBox = combo(OpShipPanel, "OpShipBox", qlist(vocab::craftTypes()));
+  OpFGCountSpin = spin(OpShipPanel, "OpFGCountSpin", 0, 255);
+  OpShipWavesSpin = spin(OpShipPanel, "OpShipWavesSpin", 1, 256);
+  op->addWidget(OpFGList, 0, 0, 4, 1);
+  op->addWidget(OpShipBox, 0, 1, 1, 2);
+  op->addWidget(new QLabel(QStringLiteral("Count:"), OpShipPanel), 1, 1);
+  op->addWidget(OpFGCountSpin, 1, 2);
+  op->addWidget(new QLabel(QStringLiteral("Waves:"), OpShipPanel), 2, 1);
+  op->addWidget(OpShipWavesSpin, 2, 2);
+
+  g->addWidget(new QLabel(QStringLiteral("Orientation:"), Options), 0, 0);
+  g->addWidget(OrientationBox, 0, 1);
+  g->addWidget(new QLabel(QStringLiteral("Warheads"), Options), 1, 0);
+  g->addWidget(new QLabel(QStringLiteral("Beams"), Options), 1, 1);
+  g->addWidget(new QLabel(QStringLiteral("Countermeasures"), Options), 1, 2);
+  g->addWidget(MissleSelBox, 2, 0);
+  g->addWidget(BeamSelBox, 2, 1);
+  g->addWidget(CounterSelbox, 2, 2);
+  g->addWidget(new QLabel(QStringLiteral("Other craft:"), Options), 3, 0);
+  g->addWidget(OpShipTypes, 3, 1, 1, 2);
+  g->addWidget(OpShipPanel, 4, 0, 1, 3);
+  g->setRowStretch(5, 1);
+
+  const std::pair<QListWidget*, OptionalList> lists[] = {
+      {MissleSelBox, OptionalList::Warheads},
+      {BeamSelBox, OptionalList::Beams},
+      {CounterSelbox, OptionalList::Countermeasures}};
+  for (auto [l, which] : lists) {
+    connect(l, &QListWidget::itemSelectionChanged, this, [this, l, which] {
+      if (filling()) return;
+      std::vector<int> rows;
+      for (int i = 0; i < l->count(); ++i)
+        if (l->item(i)->isSelected()) rows.push_back(i);
+      apply(storeOptionalItems(which, rows, c_.state()));
+    });
+  }
+  connect(OpFGList, &QListWidget::currentRowChanged, this, [this] {
+    ++filling_;
+    fillOptionalCraftRow();
+    --filling_;
+  });
+  auto craftStore = [this](OptionalCraftField field, int value) {
+    if (filling() || !hasFlightGroup()) return;
+    apply(storeOptionalCraft(field, std::max(0, OpFGList->currentRow()), value, c_.state()));
+  };
+  connect(OpShipBox, &QComboBox::activated, this,
+          [craftStore](int i) { craftStore(OptionalCraftField::Type, i); });
+  connect(OpFGCountSpin, &QSpinBox::valueChanged, this,
+          [craftStore](int v) { craftStore(OptionalCraftField::Count, v); });
+  connect(OpShipWavesSpin, &QSpinBox::valueChanged, this,
+          [craftStore](int v) { craftStore(OptionalCraftField::Waves, v); });
+}
+
+void TDatapad::buildRolePage() {
+  Role = page(FGPages, "Role", QStringLiteral("Role"));
+  auto* g = new QGridLayout(Role);
+  RoleBox = fieldCombo(Role, FgField::Role1, qlist(vocab::tacticalRoles()));
+  Role2Box = fieldCombo(Role, FgField::Role2, qlist(vocab::tacticalRoles()));
+  Edit1 = fieldEdit(Role, FgField::Role1Switch);
+  Edit2 = fieldEdit(Role, FgField::Role2Switch);
+  Edit5 = fieldEdit(Role, FgField::RoleUnknown1);
+  Edit7 = fieldEdit(Role, FgField::RoleUnknown2);
+  UseRole1 = new QCheckBox(QStringLiteral("Use this Role"), Role);
+  UseRole1->setObjectName(QStringLiteral("UseRole1"));
+  UseRole2 = new QCheckBox(QStringLiteral("Use this Role"), Role);
+  UseRole2->setObjectName(QStringLiteral("UseRole2"));
+  RoleOrderLab = label(Role, "RoleOrderLab");
+  RoleOrderLab->setWordWrap(true);
+  TotalFGsLab = label(Role, "TotalFGsLab");
+  TotalatStartLab = label(Role, "TotalatStartLab");
+  TotalObLab = label(Role, "TotalObLab");
+
+  g->addWidget(new QLabel(QStringLiteral("Role 1:"), Role), 0, 0);
+  g->addWidget(RoleBox, 0, 1);
+  g->addWidget(Edit1, 0, 2);
+  g->addWidget(UseRole1, 0, 3);
+  g->addWidget(new QLabel(QStringLiteral("Role 2:"), Role), 1, 0);
+  g->addWidget(Role2Box, 1, 1);
+  g->addWidget(Edit2, 1, 2);
+  g->addWidget(UseRole2, 1, 3);
+  g->addWidget(new QLabel(QStringLiteral("Unknowns:"), Role), 2, 0);
+  g->addWidget(Edit5, 2, 1);
+  g->addWidget(Edit7, 2, 2);
+  g->addWidget(RoleOrderLab, 3, 0, 1, 4);
+  g->addWidget(TotalFGsLab, 4, 0, 1, 4);
+  g->addWidget(TotalatStartLab, 5, 0, 1, 4);
+  g->addWidget(TotalObLab, 6, 0, 1, 4);
+  g->setRowStretch(7, 1);
+
+  for (auto [box, role] : {std::pair{UseRole1, 1}, std::pair{UseRole2, 2}}) {
+    connect(box, &QCheckBox::clicked, this, [this, role = role](bool on) {
+      if (filling() || !hasFlightGroup()) return;
+      apply(storeRoleUsed(role, on, c_.state()));
+    });
+  }
+}
+
+void TDatapad::buildArrivalPages() {
+  Arrival = page(FGPages, "Arrival", QStringLiteral("Arrival"));
+  auto* a = new QGridLayout(Arrival);
+  ArrMinSpin = fieldSpin(Arrival, FgField::ArrivalMinutes, 0, 255);
+  ArrSecSpin = fieldSpin(Arrival, FgField::ArrivalSeconds, 0, 255);
+  a->addWidget(new QLabel(QStringLiteral("Delay:"), Arrival), 0, 0);
+  a->addWidget(ArrMinSpin, 0, 1);
+  a->addWidget(new QLabel(QStringLiteral("min"), Arrival), 0, 2);
+  a->addWidget(ArrSecSpin, 0, 3);
+  a->addWidget(new QLabel(QStringLiteral("sec"), Arrival), 0, 4);
+  a->setRowStretch(1, 1);
+  a->setColumnStretch(5, 1);
+
+  Departure = page(FGPages, "Departure", QStringLiteral("Departure"));
+  auto* d = new QGridLayout(Departure);
+  DepMin = fieldSpin(Departure, FgField::DepartureMinutes, 0, 255);
+  DepSec = fieldSpin(Departure, FgField::DepartureSeconds, 0, 255);
+  DepartWhenBox = fieldCombo(Departure, FgField::AbortWhen, qlist(vocab::abortConditions()));
+  ExpTimeSpin = fieldSpin(Departure, FgField::ExplosionTime, 0, 255);
+  ExpLabel = label(Departure, "ExpLabel");
+  d->addWidget(new QLabel(QStringLiteral("Delay:"), Departure), 0, 0);
+  d->addWidget(DepMin, 0, 1);
+  d->addWidget(new QLabel(QStringLiteral("min"), Departure), 0, 2);
+  d->addWidget(DepSec, 0, 3);
+  d->addWidget(new QLabel(QStringLiteral("sec"), Departure), 0, 4);
+  d->addWidget(new QLabel(QStringLiteral("Abort mission when:"), Departure), 1, 0);
+  d->addWidget(DepartWhenBox, 1, 1, 1, 4);
+  d->addWidget(new QLabel(QStringLiteral("Explosion time:"), Departure), 2, 0);
+  d->addWidget(ExpTimeSpin, 2, 1);
+  d->addWidget(ExpLabel, 2, 2, 1, 3);
+  d->setRowStretch(3, 1);
+  d->setColumnStretch(5, 1);
+}
+
+// ---- field controls: one table from control to field ----
+
+QComboBox* TDatapad::fieldCombo(QWidget* parent, FgField field, const QStringList& items) {
+  QComboBox* b = combo(parent, controlName(field), items);
+  fieldControls_.push_back({b, field});
+  connect(b, &QComboBox::activated, this, [this, field](int i) { FieldChange(field, i); });
+  return b;
+}
+
+QSpinBox* TDatapad::fieldSpin(QWidget* parent, FgField field, int lo, int hi) {
+  QSpinBox* s = spin(parent, controlName(field), lo, hi);
+  fieldControls_.push_back({s, field});
+  connect(s, &QSpinBox::valueChanged, this, [this, field](int v) { FieldChange(field, v); });
+  return s;
+}
+
+QLineEdit* TDatapad::fieldEdit(QWidget* parent, FgField field) {
+  QLineEdit* e = edit(parent, controlName(field), 4);
+  fieldControls_.push_back({e, field});
+  connect(e, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+    if (filling() || !hasFlightGroup()) return;
+    if (auto op = storeFieldText(field, toBytes(text), c_.state())) apply(*op);
+  });
+  return e;
+}
+
+void TDatapad::FieldChange(FgField field, int value) {
+  if (filling() || !hasFlightGroup()) return;
+  apply(storeField(field, value, c_.state()));
+}
+
+void TDatapad::fillFieldControls(QWidget* page) {
+  const FGObject& f = currentFlightGroup();
+  for (const auto& [w, field] : fieldControls_) {
+    if (page->isAncestorOf(w)) showNumber(w, fieldValue(f, field));
+  }
+}
+
+// ---- filling ----
+
+// A current line inside the list: never read a record that is not there,
+// whatever order the notices come in.
+bool TDatapad::hasFlightGroup() const {
+  const int fg = c_.state().currentFG;
+  return fg >= 0 && fg < static_cast<int>(c_.document().flightGroups.size());
+}
+
+const FGObject& TDatapad::currentFlightGroup() const {
+  return c_.document().flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
+}
+
+void TDatapad::fillShip() {
+  if (!hasFlightGroup()) return;
+  fillFieldControls(Ship);
+  showEditText(ShipName, fromBytes(currentFlightGroup().name()));
+}
+
+void TDatapad::fillOptions() {
+  if (!hasFlightGroup()) return;
+  fillFieldControls(Options);
+  const FGObject& f = currentFlightGroup();
+  const std::pair<QListWidget*, OptionalList> lists[] = {
+      {MissleSelBox, OptionalList::Warheads},
+      {BeamSelBox, OptionalList::Beams},
+      {CounterSelbox, OptionalList::Countermeasures}};
+  for (auto [l, which] : lists) {
+    const std::vector<int> rows = optionalItemRows(f, which);
+    const QSignalBlocker block(l);
+    for (int i = 0; i < l->count(); ++i)
+      l->item(i)->setSelected(std::find(rows.begin(), rows.end(), i) != rows.end());
+  }
+  OpShipPanel->setVisible(showsUserDefinedCraft(f));
+  for (int n = 0; n < kOptionalCraftRows; ++n) {
+    const int count = optionalCraftValue(f, OptionalCraftField::Count, n);
+    OpFGList->item(n)->setText(count == 0
+                                   ? QStringLiteral("%1: -").arg(n + 1)
+                                   : QStringLiteral("%1: %2 x %3, %4 wave(s)")
+                                         .arg(n + 1)
+                                         .arg(count)
+                                         .arg(fromBytes(vocab::shortCraftName(
+                                             optionalCraftValue(f, OptionalCraftField::Type, n))))
+                                         .arg(optionalCraftValue(f, OptionalCraftField::Waves, n)));
+  }
+  fillOptionalCraftRow();
+}
+
+void TDatapad::fillOptionalCraftRow() {
+  if (!hasFlightGroup()) return;
+  const FGObject& f = currentFlightGroup();
+  const int row = std::max(0, OpFGList->currentRow());
+  showValue(OpShipBox, optionalCraftValue(f, OptionalCraftField::Type, row));
+  showValue(OpFGCountSpin, optionalCraftValue(f, OptionalCraftField::Count, row));
+  showValue(OpShipWavesSpin, optionalCraftValue(f, OptionalCraftField::Waves, row));
+}
+
+void TDatapad::fillRole() {
+  const RoleCounts counts = roleCounts(c_.document());
+  TotalFGsLab->setText(fromBytes(counts.total));
+  TotalatStartLab->setText(fromBytes(counts.atStart));
+  TotalObLab->setText(fromBytes(counts.objects));
+  if (!hasFlightGroup()) return;
+  fillFieldControls(Role);
+  const FGObject& f = currentFlightGroup();
+  showValue(UseRole1, roleUsed(f, 1));
+  showValue(UseRole2, roleUsed(f, 2));
+  const Byte* o = f.order(c_.state().currentRegion, c_.state().currentOrder);
+  RoleOrderLab->setText(fromBytes(orderDescriptionText(o[ord::Command])));
+}
+
+void TDatapad::fillArrival() {
+  if (hasFlightGroup()) fillFieldControls(Arrival);
+}
+
+void TDatapad::fillDeparture() {
+  if (!hasFlightGroup()) return;
+  fillFieldControls(Departure);
+  ExpLabel->setText(fromBytes(timeCodeText(currentFlightGroup().at(fg::ExplosionTime))));
+}
+
+void TDatapad::fillMothers() {
+  if (!hasFlightGroup()) return;
+  const bool departure = currentPage() == DatapadPage::Departure;
+  QStringList items{QStringLiteral("None")};
+  for (const std::string& s : lists_.fgNames)
+    items << fromBytes(s);
+  const FGObject& f = currentFlightGroup();
+  refill(ArrMotherBox, items, mothershipItem(f, mothershipSlot(false, departure)));
+  refill(ArrAltmotherBox, items, mothershipItem(f, mothershipSlot(true, departure)));
+}
+
+void TDatapad::MotherStoreChange(bool alternative, int item) {
+  if (filling() || !hasFlightGroup()) return;
+  const bool departure = currentPage() == DatapadPage::Departure;
+  apply(storeMothership(mothershipSlot(alternative, departure), item, c_.state()));
+}
+
+void TDatapad::ShipNameChange(const QString& text) {
+  if (filling() || !hasFlightGroup()) return;
+  apply(storeName(toBytes(text), c_.state(), c_.preferences().linkColor));
+}
+
+} // namespace zephlo

@@ -1,0 +1,174 @@
+#include "ui/details/details_window.h"
+
+#include "core/check/clipboards.h"
+#include "ui/details/condition_tool_window.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zephlo {
+
+TDatapad::TDatapad(DocumentController& controller, QWidget* parent)
+    : QWidget(parent, Qt::Tool), c_(controller) {
+  setObjectName(QStringLiteral("Datapad"));
+  setWindowTitle(QStringLiteral("Flight Group Details"));
+
+  FGPages = new QTabWidget(this);
+  FGPages->setObjectName(QStringLiteral("FGPages"));
+  buildShipPage();
+  buildOptionsPage();
+  buildRolePage();
+  buildArrivalPages();
+  buildFGGoalsPage();
+  buildOrderPages();
+  buildGGoalsPage();
+  buildMessagePage();
+  buildMothersPanel();
+
+  CondTool = new TCondToolForm(controller, this);
+  CondTool->setCancelLabels(Cond5Lab, Cond6Lab);
+  loadClipboards();
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(FGPages, 1);
+  top->addWidget(MothersPanel);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addLayout(top);
+  layout->addWidget(CondTool);
+
+  connect(FGPages, &QTabWidget::currentChanged, this, [this] { fillPage(); });
+  connect(&c_, &DocumentController::documentReplaced, this, [this] {
+    currentGlobalGoal_ = 0;
+    fillPage();
+  });
+  connect(&c_, &DocumentController::documentChanged, this, [this] { fillPage(); });
+  connect(&c_, &DocumentController::currentFlightGroupChanged, this, [this] { fillPage(); });
+  connect(&c_, &DocumentController::currentMessageChanged, this, [this] { fillPage(); });
+  connect(&c_, &DocumentController::stateChanged, this, [this] { fillPage(); });
+  connect(&c_, &DocumentController::regionChanged, this, [this] { fillPage(); });
+  fillPage();
+}
+
+TDatapad::~TDatapad() = default;
+
+DatapadPage TDatapad::currentPage() const {
+  return static_cast<DatapadPage>(FGPages->currentIndex());
+}
+
+void TDatapad::showPage(DatapadPage page) { FGPages->setCurrentIndex(static_cast<int>(page)); }
+
+void TDatapad::buildMothersPanel() {
+  MothersPanel = new QWidget(this);
+  MothersPanel->setObjectName(QStringLiteral("MothersPanel"));
+  auto* l = new QVBoxLayout(MothersPanel);
+  l->setContentsMargins(0, 0, 0, 0);
+  ArrMotherBox = pages::combo(MothersPanel, "ArrMotherBox", {});
+  ArrAltmotherBox = pages::combo(MothersPanel, "ArrAltmotherBox", {});
+  for (QComboBox* b : {ArrMotherBox, ArrAltmotherBox})
+    b->setMinimumWidth(140);
+  l->addWidget(new QLabel(QStringLiteral("Via:"), MothersPanel));
+  l->addWidget(ArrMotherBox);
+  l->addWidget(new QLabel(QStringLiteral("Alternative:"), MothersPanel));
+  l->addWidget(ArrAltmotherBox);
+  l->addStretch();
+  // The departure page edits the departure motherships; every other page
+  // the arrival ones.
+  connect(ArrMotherBox, &QComboBox::activated, this,
+          [this](int item) { MotherStoreChange(false, item); });
+  connect(ArrAltmotherBox, &QComboBox::activated, this,
+          [this](int item) { MotherStoreChange(true, item); });
+}
+
+void TDatapad::loadClipboards() {
+  // The clipboards live in the editor's folder when one is set, else in the
+  // user's data folder for the program.
+  QString folder = c_.preferences().editorDir;
+  if (!QFileInfo(folder).isDir()) {
+    folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+  }
+  const std::string dir = QFile::encodeName(folder).toStdString();
+  orders_ = std::make_unique<OrderClipboard>(std::filesystem::path(dir) / kOrderClipboardFile);
+  if (Status s = orders_->load(); !s)
+    c_.prompts().showError(QString::fromStdString(s.error().message));
+  CondTool->setClipboardFolder(dir);
+}
+
+void TDatapad::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  emit visibilityChanged(true);
+}
+
+void TDatapad::hideEvent(QHideEvent* e) {
+  QWidget::hideEvent(e);
+  emit visibilityChanged(false);
+}
+
+bool TDatapad::eventFilter(QObject* watched, QEvent* event) {
+  // The cancel triggers' labels on the message page pick slots 5 and 6.
+  if (event->type() == QEvent::MouseButtonPress && (watched == Cond5Lab || watched == Cond6Lab)) {
+    CondTool->selectSlot(watched == Cond5Lab ? 5 : 6);
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+namespace {
+
+CondPage condPageOf(DatapadPage p) {
+  switch (p) {
+  case DatapadPage::Arrival: return CondPage::Arrival;
+  case DatapadPage::Departure: return CondPage::Departure;
+  case DatapadPage::Jump: return CondPage::Jump;
+  case DatapadPage::FGGoals: return CondPage::FGGoals;
+  case DatapadPage::GGoals: return CondPage::GlobalGoals;
+  case DatapadPage::Msg: return CondPage::Message;
+  default: return CondPage::Other;
+  }
+}
+
+} // namespace
+
+void TDatapad::fillPage() {
+  ++filling_;
+  const Document& d = c_.document();
+  lists_ = buildMissionLists(d);
+  const bool fgs = !d.flightGroups.empty();
+  for (QWidget* p : {Ship, Options, Role, Arrival, Departure, FGGoals, OrderPage, Jump})
+    p->setEnabled(fgs);
+  MothersPanel->setEnabled(fgs);
+  switch (currentPage()) {
+  case DatapadPage::Ship: fillShip(); break;
+  case DatapadPage::Options: fillOptions(); break;
+  case DatapadPage::Role: fillRole(); break;
+  case DatapadPage::Arrival: fillArrival(); break;
+  case DatapadPage::Departure: fillDeparture(); break;
+  case DatapadPage::FGGoals: fillFGGoals(); break;
+  case DatapadPage::Orders: fillOrders(); break;
+  case DatapadPage::Jump: fillJump(); break;
+  case DatapadPage::GGoals: fillGGoals(); break;
+  case DatapadPage::Msg: fillMsg(); break;
+  }
+  fillMothers();
+  CondTool->showFor(condPageOf(currentPage()), currentGlobalGoal_);
+  --filling_;
+}
+
+void TDatapad::apply(const Operation& op) {
+  if (filling()) return;
+  c_.apply(op);
+}
+
+} // namespace zephlo

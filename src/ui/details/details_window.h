@@ -1,0 +1,235 @@
+// "Flight Group Details": the tool window beside the main window that edits
+// the current flight group, its goals and orders, the global goals and the
+// current message. Every control writes through the controller into every
+// selected record where the mission rules say so; filling never writes.
+#pragma once
+
+#include "core/check/texts.h"
+#include "core/mission/edit.h"
+#include "core/mission/fg_stores.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+namespace zephlo {
+
+class DocumentController;
+class TCondToolForm;
+template <std::size_t N> class RecordClipboard;
+
+// The pages of FGPages, in display order.
+enum class DatapadPage {
+  Ship,
+  Options,
+  Role,
+  Arrival,
+  Departure,
+  FGGoals,
+  Orders,
+  Jump,
+  GGoals,
+  Msg
+};
+
+class TDatapad : public QWidget {
+  Q_OBJECT
+public:
+  explicit TDatapad(DocumentController& controller, QWidget* parent = nullptr);
+  ~TDatapad() override;
+
+  DatapadPage currentPage() const;
+  void showPage(DatapadPage page);
+  TCondToolForm* conditionTool() const { return CondTool; }
+
+  // Fills the page shown from the document; writes nothing.
+  void fillPage();
+
+signals:
+  // "Extras...": the flight-group extras window should open.
+  void extrasRequested();
+  // Shown or hidden, by the menu or by closing the window.
+  void visibilityChanged(bool visible);
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+private:
+  // Building, one function per page (datapad_*.cpp).
+  void buildShipPage();
+  void buildOptionsPage();
+  void buildRolePage();
+  void buildArrivalPages();
+  void buildFGGoalsPage();
+  void buildGGoalsPage();
+  void buildOrderPages(); // "Orders" and "Jump"
+  void buildMessagePage();
+  void buildMothersPanel();
+  void loadClipboards();
+  // A control that edits one flight-group field; the table of these drives
+  // both the writes and the fills.
+  QComboBox* fieldCombo(QWidget* parent, FgField field, const QStringList& items);
+  QSpinBox* fieldSpin(QWidget* parent, FgField field, int lo, int hi);
+  QLineEdit* fieldEdit(QWidget* parent, FgField field);
+  QComboBox* orderCombo(QWidget* parent, OrderField field, const char* name,
+                        const QStringList& items);
+
+  void fillShip();
+  void fillOptions();
+  void fillRole();
+  void fillArrival();
+  void fillDeparture();
+  void fillFGGoals();
+  void fillOrders();
+  void fillJump();
+  void fillGGoals();
+  void fillMsg();
+  void fillMothers();
+  void fillOrderLabels();
+  void fillOptionalCraftRow();
+  void fillFieldControls(QWidget* page);
+
+  bool hasFlightGroup() const;
+  bool hasMessage() const;
+  const FGObject& currentFlightGroup() const;
+  void apply(const Operation& op);
+  bool filling() const { return filling_ > 0; }
+
+  // The handlers the controls call.
+  void FieldChange(FgField field, int value);
+  void OrderFieldChange(OrderField field, int value);
+  void MotherStoreChange(bool alternative, int item);
+  void ShipNameChange(const QString& text);
+  void AddOrderBtnClick();
+
+  DocumentController& c_;
+  int filling_ = 0;
+  int currentGlobalGoal_ = 0; // 0 Primary, 1 Prevent, 2 Secondary
+  MissionLists lists_;        // names of teams and flight groups, refreshed with each fill
+  std::vector<std::pair<QWidget*, FgField>> fieldControls_;
+  std::unique_ptr<RecordClipboard<ord::Size>> orders_;
+
+  // The window's controls under the names the mission rules use.
+  QTabWidget* FGPages = nullptr;
+  QWidget* Ship = nullptr;
+  QWidget* Options = nullptr;
+  QWidget* Role = nullptr;
+  QWidget* Arrival = nullptr;
+  QWidget* Departure = nullptr;
+  QWidget* FGGoals = nullptr;
+  QWidget* OrderPage = nullptr;
+  QWidget* Jump = nullptr;
+  QWidget* GGoals = nullptr;
+  QWidget* Messag = nullptr;
+  QWidget* MothersPanel = nullptr;
+  QComboBox* ArrMotherBox = nullptr;
+  QComboBox* ArrAltmotherBox = nullptr;
+  TCondToolForm* CondTool = nullptr;
+
+  // Ship
+  QComboBox* ShipBox = nullptr;
+  QComboBox* ShipName = nullptr;
+  QSpinBox* FGSizeSpin = nullptr;
+  QSpinBox* WaveSpin = nullptr;
+  QComboBox* TeamBox = nullptr;
+  QComboBox* PlayerBox = nullptr;
+  QComboBox* PlrPosSpin = nullptr;
+  QSpinBox* GGSpin = nullptr;
+  QSpinBox* GUSpin = nullptr;
+  QPushButton* ExtBtn = nullptr;
+  // Options
+  QComboBox* OrientationBox = nullptr;
+  QListWidget* MissleSelBox = nullptr;
+  QListWidget* BeamSelBox = nullptr;
+  QListWidget* CounterSelbox = nullptr;
+  QComboBox* OpShipTypes = nullptr;
+  QWidget* OpShipPanel = nullptr; // the user-defined optional craft
+  QListWidget* OpFGList = nullptr;
+  QComboBox* OpShipBox = nullptr;
+  QSpinBox* OpFGCountSpin = nullptr;
+  QSpinBox* OpShipWavesSpin = nullptr;
+  // Role
+  QComboBox* RoleBox = nullptr;
+  QComboBox* Role2Box = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QLineEdit* Edit5 = nullptr;
+  QLineEdit* Edit7 = nullptr;
+  QCheckBox* UseRole1 = nullptr;
+  QCheckBox* UseRole2 = nullptr;
+  QLabel* RoleOrderLab = nullptr;
+  QLabel* TotalFGsLab = nullptr;
+  QLabel* TotalatStartLab = nullptr;
+  QLabel* TotalObLab = nullptr;
+  // Arrival and departure
+  QSpinBox* ArrMinSpin = nullptr;
+  QSpinBox* ArrSecSpin = nullptr;
+  QSpinBox* DepMin = nullptr;
+  QSpinBox* DepSec = nullptr;
+  QComboBox* DepartWhenBox = nullptr;
+  QSpinBox* ExpTimeSpin = nullptr;
+  QLabel* ExpLabel = nullptr;
+  // FG Goals
+  QListWidget* FGgoalList = nullptr;
+  QSpinBox* FGGoalPointsSpin = nullptr;
+  QComboBox* FGGoalTeamBox = nullptr;
+  QCheckBox* FGGoalUnk = nullptr;
+  QSpinBox* FGGoalTimeSpin = nullptr;
+  // Orders
+  QLabel* OrderTitleLab = nullptr;
+  QComboBox* OrderBox = nullptr;
+  QComboBox* OrderSpeedBox = nullptr;
+  QLabel* OrderDescLab = nullptr;
+  QLabel* P1Lab = nullptr;
+  QLabel* P2Lab = nullptr;
+  QSpinBox* OrderP1 = nullptr;
+  QSpinBox* OrderP2 = nullptr;
+  QComboBox* T1Class = nullptr;
+  QComboBox* T1Index = nullptr;
+  QComboBox* T2Class = nullptr;
+  QComboBox* T2Index = nullptr;
+  QComboBox* T3Class = nullptr;
+  QComboBox* T3Index = nullptr;
+  QComboBox* T4Class = nullptr;
+  QComboBox* T4Index = nullptr;
+  QCheckBox* OneAnd2Chk = nullptr;
+  QCheckBox* ThreeAnd4Chk = nullptr;
+  QPushButton* AddOrderBtn = nullptr;
+  // Jump
+  QLabel* JumpLab = nullptr;
+  // GGoals
+  QButtonGroup* GGRadios = nullptr;
+  QSpinBox* GGPointsED = nullptr;
+  QLabel* GGTeamLab = nullptr;
+  // Msg
+  QLineEdit* MsgtextEd = nullptr;
+  QComboBox* MsgColorBox = nullptr;
+  QSpinBox* MsgDelaySpin = nullptr;
+  QLabel* MsgDelayLab = nullptr;
+  QListWidget* SeenByList = nullptr;
+  QLineEdit* MsgID = nullptr;
+  QLineEdit* MsgUnk3 = nullptr;
+  QRadioButton* and5And = nullptr;
+  QRadioButton* And5Or = nullptr;
+  QLabel* Cond5Lab = nullptr;
+  QLabel* Cond6Lab = nullptr;
+};
+
+} // namespace zephlo

@@ -1,0 +1,135 @@
+#include "ui/details/teams_page.h"
+
+#include "core/check/texts.h"
+#include "core/gamedata/vocabularies.h"
+#include "core/mission/team_edits.h"
+#include "render/qt_colour.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace zephlo {
+
+using namespace pages;
+
+TeamsPage::TeamsPage(DocumentController& controller, QWidget* parent)
+    : QWidget(parent), c_(controller) {
+  setObjectName(QStringLiteral("TeamsPage"));
+  TeamNameLab = label(this, "TeamNameLab");
+  TeamName1Ed = combo(this, "TeamName1Ed", qlist(vocab::teamNameChoices()), true);
+  TeamName1Ed->lineEdit()->setMaxLength(static_cast<int>(team::NameSize));
+  FriendsList = new QListWidget(this);
+  FriendsList->setObjectName(QStringLiteral("FriendsList"));
+  FriendsList->setSelectionMode(QAbstractItemView::MultiSelection);
+  for (int t = 1; t <= 8; ++t)
+    FriendsList->addItem(QString::number(t));
+  FriendsList->setMaximumHeight(FriendsList->sizeHintForRow(0) * 8 + 6);
+  TeamIFFBox1 = combo(this, "TeamIFFBox1", qlist(vocab::iffs()));
+  JoinByRadio = new QPushButton(QStringLiteral("Link Team by Radio"), this);
+  JoinByRadio->setObjectName(QStringLiteral("JoinByRadio"));
+  PrevTeamBtn = new QPushButton(QStringLiteral("<"), this);
+  PrevTeamBtn->setObjectName(QStringLiteral("PrevTeamBtn"));
+  PrevTeamBtn->setToolTip(QStringLiteral("Previous team"));
+  NextTeamBtn = new QPushButton(QStringLiteral(">"), this);
+  NextTeamBtn->setObjectName(QStringLiteral("NextTeamBtn"));
+  NextTeamBtn->setToolTip(QStringLiteral("Next team"));
+  for (QPushButton* b : {PrevTeamBtn, NextTeamBtn})
+    b->setFixedWidth(32);
+
+  auto* g = new QGridLayout(this);
+  g->addWidget(TeamNameLab, 0, 0);
+  g->addWidget(PrevTeamBtn, 0, 1);
+  g->addWidget(NextTeamBtn, 0, 2);
+  g->addWidget(TeamName1Ed, 1, 0, 1, 3);
+  g->addWidget(new QLabel(QStringLiteral("Allies:"), this), 2, 0);
+  g->addWidget(FriendsList, 3, 0, 1, 3);
+  g->addWidget(new QLabel(QStringLiteral("IFF for Autolink"), this), 4, 0);
+  g->addWidget(TeamIFFBox1, 5, 0, 1, 3);
+  g->addWidget(JoinByRadio, 6, 0, 1, 3);
+
+  // The six end-of-mission lines, by the tag each edit writes.
+  const char* names[] = {"Succ1Ed", "Succ2Ed", "Fail1Ed", "Fail2Ed", "Sec1Ed", "Sec2Ed"};
+  const char* groups[] = {"Primary Success", "Primary Failure", "Secondary Success"};
+  int row = 7;
+  for (int k = 0; k < 3; ++k) {
+    auto* box = new QGroupBox(QString::fromLatin1(groups[k]), this);
+    auto* v = new QVBoxLayout(box);
+    for (int j = 0; j < 2; ++j) {
+      const int tag = k * 2 + j + 1;
+      QLineEdit* e = edit(box, names[tag - 1], static_cast<int>(team::EndTextSize));
+      blackBase(e);
+      v->addWidget(e);
+      endEdits_[static_cast<std::size_t>(tag - 1)] = e;
+      connect(e, &QLineEdit::textEdited, this, [this, tag](const QString& text) {
+        if (!filling()) c_.apply(storeEndText(tag, toBytes(text), c_.state()));
+      });
+    }
+    g->addWidget(box, row++, 0, 1, 3);
+  }
+  g->setRowStretch(row, 1);
+
+  connect(TeamName1Ed, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!filling()) c_.apply(storeTeamName(toBytes(text), c_.state()));
+  });
+  connect(FriendsList, &QListWidget::itemSelectionChanged, this, [this] {
+    if (filling()) return;
+    std::vector<int> rows;
+    for (int i = 0; i < FriendsList->count(); ++i)
+      if (FriendsList->item(i)->isSelected()) rows.push_back(i);
+    c_.apply(storeAllies(rows, c_.state()));
+  });
+  connect(TeamIFFBox1, &QComboBox::activated, this, [this](int iff) {
+    if (!filling()) c_.apply(storeTeamIff(iff, c_.state()));
+  });
+  connect(JoinByRadio, &QPushButton::clicked, this, &TeamsPage::JoinByRadioClick);
+  // Previous and next stop at the first and last team.
+  connect(PrevTeamBtn, &QPushButton::clicked, this,
+          [this] { c_.setCurrentTeam(std::max(0, c_.state().currentTeam - 1)); });
+  connect(NextTeamBtn, &QPushButton::clicked, this,
+          [this] { c_.setCurrentTeam(std::min(kTeamCount - 1, c_.state().currentTeam + 1)); });
+
+  connect(&c_, &DocumentController::documentReplaced, this, &TeamsPage::fill);
+  connect(&c_, &DocumentController::documentChanged, this, &TeamsPage::fill);
+  connect(&c_, &DocumentController::stateChanged, this, &TeamsPage::fill);
+  fill();
+}
+
+void TeamsPage::JoinByRadioClick() {
+  const int team = c_.state().currentTeam;
+  if (c_.apply(linkTeamByRadio(c_.state())))
+    c_.prompts().timedNotice(fromBytes(linkedByRadioNotice(c_.document(), team)), 1000);
+}
+
+void TeamsPage::fill() {
+  ++filling_;
+  const Document& d = c_.document();
+  const int t = c_.state().currentTeam;
+  const TeamDetailObject& team = d.teams[static_cast<std::size_t>(t)];
+  TeamNameLab->setText(fromBytes(teamNameCaption(t)));
+  showEditText(TeamName1Ed, fromBytes(team.name()));
+  const int iff = d.teamIff[static_cast<std::size_t>(t)];
+  showValue(TeamIFFBox1, iff);
+  {
+    const std::vector<int> rows = allyRows(team);
+    const QSignalBlocker block(FriendsList);
+    for (int i = 0; i < FriendsList->count(); ++i)
+      FriendsList->item(i)->setSelected(std::find(rows.begin(), rows.end(), i) != rows.end());
+  }
+  // The lines read in the colour of the team's autolink IFF.
+  const QColor colour = toQColor(iffColour(iff, IffVariant::Normal));
+  for (std::size_t k = 0; k < endEdits_.size(); ++k) {
+    QLineEdit* e = endEdits_[k];
+    showValue(e, fromBytes(endText(team, static_cast<int>(k) + 1)));
+    QPalette p = e->palette();
+    p.setColor(QPalette::Text, colour);
+    e->setPalette(p);
+  }
+  PrevTeamBtn->setEnabled(t > 0);
+  NextTeamBtn->setEnabled(t < kTeamCount - 1);
+  --filling_;
+}
+
+} // namespace zephlo

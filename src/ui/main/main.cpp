@@ -1,0 +1,87 @@
+// The Zephlo editor.
+#include "platform/game_folder.h"
+#include "platform/settings_store.h"
+#include "ui/editing/document_controller.h"
+#include "ui/main/main_window.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace zephlo;
+
+int main(int argc, char** argv) {
+  // A screenshot needs no display: pick the offscreen platform before Qt starts.
+  for (int i = 1; i < argc; ++i) {
+    if (QByteArray(argv[i]) == "--screenshot" && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Zephlo"));
+  QApplication::setOrganizationName(QStringLiteral("Quen's Editors"));
+  QApplication::setApplicationVersion(QStringLiteral(ZEPHLO_VERSION));
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("A mission editor for X-Wing Alliance."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  QCommandLineOption shot(
+      QStringLiteral("screenshot"),
+      QStringLiteral(
+          "Render the main window to <png> (and each tool window shown to <png>-<name>) and exit."),
+      QStringLiteral("png"));
+  parser.addOption(shot);
+  parser.addPositionalArgument(QStringLiteral("mission"), QStringLiteral("A mission file to open."),
+                               QStringLiteral("[mission.tie]"));
+  parser.process(app);
+
+  SettingsStore store;
+  Preferences prefs;
+  QStringList history;
+  store.load(prefs, history);
+  prefs.gameDir = findGameFolder(prefs.gameDir);
+
+  QtPrompts dialogs;
+  ConsolePrompts console;
+  Prompts& prompts = parser.isSet(shot) ? static_cast<Prompts&>(console) : dialogs;
+  DocumentController controller(prefs, prompts);
+  controller.setHistory(history);
+  TForm1 window(controller, prefs, store);
+
+  if (parser.isSet(shot)) {
+    window.resize(1280, 800);
+    window.show();
+    // Mission files are opened as given; the start-up preference is not asked.
+    const QStringList args = parser.positionalArguments();
+    if (!args.isEmpty()) controller.startUp(args);
+    QApplication::processEvents();
+    const QString out = parser.value(shot);
+    if (!window.grab().save(out)) {
+      std::fprintf(stderr, "zephlo: cannot write %s\n", qPrintable(out));
+      return 1;
+    }
+    // Tool windows beside the main window go into files of their own,
+    // "out-Datapad.png" beside "out.png".
+    const QFileInfo base(out);
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+      if (!w->isWindow() || !w->isVisible() || w->objectName().isEmpty()) continue;
+      const QString file = base.path() + QLatin1Char('/') + base.completeBaseName() +
+                           QLatin1Char('-') + w->objectName() + QLatin1Char('.') + base.suffix();
+      if (!w->grab().save(file)) {
+        std::fprintf(stderr, "zephlo: cannot write %s\n", qPrintable(file));
+        return 1;
+      }
+    }
+    return 0;
+  }
+
+  window.show();
+  // Start-up runs once the window is up, so its questions have a parent.
+  QTimer::singleShot(0, &window,
+                     [&controller, &parser] { controller.startUp(parser.positionalArguments()); });
+  return QApplication::exec();
+}

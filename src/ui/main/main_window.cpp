@@ -1,0 +1,506 @@
+#include "ui/main/main_window.h"
+
+#include "core/check/texts.h"
+#include "core/mission/list_lines.h"
+#include "core/mission/team_edits.h"
+#include "platform/settings_store.h"
+#include "ui/details/details_window.h"
+#include "ui/details/extras_window.h"
+#include "ui/details/teams_page.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+#include "ui/main/list_models.h"
+#include "ui/main/preferences_dialog.h"
+#include "ui/map/backdrop_picker.h"
+#include "ui/map/map_widget.h"
+#include "ui/side/error_list.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace zephlo {
+
+namespace {
+
+QListView* makeList(const QString& name, QWidget* parent) {
+  auto* v = new QListView(parent);
+  v->setObjectName(name);
+  v->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  v->setUniformItemSizes(true);
+  v->setContextMenuPolicy(Qt::CustomContextMenu);
+  v->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  pages::blackBase(v);
+  // The lines line up in columns with blanks: a fixed-pitch font keeps them.
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPointSizeF(v->font().pointSizeF());
+  v->setFont(fixed);
+  v->setItemDelegate(new ListLineDelegate(v));
+  return v;
+}
+
+std::set<int> selectedRows(const QListView* v) {
+  std::set<int> rows;
+  for (const QModelIndex& i : v->selectionModel()->selectedIndexes())
+    rows.insert(i.row());
+  return rows;
+}
+
+void selectRows(QListView* v, const std::set<int>& rows, int current) {
+  QAbstractItemModel* m = v->model();
+  const int count = m->rowCount();
+  QItemSelection sel;
+  for (int row : rows) {
+    if (row >= 0 && row < count) sel.select(m->index(row, 0), m->index(row, 0));
+  }
+  v->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  if (current >= 0 && current < count)
+    v->selectionModel()->setCurrentIndex(m->index(current, 0), QItemSelectionModel::NoUpdate);
+}
+
+} // namespace
+
+TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore& store,
+               QWidget* parent)
+    : QMainWindow(parent), c_(controller), prefs_(prefs), store_(store) {
+  setObjectName(QStringLiteral("TForm1"));
+  setWindowTitle(DocumentController::programTitle());
+  c_.prompts().setParent(this);
+  actions_ = new Actions(this, c_.undoStack());
+  buildPages();
+  buildMenusAndToolBars();
+  buildToolWindows();
+  buildBriefingEditor();
+  buildDialogs();
+  buildMap();
+  // Two rows of tool bars, so every button shows at 1280 pixels.
+  if (auto* bar = findChild<QToolBar*>(QStringLiteral("WindowBar"))) insertToolBarBreak(bar);
+
+  connect(&c_, &DocumentController::documentReplaced, this, [this] {
+    // A new or opened mission starts in region 1.
+    actions_->regions[static_cast<std::size_t>(c_.state().currentRegion - 1)]->setChecked(true);
+    resetLists();
+  });
+  connect(&c_, &DocumentController::documentChanged, this, &TForm1::documentChanged);
+  connect(&c_, &DocumentController::stateChanged, this, [this] {
+    showSelections();
+    updateCommandStates();
+  });
+  connect(&c_, &DocumentController::regionChanged, this, [this] { fgModel_->refreshAll(); });
+  connect(&c_, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);
+  connect(&c_, &DocumentController::modifiedChanged, this, [this] { updateCommandStates(); });
+  connect(&c_, &DocumentController::historyChanged, this, &TForm1::rebuildHistoryMenus);
+  connect(&c_, &DocumentController::checkResultsReady, this, &TForm1::showCheckResults);
+
+  resetLists();
+  rebuildHistoryMenus();
+  updateCommandStates();
+  placeWindow();
+}
+
+TForm1::~TForm1() = default;
+
+MainPage TForm1::currentPage() const { return static_cast<MainPage>(OverallPages->currentIndex()); }
+
+void TForm1::placeWindow() {
+  if (!prefs_.mainGeometry.isEmpty()) {
+    restoreGeometry(prefs_.mainGeometry);
+  } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // First start: most of the screen, centred, whatever its size.
+    const QRect avail = screen->availableGeometry();
+    const QSize size = avail.size() * 0.8;
+    setGeometry(QRect(avail.topLeft() + QPoint((avail.width() - size.width()) / 2,
+                                               (avail.height() - size.height()) / 2),
+                      size));
+  }
+  if (!prefs_.mainState.isEmpty()) restoreState(prefs_.mainState);
+  if (prefs_.wmx) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TForm1::buildPages() {
+  OverallPages = new QTabWidget(this);
+  OverallPages->setObjectName(QStringLiteral("OverallPages"));
+
+  auto* fgPage = new QWidget(OverallPages);
+  auto* fgLayout = new QVBoxLayout(fgPage);
+  fgLayout->setContentsMargins(2, 2, 2, 2);
+  ShipList = makeList(QStringLiteral("ShipList"), fgPage);
+  const Document& doc = c_.document();
+  fgModel_ =
+      new LinesModel({[&doc] { return static_cast<int>(doc.flightGroups.size()); },
+                      [&doc](int row) { return fgLineText(doc, row); },
+                      [this, &doc](int row) {
+                        return fgLineColour(doc, row, prefs_.blacken, c_.state().currentRegion);
+                      }},
+                     this);
+  ShipList->setModel(fgModel_);
+  fgLayout->addWidget(ShipList);
+  OverallPages->addTab(fgPage, QStringLiteral("Flight Groups"));
+
+  auto* msgPage = new QWidget(OverallPages);
+  auto* msgLayout = new QVBoxLayout(msgPage);
+  msgLayout->setContentsMargins(2, 2, 2, 2);
+  MsgStrList = makeList(QStringLiteral("MsgStrList"), msgPage);
+  msgModel_ = new LinesModel({[this] { return messageRows(); },
+                              [this](int row) { return messageLine(row); },
+                              [this, &doc](int row) {
+                                return endMsgMode_ ? rgb(255, 255, 255) : msgLineColour(doc, row);
+                              }},
+                             this);
+  MsgStrList->setModel(msgModel_);
+  msgLayout->addWidget(MsgStrList);
+  OverallPages->addTab(msgPage, QStringLiteral("Messages"));
+  OverallPages->addTab(new TeamsPage(c_, OverallPages), QStringLiteral("Teams"));
+  connect(OverallPages, &QTabWidget::currentChanged, this, [this] { updateCommandStates(); });
+
+  // The pages sit on the left of the splitter; the map takes its right side.
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->setObjectName(QStringLiteral("MainSplitter"));
+  split->addWidget(OverallPages);
+  setCentralWidget(split);
+
+  // A click makes a line current (ShipListClick, MsgStrListClick); the
+  // selection is what the list commands and the pages act on.
+  for (QListView* v : {ShipList, MsgStrList}) {
+    const bool fgs = v == ShipList;
+    connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, v, fgs] {
+      if (syncing_) return;
+      if (fgs)
+        c_.setFlightGroupSelection(selectedRows(v));
+      else if (!endMsgMode_)
+        c_.setMessageSelection(selectedRows(v));
+      updateCommandStates();
+    });
+    connect(v->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, fgs](const QModelIndex& i) {
+              if (syncing_ || !i.isValid()) return;
+              if (fgs)
+                c_.selectFlightGroup(i.row());
+              else if (endMsgMode_)
+                endLineSelected(i.row());
+              else
+                c_.selectMessage(i.row());
+            });
+    connect(v, &QWidget::customContextMenuRequested, this, [this, v, fgs](const QPoint& p) {
+      (fgs ? fgPopup_ : msgPopup_)->exec(v->viewport()->mapToGlobal(p));
+    });
+  }
+}
+
+void TForm1::buildMenusAndToolBars() {
+  Actions& a = *actions_;
+  connect(a.newMission, &QAction::triggered, this, &TForm1::NewBtnClick);
+  connect(a.open, &QAction::triggered, this, &TForm1::OpenBtnClick);
+  connect(a.save, &QAction::triggered, this, &TForm1::SaveBtnClick);
+  connect(a.saveAs, &QAction::triggered, this, &TForm1::SaveAsBtnClick);
+  connect(a.addItem, &QAction::triggered, this, &TForm1::NewFGButClick);
+  connect(a.deleteItems, &QAction::triggered, this, &TForm1::DeleteButClick);
+  connect(a.copy, &QAction::triggered, this, &TForm1::CopyBtnClick);
+  connect(a.paste, &QAction::triggered, this, &TForm1::PasteBtnClick);
+  connect(a.moveUp, &QAction::triggered, this, &TForm1::UpBtnClick);
+  connect(a.moveDown, &QAction::triggered, this, &TForm1::DownBtnClick);
+  connect(a.errorCheck, &QAction::triggered, this, &TForm1::ErrBtnClick);
+  connect(a.preferences, &QAction::triggered, this, &TForm1::PreferencesClick);
+  connect(a.about, &QAction::triggered, this, &TForm1::AboutClick);
+  for (int r = 1; r <= 4; ++r) {
+    connect(a.regions[static_cast<std::size_t>(r - 1)], &QAction::triggered, this,
+            [this, r] { c_.setCurrentRegion(r); });
+  }
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addActions({a.newMission, a.open, a.save, a.saveAs});
+
+  // Edit: undo and redo first; the list commands act on the page shown.
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->addActions({a.undo, a.redo});
+  edit->addSeparator();
+  edit->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
+
+  connect(a.mainPages, &QAction::toggled, OverallPages, &QWidget::setVisible);
+  QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+  view->addActions({a.mainPages, a.datapad});
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  options->addAction(a.preferences);
+
+  // Region: the current region dims flight groups absent from it.
+  QMenu* region = menuBar()->addMenu(QStringLiteral("&Region"));
+  for (QAction* r : a.regions)
+    region->addAction(r);
+
+  QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
+  QMenu* links = info->addMenu(QStringLiteral("&Links"));
+  const QString readme = QStringLiteral(ZEPHLO_SOURCE_DIR "/README.md");
+  QAction* readmeAction = links->addAction(QStringLiteral("Zephlo &README"));
+  readmeAction->setEnabled(QFileInfo::exists(readme));
+  connect(readmeAction, &QAction::triggered, this,
+          [readme] { QDesktopServices::openUrl(QUrl::fromLocalFile(readme)); });
+  info->addAction(a.about);
+
+  // Project bar: New, Open with the history, Save As, Save; then undo and redo.
+  QToolBar* project = addToolBar(QStringLiteral("Project"));
+  project->setObjectName(QStringLiteral("ProjectBar"));
+  project->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  project->addAction(a.newMission);
+  HistPopUp = new QMenu(this);
+  HistPopUp->setObjectName(QStringLiteral("HistPopUp"));
+  auto* openBtn = new QToolButton(project);
+  openBtn->setObjectName(QStringLiteral("OpenBtn"));
+  openBtn->setDefaultAction(a.open);
+  openBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  openBtn->setPopupMode(QToolButton::MenuButtonPopup);
+  openBtn->setMenu(HistPopUp);
+  project->addWidget(openBtn);
+  project->addAction(a.saveAs);
+  project->addAction(a.save);
+  QToolBar* undoBar = addToolBar(QStringLiteral("Undo"));
+  undoBar->setObjectName(QStringLiteral("UndoBar"));
+  undoBar->addActions({a.undo, a.redo});
+
+  QToolBar* check = addToolBar(QStringLiteral("Check"));
+  check->setObjectName(QStringLiteral("CheckBar"));
+  check->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  check->addAction(a.errorCheck);
+
+  QToolBar* windows = addToolBar(QStringLiteral("Windows"));
+  windows->setObjectName(QStringLiteral("WindowBar"));
+  windows->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  windows->addActions({a.mainPages, a.datapad});
+
+  buildTeamBar();
+
+  QToolBar* list = addToolBar(QStringLiteral("Lists"));
+  list->setObjectName(QStringLiteral("ListBar"));
+  list->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
+
+  // Pop-up menus of the two lists; items captioned differently follow their action.
+  fgPopup_ = new QMenu(this);
+  fgPopup_->setObjectName(QStringLiteral("FGPopUp"));
+  fgPopup_->addActions({a.addItem, a.alias(a.deleteItems, QStringLiteral("&Delete"), fgPopup_),
+                        a.copy, a.paste, a.moveUp, a.moveDown});
+  fgPopup_->addSeparator();
+  reopenMenu_ = fgPopup_->addMenu(QStringLiteral("&Reopen"));
+  reopenMenu_->setObjectName(QStringLiteral("ReopenMenu"));
+  fgPopup_->addAction(a.alias(a.save, QStringLiteral("Save"), fgPopup_));
+
+  msgPopup_ = new QMenu(this);
+  msgPopup_->setObjectName(QStringLiteral("MsgPopUp"));
+  msgPopup_->addActions({a.alias(a.addItem, QStringLiteral("&Add Message"), msgPopup_),
+                         a.alias(a.deleteItems, QStringLiteral("&Delete"), msgPopup_), a.copy,
+                         a.paste, a.alias(a.moveUp, QStringLiteral("Move &Up"), msgPopup_),
+                         a.alias(a.moveDown, QStringLiteral("&Move Down"), msgPopup_)});
+}
+
+void TForm1::updateCommandStates() {
+  const MainPage page = currentPage();
+  const bool listPage = page != MainPage::Teams;
+  actions_->save->setEnabled(c_.isModified());
+  actions_->moveUp->setEnabled(c_.canMoveUp(page));
+  actions_->moveDown->setEnabled(c_.canMoveDown(page));
+  for (QAction* a : {actions_->addItem, actions_->deleteItems, actions_->copy, actions_->paste})
+    a->setEnabled(listPage);
+}
+
+void TForm1::rebuildHistoryMenus() {
+  HistPopUp->clear();
+  reopenMenu_->clear();
+  const QStringList h = c_.history();
+  for (int i = 0; i < h.size(); ++i) {
+    const QString caption = c_.historyCaption(i);
+    for (QMenu* m : {HistPopUp, reopenMenu_}) {
+      QAction* a = m->addAction(caption);
+      a->setToolTip(h.at(i));
+      connect(a, &QAction::triggered, this, [this, i] { c_.reopen(i); });
+    }
+  }
+  // "&Load by lst..." sits with the history: another way to reopen a mission.
+  if (actions_->loadByList) reopenMenu_->addAction(actions_->loadByList);
+  reopenMenu_->setEnabled(!h.isEmpty());
+}
+
+void TForm1::resetLists() {
+  fgModel_->reset();
+  msgModel_->reset();
+  showSelections();
+  updateCommandStates();
+}
+
+void TForm1::documentChanged(const Change& c) {
+  if (c.flightGroupList) {
+    fgModel_->reset();
+  } else if (c.header) {
+    fgModel_->refreshAll(); // the mission type shows in the goal marks
+  } else if (!c.flightGroups.empty()) {
+    // Craft numbers within a global unit count the flight groups before, so
+    // the lines after a changed one may read differently too.
+    fgModel_->refreshRows(c.flightGroups.front(), fgModel_->rowCount() - 1);
+  }
+  if (c.messageList) {
+    msgModel_->reset();
+  } else if (c.voices) {
+    msgModel_->refreshAll();
+  } else {
+    for (int m : c.messages)
+      msgModel_->refreshRows(m, m);
+  }
+  if (c.flightGroupList || c.messageList) showSelections();
+  updateCommandStates();
+}
+
+void TForm1::showSelections() {
+  syncing_ = true;
+  const EditorState& st = c_.state();
+  selectRows(ShipList, st.selectedFGs, st.currentFG);
+  selectRows(MsgStrList, st.selectedMsgs, st.currentMsg);
+  if (st.currentFG < fgModel_->rowCount()) ShipList->scrollTo(fgModel_->index(st.currentFG));
+  if (st.currentMsg < msgModel_->rowCount()) MsgStrList->scrollTo(msgModel_->index(st.currentMsg));
+  syncing_ = false;
+}
+
+void TForm1::NewBtnClick() { c_.newMission(); }
+void TForm1::OpenBtnClick() { c_.open(); }
+void TForm1::SaveBtnClick() { c_.save(); }
+void TForm1::SaveAsBtnClick() { c_.saveAs(); }
+void TForm1::ErrBtnClick() { c_.runCheck(true); }
+void TForm1::NewFGButClick() { c_.addItem(currentPage()); }
+void TForm1::CopyBtnClick() { c_.copyItem(currentPage()); }
+void TForm1::PasteBtnClick() { c_.pasteItem(currentPage()); }
+void TForm1::UpBtnClick() { c_.moveUp(currentPage()); }
+void TForm1::DownBtnClick() { c_.moveDown(currentPage()); }
+
+// Deleting acts on the list the designer is working in; with the focus on
+// anything else (a tab, a box on another page) it does nothing.
+bool TForm1::deleteAllowed() const {
+  const QWidget* f = QApplication::focusWidget();
+  return isActiveWindow() && f && (f == ShipList || f == MsgStrList || map_->holdsFocus(f));
+}
+
+void TForm1::DeleteButClick() {
+  if (!deleteAllowed()) return;
+  // On the map, Delete acts on the map's flight group.
+  const bool onMap = map_->holdsFocus(QApplication::focusWidget());
+  c_.deleteSelection(onMap ? MainPage::FlightGroups : currentPage());
+}
+
+void TForm1::PreferencesClick() {
+  TPrefForm form(prefs_, store_, c_.prompts(), this);
+  connect(&form, &TPrefForm::autolinkChanged, &c_, &DocumentController::setAutolinkPreference);
+  c_.prompts().runModal(form);
+  c_.preferencesChanged();
+  map_->preferencesChanged();
+  fgModel_->refreshAll(); // dimming of absent flight groups is a preference
+}
+
+void TForm1::AboutClick() {
+  c_.prompts().showInformation(DocumentController::programTitle() +
+                               QStringLiteral("\nA mission editor for X-Wing Alliance.\n"
+                                              "Free software under the MIT licence."));
+}
+
+void TForm1::showCheckResults(const CheckResult& result) {
+  TErrForm form(result, c_.omitWarnings(), c_.limitWarnings(), c_.limitsChecked(), this);
+  connect(&form, &TErrForm::omitWarningsChanged, &c_, &DocumentController::setOmitWarnings);
+  connect(&form, &TErrForm::checkLimitsChanged, &c_, &DocumentController::setLimitsChecked);
+  c_.prompts().runModal(form);
+}
+
+void TForm1::buildTeamBar() {
+  // "Cycle Current Team": a click goes to the next team (after the tenth,
+  // the first); the drop-down lists the ten teams by name.
+  QToolBar* bar = addToolBar(QStringLiteral("Palette"));
+  bar->setObjectName(QStringLiteral("PaletteBar"));
+  auto* drop = new QToolButton(bar);
+  drop->setObjectName(QStringLiteral("TeamDrop"));
+  drop->setText(QStringLiteral("Cycle Current Team"));
+  drop->setToolTip(QStringLiteral("Cycle Current Team"));
+  drop->setPopupMode(QToolButton::MenuButtonPopup);
+  auto* menu = new QMenu(drop);
+  menu->setObjectName(QStringLiteral("TeamMenu"));
+  drop->setMenu(menu);
+  connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+    menu->clear();
+    const std::vector<std::string> names = teamNameList(c_.document());
+    for (int t = 0; t < static_cast<int>(names.size()); ++t) {
+      QAction* a = menu->addAction(pages::fromBytes(names[static_cast<std::size_t>(t)]));
+      a->setCheckable(true);
+      a->setChecked(t == c_.state().currentTeam);
+      connect(a, &QAction::triggered, this, [this, t] { c_.setCurrentTeam(t); });
+    }
+  });
+  connect(drop, &QToolButton::clicked, this,
+          [this] { c_.setCurrentTeam(cycledTeam(c_.state().currentTeam)); });
+  bar->addWidget(drop);
+}
+
+void TForm1::buildToolWindows() {
+  datapad_ = new TDatapad(c_, this);
+  QAction* show = actions_->datapad;
+  connect(show, &QAction::toggled, datapad_, &QWidget::setVisible);
+  connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
+  shipExt_ = new TShipExt(c_, this);
+  connect(shipExt_, &TShipExt::backdropPickerRequested, this,
+          [this] { TBDropForm::chooseBackdrop(c_, shipExt_); });
+  connect(datapad_, &TDatapad::extrasRequested, this, [this] {
+    shipExt_->show();
+    shipExt_->raise();
+  });
+}
+
+void TForm1::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  if (toolWindowsPlaced_) return;
+  toolWindowsPlaced_ = true;
+  if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
+      split && !prefs_.splitterState.isEmpty())
+    split->restoreState(prefs_.splitterState);
+  actions_->datapad->setChecked(prefs_.dpo);
+  if (!prefs_.datapadGeometry.isEmpty() && datapad_->restoreGeometry(prefs_.datapadGeometry))
+    return;
+  // The details window starts beside the main window's right edge, inside
+  // the screen.
+  datapad_->adjustSize();
+  QRect r(QPoint(0, 0), datapad_->sizeHint());
+  r.moveTopRight(frameGeometry().topRight() + QPoint(-8, 60));
+  if (const QScreen* screen = this->screen()) {
+    const QRect avail = screen->availableGeometry();
+    if (r.right() > avail.right()) r.moveRight(avail.right());
+  }
+  datapad_->move(r.topLeft());
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  if (!c_.canClose()) {
+    e->ignore();
+    return;
+  }
+  prefs_.mainGeometry = saveGeometry();
+  prefs_.mainState = saveState();
+  prefs_.wmx = isMaximized();
+  prefs_.dpo = datapad_->isVisible();
+  prefs_.datapadGeometry = datapad_->saveGeometry();
+  if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter")))
+    prefs_.splitterState = split->saveState();
+  saveMapLayout();
+  if (!store_.save(prefs_, c_.history())) {
+    c_.prompts().showError(QStringLiteral("Error saving History."));
+  }
+  e->accept();
+}
+
+} // namespace zephlo

@@ -1,0 +1,110 @@
+// The editor's main window: menus, tool bars and the list pages.
+#pragma once
+
+#include "core/mission/session.h"
+
+#include <QMainWindow>
+
+class QListView;
+class QMenu;
+class QTabWidget;
+
+namespace zephlo {
+
+class Actions;
+class DocumentController;
+class LinesModel;
+class MapWidget;
+class TOrderSel;
+class TWPform;
+class TDatapad;
+class TShipExt;
+class TMemoForm;
+class WavPanel;
+class SettingsStore;
+struct Change;
+struct CheckResult;
+struct Preferences;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+public:
+  TForm1(DocumentController& controller, Preferences& prefs, SettingsStore& store,
+         QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The page shown; the list commands act on it.
+  MainPage currentPage() const;
+
+public slots:
+  void NewBtnClick();
+  void OpenBtnClick();
+  void SaveBtnClick();
+  void SaveAsBtnClick();
+  void ErrBtnClick();
+  void NewFGButClick();
+  void DeleteButClick();
+  void CopyBtnClick();
+  void PasteBtnClick();
+  void UpBtnClick();
+  void DownBtnClick();
+  void PreferencesClick();
+  void AboutClick();
+
+protected:
+  void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+
+private:
+  void buildMenusAndToolBars();
+  void buildPages();
+  void placeWindow();
+  void buildToolWindows();
+  void buildTeamBar();
+  void buildBriefingEditor(); // main_window_briefing.cpp
+  void buildMap();
+  void buildMapToolWindows();
+  void saveMapLayout();
+  void documentChanged(const Change& change);
+  void resetLists();
+  // Selects the lines of the editor state's selections without telling the
+  // controller back.
+  void showSelections();
+  void updateCommandStates();
+  void rebuildHistoryMenus();
+  void showCheckResults(const CheckResult& result);
+  bool deleteAllowed() const;
+  // Dialogs, side files and tools (main_window_dialogs.cpp).
+  void buildDialogs();
+  void setEndMessageMode(bool on);
+  void endLineSelected(int line);
+  int messageRows() const;
+  std::string messageLine(int row) const;
+
+  DocumentController& c_;
+  Preferences& prefs_;
+  SettingsStore& store_;
+  Actions* actions_ = nullptr;
+  QTabWidget* OverallPages = nullptr;
+  QListView* ShipList = nullptr;
+  QListView* MsgStrList = nullptr;
+  LinesModel* fgModel_ = nullptr;
+  LinesModel* msgModel_ = nullptr;
+  QMenu* HistPopUp = nullptr;
+  QMenu* reopenMenu_ = nullptr;
+  QMenu* fgPopup_ = nullptr;
+  QMenu* msgPopup_ = nullptr;
+  TDatapad* datapad_ = nullptr;
+  TShipExt* shipExt_ = nullptr;
+  TMemoForm* memo_ = nullptr;
+  WavPanel* wavPanel_ = nullptr;
+  bool endMsgMode_ = false; // the message list shows the end-of-mission lines
+  bool endModeHidDatapad_ = false;
+  MapWidget* map_ = nullptr;
+  TOrderSel* orderSel_ = nullptr;
+  TWPform* wpForm_ = nullptr;
+  bool toolWindowsPlaced_ = false;
+  bool syncing_ = false; // selections are being set from the editor state
+};
+
+} // namespace zephlo

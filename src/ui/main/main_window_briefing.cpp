@@ -1,0 +1,39 @@
+// The "Briefing Editor" button of the mission bar: one editor window at a
+// time, made when called and freed when closed.
+#include "ui/briefing/briefing_editor.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_controller.h"
+#include "ui/main/main_window.h"
+
+#include <QAction>
+#include <QToolBar>
+
+namespace zephlo {
+
+void TForm1::buildBriefingEditor() {
+  auto* bar = findChild<QToolBar*>(QStringLiteral("MissionBar"));
+  if (!bar) {
+    // The mission bar comes after the project bar, before the check bar.
+    bar = new QToolBar(QStringLiteral("Mission"), this);
+    bar->setObjectName(QStringLiteral("MissionBar"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    if (auto* check = findChild<QToolBar*>(QStringLiteral("CheckBar")))
+      insertToolBar(check, bar);
+    else
+      addToolBar(bar);
+  }
+  bar->addAction(actions_->briefingEditor);
+  connect(actions_->briefingEditor, &QAction::triggered, this, [this] {
+    auto* form = findChild<TBrfForm*>();
+    if (!form) {
+      form = new TBrfForm(c_, this);
+      connect(form, &TBrfForm::saveRequested, this, &TForm1::SaveBtnClick);
+      connect(form, &TBrfForm::saveAsRequested, this, &TForm1::SaveAsBtnClick);
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+  });
+}
+
+} // namespace zephlo

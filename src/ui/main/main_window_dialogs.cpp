@@ -1,0 +1,147 @@
+// The main window's dialogs, side files and tools: the mission header, the
+// text sections, the voice manager panel, the mission lists and the
+// hyperbuoy and backdrop tools.
+#include "core/map/backdrops.h"
+#include "core/mission/list_lines.h"
+#include "core/mission/team_edits.h"
+#include "platform/preferences.h"
+#include "ui/details/details_window.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_controller.h"
+#include "ui/main/list_models.h"
+#include "ui/main/main_window.h"
+#include "ui/map/hyperbuoy_wizard.h"
+#include "ui/side/header_dialog.h"
+#include "ui/side/load_by_list_dialog.h"
+#include "ui/side/mission_list_editor.h"
+#include "ui/side/text_sections_window.h"
+#include "ui/side/voice_panel.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QListView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace zephlo {
+
+namespace {
+constexpr int kEndLines = 6;
+} // namespace
+
+void TForm1::buildDialogs() {
+  Actions& a = *actions_;
+  const bool editorFolderSet = !prefs_.editorDir.isEmpty() && prefs_.editorDir != "Undefined";
+  c_.loadBackdropNames(editorFolderSet ? prefs_.editorDir : QCoreApplication::applicationDirPath());
+  connect(a.headerDialog, &QAction::triggered, this, [this] { THeaderForm::edit(c_, this); });
+  connect(a.listEditor, &QAction::triggered, this, [this] { TlstForm::run(c_, this); });
+  connect(a.loadByList, &QAction::triggered, this, [this] { TLBLForm::run(c_, this); });
+  connect(a.hyperbuoys, &QAction::triggered, this, [this] { THyperForm::run(c_, this); });
+  connect(a.addBackdrop, &QAction::triggered, this,
+          [this] { c_.apply(addDefaultBackdropOperation(c_.templates())); });
+
+  // Menus: File gets "Load by lst", View the two windows, and a Tools menu
+  // sits before Region.
+  const QList<QAction*> menus = menuBar()->actions();
+  auto menuNamed = [&menus](const QString& title) -> QMenu* {
+    for (QAction* m : menus) {
+      if (m->text() == title) return m->menu();
+    }
+    return nullptr;
+  };
+  if (QMenu* file = menuNamed(QStringLiteral("&File"))) file->addAction(a.loadByList);
+  if (QMenu* view = menuNamed(QStringLiteral("&View")))
+    view->addActions({a.textSections, a.wavManager});
+  auto* tools = new QMenu(QStringLiteral("&Tools"), this);
+  tools->setObjectName(QStringLiteral("ToolsMenu"));
+  tools->addActions({a.hyperbuoys, a.addBackdrop});
+  QAction* before = nullptr;
+  for (QAction* m : menus) {
+    if (m->text() == QStringLiteral("&Region")) before = m;
+  }
+  menuBar()->insertMenu(before, tools);
+
+  QToolBar* mission = new QToolBar(QStringLiteral("Mission"), this);
+  mission->setObjectName(QStringLiteral("MissionBar"));
+  mission->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  mission->addActions({a.headerDialog, a.listEditor});
+  insertToolBar(findChild<QToolBar*>(QStringLiteral("CheckBar")), mission);
+  if (auto* windows = findChild<QToolBar*>(QStringLiteral("WindowBar"))) {
+    windows->addActions({a.textSections, a.wavManager});
+    windows->widgetForAction(a.textSections)->setObjectName(QStringLiteral("DescBtn"));
+    windows->widgetForAction(a.wavManager)->setObjectName(QStringLiteral("ShowWAVman"));
+  }
+  fgPopup_->addSeparator();
+  QAction* addBuoys = a.alias(a.hyperbuoys, QStringLiteral("Add Hyperbuoys..."), fgPopup_);
+  addBuoys->setObjectName(QStringLiteral("AddHyperbuoys1"));
+  QAction* addBackdrop = a.alias(a.addBackdrop, QStringLiteral("Add Backdrop"), fgPopup_);
+  addBackdrop->setObjectName(QStringLiteral("AddBackdrop1"));
+  fgPopup_->addActions({addBuoys, addBackdrop});
+
+  // Text sections: a tool window kept for the run, so it comes back where
+  // it was and on the tab last shown.
+  memo_ = new TMemoForm(c_, this);
+  connect(a.textSections, &QAction::toggled, memo_, &QWidget::setVisible);
+  connect(memo_, &TMemoForm::visibilityChanged, a.textSections, &QAction::setChecked);
+
+  // The voice manager sits under the message list.
+  wavPanel_ = new WavPanel(c_, MsgStrList->parentWidget());
+  MsgStrList->parentWidget()->layout()->addWidget(wavPanel_);
+  wavPanel_->hide();
+  connect(a.wavManager, &QAction::toggled, this, [this](bool on) {
+    wavPanel_->setShown(on);
+    c_.setVoicePanelVisible(on);
+  });
+  connect(MsgStrList, &QListView::doubleClicked, a.wavManager, &QAction::toggle);
+  connect(wavPanel_, &WavPanel::endMessagesToggled, this, &TForm1::setEndMessageMode);
+  wavPanel_->setPageShowing(currentPage() == MainPage::Messages);
+  connect(OverallPages, &QTabWidget::currentChanged, this, [this](int page) {
+    wavPanel_->setPageShowing(page == static_cast<int>(MainPage::Messages));
+  });
+  connect(&c_, &DocumentController::stateChanged, this, [this] {
+    // The team whose end-of-mission lines show may have changed.
+    if (endMsgMode_) msgModel_->refreshAll();
+  });
+}
+
+int TForm1::messageRows() const {
+  return endMsgMode_ ? kEndLines : static_cast<int>(c_.document().messages.size());
+}
+
+std::string TForm1::messageLine(int row) const {
+  const Document& doc = c_.document();
+  if (!endMsgMode_) return msgLineText(doc, row, doc.voiceEntries);
+  const auto team = static_cast<std::size_t>(c_.state().currentTeam);
+  return endText(doc.teams.at(team), row + 1);
+}
+
+void TForm1::setEndMessageMode(bool on) {
+  if (endMsgMode_ == on) return;
+  endMsgMode_ = on;
+  // The end-of-mission lines take the editing window's place while they show.
+  if (on) {
+    endModeHidDatapad_ = actions_->datapad->isChecked();
+    actions_->datapad->setChecked(false);
+  } else if (endModeHidDatapad_) {
+    actions_->datapad->setChecked(true);
+  }
+  msgModel_->reset();
+  syncing_ = true;
+  if (on) {
+    MsgStrList->setCurrentIndex(msgModel_->index(0));
+  } else {
+    c_.setMessageSelection({c_.state().currentMsg});
+  }
+  syncing_ = false;
+  if (on)
+    wavPanel_->setEndLine(0);
+  else
+    showSelections();
+}
+
+void TForm1::endLineSelected(int line) { wavPanel_->setEndLine(line); }
+
+} // namespace zephlo

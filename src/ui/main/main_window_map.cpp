@@ -1,0 +1,186 @@
+// The map on the right of the main window's splitter, its Map menu and the
+// order items of the Region menu.
+#include "ui/details/details_window.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_controller.h"
+#include "ui/main/main_window.h"
+#include "ui/map/map_widget.h"
+#include "ui/map/order_selector.h"
+#include "ui/map/waypoint_editor.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace zephlo {
+
+void TForm1::buildMap() {
+  auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
+  map_ = new MapWidget(c_, prefs_, split);
+  split->addWidget(map_);
+  split->setStretchFactor(0, 0);
+  split->setStretchFactor(1, 1);
+  split->setSizes({380, 900});
+
+  QMenu* regionMenu = nullptr;
+  for (QAction* a : menuBar()->actions()) {
+    if (a->menu() && a->text() == QStringLiteral("&Region")) regionMenu = a->menu();
+  }
+  auto* mapMenu = new QMenu(QStringLiteral("&Map"), this);
+  mapMenu->setObjectName(QStringLiteral("Map1"));
+  map_->fillMapMenu(mapMenu);
+  if (regionMenu)
+    menuBar()->insertMenu(regionMenu->menuAction(), mapMenu);
+  else
+    menuBar()->addMenu(mapMenu);
+
+  // The order the map and the Orders page show: Ctrl+F1 .. Ctrl+F4.
+  if (regionMenu) {
+    regionMenu->setObjectName(QStringLiteral("Region1"));
+    regionMenu->addSeparator();
+    auto* orders = new QActionGroup(this);
+    for (int o = 1; o <= 4; ++o) {
+      QAction* a = regionMenu->addAction(QStringLiteral("Order %1").arg(o));
+      a->setObjectName(QStringLiteral("Order%1").arg(o) + QLatin1Char('1'));
+      a->setCheckable(true);
+      a->setChecked(o == c_.state().currentOrder);
+      a->setShortcut(QKeySequence(QStringLiteral("Ctrl+F%1").arg(o)));
+      addAction(a);
+      orders->addAction(a);
+      connect(a, &QAction::triggered, this, [this, o] { c_.setCurrentOrder(o); });
+    }
+    connect(&c_, &DocumentController::stateChanged, orders, [this, orders] {
+      const int o = c_.state().currentOrder;
+      orders->actions().at(o - 1)->setChecked(true);
+    });
+    connect(&c_, &DocumentController::documentReplaced, orders, [this, orders] {
+      orders->actions().at(c_.state().currentOrder - 1)->setChecked(true);
+    });
+  }
+
+  connect(&c_, &DocumentController::regionChanged, this,
+          [this](int r) { actions_->regions[static_cast<std::size_t>(r - 1)]->setChecked(true); });
+  buildMapToolWindows();
+  connect(map_, &MapWidget::selectionSet, this, [this] { showSelections(); });
+  connect(map_, &MapWidget::toggleDatapad, this,
+          [this] { actions_->datapad->setChecked(!actions_->datapad->isChecked()); });
+}
+
+namespace {
+
+QAction* checkable(QWidget* owner, const QString& name, const QString& caption, const QString& hint,
+                   const QString& key = {}) {
+  auto* a = new QAction(caption, owner);
+  a->setObjectName(name);
+  a->setCheckable(true);
+  if (!hint.isEmpty()) a->setToolTip(hint);
+  if (!key.isEmpty()) a->setShortcut(QKeySequence(key));
+  owner->addAction(a);
+  return a;
+}
+
+} // namespace
+
+// The order/region selector lives for the run; the waypoint editor exists
+// while its button is down. Each has a tool button on the map's bar and an
+// item in the View menu, kept in step.
+void TForm1::buildMapToolWindows() {
+  QMenu* viewMenu = nullptr;
+  for (QAction* a : menuBar()->actions()) {
+    if (a->menu() && a->text() == QStringLiteral("&View")) viewMenu = a->menu();
+  }
+  orderSel_ = new TOrderSel(c_, this);
+  QAction* showSel = checkable(this, QStringLiteral("ShowOrderSel"), QStringLiteral("Orders"),
+                               QStringLiteral("Show Order-Region Selector"));
+  QAction* selItem = checkable(this, QStringLiteral("OrderRegionSelect1"),
+                               QStringLiteral("&Order-Region Selector"), {}, QStringLiteral("F7"));
+  connect(showSel, &QAction::toggled, orderSel_, &QWidget::setVisible);
+  connect(selItem, &QAction::toggled, orderSel_, &QWidget::setVisible);
+  connect(orderSel_, &TOrderSel::visibilityChanged, this, [showSel, selItem](bool on) {
+    showSel->setChecked(on);
+    selItem->setChecked(on);
+  });
+
+  QAction* wpBtn = checkable(this, QStringLiteral("MapEditWPBtn"), QStringLiteral("Waypoints"),
+                             QStringLiteral("Waypoints"));
+  QAction* wpItem = checkable(this, QStringLiteral("WPEditor1"), QStringLiteral("&WP Editor"), {},
+                              QStringLiteral("F4"));
+  connect(wpItem, &QAction::toggled, wpBtn, &QAction::setChecked);
+  connect(wpBtn, &QAction::toggled, this, [this, wpItem](bool on) {
+    wpItem->setChecked(on);
+    if (on && !wpForm_) {
+      wpForm_ = new TWPform(c_, this);
+      wpForm_->setAttribute(Qt::WA_DeleteOnClose);
+      if (!prefs_.wpGeometry.isEmpty()) wpForm_->restoreGeometry(prefs_.wpGeometry);
+      connect(wpForm_, &TWPform::closed, this, [this] {
+        prefs_.wpGeometry = wpForm_->saveGeometry();
+        wpForm_ = nullptr;
+        if (QAction* b = findChild<QAction*>(QStringLiteral("MapEditWPBtn"))) b->setChecked(false);
+      });
+      connect(map_, &MapWidget::mouseReleased, wpForm_, &TWPform::refresh);
+      wpForm_->show();
+    } else if (!on && wpForm_) {
+      wpForm_->close();
+    }
+  });
+  map_->addToolActions({showSel, wpBtn});
+  // The selector comes back as it was left, once the main window is up.
+  if (prefs_.osv) QTimer::singleShot(0, showSel, [showSel] { showSel->setChecked(true); });
+
+  QAction* classicMap = new QAction(QStringLiteral("Classic &Map view"), this);
+  classicMap->setObjectName(QStringLiteral("ClassicMapview1"));
+  classicMap->setShortcut(QKeySequence(QStringLiteral("F10")));
+  addAction(classicMap);
+  connect(classicMap, &QAction::triggered, this, [this, wpBtn] {
+    actions_->mainPages->setChecked(false);
+    actions_->datapad->setChecked(false);
+    orderSel_->hide();
+    if (QWidget* memo = findChild<QWidget*>(QStringLiteral("TMemoForm"))) memo->hide();
+    wpBtn->setChecked(false);
+  });
+  QAction* classicEditor = new QAction(QStringLiteral("Classic &Editor view"), this);
+  classicEditor->setObjectName(QStringLiteral("ClassicFGEditview1"));
+  classicEditor->setShortcut(QKeySequence(QStringLiteral("F9")));
+  addAction(classicEditor);
+  connect(classicEditor, &QAction::triggered, this, [this, wpBtn] {
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    if (avail.width() <= 640) {
+      datapad_->move(50, 0);
+      orderSel_->move(50, 400);
+      return;
+    }
+    actions_->mainPages->setChecked(true);
+    // Centred over the part of the screen right of the pages.
+    const int pagesRight = mapToGlobal(QPoint(OverallPages->geometry().right(), 0)).x();
+    const QSize size = datapad_->frameGeometry().size();
+    const int left = pagesRight + std::max(0, (avail.right() - pagesRight - size.width()) / 2);
+    const int top = frameGeometry().top() + 60;
+    datapad_->move(left, top);
+    actions_->datapad->setChecked(true);
+    if (currentPage() == MainPage::FlightGroups) {
+      orderSel_->move(left, top + 412);
+      orderSel_->show();
+    }
+    if (QWidget* memo = findChild<QWidget*>(QStringLiteral("TMemoForm"))) memo->hide();
+    wpBtn->setChecked(false);
+  });
+  if (viewMenu) {
+    viewMenu->addActions({selItem, wpItem});
+    viewMenu->addSeparator();
+    viewMenu->addActions({classicEditor, classicMap});
+  }
+}
+
+void TForm1::saveMapLayout() {
+  prefs_.osv = orderSel_->isVisible();
+  if (wpForm_) prefs_.wpGeometry = wpForm_->saveGeometry();
+}
+
+} // namespace zephlo

@@ -1,0 +1,77 @@
+#include "ui/side/error_list.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+namespace zephlo {
+
+TErrForm::TErrForm(const CheckResult& result, bool omitWarnings, QWidget* parent)
+    : TErrForm(result, omitWarnings, {}, false, parent) {}
+
+TErrForm::TErrForm(const CheckResult& result, bool omitWarnings,
+                   std::vector<std::string> limitWarnings, bool checkLimits, QWidget* parent)
+    : QDialog(parent), result_(result), omitWarnings_(omitWarnings),
+      limitWarnings_(std::move(limitWarnings)), ErrMemo(new QPlainTextEdit(this)),
+      OmitWarnsChk(
+          new QCheckBox(QStringLiteral("&Don't include Warnings again this mission"), this)),
+      LimitsChk(new QCheckBox(QStringLiteral("Check the game's limits"), this)),
+      Button1(new QPushButton(QStringLiteral("&OK"), this)) {
+  setObjectName(QStringLiteral("TErrForm"));
+  setWindowTitle(QStringLiteral("Error and Warning List"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+  ErrMemo->setObjectName(QStringLiteral("ErrMemo"));
+  OmitWarnsChk->setObjectName(QStringLiteral("OmitWarnsChk"));
+  LimitsChk->setObjectName(QStringLiteral("LimitsChk"));
+  Button1->setObjectName(QStringLiteral("Button1"));
+
+  ErrMemo->setReadOnly(true);
+  ErrMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  ErrMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  OmitWarnsChk->setChecked(omitWarnings);
+  LimitsChk->setChecked(checkLimits);
+  fillList();
+  connect(OmitWarnsChk, &QCheckBox::clicked, this, &TErrForm::omitWarningsChanged);
+  connect(LimitsChk, &QCheckBox::clicked, this, [this](bool on) {
+    fillList();
+    emit checkLimitsChanged(on);
+  });
+  connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(ErrMemo, 1);
+  // The two boxes one above the other: side by side they would not fit the
+  // fixed width beside the button.
+  auto* boxes = new QVBoxLayout;
+  boxes->addWidget(OmitWarnsChk);
+  boxes->addWidget(LimitsChk);
+  auto* row = new QHBoxLayout;
+  row->addLayout(boxes);
+  row->addStretch();
+  row->addWidget(Button1, 0, Qt::AlignBottom);
+  layout->addLayout(row);
+  setFixedSize(571, 314);
+}
+
+void TErrForm::fillList() {
+  ErrMemo->clear();
+  std::vector<std::string> lines = result_.lines(omitWarnings_);
+  if (LimitsChk->isChecked())
+    lines.insert(lines.end(), limitWarnings_.begin(), limitWarnings_.end());
+  for (const std::string& line : lines) {
+    QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    // A line break inside a flight-group name must not split its line.
+    for (QChar& ch : text) {
+      if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) ch = QLatin1Char(' ');
+    }
+    ErrMemo->appendPlainText(text);
+  }
+  // Errors come first: open at the top, not scrolled to the last warning.
+  ErrMemo->moveCursor(QTextCursor::Start);
+  ErrMemo->ensureCursorVisible();
+}
+
+} // namespace zephlo

@@ -1,0 +1,46 @@
+// "Text Sections": the mission's notes, description, debriefing and hints,
+// one at a time, with real line breaks where the file keeps "$".
+#pragma once
+
+#include "core/mission/text_edits.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+class QTabBar;
+
+namespace zephlo {
+
+class DocumentController;
+struct Change;
+
+class TMemoForm : public QWidget {
+  Q_OBJECT
+public:
+  TMemoForm(DocumentController& c, QWidget* parent = nullptr);
+
+  TextTab currentTab() const;
+  void showTab(TextTab tab);
+
+public slots:
+  void MemoPagesChange(int index);
+  void EditMemoChange();
+
+signals:
+  void visibilityChanged(bool visible);
+
+protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+
+private:
+  // Fills the editor from the document; never taken for an edit.
+  void fillEditor();
+
+  DocumentController& c_;
+  QTabBar* MemoPages = nullptr;
+  QPlainTextEdit* EditMemo = nullptr;
+  bool filling_ = false;
+};
+
+} // namespace zephlo

@@ -1,0 +1,149 @@
+#include "ui/side/voice_panel.h"
+
+#include "core/lists/voice_list.h"
+#include "platform/sound_player.h"
+#include "ui/editing/document_controller.h"
+#include "ui/editing/page_controls.h"
+#include "ui/editing/path_text.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zephlo {
+
+namespace {
+
+QToolButton* button(QWidget* parent, const char* name, const QString& text, const QString& hint,
+                    QStyle::StandardPixmap icon) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(QString::fromLatin1(name));
+  b->setText(text);
+  b->setToolTip(hint);
+  b->setIcon(parent->style()->standardIcon(icon));
+  b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+  b->setAutoRaise(true);
+  return b;
+}
+
+} // namespace
+
+WavPanel::WavPanel(DocumentController& c, QWidget* parent) : QWidget(parent), c_(c) {
+  setObjectName(QStringLiteral("WAVPanel"));
+  player_ = new SoundPlayer(this);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 2, 0, 0);
+  auto* bar = new QHBoxLayout;
+  bar->setSpacing(0);
+  auto* create = button(this, "CreateLst", QStringLiteral("Create"),
+                        QStringLiteral("Create .lst file"), QStyle::SP_FileIcon);
+  auto* load = button(this, "LoadWAV", QStringLiteral("Assign"),
+                      QStringLiteral("Assign a WAV file to the message"), QStyle::SP_MediaVolume);
+  auto* clear =
+      button(this, "ClearWAVBut", QStringLiteral("Clear"),
+             QStringLiteral("Clear the message's WAV file"), QStyle::SP_DialogResetButton);
+  auto* save = button(this, "SaveWAV", QStringLiteral("Save"), QStringLiteral("Save .lst file"),
+                      QStyle::SP_DialogSaveButton);
+  EndMsgWav = button(this, "EndMsgWav", QStringLiteral("End Msgs"),
+                     QStringLiteral("WAV files of the end-of-mission messages"),
+                     QStyle::SP_MessageBoxInformation);
+  EndMsgWav->setCheckable(true);
+  for (QToolButton* b : {create, load, clear, save, EndMsgWav})
+    bar->addWidget(b);
+  bar->addStretch();
+  layout->addLayout(bar);
+
+  WAVfileEd = new QLineEdit(this);
+  WAVfileEd->setObjectName(QStringLiteral("WAVfileEd"));
+  WAVfileEd->setReadOnly(true);
+  WAVfileEd->setText(QString::fromLatin1(kNoVoiceListText));
+  layout->addWidget(WAVfileEd);
+
+  noSound_ = new QLabel(SoundPlayer::noAudioText(), this);
+  noSound_->setObjectName(QStringLiteral("NoSoundLabel"));
+  noSound_->setWordWrap(true);
+  noSound_->setVisible(!SoundPlayer::hasAudioOutput());
+  layout->addWidget(noSound_);
+
+  connect(create, &QToolButton::clicked, this, &WavPanel::CreateLstClick);
+  connect(load, &QToolButton::clicked, this, &WavPanel::LoadWAVClick);
+  connect(clear, &QToolButton::clicked, this, &WavPanel::ClearWAVButClick);
+  connect(save, &QToolButton::clicked, this, &WavPanel::SaveWAVClick);
+  connect(EndMsgWav, &QToolButton::clicked, this, &WavPanel::EndMsgWavClick);
+
+  connect(&c_, &DocumentController::voicesReplaced, this, [this] {
+    if (c_.document().voiceListPath == kNoVoiceList) player_->close();
+    showVoice(false);
+  });
+  connect(&c_, &DocumentController::documentChanged, this, [this](const Change& ch) {
+    if (ch.voices || ch.messageList) showVoice(false);
+  });
+  connect(&c_, &DocumentController::currentMessageChanged, this, [this] { showVoice(true); });
+  connect(&c_, &DocumentController::voiceChosen, this,
+          [this](const QString& file) { player_->play(file); });
+}
+
+bool WavPanel::endMessages() const { return EndMsgWav->isChecked(); }
+
+QString WavPanel::playing() const { return player_->file(); }
+
+void WavPanel::setEndLine(int line) {
+  endLine_ = line;
+  showVoice(true);
+}
+
+void WavPanel::showVoice(bool play) {
+  const Document& doc = c_.document();
+  if (doc.voiceListPath == kNoVoiceList) {
+    WAVfileEd->setText(QString::fromLatin1(kNoVoiceListText));
+    return;
+  }
+  const auto entry = shownVoiceEntry(doc, c_.state().currentMsg, endMessages(), endLine_);
+  if (!entry) {
+    WAVfileEd->clear();
+    return;
+  }
+  WAVfileEd->setText(pages::fromBytes(*entry));
+  if (play && (pageShowing_ || endMessages())) playEntry(*entry);
+}
+
+void WavPanel::playEntry(const std::string& entry) {
+  const auto file = voiceFileToPlay(toPath(c_.gameFolder()), entry);
+  if (!file) {
+    player_->close();
+    return;
+  }
+  player_->play(fromPath(file->string()));
+}
+
+void WavPanel::CreateLstClick() {
+  if (c_.createVoiceList()) showVoice(true);
+}
+
+void WavPanel::LoadWAVClick() { c_.assignVoice(endMessages() ? endLine_ : -1); }
+
+void WavPanel::ClearWAVButClick() {
+  if (c_.clearVoice()) player_->close();
+}
+
+void WavPanel::SaveWAVClick() { c_.saveVoices(); }
+
+void WavPanel::EndMsgWavClick() {
+  endLine_ = 0;
+  emit endMessagesToggled(endMessages());
+  showVoice(false);
+}
+
+void WavPanel::setShown(bool shown) {
+  setVisible(shown);
+  if (!shown && EndMsgWav->isChecked()) {
+    EndMsgWav->setChecked(false);
+    EndMsgWavClick();
+  }
+}
+
+} // namespace zephlo

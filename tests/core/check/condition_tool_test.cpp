@@ -1,0 +1,184 @@
+#include "core/check/condition_tool.h"
+#include "core/mission/new_mission.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace zephlo;
+
+namespace {
+
+struct Fixture {
+  Document d = newMission(MissionPrefs{});
+  EditorState st;
+  Fixture() {
+    for (int i = 0; i < 2; ++i)
+      d.flightGroups.push_back(d.flightGroups[0]);
+    d.messages.resize(3);
+  }
+  void run(const Operation& op) {
+    auto r = applyOperation(d, st, op);
+    ASSERT_TRUE(r.ok()) << r.error().message;
+  }
+};
+
+const Trigger kTrig = {2, 1, 1, 3, 7, 9};
+
+Trigger bytesAt(const Byte* p) {
+  Trigger t;
+  std::copy(p, p + 6, t.begin());
+  return t;
+}
+
+TEST(ConditionTool, WritesTheSlotOfThePageShowing) {
+  Fixture x;
+  x.st.selectedFGs = {0, 2};
+  x.st.currentFG = 2;
+  x.run(writeTrigger({CondPage::Arrival, 3}, kTrig, x.st));
+  for (int i : {0, 2})
+    EXPECT_EQ(bytesAt(x.d.flightGroups[static_cast<std::size_t>(i)].record.data() + 152), kTrig);
+  EXPECT_EQ(x.d.flightGroups[1].record[152], 0);
+  EXPECT_EQ(loadTrigger(x.d, x.st, {CondPage::Arrival, 3}), kTrig);
+  EXPECT_EQ(loadTrigger(x.d, x.st, {CondPage::Arrival, 4}), Trigger{});
+
+  x.run(writeTrigger({CondPage::Departure, 2}, kTrig, x.st));
+  EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 178), kTrig);
+  x.st.currentRegion = 3;
+  x.st.currentOrder = 2;
+  x.run(writeTrigger({CondPage::Jump, 2}, kTrig, x.st));
+  EXPECT_EQ(bytesAt(x.d.flightGroups[2].record.data() + 2570 + 128 + 16 + 6), kTrig);
+
+  x.st.currentTeam = 4;
+  x.run(writeTrigger({CondPage::GlobalGoals, 4, 2}, kTrig, x.st));
+  EXPECT_EQ(bytesAt(x.d.globalGoals[4].record.data() + 244 + 24), kTrig);
+  EXPECT_EQ(loadTrigger(x.d, x.st, {CondPage::GlobalGoals, 4, 2}), kTrig);
+
+  // Amount edited with two messages selected: both current-slot triggers change.
+  x.st.selectedMsgs = {0, 2};
+  x.st.currentMsg = 0;
+  x.run(writeTrigger({CondPage::Message, 1}, kTrig, x.st));
+  x.run(writeTrigger({CondPage::Message, 6}, kTrig, x.st));
+  for (int i : {0, 2}) {
+    EXPECT_EQ(bytesAt(x.d.messages[static_cast<std::size_t>(i)].record.data() + 92), kTrig);
+    EXPECT_EQ(bytesAt(x.d.messages[static_cast<std::size_t>(i)].record.data() + 150), kTrig);
+  }
+  EXPECT_EQ(x.d.messages[1].record[92], 0);
+
+  const Document before = x.d;
+  x.run(writeTrigger({CondPage::Departure, 3}, kTrig, x.st));
+  x.run(writeTrigger({CondPage::Other, 1}, kTrig, x.st));
+  EXPECT_EQ(x.d, before) << "slots a page does not have";
+  EXPECT_FALSE(loadTrigger(x.d, x.st, {CondPage::FGGoals, 1}));
+}
+
+TEST(ConditionTool, AndOrFlagsPerPage) {
+  Fixture x;
+  x.st.selectedFGs = {1, 2};
+  x.st.currentFG = 1;
+  const CondTarget arrival{CondPage::Arrival, 1};
+  x.run(*storeAndOr(arrival, AndOr::Pair12, true, x.st));
+  x.run(*storeAndOr(arrival, AndOr::Between, true, x.st));
+  x.run(*storeAndOr(arrival, AndOr::Pair34, true, x.st));
+  for (std::size_t off : {150u, 168u, 166u})
+    EXPECT_EQ(x.d.flightGroups[2].record[off], 1) << off;
+  EXPECT_EQ(andOrFlags(x.d, x.st, arrival), (std::array<bool, 3>{true, true, true}));
+  x.run(*storeAndOr(arrival, AndOr::Between, false, x.st));
+  EXPECT_EQ(x.d.flightGroups[1].record[168], 0);
+
+  EXPECT_FALSE(storeAndOr({CondPage::Departure, 1}, AndOr::Pair34, true, x.st));
+  x.run(*storeAndOr({CondPage::Departure, 1}, AndOr::Pair12, true, x.st));
+  EXPECT_EQ(x.d.flightGroups[1].record[186], 1);
+  x.st.currentRegion = 4;
+  x.st.currentOrder = 4;
+  x.run(*storeAndOr({CondPage::Jump, 1}, AndOr::Pair12, true, x.st));
+  EXPECT_EQ(x.d.flightGroups[2].record[2570 + 15 * 16 + 14], 1);
+
+  x.st.selectedMsgs = {1};
+  x.st.currentMsg = 1;
+  x.run(*storeAndOr({CondPage::Message, 1}, AndOr::Pair34, true, x.st));
+  x.run(*storeAndOr({CondPage::Message, 1}, AndOr::Between, true, x.st));
+  EXPECT_EQ(x.d.messages[1].record[122], 1);
+  EXPECT_EQ(x.d.messages[1].record[141], 1);
+  EXPECT_EQ(andOrFlags(x.d, x.st, {CondPage::Message, 1}),
+            (std::array<bool, 3>{false, true, true}));
+
+  x.st.currentTeam = 1;
+  x.run(*storeAndOr({CondPage::GlobalGoals, 1, 1}, AndOr::Between, true, x.st));
+  EXPECT_EQ(x.d.globalGoals[1].record[122 + 51], 1);
+  EXPECT_FALSE(storeAndOr({CondPage::FGGoals, 1}, AndOr::Pair12, true, x.st));
+}
+
+TEST(ConditionTool, GoalStrings) {
+  Fixture x;
+  x.st.selectedFGs = {0, 1};
+  x.st.currentFG = 1;
+  x.st.currentGoal = 7;
+  x.run(*storeGoalString({CondPage::FGGoals, 1}, 3, "Lost it", x.st));
+  EXPECT_EQ(goalText(x.d.flightGroups[1].goalStrings[23]), "Lost it");
+  EXPECT_EQ(goalText(x.d.flightGroups[0].goalStrings[23]), "");
+  EXPECT_EQ(goalString(x.d, x.st, {CondPage::FGGoals, 1}, 3), "Lost it");
+
+  x.st.currentTeam = 9;
+  const CondTarget secondary{CondPage::GlobalGoals, 2, 2};
+  x.run(*storeGoalString(secondary, 2, std::string(80, 'w'), x.st));
+  EXPECT_EQ(goalText(x.d.globalGoalStrings[9].strings[(2 * 4 + 1) * 3 + 1]), std::string(64, 'w'));
+  EXPECT_EQ(goalString(x.d, x.st, secondary, 2), std::string(64, 'w'));
+  EXPECT_FALSE(storeGoalString({CondPage::Arrival, 1}, 1, "x", x.st));
+  EXPECT_FALSE(storeGoalString(secondary, 4, "x", x.st));
+
+  EXPECT_EQ(stringPanel(CondPage::GlobalGoals, 1).labels[1], "        Fail");
+  EXPECT_EQ(stringPanel(CondPage::GlobalGoals, 2).visible,
+            (std::array<bool, 3>{false, true, false}));
+}
+
+TEST(ConditionTool, BoxChangesByPage) {
+  Fixture x;
+  x.st.selectedFGs = {0, 1};
+  x.st.currentGoal = 2;
+  ToolBoxes boxes{4, 2, 3, 1, 6, "8", 0};
+  EXPECT_FALSE(toolBoxChanged({CondPage::FGGoals, 1}, ToolBox::VariableType, boxes, x.st))
+      << "goal mode has no variable type";
+  x.run(*toolBoxChanged({CondPage::FGGoals, 1}, ToolBox::Amount, boxes, x.st));
+  const Byte* g = x.d.flightGroups[1].record.data() + 2826 + 160;
+  EXPECT_EQ((std::array<Byte, 6>{g[0], g[1], g[2], g[4], g[5], g[15]}),
+            (std::array<Byte, 6>{3, 1, 4, 1, 0, 8}));
+  EXPECT_EQ(g[14], 6);
+  const std::optional<ToolBoxes> shown = toolBoxesFor(x.d, x.st, {CondPage::FGGoals, 1});
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(std::tie(shown->amount, shown->variable, shown->condition, shown->goalTeam,
+                     shown->parameter1, shown->parameter2Text),
+            std::tie(boxes.amount, boxes.variable, boxes.condition, boxes.goalTeam,
+                     boxes.parameter1, boxes.parameter2Text));
+
+  x.run(*toolBoxChanged({CondPage::Arrival, 2}, ToolBox::VariableType, boxes, x.st));
+  EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 142), (Trigger{1, 2, 0, 4, 6, 8}))
+      << "a new variable type starts at its first variable";
+  EXPECT_EQ(toolBoxesFor(x.d, x.st, {CondPage::Arrival, 2})->parameter2Text, "8");
+  EXPECT_FALSE(toolBoxChanged({CondPage::Other, 1}, ToolBox::Amount, boxes, x.st));
+}
+
+TEST(ConditionTool, BoxesAndChoices) {
+  Fixture x;
+  EXPECT_EQ(triggerFromBoxes(3, 1, 2, 49, 5, "abc"), (Trigger{49, 1, 2, 3, 5, 0}));
+  EXPECT_EQ(triggerFromBoxes(0, 0, 0, 0, 0, "300")[5], 255);
+  const MissionLists lists = buildMissionLists(x.d);
+  const auto near = parameterChoices(49, lists);
+  ASSERT_GE(near.size(), 8u);
+  EXPECT_EQ(near[0], "0");
+  EXPECT_EQ(near[1], "Region #1");
+  EXPECT_EQ(near[5], lists.fgNames[0]);
+  const auto numbers = parameterChoices(2, lists);
+  ASSERT_EQ(numbers.size(), 256u);
+  EXPECT_EQ(numbers[0], "0");
+  EXPECT_EQ(numbers[255], "255");
+
+  x.st.currentMsg = 2;
+  x.run(writeTrigger({CondPage::Message, 5}, kTrig, x.st));
+  const auto texts = slotTexts(x.d, x.st, {CondPage::Message, 1}, lists);
+  ASSERT_EQ(texts.size(), 6u);
+  EXPECT_EQ(texts[4], triggerText(kTrig.data(), lists));
+  EXPECT_NE(texts[3], texts[4]);
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+// The JSON form of a mission: exact round trips and clear refusals.
+#include "core/briefing/briefing_codec.h"
+#include "core/json/json_mission.h"
+#include "core/mission/new_mission.h"
+#include "core/mission/reader.h"
+#include "core/mission/writer.h"
+#include "support/test_missions.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+Json exported(const std::vector<Byte>& bytes) {
+  const Result<std::string> text = missionToJson(bytes, "m.tie");
+  EXPECT_TRUE(text.ok()) << text.error().message;
+  return text.ok() ? Json::parse(*text) : Json();
+}
+
+Result<std::vector<Byte>> imported(const Json& j) { return missionFromJson(j.dump(), "in.json"); }
+
+std::string refusal(const Json& j) {
+  const Result<std::vector<Byte>> r = imported(j);
+  return r.ok() ? "accepted" : r.error().message;
+}
+
+void expectRoundTrip(const std::vector<Byte>& bytes, const std::string& what) {
+  const Result<std::string> text = missionToJson(bytes, "m.tie");
+  ASSERT_TRUE(text.ok()) << what << ": " << text.error().message;
+  const Result<std::vector<Byte>> back = missionFromJson(*text, "m.json");
+  ASSERT_TRUE(back.ok()) << what << ": " << back.error().message;
+  EXPECT_TRUE(*back == bytes) << what;
+}
+
+} // namespace
+
+TEST(MissionJson, EveryAcceptedMissionComesBackByteForByte) {
+  // Random bytes everywhere: texts with bytes after their NUL and above 127,
+  // streams cut short or longer than 7000 words, odd optional flags.
+  for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+    GenOptions o;
+    o.seed = seed;
+    o.flightGroups = static_cast<int>(seed % 3) * 2;
+    o.messages = static_cast<int>(seed % 2) * 3;
+    o.trailingBytes = seed == 3 ? 17 : 0;
+    o.fillEverything = seed == 4;
+    expectRoundTrip(generateMission(o).bytes, "seed " + std::to_string(seed));
+  }
+  GenOptions big;
+  big.flightGroups = 192;
+  big.messages = 64;
+  big.fillEverything = true;
+  expectRoundTrip(generateMission(big).bytes, "192 flight groups");
+
+  // The two things the editor's own save changes survive here: a one-byte
+  // NUL briefing string and a backdrop at the origin.
+  Document d = newMission({});
+  d.flightGroups[0].set(fg::CraftType, 183);
+  std::vector<Byte> bytes = *serializeMission(d);
+  ASSERT_EQ(getI16(bytes.data() + 2 + size::header + fg::startPointOffset(1) + wp::Z), 8);
+  setI16(bytes.data() + 2 + size::header + fg::startPointOffset(1) + wp::Z, 0);
+  const std::size_t tags = 2 + size::header + size::flightGroup + 10 * (368 + 487) + size::briefing;
+  ASSERT_EQ(getU16(bytes.data() + tags), 0);
+  bytes[tags] = 1;
+  bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(tags) + 2, Byte{0});
+  ASSERT_TRUE(parseMission(bytes, "x").ok());
+  expectRoundTrip(bytes, "editor fix-ups");
+}
+
+TEST(MissionJson, FieldsLandWhereTheirNamesSay) {
+  Document d = newMission({});
+  d.flightGroups.push_back(d.flightGroups[0]);
+  d.briefing.texts[0] = "Caf\xe9"; // 8-bit text
+  Json j = exported(*serializeMission(d));
+  EXPECT_EQ(j["flightGroups"][0]["name"], "Unnamed");
+  EXPECT_EQ(j["teams"][1]["name"], "Imperial");
+  EXPECT_EQ(j["briefing"]["texts"][0], "Caf\u00e9");
+  EXPECT_EQ(j["briefing"]["instructions"], Json::parse(R"([{"time":9999,"command":34}])"));
+
+  j["header"]["NumFGs"] = 2;
+  j["flightGroups"][1]["name"] = "Red";
+  j["flightGroups"][1]["orders"][5]["speed"] = 7;                 // region 2, order 2
+  j["flightGroups"][1]["orders"][5]["waypoints"][2]["x"] = -1234; // waypoint 3
+  j["flightGroups"][1]["goals"][7]["points"] = -4;
+  j["flightGroups"][1]["goalStrings"][1]["fail"] = "Lost";
+  j["globalGoals"][2]["goalStrings"]["prevent"][3]["success"] = "Held";
+  j["messages"] = Json::array();
+  j["briefing"]["instructions"] = Json::parse(
+      R"([{"time":5,"command":18,"index":2,"x":-3,"y":4,"color":1},{"time":9999,"command":34}])");
+  j["briefing"]["streamLength"] = 8;
+  const Result<std::vector<Byte>> bytes = imported(j);
+  ASSERT_TRUE(bytes.ok()) << bytes.error().message;
+  Result<Document> r = parseMission(*bytes, "x");
+  ASSERT_TRUE(r.ok());
+  const Document& e = *r;
+  const FGObject& f = e.flightGroups[1];
+  EXPECT_EQ(f.name(), "Red");
+  EXPECT_EQ(f.order(2, 2)[ord::Speed], 7);
+  EXPECT_EQ(getI16(f.order(2, 2) + ord::waypointOffset(3) + wp::X), -1234);
+  EXPECT_EQ(static_cast<std::int8_t>(f.goal(7)[goal::Points]), -4);
+  EXPECT_EQ(goalText(f.goalStrings[1 * 3 + 2]), "Lost");
+  EXPECT_EQ(goalText(e.globalGoalStrings[2].strings[(1 * 4 + 3) * 3 + 1]), "Held");
+  EXPECT_EQ(e.briefing.texts[0], "Caf\xe9");
+  const std::vector<TCommandObject> list = decodeBriefing(e.briefing);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].X, -3);
+  EXPECT_EQ(list[0].Color, 1);
+}
+
+TEST(MissionJson, BadValuesAreRefusedWithTheirPath) {
+  Document d = newMission({});
+  d.flightGroups.resize(4, d.flightGroups[0]);
+  const Json good = exported(*serializeMission(d));
+  auto with = [&](auto change) {
+    Json j = good;
+    change(j);
+    return refusal(j);
+  };
+  EXPECT_EQ(with([](Json& j) { j["flightGroups"][3]["orders"][1]["speed"] = 300; }),
+            "in.json: flightGroups[3].orders[1].speed: expected an integer 0..255, got 300");
+  EXPECT_EQ(
+      with([](Json& j) { j["flightGroups"][0]["goals"][0]["points"] = "high"; }),
+      "in.json: flightGroups[0].goals[0].points: expected an integer -128..127, got \"high\"");
+  EXPECT_EQ(with([](Json& j) { j["teams"][0].erase("name"); }),
+            "in.json: teams[0].name: this field is missing");
+  EXPECT_EQ(with([](Json& j) { j["teams"][0]["nmae"] = "x"; }),
+            "in.json: teams[0].nmae: not a field of this record");
+  EXPECT_EQ(with([](Json& j) { j["flightGroups"][0]["name"] = std::string(21, 'a'); }),
+            "in.json: flightGroups[0].name: expected a text of at most 20 characters, got 21");
+  EXPECT_EQ(with([](Json& j) { j["messages"].push_back(j["teams"][0]); }),
+            "in.json: header.NumMessages: expected 1 (the number of messages), got 0");
+  EXPECT_EQ(with([](Json& j) { j["briefing"]["texts"][0] = "\u20ac"; }),
+            "in.json: briefing.texts[0]: expected 8-bit characters (U+0000..U+00FF), got U+20AC");
+  EXPECT_EQ(with([](Json& j) { j["briefing"]["streamLength"] = 4; }),
+            "in.json: briefing.instructions: expected instructions of 4 words (the stream "
+            "length, at most 7000), got 2 words");
+  EXPECT_EQ(with([](Json& j) { j["reservedA"] = "0g"; }),
+            "in.json: reservedA: expected a hex string of at most 17458 bytes, got the "
+            "character 'g'");
+  EXPECT_EQ(with([](Json& j) { j["optionalSections"][0]["value"] = 1; }),
+            "in.json: optionalSections[0].value: only a section whose flag is 1 has a value");
+  EXPECT_EQ(with([](Json& j) { j["platform"] = 12; }),
+            "in.json: platform: expected a number whose low byte is 18 (X-Wing Alliance), got 12");
+  EXPECT_EQ(
+      with([](Json& j) { j["flightGroups"][0]["goalStrings"][0]["fail"] = std::string("\0x", 2); }),
+      "in.json: flightGroups[0].goalStrings[0].fail: a goal string that begins with NUL "
+      "must be empty");
+  EXPECT_EQ(with([](Json& j) { j["reservedStrings"] = Json::array({"0001"}); }),
+            "in.json: reservedStrings[0]: expected an empty string or bytes whose first byte "
+            "(the flag) is not 0");
+  const auto bad = missionFromJson("{\"platform\": 18,", "in.json");
+  ASSERT_FALSE(bad.ok());
+  EXPECT_EQ(bad.error().message.rfind("in.json: not valid JSON: ", 0), 0u) << bad.error().message;
+
+  // What the reader refuses is refused with the reader's message.
+  const auto tie = missionToJson(std::vector<Byte>(40, 0xFF), "t.tie");
+  ASSERT_FALSE(tie.ok());
+  EXPECT_EQ(tie.error().message, "Cannot import TIE Fighter files.");
+}

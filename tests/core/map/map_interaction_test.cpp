@@ -1,0 +1,236 @@
+#include "core/map/map_interaction.h"
+#include "core/map/waypoint_edits.h"
+#include "core/map/waypoints.h"
+#include "support/map_fixtures.h"
+
+#include <gtest/gtest.h>
+
+namespace zephlo {
+namespace {
+
+using testing::craftAt;
+using testing::setWaypoint;
+
+struct Scene {
+  Document doc;
+  EditorState st;
+  MapView view;
+  Scene() {
+    view.resize(800, 600);
+    view.zoom = 32;
+  }
+  Applied apply(const Operation& op) {
+    auto r = applyOperation(doc, st, op);
+    EXPECT_TRUE(r.ok());
+    return r.ok() ? std::move(*r) : Applied{};
+  }
+  const FGObject& fg(int i) const { return doc.flightGroups[static_cast<std::size_t>(i)]; }
+};
+
+TEST(MapHitTest, TolerancesAndTieBreaks) {
+  EXPECT_EQ(hitTolerance(32), 46);
+  EXPECT_EQ(hitTolerance(200), 6);
+  EXPECT_EQ(hitTolerance(499), 2);
+  EXPECT_EQ(hitTolerance(1000), 2);
+  EXPECT_EQ(hitTolerance(2000), 1);
+
+  Scene s;
+  // Two flight groups on one spot: the lower index wins though the other is on top.
+  s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(2, 1, 1600, 0, 0),
+                        craftAt(3, 1, 1600, 0, 0)};
+  s.view.currentFG = 2;
+  const int x = s.view.toScreenX(1600), y = s.view.toScreenY(0);
+  EXPECT_EQ(hitTest(s.doc, s.view, x, y, PressButton::Left), (MapHit{1, 1}));
+  // 45 units from the point still hits at zoom 32; 48 do not.
+  EXPECT_EQ(hitTest(s.doc, s.view, x + 45 * 32 / 160.0, y, PressButton::Left), (MapHit{1, 1}));
+  EXPECT_FALSE(hitTest(s.doc, s.view, x + 48 * 32 / 160.0, y, PressButton::Left));
+  // Hidden flight groups are not hit, and neither is anything outside "Current FG only".
+  s.view.shown = {1, 0, 1};
+  EXPECT_EQ(hitTest(s.doc, s.view, x, y, PressButton::Left), (MapHit{2, 1}));
+  s.view.shown = {1, 1, 1};
+  s.view.firstDrawn = s.view.lastDrawn = 0;
+  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Left));
+}
+
+TEST(MapHitTest, WaypointsTakePartOnlyWhenShownAndRightPressTakesOnlyStartPoints) {
+  Scene s;
+  FGObject f = craftAt(1, 0, 0, 0, 0);
+  setWaypoint(f, 1, 1, 1, 3200, 0, 0);
+  reloadDisplayWaypoints(f, 1, 1);
+  s.doc.flightGroups = {f};
+  const int x = s.view.toScreenX(3200), y = s.view.toScreenY(0);
+  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Left)); // waypoints not shown
+  s.view.waypoints = WaypointDisplay::Current;
+  EXPECT_EQ(hitTest(s.doc, s.view, x, y, PressButton::Left), (MapHit{0, 5}));
+  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Right)); // pans instead
+  EXPECT_EQ(hitTest(s.doc, s.view, s.view.toScreenX(0), y, PressButton::Right), (MapHit{0, 1}));
+  // A disabled waypoint is not a point.
+  s.doc.flightGroups[0].WaypointEnabled[5] = 0;
+  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Left));
+  s.doc.flightGroups.clear();
+  EXPECT_FALSE(hitTest(s.doc, s.view, 400, 300, PressButton::Left));
+}
+
+TEST(MapZoomSteps, HoldAndDoubleClick) {
+  EXPECT_EQ(holdZoomStep(4, 15), 5);
+  EXPECT_EQ(holdZoomStep(7, 15), 8);
+  EXPECT_EQ(holdZoomStep(100, 15), 120);
+  EXPECT_EQ(holdZoomStep(1990, 15), 2000);
+  EXPECT_EQ(holdZoomStep(100, 19), 200);
+  EXPECT_EQ(holdZoomStep(100, 40), 200); // a bad preference must not divide by zero or shrink
+  const std::pair<int, int> steps[] = {{2000, 500}, {1001, 500}, {1000, 200}, {500, 200}, {499, 64},
+                                       {300, 64},   {200, 64},   {199, 32},   {37, 32},   {36, 16},
+                                       {21, 16},    {20, 8},     {11, 8},     {10, 4},    {4, 4}};
+  for (auto [from, to] : steps)
+    EXPECT_EQ(doubleClickZoom(from), to) << from;
+}
+
+TEST(MapDrag, SnapsLocksAndWritesTheShownOrder) {
+  Scene s;
+  FGObject f = craftAt(1, 0, 0, 0, 0);
+  setWaypoint(f, 2, 3, 1, 100, 100, 100);
+  s.st.currentRegion = 2;
+  s.st.currentOrder = 3;
+  reloadDisplayWaypoints(f, 2, 3);
+  s.doc.flightGroups = {f};
+  s.view.snapX = 80; // 0.5 km
+  const SnappedPoint p = snappedWorld(s.view, s.view.toScreenX(130), s.view.toScreenY(-25));
+  EXPECT_EQ(p.h, 80);
+  EXPECT_EQ(p.v, -25);
+
+  // A start point changes only the display table; the record waits for the save.
+  const auto recordBefore = s.fg(0).record;
+  s.apply(dragOperation({0, 1, 80, -25, false, false, {}, ViewMode::XZ, 2, 3}, "d1"));
+  EXPECT_EQ(s.fg(0).WaypointX[1], 80);
+  EXPECT_EQ(s.fg(0).WaypointZ[1], -25);
+  EXPECT_EQ(s.fg(0).WaypointY[1], 0);
+  EXPECT_EQ(s.fg(0).record, recordBefore);
+
+  // A waypoint goes into order 3 of region 2 as well; a locked axis stays.
+  s.apply(dragOperation({0, 5, 480, 320, false, true, {}, ViewMode::XY, 2, 3}, "d2"));
+  EXPECT_EQ(s.fg(0).WaypointX[5], 480);
+  EXPECT_EQ(s.fg(0).WaypointY[5], 100);
+  const Byte* w = s.fg(0).order(2, 3) + ord::waypointOffset(1);
+  EXPECT_EQ(getI16(w + wp::X), 480);
+  EXPECT_EQ(getI16(w + wp::Y), 100);
+  EXPECT_EQ(getI16(s.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 0);
+
+  // Both locks: nothing moves.
+  const Applied none =
+      s.apply(dragOperation({0, 5, 0, 0, true, true, {}, ViewMode::XY, 2, 3}, "d3"));
+  EXPECT_EQ(s.fg(0).WaypointX[5], 480);
+  EXPECT_TRUE(none.delta.empty());
+}
+
+TEST(MapDrag, SelectedFlightGroupsMoveTogetherAndStayInRange) {
+  Scene s;
+  s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(1, 0, 32000, 160, 0),
+                        craftAt(1, 0, -320, -320, 0)};
+  s.apply(dragOperation({0, 1, 1600, 160, false, false, {0, 1, 2}, ViewMode::XY, 1, 1}, "d"));
+  EXPECT_EQ(s.fg(0).WaypointX[1], 1600);
+  EXPECT_EQ(s.fg(1).WaypointX[1], 32767); // clamped, not wrapped to the far side
+  EXPECT_EQ(s.fg(1).WaypointY[1], 320);
+  EXPECT_EQ(s.fg(2).WaypointX[1], 1280);
+  EXPECT_EQ(s.fg(2).WaypointY[1], -160);
+  // A waypoint drag moves only the dragged flight group.
+  s.apply(dragOperation({0, 5, 50, 50, false, false, {0, 1, 2}, ViewMode::XY, 1, 1}, "e"));
+  EXPECT_EQ(s.fg(2).WaypointX[1], 1280);
+  // Far past the edge of the map the stored value stays inside the 16-bit range.
+  EXPECT_EQ(snappedWorld(s.view, 1e9, -1e9).h, 32767);
+  EXPECT_EQ(snappedWorld(s.view, 1e9, -1e9).v, -32768);
+}
+
+TEST(MapPalette, IndexCraftTypeAndPlacement) {
+  EXPECT_EQ(paletteIndexAt(0, 570, 600), 1);
+  EXPECT_EQ(paletteIndexAt(16 * 36 + 5, 575, 600), 37);
+  EXPECT_EQ(paletteIndexAt(5, 590, 600), 38);
+  EXPECT_FALSE(paletteIndexAt(5, 560, 600));           // above the strip
+  EXPECT_FALSE(paletteIndexAt(591, 590, 600));         // right of it
+  EXPECT_FALSE(paletteIndexAt(16 * 37 + 1, 570, 600)); // beyond the last top cell
+
+  Scene s;
+  s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0)};
+  Operation base{"New", "", [](Edit& e) -> Status {
+                   FGObject f;
+                   setWaypoint(f, 1, 1, 1, 10, 10, 10);
+                   f.WaypointEnabled[1] = 1;
+                   e.appendFlightGroup(f);
+                   return {};
+                 }};
+  s.apply(paletteOperation(base, 26, 2, 3)); // a container: no waypoint 1
+  ASSERT_EQ(s.doc.flightGroups.size(), 2u);
+  EXPECT_EQ(s.fg(1).at(fg::CraftType), 26);
+  EXPECT_EQ(s.fg(1).at(fg::Iff), 2);
+  EXPECT_EQ(s.fg(1).at(fg::Team), 3);
+  EXPECT_FALSE(orderWaypointEnabled(s.fg(1), 1, 1, 1));
+  EXPECT_EQ(s.st.currentFG, 1);
+  EXPECT_EQ(s.st.selectedFGs, std::set<int>{1});
+  s.apply(paletteOperation(base, 1, 0, 0)); // a fighter keeps it
+  EXPECT_TRUE(orderWaypointEnabled(s.fg(2), 1, 1, 1));
+}
+
+TEST(MapPalette, TeamIff) {
+  Document doc;
+  doc.teamIff[4] = 3;
+  doc.flightGroups = {craftAt(1, 2, 0, 0, 0), craftAt(1, 5, 0, 0, 0), craftAt(1, 1, 0, 0, 0)};
+  doc.flightGroups[1].set(fg::Team, 1);
+  doc.flightGroups[2].set(fg::Team, 1);
+  EXPECT_EQ(paletteIffForTeam(doc, 1), 5); // the first flight group of the team
+  EXPECT_EQ(paletteIffForTeam(doc, 4), 3); // none: the team's own setting
+  doc.flightGroups[0].set(fg::PlayerNumber, 1);
+  doc.flightGroups[2].set(fg::PlayerNumber, 1);
+  EXPECT_EQ(initialPaletteIff(doc), 1); // the last player-1 flight group
+}
+
+TEST(WaypointEditor, KilometreTexts) {
+  EXPECT_EQ(*kmTextToUnits("1.5"), 240);
+  EXPECT_EQ(*kmTextToUnits("-"), 0);
+  EXPECT_EQ(*kmTextToUnits(""), 0);
+  EXPECT_EQ(*kmTextToUnits(" -2.25 "), -360);
+  EXPECT_EQ(*kmTextToUnits("+0.1"), 16);
+  EXPECT_EQ(*kmTextToUnits("204.79"), 32766);
+  EXPECT_FALSE(kmTextToUnits("1,5"));
+  EXPECT_FALSE(kmTextToUnits("abc"));
+  EXPECT_FALSE(kmTextToUnits("1e3"));
+  const auto far = kmTextToUnits("300");
+  ASSERT_FALSE(far);
+  EXPECT_NE(far.error().message.find("300"), std::string::npos);
+}
+
+TEST(WaypointEditor, EditsEverySelectedFlightGroup) {
+  Scene s;
+  s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(1, 0, 5, 5, 5), craftAt(1, 0, 9, 9, 9)};
+  s.st.currentRegion = 2;
+  s.st.currentOrder = 1;
+  s.apply(startPointCellOperation({0, 2}, 1, 0, 240));
+  EXPECT_EQ(s.fg(0).WaypointX[1], 240);
+  EXPECT_EQ(s.fg(2).WaypointX[1], 240);
+  EXPECT_EQ(s.fg(1).WaypointX[1], 5);
+  s.apply(startPointCellOperation({0, 2}, 6, 2, -160));
+  EXPECT_EQ(startGridValue(s.fg(2), 6, 2), -160);
+  EXPECT_EQ(getI16(s.fg(2).record.data() + fg::FurtherPoint2 + wp::Z), -160);
+
+  s.apply(orderWaypointCellOperation({0, 1}, 2, 1, 3, 1, 800));
+  s.apply(orderWaypointEnabledOperation({0, 1}, 2, 1, 3, true));
+  EXPECT_EQ(orderWaypointValue(s.fg(1), 2, 1, 3, 1), 800);
+  EXPECT_EQ(s.fg(1).WaypointY[7], 800); // the map shows region 2, order 1
+  EXPECT_EQ(s.fg(1).WaypointEnabled[7], 1);
+  EXPECT_EQ(s.fg(1).LastWaypointSlot, 7);
+  s.apply(orderWaypointEnabledOperation({1}, 2, 1, 3, false));
+  EXPECT_EQ(s.fg(1).LastWaypointSlot, 1);
+
+  s.apply(startEnabledOperation({0, 1}, 2, true));
+  EXPECT_TRUE(startGridEnabled(s.fg(1), 2));
+  s.apply(startEnabledOperation({0, 1}, 5, true));
+  EXPECT_TRUE(startGridEnabled(s.fg(0), 5));
+
+  // Start point 1's region decides presence; start point 2's does not.
+  s.apply(startRegionOperation({0, 1}, 1, 2));
+  EXPECT_EQ(s.fg(0).InRegion, (std::array<Byte, 4>{0, 0, 1, 0}));
+  s.apply(startRegionOperation({0}, 2, 1));
+  EXPECT_EQ(s.fg(0).InRegion, (std::array<Byte, 4>{0, 0, 1, 0}));
+  EXPECT_EQ(s.fg(0).at(fg::StartRegion + 1), 1);
+}
+
+} // namespace
+} // namespace zephlo

@@ -1,0 +1,112 @@
+#include "core/mission/header_edits.h"
+#include "core/mission/new_mission.h"
+#include "core/mission/text_edits.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace zephlo;
+
+namespace {
+
+Result<Applied> apply(Document& d, const Operation& op) {
+  EditorState st;
+  return applyOperation(d, st, op);
+}
+
+} // namespace
+
+TEST(HeaderEdits, OkWithoutEditsChangesNoByte) {
+  Document d = newMission(MissionPrefs{});
+  // Blanks around a name and bytes behind its terminator, as other tools leave them.
+  setText(d.header, 98 + 132, 132, "  Deep Space ");
+  d.header[98 + 132 + 20] = 'x';
+  d.header[6] = 2;
+  d.optional[1].flag = 7;
+
+  const HeaderValues shown = headerValues(d);
+  EXPECT_EQ(shown.regionNames[1], "Deep Space");
+  EXPECT_EQ(shown.regionNames[0], "Region 1");
+  const Document before = d;
+  auto r = apply(d, changeHeaderOperation(shown));
+  ASSERT_TRUE(r);
+  EXPECT_TRUE(r->delta.empty());
+  EXPECT_EQ(d, before);
+}
+
+TEST(HeaderEdits, StoresEditedFieldsCutToTheirWidth) {
+  Document d = newMission(MissionPrefs{});
+  HeaderValues v = headerValues(d);
+  v.regionNames[3] = std::string(140, 'r');
+  v.headerStrings[0] = "A header string longer than twenty";
+  v.strings16[2] = "cargo";
+  v.missionType = 7;
+  v.use[2] = 1;
+  v.values[2] = 42;
+  auto r = apply(d, changeHeaderOperation(v));
+  ASSERT_TRUE(r);
+  EXPECT_TRUE(r->change.header);
+  EXPECT_EQ(getText(d.header, 98 + 3 * 132, 132), std::string(132, 'r'));
+  EXPECT_EQ(getText(d.header, 18, 20), "A header string long");
+  EXPECT_EQ(d.header[18 + 20], 0); // the next string is untouched
+  EXPECT_EQ(getText(d.header, 626 + 2 * 140, 64), "cargo");
+  EXPECT_EQ(d.header[9130], 7);
+  EXPECT_EQ(d.optional[2].flag, 1);
+  EXPECT_EQ(d.optional[2].value, 42);
+
+  r->delta.revert(d);
+  EXPECT_EQ(d, newMission(MissionPrefs{}));
+}
+
+TEST(HeaderEdits, TableBytesAreWrittenAtOnce) {
+  Document d = newMission(MissionPrefs{});
+  auto r = apply(d, headerTableByteOperation(15, 9, 200));
+  ASSERT_TRUE(r);
+  EXPECT_EQ(d.header[626 + 15 * 140 + 72], 200);
+  EXPECT_EQ(headerTableByte(d, 15, 9), 200);
+  EXPECT_FALSE(apply(d, headerTableByteOperation(16, 5, 1)));
+  EXPECT_FALSE(apply(d, headerTableByteOperation(0, 6, 1)));
+
+  EXPECT_EQ(*byteFromText(" 255", "Time"), 255);
+  for (const char* bad : {"256", "-1", "", "1x"})
+    EXPECT_NE(byteFromText(bad, "Time").error().message.find("Time"), std::string::npos) << bad;
+}
+
+TEST(TextEdits, DollarSignsAreLineBreaksBothWays) {
+  Block<size::textSection> stored{};
+  setText(stored, 0, size::textSection, "Line one$Line two");
+  EXPECT_EQ(textForEditor(stored), "Line one\r\nLine two");
+  EXPECT_EQ(storedFromEditor("Line one\r\nLine two"), stored);
+  EXPECT_EQ(storedFromEditor("Line one\nLine two"), stored); // a Qt editor's line ends
+
+  const Document fresh = newMission(MissionPrefs{});
+  EXPECT_EQ(textForEditor(storedText(fresh, TextTab::Description)), "\r\n#");
+  EXPECT_EQ(textForEditor(storedText(fresh, TextTab::Hints)), "#");
+}
+
+TEST(TextEdits, StayWithinTheirLimits) {
+  Block<size::textSection> full;
+  full.fill('a');
+  EXPECT_EQ(textForEditor(full).size(), 4094u);
+  full.fill('$');
+  EXPECT_EQ(textForEditor(full).size(), 4094u); // 2047 breaks
+
+  const auto stored = storedFromEditor(std::string(5000, 'b'));
+  EXPECT_EQ(getText(stored, 0, size::textSection), std::string(4095, 'b'));
+}
+
+TEST(TextEdits, StoringAnUnchangedTextKeepsItsBytes) {
+  Document d = newMission(MissionPrefs{});
+  setText(d.notes, 0, size::textSection, "Keep");
+  d.notes[10] = 'z'; // behind the terminator
+  const Document before = d;
+  auto same = apply(d, storeTextOperation(TextTab::Notes, textForEditor(d.notes)));
+  ASSERT_TRUE(same);
+  EXPECT_EQ(d, before);
+
+  auto edited = apply(d, storeTextOperation(TextTab::WinDebrief, "You won\r\nWell done"));
+  ASSERT_TRUE(edited);
+  EXPECT_TRUE(edited->change.texts);
+  EXPECT_EQ(getText(d.winDebrief, 0, size::textSection), "You won$Well done");
+}

@@ -1,0 +1,321 @@
+#include "support/editor_fixture.h"
+#include "ui/map/map_widget.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+
+namespace {
+
+// The map of a shown editor, with flight groups placed at start points.
+struct MapEditor : Editor {
+  MapWidget* map = nullptr;
+  QWidget* canvas = nullptr;
+
+  explicit MapEditor(const std::vector<std::pair<int, int>>& places) {
+    edit([&](Edit& ed) {
+      for (std::size_t k = 1; k < places.size(); ++k)
+        ed.appendFlightGroup(ed.doc().flightGroups[0]);
+      for (std::size_t k = 0; k < places.size(); ++k) {
+        FGObject& f = ed.flightGroup(static_cast<int>(k));
+        f.WaypointX[1] = static_cast<std::int16_t>(places[k].first);
+        f.WaypointY[1] = static_cast<std::int16_t>(places[k].second);
+        f.set(fg::CraftType, 1);
+      }
+    });
+    c.undoStack().clear();
+    map = w.findChild<MapWidget*>();
+    canvas = w.findChild<QWidget*>("PaintBox1");
+    w.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+    setZoom(32);
+    w.findChild<QAction*>("CentreMapBtn")->trigger();
+  }
+  void setZoom(int z) { w.findChild<QSlider*>("ZoomBar")->setValue(z); }
+  QPoint at(int x, int y) const { return {map->view().toScreenX(x), map->view().toScreenY(y)}; }
+  void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent ev(type, QPointF(p), canvas->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &ev);
+  }
+  // A left drag from one pixel to another in two moves.
+  void drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton) {
+    send(QEvent::MouseButtonPress, from, b, b);
+    send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, b);
+    send(QEvent::MouseMove, to, Qt::NoButton, b);
+    send(QEvent::MouseButtonRelease, to, b, Qt::NoButton);
+  }
+  const FGObject& fg(int i) const { return c.document().flightGroups[static_cast<std::size_t>(i)]; }
+};
+
+} // namespace
+
+TEST(MapWidget, ShowsTheMissionBesideTheLists) {
+  MapEditor e({{0, 0}, {1600, 800}});
+  ASSERT_NE(e.canvas, nullptr);
+  EXPECT_GT(e.canvas->width(), 400);
+  const QImage& img = e.map->image();
+  ASSERT_FALSE(img.isNull());
+  EXPECT_EQ(img.size(), e.canvas->size());
+  // Something is drawn where the second flight group stands.
+  const QPoint p = e.at(1600, 800);
+  bool lit = false;
+  for (int dx = -6; dx <= 6 && !lit; ++dx)
+    for (int dy = -6; dy <= 6 && !lit; ++dy)
+      lit = img.pixelColor(p + QPoint(dx, dy)).green() > 128;
+  EXPECT_TRUE(lit);
+
+  // Views, zoom presets and the region buttons reach the view and the controller.
+  e.trigger("XZView1");
+  EXPECT_EQ(e.map->view().mode, ViewMode::XZ);
+  EXPECT_TRUE(e.action("XZ")->isChecked());
+  e.trigger("ZoomTo800Btn");
+  EXPECT_EQ(e.map->view().zoom, 800);
+  e.action("R3btn")->trigger();
+  EXPECT_EQ(e.c.state().currentRegion, 3);
+  EXPECT_TRUE(e.action("Region3")->isChecked());
+  e.trigger("Region2");
+  EXPECT_TRUE(e.action("R2btn")->isChecked());
+  EXPECT_EQ(e.map->view().currentRegion, 2);
+}
+
+TEST(MapWidget, PressSelectsDragSnapsAndOneUndoTakesItBack) {
+  MapEditor e({{0, 0}, {1600, 800}});
+  // Select by pressing on the second flight group: the list follows.
+  e.send(QEvent::MouseButtonPress, e.at(1600, 800), Qt::LeftButton, Qt::LeftButton);
+  e.send(QEvent::MouseButtonRelease, e.at(1600, 800), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(e.c.state().currentFG, 1);
+  EXPECT_EQ(e.list("ShipList")->currentIndex().row(), 1);
+  EXPECT_EQ(e.c.undoStack().count(), 0) << "a click moves nothing";
+
+  // X snap 0.5 km: a drag to x = 2.0 km + a bit stores 320.
+  e.trigger("XSnap3");
+  e.drag(e.at(1600, 800), e.at(330, 400));
+  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
+  EXPECT_NEAR(e.fg(1).WaypointY[1], 400, 5);
+  EXPECT_EQ(e.c.undoStack().count(), 1) << "one drag is one undo step";
+  EXPECT_TRUE(e.c.isModified());
+  EXPECT_EQ(e.w.findChild<QLabel*>("Label1")->text(), "X: 2.00");
+
+  // Locked X: only Y follows.
+  e.trigger("LockX");
+  e.drag(e.at(320, 400), e.at(-3200, -800));
+  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
+  EXPECT_NEAR(e.fg(1).WaypointY[1], -800, 5);
+  e.trigger("LockX");
+
+  // Locked start point: refused, nothing moves.
+  e.trigger("LockBtn");
+  e.drag(e.at(320, -800), e.at(3200, 3200));
+  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
+  e.trigger("LockBtn");
+
+  e.trigger("UndoAction");
+  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
+  EXPECT_NEAR(e.fg(1).WaypointY[1], 400, 5);
+  e.trigger("UndoAction");
+  EXPECT_EQ(e.fg(1).WaypointX[1], 1600);
+  EXPECT_EQ(e.fg(1).WaypointY[1], 800);
+  EXPECT_FALSE(e.c.isModified());
+}
+
+TEST(MapWidget, SelectedFlightGroupsDragTogether) {
+  MapEditor e({{0, 0}, {1600, 0}, {-1600, 1600}});
+  e.c.setFlightGroupSelection({0, 2});
+  e.drag(e.at(0, 0), e.at(800, 0));
+  EXPECT_NEAR(e.fg(0).WaypointX[1], 800, 5);
+  EXPECT_EQ(e.fg(2).WaypointX[1] - -1600, e.fg(0).WaypointX[1]);
+  EXPECT_EQ(e.fg(2).WaypointY[1], 1600 + e.fg(0).WaypointY[1]);
+  EXPECT_EQ(e.fg(1).WaypointX[1], 1600);
+  e.trigger("UndoAction");
+  EXPECT_EQ(e.fg(0).WaypointX[1], 0);
+  EXPECT_EQ(e.fg(2).WaypointX[1], -1600);
+}
+
+TEST(MapWidget, PanHoldZoomAndDoubleClick) {
+  MapEditor e({{0, 0}});
+  auto* xs = e.w.findChild<QScrollBar*>("XScroll");
+  const QPoint empty = e.at(1600, 800);
+  const int before = xs->value();
+  e.send(QEvent::MouseButtonPress, empty, Qt::RightButton, Qt::RightButton);
+  e.send(QEvent::MouseMove, empty + QPoint(-40, 0), Qt::NoButton, Qt::RightButton);
+  EXPECT_EQ(xs->value(), before + 40);
+  EXPECT_DOUBLE_EQ(e.map->view().offsetX, -(before + 40));
+  e.send(QEvent::MouseButtonRelease, empty, Qt::RightButton, Qt::NoButton);
+  EXPECT_EQ(e.c.undoStack().count(), 0);
+
+  // Holding the left button on empty space zooms in from the third tick.
+  e.send(QEvent::MouseButtonPress, empty, Qt::LeftButton, Qt::LeftButton);
+  e.map->Timer1Timer();
+  e.map->Timer1Timer();
+  EXPECT_EQ(e.map->view().zoom, 32);
+  e.map->Timer1Timer();
+  EXPECT_GT(e.map->view().zoom, 32);
+  e.send(QEvent::MouseButtonRelease, empty, Qt::LeftButton, Qt::NoButton);
+  const int held = e.map->view().zoom;
+  e.map->Timer1Timer();
+  EXPECT_EQ(e.map->view().zoom, held);
+
+  e.setZoom(300);
+  e.send(QEvent::MouseButtonDblClick, empty, Qt::LeftButton, Qt::LeftButton);
+  EXPECT_EQ(e.map->view().zoom, 64);
+}
+
+TEST(MapWidget, PalettePlacesACraftThatFollowsTheMouse) {
+  MapEditor e({{0, 0}});
+  e.trigger("PaletOn");
+  const int h = e.canvas->height();
+  // Top row, third cell: palette index 3, craft type 3.
+  const QPoint cell(2 * 16 + 4, h - 30);
+  e.send(QEvent::MouseButtonPress, cell, Qt::LeftButton, Qt::LeftButton);
+  ASSERT_EQ(e.fgCount(), 2u);
+  EXPECT_EQ(e.fg(1).at(fg::CraftType), 3);
+  EXPECT_EQ(e.c.state().currentFG, 1);
+  e.send(QEvent::MouseMove, e.at(1600, 0), Qt::NoButton, Qt::LeftButton);
+  e.send(QEvent::MouseButtonRelease, e.at(1600, 0), Qt::LeftButton, Qt::NoButton);
+  EXPECT_NEAR(e.fg(1).WaypointX[1], 1600, 5);
+  EXPECT_EQ(e.c.undoStack().count(), 1) << "placing and moving it is one step";
+  e.trigger("UndoAction");
+  EXPECT_EQ(e.fgCount(), 1u);
+}
+
+TEST(MapWidget, DeleteActsOnTheMapsFlightGroup) {
+  MapEditor e({{0, 0}, {1600, 0}});
+  e.prefs.confirmDeletes = false;
+  e.send(QEvent::MouseButtonPress, e.at(1600, 0), Qt::LeftButton, Qt::LeftButton);
+  e.send(QEvent::MouseButtonRelease, e.at(1600, 0), Qt::LeftButton, Qt::NoButton);
+  e.focus(e.w.findChild<QWidget*>("ScrollBox1"));
+  e.trigger("DeleteBut");
+  ASSERT_EQ(e.fgCount(), 1u);
+  EXPECT_EQ(e.fg(0).WaypointX[1], 0);
+}
+
+TEST(MapWidget, WaypointEditorWritesEverySelectedFlightGroup) {
+  MapEditor e({{0, 0}, {160, 0}, {320, 0}});
+  e.c.setFlightGroupSelection({0, 2});
+  e.trigger("WPEditor1");
+  EXPECT_TRUE(e.action("MapEditWPBtn")->isChecked());
+  auto* grid = e.w.findChild<QTableWidget*>("WPGrid");
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->item(0, 0)->text(), "0.00");
+
+  grid->item(0, 0)->setText("1.5");
+  EXPECT_EQ(e.fg(0).WaypointX[1], 240);
+  EXPECT_EQ(e.fg(2).WaypointX[1], 240);
+  EXPECT_EQ(e.fg(1).WaypointX[1], 160);
+  grid->item(0, 1)->setText("-");
+  EXPECT_EQ(e.fg(2).WaypointY[1], 0);
+  const int steps = e.c.undoStack().count();
+  grid->item(0, 2)->setText("ten");
+  EXPECT_TRUE(e.prompts.log.last().startsWith("error: 'ten'"))
+      << e.prompts.log.last().toStdString();
+  EXPECT_EQ(e.c.undoStack().count(), steps);
+  EXPECT_EQ(grid->item(0, 2)->text(), "0.00") << "the refused text is replaced by the value";
+
+  // Waypoint 2 of the shown order, on the map as slot 6.
+  auto* orders = e.w.findChild<QTableWidget*>("OrderWPGrid");
+  orders->item(1, 0)->setText("-2");
+  auto* enabled = e.w.findChild<QListWidget*>("OrderWPEnabledList");
+  QTest::mouseClick(enabled->viewport(), Qt::LeftButton, {},
+                    enabled->visualItemRect(enabled->item(1)).center());
+  EXPECT_EQ(e.fg(2).WaypointX[6], -320);
+  EXPECT_EQ(e.fg(2).WaypointEnabled[6], 1);
+  EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(2) + wp::X), -320);
+
+  // Another order: the grid shows its (empty) waypoints.
+  e.trigger("Order21");
+  EXPECT_EQ(orders->item(1, 0)->text(), "0.00");
+  EXPECT_EQ(e.fg(0).WaypointEnabled[6], 0);
+
+  e.trigger("UndoAction");
+  e.trigger("UndoAction");
+  EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(2) + wp::X), 0);
+
+  e.trigger("WPEditor1");
+  EXPECT_FALSE(e.action("MapEditWPBtn")->isChecked());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(e.w.findChild<QTableWidget*>("WPGrid"), nullptr) << "the editor is freed";
+}
+
+TEST(MapWidget, OrderSelectorAndWindowArrangements) {
+  MapEditor e({{0, 0}});
+  e.trigger("OrderRegionSelect1");
+  auto* box = e.w.findChild<QListWidget*>("OrderSelBox");
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isVisible());
+  box->setCurrentRow(2);
+  EXPECT_EQ(e.c.state().currentOrder, 3);
+  EXPECT_TRUE(e.action("Order31")->isChecked());
+  e.trigger("Region4");
+  EXPECT_EQ(box->window()->windowTitle(), "Order 3, Region #4: \"Region 4\"");
+
+  e.trigger("ClassicMapview1");
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_FALSE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  EXPECT_FALSE(e.action("ShowOrderSel")->isChecked());
+  EXPECT_FALSE(e.action("ShowFGList")->isChecked()) << "Show Main Pages follows the pages";
+  e.trigger("ClassicFGEditview1");
+  EXPECT_TRUE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  e.trigger("ShowFGList"); // F5 hides them again
+  EXPECT_FALSE(e.w.findChild<QTabWidget*>("OverallPages")->isVisible());
+  e.trigger("ShowFGList");
+  EXPECT_TRUE(box->isVisible());
+
+  // The selector's visibility and the waypoint editor's place outlive the run.
+  e.trigger("WPEditor1");
+  QWidget* wp = e.w.findChild<QTableWidget*>("WPGrid")->window();
+  wp->move(123, 234);
+  e.c.undoStack().setClean();
+  EXPECT_TRUE(e.w.close());
+  Preferences back;
+  QStringList history;
+  e.store.load(back, history);
+  EXPECT_TRUE(back.osv);
+  EXPECT_FALSE(back.wpGeometry.isEmpty());
+}
+
+TEST(MapWidget, ShownWaypointsFollowRegionUndoAndTheChooser) {
+  MapEditor e({{0, 0}, {1600, 0}});
+  e.edit([](Edit& ed) {
+    for (int r : {1, 2}) {
+      Byte* w = ed.flightGroup(0).order(r, 1) + ord::waypointOffset(1);
+      setI16(w + wp::X, static_cast<std::int16_t>(r == 1 ? 800 : -800));
+      setI16(w + wp::Y, 800);
+      setI16(w + wp::Enabled, 1);
+    }
+  });
+  EXPECT_EQ(e.fg(0).WaypointX[5], 800) << "an order edit reaches the map";
+  e.trigger("CurrWPs");
+  e.drag(e.at(800, 800), e.at(1600, 1600));
+  EXPECT_NEAR(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 1600, 5);
+
+  e.trigger("Region2");
+  EXPECT_EQ(e.fg(0).WaypointX[5], -800);
+  // Undoing the region 1 drag while region 2 is shown leaves region 2's point on the map.
+  e.trigger("UndoAction");
+  EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 800);
+  EXPECT_EQ(e.fg(0).WaypointX[5], -800);
+  e.trigger("Region1");
+  EXPECT_EQ(e.fg(0).WaypointX[5], 800);
+
+  // The chooser on the tool bar makes a flight group current and the list follows.
+  auto* box = e.w.findChild<QComboBox*>("SelectionBox");
+  ASSERT_EQ(box->count(), 2);
+  box->setCurrentIndex(1);
+  emit box->activated(1);
+  EXPECT_EQ(e.c.state().currentFG, 1);
+  EXPECT_EQ(e.list("ShipList")->currentIndex().row(), 1);
+  // "Current FG only": the other flight group is neither drawn nor hit.
+  e.trigger("CurrOnly");
+  e.send(QEvent::MouseButtonPress, e.at(0, 0), Qt::LeftButton, Qt::LeftButton);
+  e.send(QEvent::MouseButtonRelease, e.at(0, 0), Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(e.c.state().currentFG, 1);
+}
