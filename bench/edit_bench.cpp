@@ -1,9 +1,9 @@
 // The undo stack under a long editing session: 1000 single-field edits of
-// the large mission through the controller, the memory the stack then
+// the large mission through the editing document, the memory the stack then
 // holds, and the time of one undo and one redo.
 #include "core/mission/writer.h"
 #include "support/test_documents.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editor_session.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,14 +22,15 @@ struct Session {
   TempDir dir;
   Preferences prefs;
   ConsolePrompts prompts;
-  DocumentController c{prefs, prompts};
+  EditorSession editor{prefs, prompts};
+  EditingDocument& c = editor.doc;
   std::size_t stackBytes = 0;
 
   Session() {
     const std::string path = dir.path("large.tie");
     Document large = largeDocument();
     writeMission(large, path);
-    c.openPath(QString::fromStdString(path));
+    editor.files.openPath(QString::fromStdString(path));
     const std::size_t before = heapInUse();
     for (int k = 0; k < kEdits; ++k) {
       c.apply(editFlightGroups("Formation", "", {k % 192},

@@ -1,4 +1,4 @@
-// The main window with its controller, settings in a temporary file and
+// The main window with its editing session, settings in a temporary file and
 // scripted answers to every question: what the window tests drive.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include "platform/settings_store.h"
 #include "support/scripted_prompts.h"
 #include "support/test_missions.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editor_session.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -34,8 +34,10 @@ struct Editor {
     return p;
   }();
   ScriptedPrompts prompts;
-  DocumentController c{prefs, prompts};
-  TForm1 w{c, prefs, store};
+  EditorSession s{prefs, prompts};
+  EditingDocument& c = s.doc;
+  FileCommands& files = s.files;
+  TForm1 w{s, store};
 
   Editor() { w.resize(1280, 800); }
 

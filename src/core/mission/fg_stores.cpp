@@ -216,6 +216,14 @@ Operation storeAutolink(bool on, const EditorState& st) {
                           [on](FGObject& f, Edit&) { f.autolink = on; });
 }
 
+Operation storeAutolinkEverywhere(bool on, const Document& doc) {
+  std::vector<int> all(doc.flightGroups.size());
+  for (std::size_t i = 0; i < all.size(); ++i)
+    all[i] = static_cast<int>(i);
+  return editFlightGroups("Autolink by Default", "UseAutoChk", std::move(all),
+                          [on](FGObject& f, Edit&) { f.autolink = on; });
+}
+
 Operation storeRoleUsed(int role, bool used, const EditorState& st) {
   const std::vector<int> sel = fgSelection(st);
   const std::size_t off = role == 2 ? fg::Role2Switch : fg::Role1Switch;

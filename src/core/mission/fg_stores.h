@@ -80,6 +80,8 @@ Operation storeName(std::string_view name, const EditorState& st, bool linkColou
 enum class CargoField { Cargo, SpecialCargo };
 Operation storeCargo(CargoField field, std::string_view text, const EditorState& st);
 Operation storeAutolink(bool on, const EditorState& st);
+// "Use Autolink by default": the flag of every flight group follows the box.
+Operation storeAutolinkEverywhere(bool on, const Document& doc);
 
 // "Use this Role": a used role has switch byte 0, an unused one 255.
 Operation storeRoleUsed(int role, bool used, const EditorState& st); // role 1 or 2

@@ -4,7 +4,7 @@
 #include "core/lists/mission_list.h"
 #include "render/briefing_painter.h"
 #include "ui/briefing/briefing_map_view.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QGroupBox>
@@ -27,7 +27,7 @@ namespace zephlo {
 using pages::fromBytes;
 using pages::toBytes;
 
-TBrfForm::TBrfForm(DocumentController& controller, QWidget* parent)
+TBrfForm::TBrfForm(EditingDocument& controller, QWidget* parent)
     : QWidget(parent, Qt::Window), c_(controller) {
   setObjectName(QStringLiteral("TBrfForm"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -64,11 +64,11 @@ TBrfForm::TBrfForm(DocumentController& controller, QWidget* parent)
   row->addWidget(side);
 
   connect(BrfPages, &QTabWidget::currentChanged, this, &TBrfForm::pageChanging);
-  connect(&c_, &DocumentController::documentChanged, this, &TBrfForm::documentChanged);
+  connect(&c_, &EditingDocument::documentChanged, this, &TBrfForm::documentChanged);
   // Another mission replaces the one this window edits.
-  connect(&c_, &DocumentController::documentReplaced, this, &QWidget::close);
+  connect(&c_, &EditingDocument::documentReplaced, this, &QWidget::close);
   // Save As gives the mission another file name, and maybe another description.
-  connect(&c_, &DocumentController::titleChanged, this, [this] {
+  connect(&c_, &EditingDocument::fileNameChanged, this, [this] {
     refreshCaption();
     refreshTitleStrip();
   });

@@ -35,7 +35,7 @@ class QToolButton;
 namespace zephlo {
 
 class BrfMapView;
-class DocumentController;
+class EditingDocument;
 struct Change;
 
 // The instructions the insert commands make, in menu order.
@@ -63,7 +63,7 @@ enum class BrfMode { None, Zoom, MoveMap, Text, Tag, Icon, Region };
 class TBrfForm : public QWidget {
   Q_OBJECT
 public:
-  explicit TBrfForm(DocumentController& controller, QWidget* parent = nullptr);
+  explicit TBrfForm(EditingDocument& controller, QWidget* parent = nullptr);
   ~TBrfForm() override;
 
   BriefingPlayback& playback() { return pb_; }
@@ -166,7 +166,7 @@ private:
   InstructionList documentList() const;
   std::array<std::string, 4> regionNames() const;
 
-  DocumentController& c_;
+  EditingDocument& c_;
   BriefingPlayback pb_;
   BrfMode mode_ = BrfMode::None;
   int selectedIcon_ = 0;

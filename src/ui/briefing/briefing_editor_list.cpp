@@ -3,7 +3,7 @@
 #include "core/briefing/instruction_lines.h"
 #include "core/gamedata/vocabularies.h"
 #include "ui/briefing/briefing_editor.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QAction>

@@ -7,7 +7,7 @@
 #include "render/qt_colour.h"
 #include "ui/briefing/briefing_editor.h"
 #include "ui/briefing/briefing_map_view.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QAction>

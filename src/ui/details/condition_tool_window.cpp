@@ -1,7 +1,7 @@
 #include "ui/details/condition_tool_window.h"
 
 #include "core/gamedata/vocabularies.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QButtonGroup>
@@ -31,7 +31,7 @@ QColor stringColour(int tag, CondPage page, int goalKind) {
 
 } // namespace
 
-TCondToolForm::TCondToolForm(DocumentController& controller, QWidget* parent)
+TCondToolForm::TCondToolForm(EditingDocument& controller, QWidget* parent)
     : QWidget(parent), c_(controller) {
   setObjectName(QStringLiteral("CondToolForm"));
   auto* g = new QGridLayout(this);

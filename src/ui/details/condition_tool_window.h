@@ -20,12 +20,12 @@ class QRadioButton;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TCondToolForm : public QWidget {
   Q_OBJECT
 public:
-  TCondToolForm(DocumentController& controller, QWidget* parent = nullptr);
+  TCondToolForm(EditingDocument& controller, QWidget* parent = nullptr);
   ~TCondToolForm() override;
 
   // Follows the page shown (goalKind: the current global goal). Fills the
@@ -54,7 +54,7 @@ private:
   CondTarget target() const;
   bool filling() const { return filling_ > 0; }
 
-  DocumentController& c_;
+  EditingDocument& c_;
   CondPage page_ = CondPage::Other;
   int goalKind_ = 0;
   std::map<CondPage, int> slots_; // the current slot of each kind of target

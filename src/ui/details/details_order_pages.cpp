@@ -9,7 +9,7 @@
 #include "render/qt_colour.h"
 #include "ui/details/condition_tool_window.h"
 #include "ui/details/details_window.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QButtonGroup>

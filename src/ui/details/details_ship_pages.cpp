@@ -4,7 +4,7 @@
 #include "core/mission/fg_stores.h"
 #include "core/mission/store_values.h"
 #include "ui/details/details_window.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QGridLayout>

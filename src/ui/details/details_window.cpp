@@ -2,7 +2,7 @@
 
 #include "core/check/clipboards.h"
 #include "ui/details/condition_tool_window.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QComboBox>
@@ -19,7 +19,7 @@
 
 namespace zephlo {
 
-TDatapad::TDatapad(DocumentController& controller, QWidget* parent)
+TDatapad::TDatapad(EditingDocument& controller, QWidget* parent)
     : QWidget(parent, Qt::Tool), c_(controller) {
   setObjectName(QStringLiteral("Datapad"));
   setWindowTitle(QStringLiteral("Flight Group Details"));
@@ -49,15 +49,15 @@ TDatapad::TDatapad(DocumentController& controller, QWidget* parent)
   layout->addWidget(CondTool);
 
   connect(FGPages, &QTabWidget::currentChanged, this, [this] { fillPage(); });
-  connect(&c_, &DocumentController::documentReplaced, this, [this] {
+  connect(&c_, &EditingDocument::documentReplaced, this, [this] {
     currentGlobalGoal_ = 0;
     fillPage();
   });
-  connect(&c_, &DocumentController::documentChanged, this, [this] { fillPage(); });
-  connect(&c_, &DocumentController::currentFlightGroupChanged, this, [this] { fillPage(); });
-  connect(&c_, &DocumentController::currentMessageChanged, this, [this] { fillPage(); });
-  connect(&c_, &DocumentController::stateChanged, this, [this] { fillPage(); });
-  connect(&c_, &DocumentController::regionChanged, this, [this] { fillPage(); });
+  connect(&c_, &EditingDocument::documentChanged, this, [this] { fillPage(); });
+  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, [this] { fillPage(); });
+  connect(&c_, &EditingDocument::currentMessageChanged, this, [this] { fillPage(); });
+  connect(&c_, &EditingDocument::stateChanged, this, [this] { fillPage(); });
+  connect(&c_, &EditingDocument::regionChanged, this, [this] { fillPage(); });
   fillPage();
 }
 

@@ -29,7 +29,7 @@ class QTabWidget;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 class TCondToolForm;
 template <std::size_t N> class RecordClipboard;
 
@@ -50,7 +50,7 @@ enum class DatapadPage {
 class TDatapad : public QWidget {
   Q_OBJECT
 public:
-  explicit TDatapad(DocumentController& controller, QWidget* parent = nullptr);
+  explicit TDatapad(EditingDocument& controller, QWidget* parent = nullptr);
   ~TDatapad() override;
 
   DatapadPage currentPage() const;
@@ -119,7 +119,7 @@ private:
   void ShipNameChange(const QString& text);
   void AddOrderBtnClick();
 
-  DocumentController& c_;
+  EditingDocument& c_;
   int filling_ = 0;
   int currentGlobalGoal_ = 0; // 0 Primary, 1 Prevent, 2 Secondary
   MissionLists lists_;        // names of teams and flight groups, refreshed with each fill

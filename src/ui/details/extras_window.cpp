@@ -2,7 +2,7 @@
 
 #include "core/gamedata/vocabularies.h"
 #include "ui/details/formations_window.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@ namespace zephlo {
 
 using namespace pages;
 
-TShipExt::TShipExt(DocumentController& controller, QWidget* parent)
+TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
     : QWidget(parent, Qt::Tool), c_(controller) {
   setObjectName(QStringLiteral("ShipExt"));
   setWindowTitle(QStringLiteral("Flight Group Extras"));
@@ -123,10 +123,10 @@ TShipExt::TShipExt(DocumentController& controller, QWidget* parent)
   layout->addLayout(bottom);
   layout->addStretch();
 
-  connect(&c_, &DocumentController::documentReplaced, this, &TShipExt::fill);
-  connect(&c_, &DocumentController::documentChanged, this, &TShipExt::fill);
-  connect(&c_, &DocumentController::currentFlightGroupChanged, this, &TShipExt::fill);
-  connect(&c_, &DocumentController::stateChanged, this, &TShipExt::fill);
+  connect(&c_, &EditingDocument::documentReplaced, this, &TShipExt::fill);
+  connect(&c_, &EditingDocument::documentChanged, this, &TShipExt::fill);
+  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TShipExt::fill);
+  connect(&c_, &EditingDocument::stateChanged, this, &TShipExt::fill);
 }
 
 QComboBox* TShipExt::fieldCombo(FgField field, const QStringList& items) {

@@ -21,13 +21,13 @@ class QSpinBox;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 class TFormationsForm;
 
 class TShipExt : public QWidget {
   Q_OBJECT
 public:
-  explicit TShipExt(DocumentController& controller, QWidget* parent = nullptr);
+  explicit TShipExt(EditingDocument& controller, QWidget* parent = nullptr);
 
   // Fills every control from the current flight group; writes nothing.
   void fill();
@@ -44,7 +44,7 @@ private:
   void FieldChange(FgField field, int value);
   bool filling() const { return filling_ > 0; }
 
-  DocumentController& c_;
+  EditingDocument& c_;
   int filling_ = 0;
   std::vector<std::pair<QWidget*, FgField>> fieldControls_;
 

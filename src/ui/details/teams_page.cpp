@@ -4,7 +4,7 @@
 #include "core/gamedata/vocabularies.h"
 #include "core/mission/team_edits.h"
 #include "render/qt_colour.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QGridLayout>
@@ -15,7 +15,7 @@ namespace zephlo {
 
 using namespace pages;
 
-TeamsPage::TeamsPage(DocumentController& controller, QWidget* parent)
+TeamsPage::TeamsPage(EditingDocument& controller, QWidget* parent)
     : QWidget(parent), c_(controller) {
   setObjectName(QStringLiteral("TeamsPage"));
   TeamNameLab = label(this, "TeamNameLab");
@@ -91,9 +91,9 @@ TeamsPage::TeamsPage(DocumentController& controller, QWidget* parent)
   connect(NextTeamBtn, &QPushButton::clicked, this,
           [this] { c_.setCurrentTeam(std::min(kTeamCount - 1, c_.state().currentTeam + 1)); });
 
-  connect(&c_, &DocumentController::documentReplaced, this, &TeamsPage::fill);
-  connect(&c_, &DocumentController::documentChanged, this, &TeamsPage::fill);
-  connect(&c_, &DocumentController::stateChanged, this, &TeamsPage::fill);
+  connect(&c_, &EditingDocument::documentReplaced, this, &TeamsPage::fill);
+  connect(&c_, &EditingDocument::documentChanged, this, &TeamsPage::fill);
+  connect(&c_, &EditingDocument::stateChanged, this, &TeamsPage::fill);
   fill();
 }
 

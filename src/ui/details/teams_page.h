@@ -14,12 +14,12 @@ class QPushButton;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TeamsPage : public QWidget {
   Q_OBJECT
 public:
-  explicit TeamsPage(DocumentController& controller, QWidget* parent = nullptr);
+  explicit TeamsPage(EditingDocument& controller, QWidget* parent = nullptr);
 
   // Fills the page from the current team; writes nothing.
   void fill();
@@ -28,7 +28,7 @@ private:
   bool filling() const { return filling_ > 0; }
   void JoinByRadioClick();
 
-  DocumentController& c_;
+  EditingDocument& c_;
   int filling_ = 0;
 
   // The controls under the names the mission rules use.

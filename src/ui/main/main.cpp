@@ -1,7 +1,7 @@
 // The Zephlo editor.
 #include "platform/game_folder.h"
 #include "platform/settings_store.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editor_session.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -48,16 +48,16 @@ int main(int argc, char** argv) {
   QtPrompts dialogs;
   ConsolePrompts console;
   Prompts& prompts = parser.isSet(shot) ? static_cast<Prompts&>(console) : dialogs;
-  DocumentController controller(prefs, prompts);
-  controller.setHistory(history);
-  TForm1 window(controller, prefs, store);
+  EditorSession session(prefs, prompts);
+  session.files.setHistory(history);
+  TForm1 window(session, store);
 
   if (parser.isSet(shot)) {
     window.resize(1280, 800);
     window.show();
     // Mission files are opened as given; the start-up preference is not asked.
     const QStringList args = parser.positionalArguments();
-    if (!args.isEmpty()) controller.startUp(args);
+    if (!args.isEmpty()) session.files.startUp(args);
     QApplication::processEvents();
     const QString out = parser.value(shot);
     if (!window.grab().save(out)) {
@@ -82,6 +82,6 @@ int main(int argc, char** argv) {
   window.show();
   // Start-up runs once the window is up, so its questions have a parent.
   QTimer::singleShot(0, &window,
-                     [&controller, &parser] { controller.startUp(parser.positionalArguments()); });
+                     [&session, &parser] { session.files.startUp(parser.positionalArguments()); });
   return QApplication::exec();
 }

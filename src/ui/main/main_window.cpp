@@ -8,7 +8,8 @@
 #include "ui/details/extras_window.h"
 #include "ui/details/teams_page.h"
 #include "ui/editing/action_registry.h"
-#include "ui/editing/document_controller.h"
+#include "core/mission/fg_stores.h"
+#include "ui/editing/editor_session.h"
 #include "ui/editing/page_controls.h"
 #include "ui/main/list_models.h"
 #include "ui/main/preferences_dialog.h"
@@ -76,11 +77,11 @@ void selectRows(QListView* v, const std::set<int>& rows, int current) {
 
 } // namespace
 
-TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore& store,
-               QWidget* parent)
-    : QMainWindow(parent), c_(controller), prefs_(prefs), store_(store) {
+TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
+    : QMainWindow(parent), session_(session), c_(session.doc), files_(session.files),
+      lists_(session.lists), prefs_(session.prefs), store_(store) {
   setObjectName(QStringLiteral("TForm1"));
-  setWindowTitle(DocumentController::programTitle());
+  setWindowTitle(FileCommands::programTitle());
   c_.prompts().setParent(this);
   actions_ = new Actions(this, c_.undoStack());
   buildPages();
@@ -92,21 +93,21 @@ TForm1::TForm1(DocumentController& controller, Preferences& prefs, SettingsStore
   // Two rows of tool bars, so every button shows at 1280 pixels.
   if (auto* bar = findChild<QToolBar*>(QStringLiteral("WindowBar"))) insertToolBarBreak(bar);
 
-  connect(&c_, &DocumentController::documentReplaced, this, [this] {
+  connect(&c_, &EditingDocument::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
     actions_->regions[static_cast<std::size_t>(c_.state().currentRegion - 1)]->setChecked(true);
     resetLists();
   });
-  connect(&c_, &DocumentController::documentChanged, this, &TForm1::documentChanged);
-  connect(&c_, &DocumentController::stateChanged, this, [this] {
+  connect(&c_, &EditingDocument::documentChanged, this, &TForm1::documentChanged);
+  connect(&c_, &EditingDocument::stateChanged, this, [this] {
     showSelections();
     updateCommandStates();
   });
-  connect(&c_, &DocumentController::regionChanged, this, [this] { fgModel_->refreshAll(); });
-  connect(&c_, &DocumentController::titleChanged, this, &QWidget::setWindowTitle);
-  connect(&c_, &DocumentController::modifiedChanged, this, [this] { updateCommandStates(); });
-  connect(&c_, &DocumentController::historyChanged, this, &TForm1::rebuildHistoryMenus);
-  connect(&c_, &DocumentController::checkResultsReady, this, &TForm1::showCheckResults);
+  connect(&c_, &EditingDocument::regionChanged, this, [this] { fgModel_->refreshAll(); });
+  connect(&files_, &FileCommands::titleChanged, this, &QWidget::setWindowTitle);
+  connect(&c_, &EditingDocument::modifiedChanged, this, [this] { updateCommandStates(); });
+  connect(&files_, &FileCommands::historyChanged, this, &TForm1::rebuildHistoryMenus);
+  connect(&session_.checker, &CheckerSession::checkResultsReady, this, &TForm1::showCheckResults);
 
   resetLists();
   rebuildHistoryMenus();
@@ -311,8 +312,8 @@ void TForm1::updateCommandStates() {
   const MainPage page = currentPage();
   const bool listPage = page != MainPage::Teams;
   actions_->save->setEnabled(c_.isModified());
-  actions_->moveUp->setEnabled(c_.canMoveUp(page));
-  actions_->moveDown->setEnabled(c_.canMoveDown(page));
+  actions_->moveUp->setEnabled(lists_.canMoveUp(page));
+  actions_->moveDown->setEnabled(lists_.canMoveDown(page));
   for (QAction* a : {actions_->addItem, actions_->deleteItems, actions_->copy, actions_->paste})
     a->setEnabled(listPage);
 }
@@ -320,13 +321,13 @@ void TForm1::updateCommandStates() {
 void TForm1::rebuildHistoryMenus() {
   HistPopUp->clear();
   reopenMenu_->clear();
-  const QStringList h = c_.history();
+  const QStringList h = files_.history();
   for (int i = 0; i < h.size(); ++i) {
-    const QString caption = c_.historyCaption(i);
+    const QString caption = files_.historyCaption(i);
     for (QMenu* m : {HistPopUp, reopenMenu_}) {
       QAction* a = m->addAction(caption);
       a->setToolTip(h.at(i));
-      connect(a, &QAction::triggered, this, [this, i] { c_.reopen(i); });
+      connect(a, &QAction::triggered, this, [this, i] { files_.reopen(i); });
     }
   }
   // "&Load by lst..." sits with the history: another way to reopen a mission.
@@ -373,16 +374,16 @@ void TForm1::showSelections() {
   syncing_ = false;
 }
 
-void TForm1::NewBtnClick() { c_.newMission(); }
-void TForm1::OpenBtnClick() { c_.open(); }
-void TForm1::SaveBtnClick() { c_.save(); }
-void TForm1::SaveAsBtnClick() { c_.saveAs(); }
-void TForm1::ErrBtnClick() { c_.runCheck(true); }
-void TForm1::NewFGButClick() { c_.addItem(currentPage()); }
-void TForm1::CopyBtnClick() { c_.copyItem(currentPage()); }
-void TForm1::PasteBtnClick() { c_.pasteItem(currentPage()); }
-void TForm1::UpBtnClick() { c_.moveUp(currentPage()); }
-void TForm1::DownBtnClick() { c_.moveDown(currentPage()); }
+void TForm1::NewBtnClick() { files_.newMission(); }
+void TForm1::OpenBtnClick() { files_.open(); }
+void TForm1::SaveBtnClick() { files_.save(); }
+void TForm1::SaveAsBtnClick() { files_.saveAs(); }
+void TForm1::ErrBtnClick() { session_.checker.runCheck(true); }
+void TForm1::NewFGButClick() { lists_.addItem(currentPage()); }
+void TForm1::CopyBtnClick() { lists_.copyItem(currentPage()); }
+void TForm1::PasteBtnClick() { lists_.pasteItem(currentPage()); }
+void TForm1::UpBtnClick() { lists_.moveUp(currentPage()); }
+void TForm1::DownBtnClick() { lists_.moveDown(currentPage()); }
 
 // Deleting acts on the list the designer is working in; with the focus on
 // anything else (a tab, a box on another page) it does nothing.
@@ -395,28 +396,32 @@ void TForm1::DeleteButClick() {
   if (!deleteAllowed()) return;
   // On the map, Delete acts on the map's flight group.
   const bool onMap = map_->holdsFocus(QApplication::focusWidget());
-  c_.deleteSelection(onMap ? MainPage::FlightGroups : currentPage());
+  lists_.deleteSelection(onMap ? MainPage::FlightGroups : currentPage());
 }
 
 void TForm1::PreferencesClick() {
   TPrefForm form(prefs_, store_, c_.prompts(), this);
-  connect(&form, &TPrefForm::autolinkChanged, &c_, &DocumentController::setAutolinkPreference);
+  // The box sets the flag of every flight group on each click: an edit.
+  connect(&form, &TPrefForm::autolinkChanged, this,
+          [this](bool on) { c_.apply(storeAutolinkEverywhere(on, c_.document())); });
   c_.prompts().runModal(form);
-  c_.preferencesChanged();
+  files_.preferencesChanged();
   map_->preferencesChanged();
   fgModel_->refreshAll(); // dimming of absent flight groups is a preference
 }
 
 void TForm1::AboutClick() {
-  c_.prompts().showInformation(DocumentController::programTitle() +
+  c_.prompts().showInformation(FileCommands::programTitle() +
                                QStringLiteral("\nA mission editor for X-Wing Alliance.\n"
                                               "Free software under the MIT licence."));
 }
 
 void TForm1::showCheckResults(const CheckResult& result) {
-  TErrForm form(result, c_.omitWarnings(), c_.limitWarnings(), c_.limitsChecked(), this);
-  connect(&form, &TErrForm::omitWarningsChanged, &c_, &DocumentController::setOmitWarnings);
-  connect(&form, &TErrForm::checkLimitsChanged, &c_, &DocumentController::setLimitsChecked);
+  CheckerSession& checker = session_.checker;
+  TErrForm form(result, checker.omitWarnings(), checker.limitWarnings(), checker.limitsChecked(),
+                this);
+  connect(&form, &TErrForm::omitWarningsChanged, &checker, &CheckerSession::setOmitWarnings);
+  connect(&form, &TErrForm::checkLimitsChanged, &checker, &CheckerSession::setLimitsChecked);
   c_.prompts().runModal(form);
 }
 
@@ -455,7 +460,7 @@ void TForm1::buildToolWindows() {
   connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
   shipExt_ = new TShipExt(c_, this);
   connect(shipExt_, &TShipExt::backdropPickerRequested, this,
-          [this] { TBDropForm::chooseBackdrop(c_, shipExt_); });
+          [this] { TBDropForm::chooseBackdrop(c_, session_.backdropNames, shipExt_); });
   connect(datapad_, &TDatapad::extrasRequested, this, [this] {
     shipExt_->show();
     shipExt_->raise();
@@ -485,7 +490,7 @@ void TForm1::showEvent(QShowEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-  if (!c_.canClose()) {
+  if (!files_.canClose()) {
     e->ignore();
     return;
   }
@@ -497,7 +502,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
   if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter")))
     prefs_.splitterState = split->saveState();
   saveMapLayout();
-  if (!store_.save(prefs_, c_.history())) {
+  if (!store_.save(prefs_, files_.history())) {
     c_.prompts().showError(QStringLiteral("Error saving History."));
   }
   e->accept();

@@ -12,7 +12,10 @@ class QTabWidget;
 namespace zephlo {
 
 class Actions;
-class DocumentController;
+class EditingDocument;
+class FileCommands;
+class ListActions;
+struct EditorSession;
 class LinesModel;
 class MapWidget;
 class TOrderSel;
@@ -29,8 +32,7 @@ struct Preferences;
 class TForm1 : public QMainWindow {
   Q_OBJECT
 public:
-  TForm1(DocumentController& controller, Preferences& prefs, SettingsStore& store,
-         QWidget* parent = nullptr);
+  TForm1(EditorSession& session, SettingsStore& store, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The page shown; the list commands act on it.
@@ -76,12 +78,16 @@ private:
   bool deleteAllowed() const;
   // Dialogs, side files and tools (main_window_dialogs.cpp).
   void buildDialogs();
+  void loadBackdropNames(const QString& editorFolder);
   void setEndMessageMode(bool on);
   void endLineSelected(int line);
   int messageRows() const;
   std::string messageLine(int row) const;
 
-  DocumentController& c_;
+  EditorSession& session_;
+  EditingDocument& c_;
+  FileCommands& files_;
+  ListActions& lists_;
   Preferences& prefs_;
   SettingsStore& store_;
   Actions* actions_ = nullptr;

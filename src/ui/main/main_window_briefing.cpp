@@ -2,7 +2,7 @@
 // time, made when called and freed when closed.
 #include "ui/briefing/briefing_editor.h"
 #include "ui/editing/action_registry.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>

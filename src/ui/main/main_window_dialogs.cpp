@@ -7,7 +7,8 @@
 #include "platform/preferences.h"
 #include "ui/details/details_window.h"
 #include "ui/editing/action_registry.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editor_session.h"
+#include "ui/editing/path_text.h"
 #include "ui/main/list_models.h"
 #include "ui/main/main_window.h"
 #include "ui/map/hyperbuoy_wizard.h"
@@ -35,10 +36,13 @@ constexpr int kEndLines = 6;
 void TForm1::buildDialogs() {
   Actions& a = *actions_;
   const bool editorFolderSet = !prefs_.editorDir.isEmpty() && prefs_.editorDir != "Undefined";
-  c_.loadBackdropNames(editorFolderSet ? prefs_.editorDir : QCoreApplication::applicationDirPath());
+  loadBackdropNames(editorFolderSet ? prefs_.editorDir : QCoreApplication::applicationDirPath());
   connect(a.headerDialog, &QAction::triggered, this, [this] { THeaderForm::edit(c_, this); });
   connect(a.listEditor, &QAction::triggered, this, [this] { TlstForm::run(c_, this); });
-  connect(a.loadByList, &QAction::triggered, this, [this] { TLBLForm::run(c_, this); });
+  connect(a.loadByList, &QAction::triggered, this, [this] {
+    if (!files_.confirmDiscard()) return;
+    if (auto path = TLBLForm::choose(c_, this)) files_.openPath(*path);
+  });
   connect(a.hyperbuoys, &QAction::triggered, this, [this] { THyperForm::run(c_, this); });
   connect(a.addBackdrop, &QAction::triggered, this,
           [this] { c_.apply(addDefaultBackdropOperation(c_.templates())); });
@@ -88,7 +92,7 @@ void TForm1::buildDialogs() {
   connect(memo_, &TMemoForm::visibilityChanged, a.textSections, &QAction::setChecked);
 
   // The voice manager sits under the message list.
-  wavPanel_ = new WavPanel(c_, MsgStrList->parentWidget());
+  wavPanel_ = new WavPanel(c_, session_.voices, MsgStrList->parentWidget());
   MsgStrList->parentWidget()->layout()->addWidget(wavPanel_);
   wavPanel_->hide();
   connect(a.wavManager, &QAction::toggled, this, [this](bool on) {
@@ -101,10 +105,20 @@ void TForm1::buildDialogs() {
   connect(OverallPages, &QTabWidget::currentChanged, this, [this](int page) {
     wavPanel_->setPageShowing(page == static_cast<int>(MainPage::Messages));
   });
-  connect(&c_, &DocumentController::stateChanged, this, [this] {
+  connect(&c_, &EditingDocument::stateChanged, this, [this] {
     // The team whose end-of-mission lines show may have changed.
     if (endMsgMode_) msgModel_->refreshAll();
   });
+}
+
+void TForm1::loadBackdropNames(const QString& editorFolder) {
+  session_.backdropNames.reset();
+  auto names = readBackdropNames(toPath(editorFolder + QStringLiteral("/Backdrops.txt")));
+  if (!names) {
+    c_.prompts().showError(fromMessage(names.error().message));
+    return;
+  }
+  session_.backdropNames = std::move(*names);
 }
 
 int TForm1::messageRows() const {

@@ -2,7 +2,7 @@
 // order items of the Region menu.
 #include "ui/details/details_window.h"
 #include "ui/editing/action_registry.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/main/main_window.h"
 #include "ui/map/map_widget.h"
 #include "ui/map/order_selector.h"
@@ -55,16 +55,16 @@ void TForm1::buildMap() {
       orders->addAction(a);
       connect(a, &QAction::triggered, this, [this, o] { c_.setCurrentOrder(o); });
     }
-    connect(&c_, &DocumentController::stateChanged, orders, [this, orders] {
+    connect(&c_, &EditingDocument::stateChanged, orders, [this, orders] {
       const int o = c_.state().currentOrder;
       orders->actions().at(o - 1)->setChecked(true);
     });
-    connect(&c_, &DocumentController::documentReplaced, orders, [this, orders] {
+    connect(&c_, &EditingDocument::documentReplaced, orders, [this, orders] {
       orders->actions().at(c_.state().currentOrder - 1)->setChecked(true);
     });
   }
 
-  connect(&c_, &DocumentController::regionChanged, this,
+  connect(&c_, &EditingDocument::regionChanged, this,
           [this](int r) { actions_->regions[static_cast<std::size_t>(r - 1)]->setChecked(true); });
   buildMapToolWindows();
   connect(map_, &MapWidget::selectionSet, this, [this] { showSelections(); });

@@ -3,7 +3,7 @@
 #include "core/map/backdrops.h"
 #include "core/mission/layout.h"
 #include "render/backdrop_pictures.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -120,13 +120,15 @@ void TBDropForm::showSelection() {
   Image1->select(number_);
 }
 
-bool TBDropForm::chooseBackdrop(DocumentController& c, QWidget* parent) {
+bool TBDropForm::chooseBackdrop(EditingDocument& c,
+                                const std::optional<std::vector<std::string>>& names,
+                                QWidget* parent) {
   const Document& doc = c.document();
   const int current = c.state().currentFG;
   if (current < 0 || current >= static_cast<int>(doc.flightGroups.size())) return false;
   const FGObject& f = doc.flightGroups[static_cast<std::size_t>(current)];
   TBDropForm form(f.at(fg::BackdropNumber), f.at(fg::BackdropShadow),
-                  c.backdropNames().value_or(std::vector<std::string>{}), parent);
+                  names.value_or(std::vector<std::string>{}), parent);
   if (c.prompts().runModal(form) != QDialog::Accepted) return false;
   const std::set<int>& sel = c.state().selectedFGs;
   std::vector<int> fgs(sel.begin(), sel.end());

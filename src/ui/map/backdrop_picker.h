@@ -3,6 +3,10 @@
 // TBDropForm::chooseBackdrop.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "core/mission/bytes.h"
 
 #include <QDialog>
@@ -15,7 +19,7 @@ class QLabel;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TBDropForm : public QDialog {
   Q_OBJECT
@@ -33,7 +37,9 @@ public:
   // Opens the picker for the current flight group; on "&Use" the selected
   // flight groups take the shadow and, the backdrops among them, the number.
   // Returns whether anything was used.
-  static bool chooseBackdrop(DocumentController& c, QWidget* parent);
+  // names: the names of the backdrop numbers, when the editor has them.
+  static bool chooseBackdrop(EditingDocument& c,
+                             const std::optional<std::vector<std::string>>& names, QWidget* parent);
 
 private:
   void showSelection();

@@ -2,7 +2,7 @@
 
 #include "core/map/hyperbuoys.h"
 #include "core/mission/header_edits.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QCheckBox>
@@ -14,7 +14,7 @@
 
 namespace zephlo {
 
-THyperForm::THyperForm(DocumentController& c, QWidget* parent) : QDialog(parent), c_(c) {
+THyperForm::THyperForm(EditingDocument& c, QWidget* parent) : QDialog(parent), c_(c) {
   setObjectName(QStringLiteral("THyperForm"));
   setWindowTitle(QStringLiteral("Link Regions by Hyperbuoys:"));
   QStringList regions;
@@ -49,7 +49,7 @@ void THyperForm::OKBtnClick() {
   accept();
 }
 
-void THyperForm::run(DocumentController& c, QWidget* parent) {
+void THyperForm::run(EditingDocument& c, QWidget* parent) {
   THyperForm form(c, parent);
   c.prompts().runModal(form);
 }

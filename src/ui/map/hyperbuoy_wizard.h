@@ -8,20 +8,20 @@ class QComboBox;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class THyperForm : public QDialog {
   Q_OBJECT
 public:
-  THyperForm(DocumentController& c, QWidget* parent = nullptr);
+  THyperForm(EditingDocument& c, QWidget* parent = nullptr);
   // Runs the wizard modally; the buoys are appended on "OK".
-  static void run(DocumentController& c, QWidget* parent);
+  static void run(EditingDocument& c, QWidget* parent);
 
 public slots:
   void OKBtnClick();
 
 private:
-  DocumentController& c_;
+  EditingDocument& c_;
   QComboBox* FromBox = nullptr;
   QComboBox* ToBox = nullptr;
   QCheckBox* DoFroms = nullptr;

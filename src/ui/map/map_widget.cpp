@@ -8,7 +8,7 @@
 #include "core/map/waypoints.h"
 #include "platform/preferences.h"
 #include "render/qt_colour.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -58,7 +58,7 @@ MapPreferences mapPreferencesFrom(const Preferences& p) {
   return m;
 }
 
-MapWidget::MapWidget(DocumentController& controller, const Preferences& prefs, QWidget* parent)
+MapWidget::MapWidget(EditingDocument& controller, const Preferences& prefs, QWidget* parent)
     : QWidget(parent), c_(controller), prefs_(prefs) {
   setObjectName(QStringLiteral("MapWidget"));
   const MapPreferences mp = mapPreferencesFrom(prefs_);
@@ -73,12 +73,12 @@ MapWidget::MapWidget(DocumentController& controller, const Preferences& prefs, Q
   Timer1->setInterval(30);
   connect(Timer1, &QTimer::timeout, this, &MapWidget::Timer1Timer);
 
-  connect(&c_, &DocumentController::documentReplaced, this, &MapWidget::documentReplaced);
-  connect(&c_, &DocumentController::documentChanged, this, &MapWidget::documentChanged);
-  connect(&c_, &DocumentController::currentFlightGroupChanged, this,
+  connect(&c_, &EditingDocument::documentReplaced, this, &MapWidget::documentReplaced);
+  connect(&c_, &EditingDocument::documentChanged, this, &MapWidget::documentChanged);
+  connect(&c_, &EditingDocument::currentFlightGroupChanged, this,
           &MapWidget::currentFlightGroupChanged);
-  connect(&c_, &DocumentController::regionChanged, this, &MapWidget::regionOrOrderChanged);
-  connect(&c_, &DocumentController::stateChanged, this, &MapWidget::stateChanged);
+  connect(&c_, &EditingDocument::regionChanged, this, &MapWidget::regionOrOrderChanged);
+  connect(&c_, &EditingDocument::stateChanged, this, &MapWidget::stateChanged);
 
   // The first activation: the map is initialised and shows the mission.
   view_.currentFG = c_.state().currentFG;

@@ -27,7 +27,7 @@ class QToolButton;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 class MapCanvas;
 struct Change;
 struct Preferences;
@@ -37,7 +37,7 @@ MapPreferences mapPreferencesFrom(const Preferences& p);
 class MapWidget : public QWidget {
   Q_OBJECT
 public:
-  MapWidget(DocumentController& controller, const Preferences& prefs, QWidget* parent = nullptr);
+  MapWidget(EditingDocument& controller, const Preferences& prefs, QWidget* parent = nullptr);
   ~MapWidget() override;
 
   const MapView& view() const { return view_; }
@@ -103,7 +103,7 @@ private:
   void canvasResized(int w, int h);
   int fgCount() const;
 
-  DocumentController& c_;
+  EditingDocument& c_;
   const Preferences& prefs_;
   MapView view_;
   MapFilters filters_;

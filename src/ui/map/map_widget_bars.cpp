@@ -9,7 +9,7 @@
 #include "core/map/waypoints.h"
 #include "platform/preferences.h"
 #include "render/qt_colour.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,7 +1,7 @@
 #include "ui/map/order_selector.h"
 
 #include "core/check/texts.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -9,7 +9,7 @@
 
 namespace zephlo {
 
-TOrderSel::TOrderSel(DocumentController& controller, QWidget* parent)
+TOrderSel::TOrderSel(EditingDocument& controller, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(controller) {
   setObjectName(QStringLiteral("OrderSel"));
   auto* layout = new QHBoxLayout(this);
@@ -37,11 +37,11 @@ TOrderSel::TOrderSel(DocumentController& controller, QWidget* parent)
   connect(RegionTabs, &QTabBar::currentChanged, this, [this](int tab) {
     if (!filling_ && tab >= 0) c_.setCurrentRegion(tab + 1);
   });
-  connect(&c_, &DocumentController::documentReplaced, this, &TOrderSel::refresh);
-  connect(&c_, &DocumentController::documentChanged, this, &TOrderSel::refresh);
-  connect(&c_, &DocumentController::currentFlightGroupChanged, this, &TOrderSel::refresh);
-  connect(&c_, &DocumentController::regionChanged, this, &TOrderSel::refresh);
-  connect(&c_, &DocumentController::stateChanged, this, &TOrderSel::refresh);
+  connect(&c_, &EditingDocument::documentReplaced, this, &TOrderSel::refresh);
+  connect(&c_, &EditingDocument::documentChanged, this, &TOrderSel::refresh);
+  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TOrderSel::refresh);
+  connect(&c_, &EditingDocument::regionChanged, this, &TOrderSel::refresh);
+  connect(&c_, &EditingDocument::stateChanged, this, &TOrderSel::refresh);
   resize(420, 88);
   refresh();
 }

@@ -9,12 +9,12 @@ class QTabBar;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TOrderSel : public QWidget {
   Q_OBJECT
 public:
-  explicit TOrderSel(DocumentController& controller, QWidget* parent = nullptr);
+  explicit TOrderSel(EditingDocument& controller, QWidget* parent = nullptr);
   void refresh();
 
 signals:
@@ -25,7 +25,7 @@ protected:
   void hideEvent(QHideEvent* e) override;
 
 private:
-  DocumentController& c_;
+  EditingDocument& c_;
   int filling_ = 0;
   QListWidget* OrderSelBox = nullptr;
   QTabBar* RegionTabs = nullptr;

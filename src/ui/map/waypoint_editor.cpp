@@ -3,7 +3,7 @@
 #include "core/check/texts.h"
 #include "core/map/map_units.h"
 #include "core/map/waypoint_edits.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QAction>
@@ -65,7 +65,7 @@ QString regionName(const Document& d, int region) {
 
 } // namespace
 
-TWPform::TWPform(DocumentController& controller, QWidget* parent)
+TWPform::TWPform(EditingDocument& controller, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(controller) {
   setObjectName(QStringLiteral("WPform"));
   setWindowTitle(QStringLiteral("Waypoints"));
@@ -137,11 +137,11 @@ TWPform::TWPform(DocumentController& controller, QWidget* parent)
 
   // Whatever changes the current flight group, its points, the region or
   // the order shows here.
-  connect(&c_, &DocumentController::documentReplaced, this, &TWPform::refresh);
-  connect(&c_, &DocumentController::documentChanged, this, &TWPform::refresh);
-  connect(&c_, &DocumentController::currentFlightGroupChanged, this, &TWPform::refresh);
-  connect(&c_, &DocumentController::regionChanged, this, &TWPform::refresh);
-  connect(&c_, &DocumentController::stateChanged, this, &TWPform::refresh);
+  connect(&c_, &EditingDocument::documentReplaced, this, &TWPform::refresh);
+  connect(&c_, &EditingDocument::documentChanged, this, &TWPform::refresh);
+  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TWPform::refresh);
+  connect(&c_, &EditingDocument::regionChanged, this, &TWPform::refresh);
+  connect(&c_, &EditingDocument::stateChanged, this, &TWPform::refresh);
   refresh();
   resize(360, sizeHint().height());
 }

@@ -16,12 +16,12 @@ class QTableWidget;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TWPform : public QWidget {
   Q_OBJECT
 public:
-  explicit TWPform(DocumentController& controller, QWidget* parent = nullptr);
+  explicit TWPform(EditingDocument& controller, QWidget* parent = nullptr);
 
   // Refills every grid and list from the current flight group.
   void refresh();
@@ -40,7 +40,7 @@ private:
   void StartRegionChange(int point, int region);
   std::vector<int> targets() const;
 
-  DocumentController& c_;
+  EditingDocument& c_;
   int filling_ = 0;
   QLabel* Label1 = nullptr;
   QTableWidget* WPGrid = nullptr;

@@ -2,7 +2,7 @@
 
 #include "core/gamedata/vocabularies.h"
 #include "core/mission/layout.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 #include "ui/editing/path_text.h"
 
@@ -64,7 +64,7 @@ QStringList items(const std::vector<std::string>& v) { return pages::qlist(v); }
 
 } // namespace
 
-THeaderForm::THeaderForm(DocumentController& c, QWidget* parent) : QDialog(parent), c_(c) {
+THeaderForm::THeaderForm(EditingDocument& c, QWidget* parent) : QDialog(parent), c_(c) {
   setObjectName(QStringLiteral("THeaderForm"));
   setWindowTitle(QStringLiteral("Mission Parameters"));
   auto* layout = new QVBoxLayout(this);
@@ -283,7 +283,7 @@ void THeaderForm::OKBtnClick() {
   accept();
 }
 
-void THeaderForm::edit(DocumentController& c, QWidget* parent) {
+void THeaderForm::edit(EditingDocument& c, QWidget* parent) {
   THeaderForm form(c, parent);
   c.prompts().runModal(form);
 }

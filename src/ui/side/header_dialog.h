@@ -15,15 +15,15 @@ class QTableWidget;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class THeaderForm : public QDialog {
   Q_OBJECT
 public:
-  THeaderForm(DocumentController& c, QWidget* parent = nullptr);
+  THeaderForm(EditingDocument& c, QWidget* parent = nullptr);
 
   // Opens the dialog modally and stores its values when it closes with "&OK".
-  static void edit(DocumentController& c, QWidget* parent);
+  static void edit(EditingDocument& c, QWidget* parent);
 
 public slots:
   void OKBtnClick();
@@ -37,7 +37,7 @@ private:
   // The values the controls show; an error names the first number that is not a byte.
   Result<HeaderValues> values() const;
 
-  DocumentController& c_;
+  EditingDocument& c_;
   HeaderValues read_;
   bool filling_ = false;
   int str2Row_ = 0;

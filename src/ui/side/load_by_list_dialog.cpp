@@ -1,6 +1,6 @@
 #include "ui/side/load_by_list_dialog.h"
 
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 #include "ui/editing/path_text.h"
 
@@ -13,7 +13,7 @@
 
 namespace zephlo {
 
-TLBLForm::TLBLForm(DocumentController& c, QWidget* parent) : QDialog(parent), c_(c) {
+TLBLForm::TLBLForm(EditingDocument& c, QWidget* parent) : QDialog(parent), c_(c) {
   setObjectName(QStringLiteral("TLBLForm"));
   setWindowTitle(QStringLiteral("Load by .lst"));
   auto* layout = new QVBoxLayout(this);
@@ -95,12 +95,11 @@ void TLBLForm::OKBtnClick() {
   accept();
 }
 
-bool TLBLForm::run(DocumentController& c, QWidget* parent) {
-  if (!c.confirmDiscard()) return false;
+std::optional<QString> TLBLForm::choose(EditingDocument& c, QWidget* parent) {
   TLBLForm form(c, parent);
   c.prompts().runModal(form);
-  if (!form.chosen()) return false;
-  return c.openFromList(fromPath(form.chosen()->string()));
+  if (!form.chosen()) return std::nullopt;
+  return fromPath(form.chosen()->string());
 }
 
 } // namespace zephlo

@@ -15,15 +15,16 @@ class QTabBar;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TLBLForm : public QDialog {
   Q_OBJECT
 public:
-  TLBLForm(DocumentController& c, QWidget* parent = nullptr);
+  TLBLForm(EditingDocument& c, QWidget* parent = nullptr);
   // After the changed prompt, shows the window modally and opens the
   // mission chosen in it.
-  static bool run(DocumentController& c, QWidget* parent);
+  // The mission the designer chose from a list, when one was chosen.
+  static std::optional<QString> choose(EditingDocument& c, QWidget* parent);
 
   // The mission chosen with "&OK" or a double click; nothing for a line
   // that is no mission or a file that does not exist.
@@ -37,7 +38,7 @@ public slots:
 private:
   ListFolder folder() const;
 
-  DocumentController& c_;
+  EditingDocument& c_;
   QTabBar* TabControl1 = nullptr;
   QListWidget* ListBox1 = nullptr;
   QLabel* Label1 = nullptr;

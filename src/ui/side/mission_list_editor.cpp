@@ -1,7 +1,7 @@
 #include "ui/side/mission_list_editor.h"
 
 #include "core/lists/text_lines.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 #include "ui/editing/path_text.h"
 
@@ -33,7 +33,7 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QString& text) 
 
 } // namespace
 
-TlstForm::TlstForm(DocumentController& c, QWidget* parent) : QDialog(parent), c_(c) {
+TlstForm::TlstForm(EditingDocument& c, QWidget* parent) : QDialog(parent), c_(c) {
   setObjectName(QStringLiteral("TlstForm"));
   setWindowTitle(QStringLiteral("Mission.lst Files"));
   auto* layout = new QHBoxLayout(this);
@@ -212,7 +212,7 @@ void TlstForm::OKBtnClick() {
   accept();
 }
 
-void TlstForm::run(DocumentController& c, QWidget* parent) {
+void TlstForm::run(EditingDocument& c, QWidget* parent) {
   TlstForm form(c, parent);
   c.prompts().runModal(form);
 }

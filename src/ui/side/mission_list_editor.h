@@ -17,13 +17,13 @@ class QTabWidget;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 
 class TlstForm : public QDialog {
   Q_OBJECT
 public:
-  TlstForm(DocumentController& c, QWidget* parent = nullptr);
-  static void run(DocumentController& c, QWidget* parent);
+  TlstForm(EditingDocument& c, QWidget* parent = nullptr);
+  static void run(EditingDocument& c, QWidget* parent);
 
 public slots:
   void FormActivate();
@@ -45,7 +45,7 @@ private:
   void setMemoLines(ListFolder which, const ListLines& lines);
   void showNextNumbers(int mission, int battle);
 
-  DocumentController& c_;
+  EditingDocument& c_;
   std::array<ListPage, 2> pages_{};
   QTabWidget* PageControl1 = nullptr;
   QLineEdit* LstNum = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/side/text_sections_window.h"
 
 #include "render/qt_colour.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QPlainTextEdit>
@@ -11,7 +11,7 @@
 
 namespace zephlo {
 
-TMemoForm::TMemoForm(DocumentController& c, QWidget* parent)
+TMemoForm::TMemoForm(EditingDocument& c, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(c) {
   setObjectName(QStringLiteral("TMemoForm"));
   setWindowTitle(QStringLiteral("Text Sections"));
@@ -31,8 +31,8 @@ TMemoForm::TMemoForm(DocumentController& c, QWidget* parent)
 
   connect(MemoPages, &QTabBar::currentChanged, this, &TMemoForm::MemoPagesChange);
   connect(EditMemo, &QPlainTextEdit::textChanged, this, &TMemoForm::EditMemoChange);
-  connect(&c_, &DocumentController::documentReplaced, this, &TMemoForm::fillEditor);
-  connect(&c_, &DocumentController::documentChanged, this, [this](const Change& ch) {
+  connect(&c_, &EditingDocument::documentReplaced, this, &TMemoForm::fillEditor);
+  connect(&c_, &EditingDocument::documentChanged, this, [this](const Change& ch) {
     // An undo or redo of a text: show what the document now holds.
     if (ch.texts && !filling_) fillEditor();
   });

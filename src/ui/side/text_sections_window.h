@@ -11,13 +11,13 @@ class QTabBar;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
 struct Change;
 
 class TMemoForm : public QWidget {
   Q_OBJECT
 public:
-  TMemoForm(DocumentController& c, QWidget* parent = nullptr);
+  TMemoForm(EditingDocument& c, QWidget* parent = nullptr);
 
   TextTab currentTab() const;
   void showTab(TextTab tab);
@@ -37,7 +37,7 @@ private:
   // Fills the editor from the document; never taken for an edit.
   void fillEditor();
 
-  DocumentController& c_;
+  EditingDocument& c_;
   QTabBar* MemoPages = nullptr;
   QPlainTextEdit* EditMemo = nullptr;
   bool filling_ = false;

@@ -2,7 +2,8 @@
 
 #include "core/lists/voice_list.h"
 #include "platform/sound_player.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
+#include "ui/editing/voice_list_session.h"
 #include "ui/editing/page_controls.h"
 #include "ui/editing/path_text.h"
 
@@ -31,7 +32,8 @@ QToolButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-WavPanel::WavPanel(DocumentController& c, QWidget* parent) : QWidget(parent), c_(c) {
+WavPanel::WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent)
+    : QWidget(parent), c_(c), voices_(voices) {
   setObjectName(QStringLiteral("WAVPanel"));
   player_ = new SoundPlayer(this);
 
@@ -75,15 +77,15 @@ WavPanel::WavPanel(DocumentController& c, QWidget* parent) : QWidget(parent), c_
   connect(save, &QToolButton::clicked, this, &WavPanel::SaveWAVClick);
   connect(EndMsgWav, &QToolButton::clicked, this, &WavPanel::EndMsgWavClick);
 
-  connect(&c_, &DocumentController::voicesReplaced, this, [this] {
+  connect(&voices_, &VoiceListSession::voicesReplaced, this, [this] {
     if (c_.document().voiceListPath == kNoVoiceList) player_->close();
     showVoice(false);
   });
-  connect(&c_, &DocumentController::documentChanged, this, [this](const Change& ch) {
+  connect(&c_, &EditingDocument::documentChanged, this, [this](const Change& ch) {
     if (ch.voices || ch.messageList) showVoice(false);
   });
-  connect(&c_, &DocumentController::currentMessageChanged, this, [this] { showVoice(true); });
-  connect(&c_, &DocumentController::voiceChosen, this,
+  connect(&c_, &EditingDocument::currentMessageChanged, this, [this] { showVoice(true); });
+  connect(&voices_, &VoiceListSession::voiceChosen, this,
           [this](const QString& file) { player_->play(file); });
 }
 
@@ -121,16 +123,16 @@ void WavPanel::playEntry(const std::string& entry) {
 }
 
 void WavPanel::CreateLstClick() {
-  if (c_.createVoiceList()) showVoice(true);
+  if (voices_.createVoiceList()) showVoice(true);
 }
 
-void WavPanel::LoadWAVClick() { c_.assignVoice(endMessages() ? endLine_ : -1); }
+void WavPanel::LoadWAVClick() { voices_.assignVoice(endMessages() ? endLine_ : -1); }
 
 void WavPanel::ClearWAVButClick() {
-  if (c_.clearVoice()) player_->close();
+  if (voices_.clearVoice()) player_->close();
 }
 
-void WavPanel::SaveWAVClick() { c_.saveVoices(); }
+void WavPanel::SaveWAVClick() { voices_.saveVoices(); }
 
 void WavPanel::EndMsgWavClick() {
   endLine_ = 0;

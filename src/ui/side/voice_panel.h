@@ -10,13 +10,14 @@ class QToolButton;
 
 namespace zephlo {
 
-class DocumentController;
+class EditingDocument;
+class VoiceListSession;
 class SoundPlayer;
 
 class WavPanel : public QWidget {
   Q_OBJECT
 public:
-  WavPanel(DocumentController& c, QWidget* parent = nullptr);
+  WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent = nullptr);
 
   // Whether the end-of-mission lines are showing instead of the messages.
   bool endMessages() const;
@@ -44,7 +45,8 @@ signals:
 private:
   void playEntry(const std::string& entry);
 
-  DocumentController& c_;
+  EditingDocument& c_;
+  VoiceListSession& voices_;
   SoundPlayer* player_ = nullptr;
   QToolButton* EndMsgWav = nullptr;
   QLineEdit* WAVfileEd = nullptr;

@@ -53,7 +53,7 @@ struct BriefingEditor {
   // A mission of three flight groups whose briefing holds `list`.
   explicit BriefingEditor(InstructionList list = {newInstruction(brf::EndCode)},
                           int runningTime = 600) {
-    EXPECT_TRUE(e.c.openPath(e.missionFile("brief.tie", "Title", 3)));
+    EXPECT_TRUE(e.files.openPath(e.missionFile("brief.tie", "Title", 3)));
     e.edit([&](Edit& ed) {
       Briefing& b = ed.briefing();
       EXPECT_TRUE(encodeBriefing(list, b).ok());

@@ -36,7 +36,7 @@ struct Pad : Editor {
     const std::string path = dir.path("m.tie");
     ASSERT_TRUE(writeMission(d, path).ok());
     prefs.autoLink = true;
-    ASSERT_TRUE(c.openPath(q(path)));
+    ASSERT_TRUE(files.openPath(q(path)));
   }
   void choose(QComboBox* box, int item) {
     box->setCurrentIndex(item);
@@ -185,8 +185,8 @@ TEST(Datapad, TheWindowLayoutComesBackNextTime) {
   Preferences prefs;
   QStringList history;
   e.store.load(prefs, history);
-  DocumentController c{prefs, e.prompts};
-  TForm1 again{c, prefs, e.store};
+  EditorSession session{prefs, e.prompts};
+  TForm1 again{session, e.store};
   again.show();
   auto* pad2 = again.findChild<TDatapad*>();
   EXPECT_TRUE(pad2->isVisible());

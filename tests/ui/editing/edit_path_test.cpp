@@ -51,7 +51,7 @@ TEST(EditPath, UndoingEveryEditLeavesNothingToSave) {
   o.seed = 4;
   const GeneratedMission m = generateMission(o);
   writeFile(e.dir.path("orig.tie"), m.bytes);
-  ASSERT_TRUE(e.c.openPath(q(e.dir.path("orig.tie"))));
+  ASSERT_TRUE(e.files.openPath(q(e.dir.path("orig.tie"))));
   e.prefs.confirmDeletes = false;
   QListView* ships = e.list("ShipList");
   QListView* msgs = e.list("MsgStrList");
@@ -83,7 +83,7 @@ TEST(EditPath, UndoingEveryEditLeavesNothingToSave) {
   e.trigger("NewBtn");
   EXPECT_FALSE(e.prompts.log.contains(kChanged)) << "nothing to ask about";
 
-  ASSERT_TRUE(e.c.openPath(q(e.dir.path("orig.tie"))));
+  ASSERT_TRUE(e.files.openPath(q(e.dir.path("orig.tie"))));
   EXPECT_FALSE(undo.canUndo()) << "opening starts a new history";
 }
 
@@ -95,7 +95,7 @@ TEST(EditPath, UndoAllThenSaveAsGivesTheOriginalAndRedoTheEdit) {
   o.seed = 9;
   const GeneratedMission m = generateMission(o);
   writeFile(e.dir.path("orig.tie"), m.bytes);
-  ASSERT_TRUE(e.c.openPath(q(e.dir.path("orig.tie"))));
+  ASSERT_TRUE(e.files.openPath(q(e.dir.path("orig.tie"))));
   e.prefs.confirmDeletes = false;
   QListView* ships = e.list("ShipList");
   e.focus(ships);
@@ -122,7 +122,7 @@ TEST(EditPath, UndoAllThenSaveAsGivesTheOriginalAndRedoTheEdit) {
 
 TEST(EditPath, UndoNamesItsStepAndPutsBackCurrentLineAndSelection) {
   Editor e;
-  e.c.openPath(e.missionFile("m.tie", "T", 4));
+  e.files.openPath(e.missionFile("m.tie", "T", 4));
   e.prefs.confirmDeletes = false;
   QListView* ships = e.list("ShipList");
   e.focus(ships);
@@ -149,7 +149,7 @@ TEST(EditPath, UndoNamesItsStepAndPutsBackCurrentLineAndSelection) {
 
 TEST(EditPath, EditsOfOneControlOnOneSelectionAreOneStep) {
   Editor e;
-  e.c.openPath(e.missionFile("m.tie", "T", 3));
+  e.files.openPath(e.missionFile("m.tie", "T", 3));
   const std::string name0 = e.c.document().flightGroups[0].name();
   QUndoStack& undo = e.c.undoStack();
   for (const char* typed : {"R", "Re", "Red"})
@@ -170,7 +170,7 @@ TEST(EditPath, EditsOfOneControlOnOneSelectionAreOneStep) {
 
   // Typing on after a save starts a new step, so undo returns to the saved text.
   undo.redo();
-  e.c.save();
+  e.files.save();
   e.c.apply(rename(0, "Redd", "ShipName:0"));
   EXPECT_TRUE(e.c.isModified());
   undo.undo();
@@ -180,7 +180,7 @@ TEST(EditPath, EditsOfOneControlOnOneSelectionAreOneStep) {
 
 TEST(EditPath, AFieldEditRefreshesLinesWithoutResettingTheList) {
   Editor e;
-  e.c.openPath(e.missionFile("m.tie", "T", 60));
+  e.files.openPath(e.missionFile("m.tie", "T", 60));
   QListView* ships = e.list("ShipList");
   e.w.show();
   selectLines(ships, {20, 25});
@@ -232,11 +232,11 @@ TEST(EditPath, ARefusedEditShowsWhyAndChangesNothing) {
 TEST(EditPathFaults, ASaveOverAReadOnlyFileIsRefusedAndTheEditsStay) {
   Editor e;
   const QString path = e.missionFile("locked.tie", "L");
-  ASSERT_TRUE(e.c.openPath(path));
+  ASSERT_TRUE(e.files.openPath(path));
   const std::vector<Byte> before = readFile(path.toStdString());
   QFile::setPermissions(path, QFile::ReadOwner);
   e.trigger("NewFGBut");
-  EXPECT_FALSE(e.c.save());
+  EXPECT_FALSE(e.files.save());
   EXPECT_EQ(e.prompts.log.last(), "error: Cannot save " + path + ": Permission denied.");
   EXPECT_TRUE(e.c.isModified());
   EXPECT_TRUE(e.action("SaveBtn")->isEnabled());
@@ -248,17 +248,17 @@ TEST(EditPathFaults, ReopenOpensTheEntryChosenEvenWhenSavingShiftsTheHistory) {
   const QString a = e.missionFile("a.tie", "A", 2), b = e.missionFile("b.tie", "B", 3),
                 c = e.missionFile("c.tie", "C", 4);
   for (const QString& f : {c, b, a})
-    e.c.openPath(f);
-  ASSERT_EQ(e.c.history(), (QStringList{a, b, c}));
+    e.files.openPath(f);
+  ASSERT_EQ(e.files.history(), (QStringList{a, b, c}));
   e.trigger("NewFGBut");
-  e.c.save(); // named: saved in place, history unchanged
+  e.files.save(); // named: saved in place, history unchanged
   e.trigger("NewBtn");
   e.trigger("NewFGBut");
   e.prompts.yesNoCancel = {Answer::Yes};
   e.prompts.saveFiles = {q(e.dir.path("fresh.tie"))};
-  e.c.reopen(2); // c.tie; the Save As puts fresh.tie on top first
+  e.files.reopen(2); // c.tie; the Save As puts fresh.tie on top first
   EXPECT_EQ(e.fgCount(), 4u) << "c.tie was chosen";
-  EXPECT_EQ(e.c.history().first(), c);
+  EXPECT_EQ(e.files.history().first(), c);
 }
 
 TEST(EditPathFaults, HistoryHoldsAbsolutePathsOfFilesThatOpened) {
@@ -267,24 +267,24 @@ TEST(EditPathFaults, HistoryHoldsAbsolutePathsOfFilesThatOpened) {
   const QString cwd = QDir::currentPath();
   QDir::setCurrent(q(e.dir.root()));
   QDir().mkdir(QStringLiteral("sub"));
-  e.c.startUp({QStringLiteral("./sub/../rel.tie")});
+  e.files.startUp({QStringLiteral("./sub/../rel.tie")});
   QDir::setCurrent(cwd);
   EXPECT_EQ(e.fgCount(), 2u);
-  EXPECT_EQ(e.c.history(), QStringList{m}) << "absolute and normalised";
+  EXPECT_EQ(e.files.history(), QStringList{m}) << "absolute and normalised";
 
-  e.c.openPath(m);
-  EXPECT_EQ(e.c.history().size(), 1) << "one file, one entry";
+  e.files.openPath(m);
+  EXPECT_EQ(e.files.history().size(), 1) << "one file, one entry";
   writeFile(e.dir.path("bad.tie"), std::vector<Byte>(100, 0x41));
-  e.c.openPath(q(e.dir.path("bad.tie")));
-  e.c.openPath(q(e.dir.path("missing.tie")));
-  EXPECT_EQ(e.c.history(), QStringList{m}) << "refused and missing files stay out";
+  e.files.openPath(q(e.dir.path("bad.tie")));
+  e.files.openPath(q(e.dir.path("missing.tie")));
+  EXPECT_EQ(e.files.history(), QStringList{m}) << "refused and missing files stay out";
 }
 
 TEST(EditPathFaults, CommandLineJoinsArgumentsOnlyForASplitPath) {
   Editor e;
   const QString first = e.missionFile("first.tie", "F", 2);
   e.missionFile("first.tie second.tie", "J", 3);
-  e.c.startUp({first, QStringLiteral("second.tie")});
+  e.files.startUp({first, QStringLiteral("second.tie")});
   EXPECT_EQ(e.fgCount(), 2u) << "the first argument names a file: it is opened as given";
 }
 
@@ -304,7 +304,7 @@ TEST(EditPathFaults, ErrorListOpensAtTheTopWithOneLinePerFinding) {
 
 TEST(EditPathFaults, ViewsRefreshAfterUndoWithTheCurrentLineInTheList) {
   Editor e;
-  e.c.openPath(e.missionFile("m.tie", "T", 2));
+  e.files.openPath(e.missionFile("m.tie", "T", 2));
   e.trigger("NewFGBut");
   e.w.findChild<QTabWidget*>("OverallPages")->setCurrentIndex(1);
   e.trigger("NewFGBut"); // a new message on the messages page
@@ -312,7 +312,7 @@ TEST(EditPathFaults, ViewsRefreshAfterUndoWithTheCurrentLineInTheList) {
   ASSERT_EQ(e.c.document().messages.size(), 1u);
   // Each view reads the current records while it refreshes.
   int outside = 0, refreshes = 0;
-  QObject::connect(&e.c, &DocumentController::documentChanged, [&](const Change&) {
+  QObject::connect(&e.c, &EditingDocument::documentChanged, [&](const Change&) {
     ++refreshes;
     const std::size_t fg = static_cast<std::size_t>(e.c.state().currentFG);
     const std::size_t msg = static_cast<std::size_t>(e.c.state().currentMsg);
@@ -328,7 +328,7 @@ TEST(EditPathFaults, ViewsRefreshAfterUndoWithTheCurrentLineInTheList) {
 
 TEST(EditPathFaults, DeleteKeyActsOnlyFromTheLists) {
   Editor e;
-  e.c.openPath(e.missionFile("m.tie", "T", 3));
+  e.files.openPath(e.missionFile("m.tie", "T", 3));
   e.prefs.confirmDeletes = false;
   auto* tabs = e.w.findChild<QTabWidget*>("OverallPages");
   e.focus(tabs->tabBar());
@@ -345,7 +345,7 @@ TEST(EditPathFaults, ListsUseAFixedPitchFontAndTheWindowFitsTheScreen) {
   EXPECT_TRUE(QFontInfo(e.list("MsgStrList")->font()).fixedPitch());
 
   // A first start has no saved place: most of the screen, centred.
-  TForm1 fresh(e.c, e.prefs, e.store);
+  TForm1 fresh(e.s, e.store);
   const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_NEAR(fresh.width(), avail.width() * 0.8, 2);
   EXPECT_NEAR(fresh.height(), avail.height() * 0.8, 2);

@@ -4,7 +4,7 @@
 #include "platform/settings_store.h"
 #include "support/editor_fixture.h"
 #include "support/test_missions.h"
-#include "ui/editing/document_controller.h"
+#include "ui/editing/editing_document.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
@@ -25,7 +25,7 @@ TEST(MainWindow, NewMissionAndTheChangedPrompt) {
   Editor e;
   e.trigger("NewBtn");
   EXPECT_TRUE(e.prompts.log.isEmpty()) << "nothing to save, nothing asked";
-  EXPECT_EQ(e.w.windowTitle(), DocumentController::programTitle() + " - [Unnamed]");
+  EXPECT_EQ(e.w.windowTitle(), FileCommands::programTitle() + " - [Unnamed]");
 
   e.trigger("NewFGBut");
   ASSERT_EQ(e.fgCount(), 2u);
@@ -59,8 +59,8 @@ TEST(MainWindow, OpenRefusedAndDamagedFilesKeepTheDocument) {
   e.w.OpenBtnClick();
   EXPECT_EQ(e.fgCount(), 3u);
   EXPECT_EQ(e.w.windowTitle(),
-            DocumentController::programTitle() + " - (good.tie) - Into the Fire");
-  EXPECT_EQ(e.c.history().first(), good);
+            FileCommands::programTitle() + " - (good.tie) - Into the Fire");
+  EXPECT_EQ(e.files.history().first(), good);
   EXPECT_EQ(e.list("ShipList")->model()->rowCount(), 3);
 
   std::vector<std::uint8_t> tie(200, 0xFF);
@@ -105,22 +105,22 @@ TEST(MainWindow, SavingSaveAsAndFailures) {
   e.w.SaveBtnClick();
   EXPECT_EQ(e.prompts.log.last(), "save dialog") << "an unnamed mission asks where";
   EXPECT_TRUE(e.c.isModified());
-  EXPECT_TRUE(e.c.saveAsCancelled());
+  EXPECT_TRUE(e.files.saveAsCancelled());
 
   e.prompts.saveFiles = {q(e.dir.path("no/such/folder/m.tie"))};
   e.w.SaveAsBtnClick();
   EXPECT_TRUE(e.prompts.log.last().startsWith("error: Cannot save"))
       << e.prompts.log.last().toStdString();
   EXPECT_TRUE(e.c.isModified()) << "a failed save leaves the mission changed";
-  EXPECT_TRUE(e.c.history().isEmpty());
+  EXPECT_TRUE(e.files.history().isEmpty());
 
   e.edit([](Edit& ed) { ed.briefing().texts[0] = ">Title"; });
   const QString path = q(e.dir.path("m.tie"));
   e.prompts.saveFiles = {path};
   e.w.SaveAsBtnClick();
   EXPECT_FALSE(e.c.isModified());
-  EXPECT_EQ(e.w.windowTitle(), DocumentController::programTitle() + " - (m.tie) - >Title");
-  EXPECT_EQ(e.c.history().first(), path);
+  EXPECT_EQ(e.w.windowTitle(), FileCommands::programTitle() + " - (m.tie) - >Title");
+  EXPECT_EQ(e.files.history().first(), path);
   // The quiet check after the save shows what it found: no backdrop.
   EXPECT_EQ(e.prompts.log.last(), "dialog: TErrForm");
   EXPECT_EQ(e.c.document().flightGroups.size(), 2u);
@@ -141,25 +141,25 @@ TEST(MainWindow, HistoryAndReopen) {
     e.prompts.openFiles = {f};
     e.w.OpenBtnClick();
   }
-  EXPECT_EQ(e.c.history().size(), 9);
-  EXPECT_EQ(e.c.history().first(), files[9]);
-  EXPECT_FALSE(e.c.history().contains(files[0])) << "the oldest entry drops out";
+  EXPECT_EQ(e.files.history().size(), 9);
+  EXPECT_EQ(e.files.history().first(), files[9]);
+  EXPECT_FALSE(e.files.history().contains(files[0])) << "the oldest entry drops out";
   e.prompts.openFiles = {files[5]};
   e.w.OpenBtnClick();
-  EXPECT_EQ(e.c.history().first(), files[5]);
-  EXPECT_EQ(e.c.history().count(files[5]), 1);
-  EXPECT_EQ(e.c.historyCaption(0), "&0 m5.tie");
+  EXPECT_EQ(e.files.history().first(), files[5]);
+  EXPECT_EQ(e.files.history().count(files[5]), 1);
+  EXPECT_EQ(e.files.historyCaption(0), "&0 m5.tie");
   e.prefs.dirInReopen = true;
-  EXPECT_EQ(e.c.historyCaption(0), "&0 " + files[5]);
+  EXPECT_EQ(e.files.historyCaption(0), "&0 " + files[5]);
 
   auto* hist = e.w.findChild<QMenu*>("HistPopUp");
   ASSERT_EQ(hist->actions().size(), 9);
   hist->actions().at(2)->trigger();
-  EXPECT_EQ(e.c.history().first(), files[8]) << "a reopened file moves to the top";
+  EXPECT_EQ(e.files.history().first(), files[8]) << "a reopened file moves to the top";
 
   QFile::remove(files[7]);
-  const int at = static_cast<int>(e.c.history().indexOf(files[7]));
-  e.c.reopen(at);
+  const int at = static_cast<int>(e.files.history().indexOf(files[7]));
+  e.files.reopen(at);
   EXPECT_EQ(e.prompts.log.last(), "error: " + files[7] + " does not exist");
 }
 
@@ -168,35 +168,35 @@ TEST(MainWindow, StartUpModes) {
     Editor e;
     const QString spaced = e.missionFile("my mission.tie", "T", 2);
     const QString dir = q(e.dir.root());
-    e.c.startUp({dir + "/my", "mission.tie"});
+    e.files.startUp({dir + "/my", "mission.tie"});
     EXPECT_EQ(e.fgCount(), 2u) << "a path split at its blank is joined";
-    EXPECT_EQ(e.c.history().first(), spaced);
+    EXPECT_EQ(e.files.history().first(), spaced);
     EXPECT_TRUE(e.prompts.log.isEmpty());
   }
   {
     Editor e;
     e.prefs.openProgWith = 3;
-    e.c.startUp({});
+    e.files.startUp({});
     EXPECT_EQ(e.prompts.log.last(), "notice 1500: Can't find last loaded file");
     EXPECT_EQ(e.fgCount(), 1u);
   }
   {
     Editor e;
-    e.c.setHistory({e.missionFile("last.tie", "T", 4)});
+    e.files.setHistory({e.missionFile("last.tie", "T", 4)});
     e.prefs.openProgWith = 0;
     e.prompts.startup = {StartupChoice::LoadLast};
-    e.c.startUp({});
+    e.files.startUp({});
     EXPECT_EQ(e.fgCount(), 4u);
   }
   {
     Editor e;
     e.prefs.openProgWith = 2;
-    e.c.startUp({});
+    e.files.startUp({});
     EXPECT_EQ(e.prompts.log.last(), "open dialog");
   }
   {
     Editor e;
-    e.c.startUp({q(e.dir.path("gone.tie"))});
+    e.files.startUp({q(e.dir.path("gone.tie"))});
     EXPECT_EQ(e.prompts.log.last(), "error: " + q(e.dir.path("gone.tie")) + " does not exist.");
     EXPECT_EQ(e.fgCount(), 1u);
   }
@@ -212,7 +212,7 @@ TEST(MainWindow, ClosingAsksAndWritesTheSettings) {
   EXPECT_EQ(e.fgCount(), 2u);
   e.prompts.yesNoCancel = {Answer::Yes}; // then Save As is cancelled
   EXPECT_FALSE(e.w.close());
-  e.c.setHistory({q(e.dir.path("a.tie"))});
+  e.files.setHistory({q(e.dir.path("a.tie"))});
   e.prompts.yesNoCancel = {Answer::No};
   EXPECT_TRUE(e.w.close());
   QSettings written(q(e.dir.path("settings.ini")), QSettings::IniFormat);
@@ -286,7 +286,7 @@ TEST(MainWindow, CheckerWindow) {
   EXPECT_EQ(memo, "WARNING: There are no backdrops in the mission. It will be dark!\n"
                   "WARNING: Player has no Mother ship assigned.");
   EXPECT_FALSE(omitBox);
-  EXPECT_TRUE(e.c.omitWarnings()) << "the box sets the flag at once";
+  EXPECT_TRUE(e.s.checker.omitWarnings()) << "the box sets the flag at once";
 
   e.trigger("ErrBtn");
   EXPECT_EQ(e.prompts.log.last(), "notice 800: No known errors.") << "warnings are left out now";
@@ -296,7 +296,7 @@ TEST(MainWindow, CheckerWindow) {
   EXPECT_EQ(e.prompts.log.last(), "dialog: TErrForm");
   e.prompts.yesNoCancel = {Answer::No};
   e.trigger("NewBtn");
-  EXPECT_FALSE(e.c.omitWarnings()) << "a new mission starts with warnings again";
+  EXPECT_FALSE(e.s.checker.omitWarnings()) << "a new mission starts with warnings again";
 }
 
 TEST(MainWindow, CheckerWindowAddsTheGamesLimits) {
@@ -331,10 +331,10 @@ TEST(MainWindow, CheckerWindowAddsTheGamesLimits) {
   EXPECT_EQ(seen[0], checkerLines) << "unticked, the list is the checker's alone";
   EXPECT_EQ(seen[1], checkerLines + "\n" + limitLine) << "the limits come after the checker";
   EXPECT_EQ(seen[2], checkerLines);
-  EXPECT_TRUE(e.c.limitsChecked());
+  EXPECT_TRUE(e.s.checker.limitsChecked());
 
   // With the checker's warnings left out, the game's limits alone still open the list.
-  e.c.setOmitWarnings(true);
+  e.s.checker.setOmitWarnings(true);
   e.prompts.modal = {[&](QDialog& d) {
     EXPECT_TRUE(d.findChild<QCheckBox*>("LimitsChk")->isChecked());
     seen << memoText(d);
@@ -344,7 +344,7 @@ TEST(MainWindow, CheckerWindowAddsTheGamesLimits) {
   ASSERT_EQ(seen.size(), 4);
   EXPECT_EQ(seen[3], limitLine);
 
-  e.c.setLimitsChecked(false);
+  e.s.checker.setLimitsChecked(false);
   e.trigger("ErrBtn");
   EXPECT_EQ(e.prompts.log.last(), "notice 800: No known errors.");
 }
@@ -352,7 +352,7 @@ TEST(MainWindow, CheckerWindowAddsTheGamesLimits) {
 TEST(MainWindow, SafetyCopyAndPreferences) {
   Editor e;
   const QString m = e.missionFile("m.tie", "T", 2);
-  e.c.openPath(m);
+  e.files.openPath(m);
   EXPECT_FALSE(QFileInfo::exists(q(e.dir.path("Backup.tie")))) << "copies are off by default";
 
   e.prompts.modal = {[](QDialog& d) {
@@ -366,10 +366,10 @@ TEST(MainWindow, SafetyCopyAndPreferences) {
   EXPECT_FALSE(e.c.document().flightGroups[1].autolink);
 
   e.prefs.doBackups = true;
-  e.c.openPath(m);
+  e.files.openPath(m);
   EXPECT_EQ(readFile(e.dir.path("Backup.tie")), readFile(e.dir.path("m.tie")));
   QFile::remove(q(e.dir.path("Backup.tie")));
   QFile::copy(m, q(e.dir.path("BACKUP.tie")));
-  e.c.openPath(q(e.dir.path("BACKUP.tie")));
+  e.files.openPath(q(e.dir.path("BACKUP.tie")));
   EXPECT_FALSE(QFileInfo::exists(q(e.dir.path("Backup.tie")))) << "no copy of the copy";
 }

@@ -149,7 +149,7 @@ TEST(Tools, HyperbuoysBackdropAndPicker) {
     EXPECT_EQ(form.shadow(), 2);
     return clickOk(d, "UseBtn");
   });
-  EXPECT_TRUE(TBDropForm::chooseBackdrop(e.c, &e.w));
+  EXPECT_TRUE(TBDropForm::chooseBackdrop(e.c, e.s.backdropNames, &e.w));
   const Document& doc = e.c.document();
   EXPECT_EQ(doc.flightGroups[5].at(fg::BackdropNumber), 13);
   EXPECT_EQ(doc.flightGroups[5].at(fg::BackdropShadow), 2);

@@ -78,7 +78,7 @@ TEST(VoiceList, LoadedSavedUnchangedAndPromptedWhenChanged) {
   d.messages.resize(2);
   d.header[hdr::NumMessages] = 2;
   ASSERT_TRUE(writeMission(d, e.dir.path("m1.tie")).ok());
-  e.c.openPath(q(e.dir.path("m1.tie")));
+  e.files.openPath(q(e.dir.path("m1.tie")));
   ASSERT_EQ(e.c.document().voiceEntries.size(), 70u);
   auto* panel = e.w.findChild<WavPanel*>("WAVPanel");
   ASSERT_NE(panel, nullptr);
@@ -98,7 +98,7 @@ TEST(VoiceList, LoadedSavedUnchangedAndPromptedWhenChanged) {
   e.prompts.openFiles = {q((g.root / "WAVE" / "MissionVoice" / "New.wav").string())};
   click(*panel, "LoadWAV");
   EXPECT_EQ(e.c.document().voiceEntries[1], "MISSIONVOICE\\NEW.WAV");
-  EXPECT_TRUE(e.c.voicesChanged());
+  EXPECT_TRUE(e.s.voices.voicesChanged());
 
   // New: the mission prompt first, then the voice list's; Yes writes it.
   e.prompts.yesNoCancel = {Answer::No};
@@ -128,7 +128,7 @@ TEST(VoiceList, CreatedAssignedToEndLinesAndCarriedBySaveAs) {
   d.messages.resize(1);
   d.header[hdr::NumMessages] = 1;
   ASSERT_TRUE(writeMission(d, e.dir.path("First.tie")).ok());
-  e.c.openPath(q(e.dir.path("First.tie")));
+  e.files.openPath(q(e.dir.path("First.tie")));
   auto* panel = e.w.findChild<WavPanel*>("WAVPanel");
   e.trigger("WAVfilemanager1");
 
@@ -273,7 +273,7 @@ TEST(MissionLists, LoadByListOpensTheChosenMission) {
   });
   e.trigger("LoadByLst1");
   EXPECT_EQ(e.fgCount(), 2u) << "found without regard to case";
-  EXPECT_EQ(e.c.history().value(0), q((g.root / "Missions" / "m1.tie").string()));
+  EXPECT_EQ(e.files.history().value(0), q((g.root / "Missions" / "m1.tie").string()));
 
   e.prompts.modal.push_back([](QDialog& d) {
     child<QListWidget>(d, "ListBox1")->setCurrentRow(2);

@@ -1,0 +1,70 @@
+// The document commands: New, Open, Save, Save As, the recent-files
+// history, the safety copy and start-up. They replace or write the editing
+// document; the changed prompt guards every way work could be lost.
+#pragma once
+
+#include "core/mission/session.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace zephlo {
+
+class CheckerSession;
+class EditingDocument;
+class VoiceListSession;
+struct Preferences;
+
+class FileCommands : public QObject {
+  Q_OBJECT
+public:
+  FileCommands(EditingDocument& doc, VoiceListSession& voices, CheckerSession& checker,
+               QObject* parent = nullptr);
+
+  static QString programTitle();
+  QString title() const { return title_; }
+
+  // History, newest first.
+  QStringList history() const;
+  void setHistory(const QStringList& paths);
+  // Menu caption of history entry i: "&i " and the path or the file name.
+  QString historyCaption(int i) const;
+
+  // Each returns false when the user cancelled it or it failed.
+  bool newMission();
+  bool open();
+  bool openPath(const QString& path); // no prompt
+  bool reopen(int historyIndex);
+  bool save();
+  bool saveAs();
+  // The changed prompt; false when the command must stop.
+  bool confirmDiscard();
+  bool canClose() { return confirmDiscard(); }
+  bool saveAsCancelled() const { return saveAsCancelled_; }
+
+  // Start-up: the command line wins over the start-up preference.
+  void startUp(const QStringList& arguments);
+  // The history captions show the full path or the file name by preference.
+  void preferencesChanged() { emit historyChanged(); }
+
+signals:
+  void titleChanged(const QString& title);
+  void historyChanged();
+
+private:
+  bool write(const QString& path, bool offerVoices);
+  void setTitle(TitleKind kind);
+  void addToHistory(const QString& path);
+
+  EditingDocument& doc_;
+  VoiceListSession& voices_;
+  CheckerSession& checker_;
+  const Preferences& prefs_;
+  History history_;
+  QString title_;
+  TitleKind titleKind_ = TitleKind::Program;
+  QString lastOpenDir_;
+  bool saveAsCancelled_ = false;
+};
+
+} // namespace zephlo
