@@ -73,11 +73,6 @@ TBrfForm::TBrfForm(EditingDocument& controller, QWidget* parent)
     refreshTitleStrip();
   });
 
-  auto* save = new QShortcut(QKeySequence(QStringLiteral("Ctrl+S")), this);
-  connect(save, &QShortcut::activated, this, &TBrfForm::saveRequested);
-  auto* saveAs = new QShortcut(QKeySequence(QStringLiteral("Ctrl+A")), this);
-  connect(saveAs, &QShortcut::activated, this, &TBrfForm::saveAsRequested);
-
   refreshCaption();
   refreshTitleStrip();
   fillHeaderFields();

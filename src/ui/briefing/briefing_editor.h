@@ -75,9 +75,8 @@ public:
   QPoint pixelOf(BriefingMapPoint map) const;
 
 signals:
-  // Ctrl+S, Ctrl+A and "Save Mission" save through the main window.
+  // "Save Mission" saves through the main window's Save (as Ctrl+S does).
   void saveRequested();
-  void saveAsRequested();
 
 public slots:
   // The VCR panel.

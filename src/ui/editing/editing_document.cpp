@@ -186,9 +186,7 @@ void EditingDocument::selectMessage(int index) {
   emit currentMessageChanged(index);
 }
 
-void EditingDocument::setFlightGroupSelection(const std::set<int>& rows) {
-  st_.selectedFGs = rows;
-}
+void EditingDocument::setFlightGroupSelection(const std::set<int>& rows) { st_.selectedFGs = rows; }
 void EditingDocument::setMessageSelection(const std::set<int>& rows) { st_.selectedMsgs = rows; }
 
 void EditingDocument::setCurrentRegion(int region) {

@@ -27,10 +27,10 @@ EditorState freshState(const Document& d) {
 
 } // namespace
 
-FileCommands::FileCommands(EditingDocument& doc, VoiceListSession& voices,
-                           CheckerSession& checker, QObject* parent)
-    : QObject(parent), doc_(doc), voices_(voices), checker_(checker),
-      prefs_(doc.preferences()), title_(programTitle()) {
+FileCommands::FileCommands(EditingDocument& doc, VoiceListSession& voices, CheckerSession& checker,
+                           QObject* parent)
+    : QObject(parent), doc_(doc), voices_(voices), checker_(checker), prefs_(doc.preferences()),
+      title_(programTitle()) {
   // The caption shows the first briefing text, which the briefing editor edits.
   connect(&doc_, &EditingDocument::documentChanged, this, [this](const Change& c) {
     if (!c.briefing) return;

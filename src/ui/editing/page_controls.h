@@ -87,20 +87,42 @@ inline QLabel* label(QWidget* parent, const char* name, const QString& text = {}
   return l;
 }
 
+// Whether the user is typing in w right now: it has the keyboard focus and
+// holds text not yet committed. A refresh leaves such a control alone.
+inline bool beingTyped(const QWidget* w) {
+  if (!w->hasFocus()) return false;
+  if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->isModified();
+  if (auto* s = qobject_cast<const QAbstractSpinBox*>(w)) {
+    const auto* e = s->findChild<const QLineEdit*>();
+    return e && e->isModified();
+  }
+  return false;
+}
+
+// A box whose shown value is converted (points x 25, times, kilometres)
+// commits when editing finishes: Enter, the focus leaving, an arrow step.
+// Committing on every keystroke would store "2" of "250" and refill the box
+// under the cursor.
+inline void commitOnFinish(QAbstractSpinBox* s) { s->setKeyboardTracking(false); }
+
+// A committed text is no longer being typed: the refresh after the edit may
+// show the value as stored.
+inline void committed(QLineEdit* e) { e->setModified(false); }
+
 // Showing a value never writes it back, and leaves a control that already
-// shows it alone (so typing is not disturbed by the refresh it causes).
+// shows it, or that the user is typing in, alone.
 inline void showValue(QComboBox* b, int index) {
   if (b->currentIndex() == index && !b->isEditable()) return;
   const QSignalBlocker block(b);
   b->setCurrentIndex(index < b->count() ? index : -1);
 }
 inline void showValue(QSpinBox* s, int value) {
-  if (s->value() == value) return;
+  if (s->value() == value || beingTyped(s)) return;
   const QSignalBlocker block(s);
   s->setValue(value);
 }
 inline void showValue(QLineEdit* e, const QString& text) {
-  if (e->text() == text) return;
+  if (e->text() == text || beingTyped(e)) return;
   const QSignalBlocker block(e);
   e->setText(text);
 }

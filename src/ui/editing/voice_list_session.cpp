@@ -84,8 +84,7 @@ bool VoiceListSession::saveVoices() {
   }
   changed_ = false;
   if (prefs_.fileSavedMsg)
-    doc_.prompts().timedNotice(fromMessage(voiceListSavedNotice(doc_.document())),
-                               kSavedNoticeMs);
+    doc_.prompts().timedNotice(fromMessage(voiceListSavedNotice(doc_.document())), kSavedNoticeMs);
   emit voicesReplaced();
   return true;
 }

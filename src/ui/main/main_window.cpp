@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "core/check/texts.h"
+#include "core/mission/fg_stores.h"
 #include "core/mission/list_lines.h"
 #include "core/mission/team_edits.h"
 #include "platform/settings_store.h"
@@ -8,7 +9,6 @@
 #include "ui/details/extras_window.h"
 #include "ui/details/teams_page.h"
 #include "ui/editing/action_registry.h"
-#include "core/mission/fg_stores.h"
 #include "ui/editing/editor_session.h"
 #include "ui/editing/page_controls.h"
 #include "ui/main/list_models.h"
@@ -83,7 +83,7 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
   setObjectName(QStringLiteral("TForm1"));
   setWindowTitle(FileCommands::programTitle());
   c_.prompts().setParent(this);
-  actions_ = new Actions(this, c_.undoStack());
+  actions_ = new ActionRegistry(this, c_.undoStack());
   buildPages();
   buildMenusAndToolBars();
   buildToolWindows();
@@ -95,7 +95,7 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
 
   connect(&c_, &EditingDocument::documentReplaced, this, [this] {
     // A new or opened mission starts in region 1.
-    actions_->regions[static_cast<std::size_t>(c_.state().currentRegion - 1)]->setChecked(true);
+    actions_->region(c_.state().currentRegion)->setChecked(true);
     resetLists();
   });
   connect(&c_, &EditingDocument::documentChanged, this, &TForm1::documentChanged);
@@ -205,45 +205,45 @@ void TForm1::buildPages() {
 }
 
 void TForm1::buildMenusAndToolBars() {
-  Actions& a = *actions_;
-  connect(a.newMission, &QAction::triggered, this, &TForm1::NewBtnClick);
-  connect(a.open, &QAction::triggered, this, &TForm1::OpenBtnClick);
-  connect(a.save, &QAction::triggered, this, &TForm1::SaveBtnClick);
-  connect(a.saveAs, &QAction::triggered, this, &TForm1::SaveAsBtnClick);
-  connect(a.addItem, &QAction::triggered, this, &TForm1::NewFGButClick);
-  connect(a.deleteItems, &QAction::triggered, this, &TForm1::DeleteButClick);
-  connect(a.copy, &QAction::triggered, this, &TForm1::CopyBtnClick);
-  connect(a.paste, &QAction::triggered, this, &TForm1::PasteBtnClick);
-  connect(a.moveUp, &QAction::triggered, this, &TForm1::UpBtnClick);
-  connect(a.moveDown, &QAction::triggered, this, &TForm1::DownBtnClick);
-  connect(a.errorCheck, &QAction::triggered, this, &TForm1::ErrBtnClick);
-  connect(a.preferences, &QAction::triggered, this, &TForm1::PreferencesClick);
-  connect(a.about, &QAction::triggered, this, &TForm1::AboutClick);
+  ActionRegistry& a = *actions_;
+  connect(a[Act::New], &QAction::triggered, this, &TForm1::NewBtnClick);
+  connect(a[Act::Open], &QAction::triggered, this, &TForm1::OpenBtnClick);
+  connect(a[Act::Save], &QAction::triggered, this, &TForm1::SaveBtnClick);
+  connect(a[Act::SaveAs], &QAction::triggered, this, &TForm1::SaveAsBtnClick);
+  connect(a[Act::AddItem], &QAction::triggered, this, &TForm1::NewFGButClick);
+  connect(a[Act::DeleteItems], &QAction::triggered, this, &TForm1::DeleteButClick);
+  connect(a[Act::Copy], &QAction::triggered, this, &TForm1::CopyBtnClick);
+  connect(a[Act::Paste], &QAction::triggered, this, &TForm1::PasteBtnClick);
+  connect(a[Act::MoveUp], &QAction::triggered, this, &TForm1::UpBtnClick);
+  connect(a[Act::MoveDown], &QAction::triggered, this, &TForm1::DownBtnClick);
+  connect(a[Act::ErrorCheck], &QAction::triggered, this, &TForm1::ErrBtnClick);
+  connect(a[Act::Preferences], &QAction::triggered, this, &TForm1::PreferencesClick);
+  connect(a[Act::About], &QAction::triggered, this, &TForm1::AboutClick);
   for (int r = 1; r <= 4; ++r) {
-    connect(a.regions[static_cast<std::size_t>(r - 1)], &QAction::triggered, this,
-            [this, r] { c_.setCurrentRegion(r); });
+    connect(a.region(r), &QAction::triggered, this, [this, r] { c_.setCurrentRegion(r); });
   }
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addActions({a.newMission, a.open, a.save, a.saveAs});
+  file->addActions({a[Act::New], a[Act::Open], a[Act::Save], a[Act::SaveAs]});
 
   // Edit: undo and redo first; the list commands act on the page shown.
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->addActions({a.undo, a.redo});
+  edit->addActions({a[Act::Undo], a[Act::Redo]});
   edit->addSeparator();
-  edit->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
+  edit->addActions({a[Act::AddItem], a[Act::DeleteItems], a[Act::Copy], a[Act::Paste],
+                    a[Act::MoveUp], a[Act::MoveDown]});
 
-  connect(a.mainPages, &QAction::toggled, OverallPages, &QWidget::setVisible);
+  connect(a[Act::MainPages], &QAction::toggled, OverallPages, &QWidget::setVisible);
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-  view->addActions({a.mainPages, a.datapad});
+  view->addActions({a[Act::MainPages], a[Act::Datapad]});
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  options->addAction(a.preferences);
+  options->addAction(a[Act::Preferences]);
 
   // Region: the current region dims flight groups absent from it.
   QMenu* region = menuBar()->addMenu(QStringLiteral("&Region"));
-  for (QAction* r : a.regions)
-    region->addAction(r);
+  for (int r = 1; r <= 4; ++r)
+    region->addAction(a.region(r));
 
   QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
   QMenu* links = info->addMenu(QStringLiteral("&Links"));
@@ -252,69 +252,73 @@ void TForm1::buildMenusAndToolBars() {
   readmeAction->setEnabled(QFileInfo::exists(readme));
   connect(readmeAction, &QAction::triggered, this,
           [readme] { QDesktopServices::openUrl(QUrl::fromLocalFile(readme)); });
-  info->addAction(a.about);
+  info->addAction(a[Act::About]);
 
   // Project bar: New, Open with the history, Save As, Save; then undo and redo.
   QToolBar* project = addToolBar(QStringLiteral("Project"));
   project->setObjectName(QStringLiteral("ProjectBar"));
   project->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  project->addAction(a.newMission);
+  project->addAction(a[Act::New]);
   HistPopUp = new QMenu(this);
   HistPopUp->setObjectName(QStringLiteral("HistPopUp"));
   auto* openBtn = new QToolButton(project);
   openBtn->setObjectName(QStringLiteral("OpenBtn"));
-  openBtn->setDefaultAction(a.open);
+  openBtn->setDefaultAction(a[Act::Open]);
   openBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   openBtn->setPopupMode(QToolButton::MenuButtonPopup);
   openBtn->setMenu(HistPopUp);
   project->addWidget(openBtn);
-  project->addAction(a.saveAs);
-  project->addAction(a.save);
+  project->addAction(a[Act::SaveAs]);
+  project->addAction(a[Act::Save]);
   QToolBar* undoBar = addToolBar(QStringLiteral("Undo"));
   undoBar->setObjectName(QStringLiteral("UndoBar"));
-  undoBar->addActions({a.undo, a.redo});
+  undoBar->addActions({a[Act::Undo], a[Act::Redo]});
 
   QToolBar* check = addToolBar(QStringLiteral("Check"));
   check->setObjectName(QStringLiteral("CheckBar"));
   check->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  check->addAction(a.errorCheck);
+  check->addAction(a[Act::ErrorCheck]);
 
   QToolBar* windows = addToolBar(QStringLiteral("Windows"));
   windows->setObjectName(QStringLiteral("WindowBar"));
   windows->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  windows->addActions({a.mainPages, a.datapad});
+  windows->addActions({a[Act::MainPages], a[Act::Datapad]});
 
   buildTeamBar();
 
   QToolBar* list = addToolBar(QStringLiteral("Lists"));
   list->setObjectName(QStringLiteral("ListBar"));
-  list->addActions({a.addItem, a.deleteItems, a.copy, a.paste, a.moveUp, a.moveDown});
+  list->addActions({a[Act::AddItem], a[Act::DeleteItems], a[Act::Copy], a[Act::Paste],
+                    a[Act::MoveUp], a[Act::MoveDown]});
 
   // Pop-up menus of the two lists; items captioned differently follow their action.
   fgPopup_ = new QMenu(this);
   fgPopup_->setObjectName(QStringLiteral("FGPopUp"));
-  fgPopup_->addActions({a.addItem, a.alias(a.deleteItems, QStringLiteral("&Delete"), fgPopup_),
-                        a.copy, a.paste, a.moveUp, a.moveDown});
+  fgPopup_->addActions({a[Act::AddItem],
+                        a.alias(a[Act::DeleteItems], QStringLiteral("&Delete"), fgPopup_),
+                        a[Act::Copy], a[Act::Paste], a[Act::MoveUp], a[Act::MoveDown]});
   fgPopup_->addSeparator();
   reopenMenu_ = fgPopup_->addMenu(QStringLiteral("&Reopen"));
   reopenMenu_->setObjectName(QStringLiteral("ReopenMenu"));
-  fgPopup_->addAction(a.alias(a.save, QStringLiteral("Save"), fgPopup_));
+  fgPopup_->addAction(a.alias(a[Act::Save], QStringLiteral("Save"), fgPopup_));
 
   msgPopup_ = new QMenu(this);
   msgPopup_->setObjectName(QStringLiteral("MsgPopUp"));
-  msgPopup_->addActions({a.alias(a.addItem, QStringLiteral("&Add Message"), msgPopup_),
-                         a.alias(a.deleteItems, QStringLiteral("&Delete"), msgPopup_), a.copy,
-                         a.paste, a.alias(a.moveUp, QStringLiteral("Move &Up"), msgPopup_),
-                         a.alias(a.moveDown, QStringLiteral("&Move Down"), msgPopup_)});
+  msgPopup_->addActions({a.alias(a[Act::AddItem], QStringLiteral("&Add Message"), msgPopup_),
+                         a.alias(a[Act::DeleteItems], QStringLiteral("&Delete"), msgPopup_),
+                         a[Act::Copy], a[Act::Paste],
+                         a.alias(a[Act::MoveUp], QStringLiteral("Move &Up"), msgPopup_),
+                         a.alias(a[Act::MoveDown], QStringLiteral("&Move Down"), msgPopup_)});
 }
 
 void TForm1::updateCommandStates() {
   const MainPage page = currentPage();
   const bool listPage = page != MainPage::Teams;
-  actions_->save->setEnabled(c_.isModified());
-  actions_->moveUp->setEnabled(lists_.canMoveUp(page));
-  actions_->moveDown->setEnabled(lists_.canMoveDown(page));
-  for (QAction* a : {actions_->addItem, actions_->deleteItems, actions_->copy, actions_->paste})
+  (*actions_)[Act::Save]->setEnabled(c_.isModified());
+  (*actions_)[Act::MoveUp]->setEnabled(lists_.canMoveUp(page));
+  (*actions_)[Act::MoveDown]->setEnabled(lists_.canMoveDown(page));
+  for (QAction* a : {(*actions_)[Act::AddItem], (*actions_)[Act::DeleteItems],
+                     (*actions_)[Act::Copy], (*actions_)[Act::Paste]})
     a->setEnabled(listPage);
 }
 
@@ -331,7 +335,7 @@ void TForm1::rebuildHistoryMenus() {
     }
   }
   // "&Load by lst..." sits with the history: another way to reopen a mission.
-  if (actions_->loadByList) reopenMenu_->addAction(actions_->loadByList);
+  if ((*actions_)[Act::LoadByList]) reopenMenu_->addAction((*actions_)[Act::LoadByList]);
   reopenMenu_->setEnabled(!h.isEmpty());
 }
 
@@ -455,10 +459,12 @@ void TForm1::buildTeamBar() {
 
 void TForm1::buildToolWindows() {
   datapad_ = new TDatapad(c_, this);
-  QAction* show = actions_->datapad;
+  actions_->attachEditing(datapad_);
+  QAction* show = (*actions_)[Act::Datapad];
   connect(show, &QAction::toggled, datapad_, &QWidget::setVisible);
   connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
   shipExt_ = new TShipExt(c_, this);
+  actions_->attachEditing(shipExt_);
   connect(shipExt_, &TShipExt::backdropPickerRequested, this,
           [this] { TBDropForm::chooseBackdrop(c_, session_.backdropNames, shipExt_); });
   connect(datapad_, &TDatapad::extrasRequested, this, [this] {
@@ -474,7 +480,7 @@ void TForm1::showEvent(QShowEvent* e) {
   if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
       split && !prefs_.splitterState.isEmpty())
     split->restoreState(prefs_.splitterState);
-  actions_->datapad->setChecked(prefs_.dpo);
+  (*actions_)[Act::Datapad]->setChecked(prefs_.dpo);
   if (!prefs_.datapadGeometry.isEmpty() && datapad_->restoreGeometry(prefs_.datapadGeometry))
     return;
   // The details window starts beside the main window's right edge, inside

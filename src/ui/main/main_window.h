@@ -11,7 +11,7 @@ class QTabWidget;
 
 namespace zephlo {
 
-class Actions;
+class ActionRegistry;
 class EditingDocument;
 class FileCommands;
 class ListActions;
@@ -90,7 +90,7 @@ private:
   ListActions& lists_;
   Preferences& prefs_;
   SettingsStore& store_;
-  Actions* actions_ = nullptr;
+  ActionRegistry* actions_ = nullptr;
   QTabWidget* OverallPages = nullptr;
   QListView* ShipList = nullptr;
   QListView* MsgStrList = nullptr;

@@ -22,13 +22,14 @@ void TForm1::buildBriefingEditor() {
     else
       addToolBar(bar);
   }
-  bar->addAction(actions_->briefingEditor);
-  connect(actions_->briefingEditor, &QAction::triggered, this, [this] {
+  bar->addAction((*actions_)[Act::BriefingEditor]);
+  connect((*actions_)[Act::BriefingEditor], &QAction::triggered, this, [this] {
     auto* form = findChild<TBrfForm*>();
     if (!form) {
       form = new TBrfForm(c_, this);
-      connect(form, &TBrfForm::saveRequested, this, &TForm1::SaveBtnClick);
-      connect(form, &TBrfForm::saveAsRequested, this, &TForm1::SaveAsBtnClick);
+      // Undo, Redo, Save and Save As work in the briefing editor as everywhere.
+      actions_->attachEditing(form);
+      connect(form, &TBrfForm::saveRequested, (*actions_)[Act::Save], &QAction::trigger);
     }
     form->show();
     form->raise();

@@ -34,17 +34,17 @@ constexpr int kEndLines = 6;
 } // namespace
 
 void TForm1::buildDialogs() {
-  Actions& a = *actions_;
+  ActionRegistry& a = *actions_;
   const bool editorFolderSet = !prefs_.editorDir.isEmpty() && prefs_.editorDir != "Undefined";
   loadBackdropNames(editorFolderSet ? prefs_.editorDir : QCoreApplication::applicationDirPath());
-  connect(a.headerDialog, &QAction::triggered, this, [this] { THeaderForm::edit(c_, this); });
-  connect(a.listEditor, &QAction::triggered, this, [this] { TlstForm::run(c_, this); });
-  connect(a.loadByList, &QAction::triggered, this, [this] {
+  connect(a[Act::HeaderDialog], &QAction::triggered, this, [this] { THeaderForm::edit(c_, this); });
+  connect(a[Act::ListEditor], &QAction::triggered, this, [this] { TlstForm::run(c_, this); });
+  connect(a[Act::LoadByList], &QAction::triggered, this, [this] {
     if (!files_.confirmDiscard()) return;
     if (auto path = TLBLForm::choose(c_, this)) files_.openPath(*path);
   });
-  connect(a.hyperbuoys, &QAction::triggered, this, [this] { THyperForm::run(c_, this); });
-  connect(a.addBackdrop, &QAction::triggered, this,
+  connect(a[Act::Hyperbuoys], &QAction::triggered, this, [this] { THyperForm::run(c_, this); });
+  connect(a[Act::AddBackdrop], &QAction::triggered, this,
           [this] { c_.apply(addDefaultBackdropOperation(c_.templates())); });
 
   // Menus: File gets "Load by lst", View the two windows, and a Tools menu
@@ -56,12 +56,12 @@ void TForm1::buildDialogs() {
     }
     return nullptr;
   };
-  if (QMenu* file = menuNamed(QStringLiteral("&File"))) file->addAction(a.loadByList);
+  if (QMenu* file = menuNamed(QStringLiteral("&File"))) file->addAction(a[Act::LoadByList]);
   if (QMenu* view = menuNamed(QStringLiteral("&View")))
-    view->addActions({a.textSections, a.wavManager});
+    view->addActions({a[Act::TextSections], a[Act::WavManager]});
   auto* tools = new QMenu(QStringLiteral("&Tools"), this);
   tools->setObjectName(QStringLiteral("ToolsMenu"));
-  tools->addActions({a.hyperbuoys, a.addBackdrop});
+  tools->addActions({a[Act::Hyperbuoys], a[Act::AddBackdrop]});
   QAction* before = nullptr;
   for (QAction* m : menus) {
     if (m->text() == QStringLiteral("&Region")) before = m;
@@ -71,35 +71,36 @@ void TForm1::buildDialogs() {
   QToolBar* mission = new QToolBar(QStringLiteral("Mission"), this);
   mission->setObjectName(QStringLiteral("MissionBar"));
   mission->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  mission->addActions({a.headerDialog, a.listEditor});
+  mission->addActions({a[Act::HeaderDialog], a[Act::ListEditor]});
   insertToolBar(findChild<QToolBar*>(QStringLiteral("CheckBar")), mission);
   if (auto* windows = findChild<QToolBar*>(QStringLiteral("WindowBar"))) {
-    windows->addActions({a.textSections, a.wavManager});
-    windows->widgetForAction(a.textSections)->setObjectName(QStringLiteral("DescBtn"));
-    windows->widgetForAction(a.wavManager)->setObjectName(QStringLiteral("ShowWAVman"));
+    windows->addActions({a[Act::TextSections], a[Act::WavManager]});
+    windows->widgetForAction(a[Act::TextSections])->setObjectName(QStringLiteral("DescBtn"));
+    windows->widgetForAction(a[Act::WavManager])->setObjectName(QStringLiteral("ShowWAVman"));
   }
   fgPopup_->addSeparator();
-  QAction* addBuoys = a.alias(a.hyperbuoys, QStringLiteral("Add Hyperbuoys..."), fgPopup_);
+  QAction* addBuoys = a.alias(a[Act::Hyperbuoys], QStringLiteral("Add Hyperbuoys..."), fgPopup_);
   addBuoys->setObjectName(QStringLiteral("AddHyperbuoys1"));
-  QAction* addBackdrop = a.alias(a.addBackdrop, QStringLiteral("Add Backdrop"), fgPopup_);
+  QAction* addBackdrop = a.alias(a[Act::AddBackdrop], QStringLiteral("Add Backdrop"), fgPopup_);
   addBackdrop->setObjectName(QStringLiteral("AddBackdrop1"));
   fgPopup_->addActions({addBuoys, addBackdrop});
 
   // Text sections: a tool window kept for the run, so it comes back where
   // it was and on the tab last shown.
   memo_ = new TMemoForm(c_, this);
-  connect(a.textSections, &QAction::toggled, memo_, &QWidget::setVisible);
-  connect(memo_, &TMemoForm::visibilityChanged, a.textSections, &QAction::setChecked);
+  a.attachEditing(memo_);
+  connect(a[Act::TextSections], &QAction::toggled, memo_, &QWidget::setVisible);
+  connect(memo_, &TMemoForm::visibilityChanged, a[Act::TextSections], &QAction::setChecked);
 
   // The voice manager sits under the message list.
   wavPanel_ = new WavPanel(c_, session_.voices, MsgStrList->parentWidget());
   MsgStrList->parentWidget()->layout()->addWidget(wavPanel_);
   wavPanel_->hide();
-  connect(a.wavManager, &QAction::toggled, this, [this](bool on) {
+  connect(a[Act::WavManager], &QAction::toggled, this, [this](bool on) {
     wavPanel_->setShown(on);
     c_.setVoicePanelVisible(on);
   });
-  connect(MsgStrList, &QListView::doubleClicked, a.wavManager, &QAction::toggle);
+  connect(MsgStrList, &QListView::doubleClicked, a[Act::WavManager], &QAction::toggle);
   connect(wavPanel_, &WavPanel::endMessagesToggled, this, &TForm1::setEndMessageMode);
   wavPanel_->setPageShowing(currentPage() == MainPage::Messages);
   connect(OverallPages, &QTabWidget::currentChanged, this, [this](int page) {
@@ -137,10 +138,10 @@ void TForm1::setEndMessageMode(bool on) {
   endMsgMode_ = on;
   // The end-of-mission lines take the editing window's place while they show.
   if (on) {
-    endModeHidDatapad_ = actions_->datapad->isChecked();
-    actions_->datapad->setChecked(false);
+    endModeHidDatapad_ = (*actions_)[Act::Datapad]->isChecked();
+    (*actions_)[Act::Datapad]->setChecked(false);
   } else if (endModeHidDatapad_) {
-    actions_->datapad->setChecked(true);
+    (*actions_)[Act::Datapad]->setChecked(true);
   }
   msgModel_->reset();
   syncing_ = true;

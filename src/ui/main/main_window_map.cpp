@@ -65,11 +65,12 @@ void TForm1::buildMap() {
   }
 
   connect(&c_, &EditingDocument::regionChanged, this,
-          [this](int r) { actions_->regions[static_cast<std::size_t>(r - 1)]->setChecked(true); });
+          [this](int r) { actions_->region(r)->setChecked(true); });
   buildMapToolWindows();
   connect(map_, &MapWidget::selectionSet, this, [this] { showSelections(); });
-  connect(map_, &MapWidget::toggleDatapad, this,
-          [this] { actions_->datapad->setChecked(!actions_->datapad->isChecked()); });
+  connect(map_, &MapWidget::toggleDatapad, this, [this] {
+    (*actions_)[Act::Datapad]->setChecked(!(*actions_)[Act::Datapad]->isChecked());
+  });
 }
 
 namespace {
@@ -96,6 +97,7 @@ void TForm1::buildMapToolWindows() {
     if (a->menu() && a->text() == QStringLiteral("&View")) viewMenu = a->menu();
   }
   orderSel_ = new TOrderSel(c_, this);
+  actions_->attachEditing(orderSel_);
   QAction* showSel = checkable(this, QStringLiteral("ShowOrderSel"), QStringLiteral("Orders"),
                                QStringLiteral("Show Order-Region Selector"));
   QAction* selItem = checkable(this, QStringLiteral("OrderRegionSelect1"),
@@ -116,6 +118,7 @@ void TForm1::buildMapToolWindows() {
     wpItem->setChecked(on);
     if (on && !wpForm_) {
       wpForm_ = new TWPform(c_, this);
+      actions_->attachEditing(wpForm_);
       wpForm_->setAttribute(Qt::WA_DeleteOnClose);
       if (!prefs_.wpGeometry.isEmpty()) wpForm_->restoreGeometry(prefs_.wpGeometry);
       connect(wpForm_, &TWPform::closed, this, [this] {
@@ -138,8 +141,8 @@ void TForm1::buildMapToolWindows() {
   classicMap->setShortcut(QKeySequence(QStringLiteral("F10")));
   addAction(classicMap);
   connect(classicMap, &QAction::triggered, this, [this, wpBtn] {
-    actions_->mainPages->setChecked(false);
-    actions_->datapad->setChecked(false);
+    (*actions_)[Act::MainPages]->setChecked(false);
+    (*actions_)[Act::Datapad]->setChecked(false);
     orderSel_->hide();
     if (QWidget* memo = findChild<QWidget*>(QStringLiteral("TMemoForm"))) memo->hide();
     wpBtn->setChecked(false);
@@ -156,14 +159,14 @@ void TForm1::buildMapToolWindows() {
       orderSel_->move(50, 400);
       return;
     }
-    actions_->mainPages->setChecked(true);
+    (*actions_)[Act::MainPages]->setChecked(true);
     // Centred over the part of the screen right of the pages.
     const int pagesRight = mapToGlobal(QPoint(OverallPages->geometry().right(), 0)).x();
     const QSize size = datapad_->frameGeometry().size();
     const int left = pagesRight + std::max(0, (avail.right() - pagesRight - size.width()) / 2);
     const int top = frameGeometry().top() + 60;
     datapad_->move(left, top);
-    actions_->datapad->setChecked(true);
+    (*actions_)[Act::Datapad]->setChecked(true);
     if (currentPage() == MainPage::FlightGroups) {
       orderSel_->move(left, top + 412);
       orderSel_->show();

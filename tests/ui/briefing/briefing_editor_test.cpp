@@ -519,3 +519,31 @@ TEST(BriefingEditor, SideFieldsKeysAndPopUpCommands) {
   QTest::keyClick(list, Qt::Key_Delete);
   EXPECT_EQ(b.list().size(), 2u);
 }
+
+TEST(BriefingEditor, UndoAndRedoWorkHereAndSayWhatTheyUndo) {
+  BriefingEditor b;
+  b.form->show();
+  b.form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(b.form));
+  auto* time = b.child<QLineEdit>("RunTimeEdit");
+  time->setFocus();
+  time->selectAll();
+  QTest::keyClicks(time, "30");
+  QTest::keyClick(time, Qt::Key_Return);
+  const std::uint16_t edited = b.e.c.document().briefing.runningTime();
+  ASSERT_NE(edited, 600);
+  QAction* undo = b.e.action("UndoAction");
+  EXPECT_TRUE(undo->text().startsWith("&Undo ")) << undo->text().toStdString();
+  EXPECT_GT(undo->text().size(), QString("&Undo ").size()) << "the step's name follows";
+
+  b.map()->setFocus();
+  QTest::keyClick(b.map(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(b.e.c.document().briefing.runningTime(), 600);
+  QTest::keyClick(b.map(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(b.e.c.document().briefing.runningTime(), edited);
+  QTest::keyClick(b.map(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(b.e.c.document().briefing.runningTime(), edited) << "nothing left to redo";
+  QTest::keyClick(b.map(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(b.map(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(b.e.c.document().briefing.runningTime(), edited);
+}
