@@ -31,8 +31,11 @@ public:
     log << "question: " + text;
     return take(yesNoCancel, Answer::Cancel);
   }
-  int askChoice(const QString& text, const QStringList& buttons) override {
-    log << "question: " + text + " [" + buttons.join(", ") + "]";
+  // Logged as "question: TEXT [BUTTON, ...]", with "TITLE: " before the
+  // text unless the title is the usual "Confirm".
+  int askChoice(const QString& title, const QString& text, const QStringList& buttons) override {
+    const QString titled = title == "Confirm" ? text : title + ": " + text;
+    log << "question: " + titled + " [" + buttons.join(", ") + "]";
     return take(choices, -1);
   }
   void showError(const QString& text) override { log << "error: " + text; }

@@ -187,7 +187,8 @@ bool FileCommands::write(const QString& path, bool offerVoices) {
   if (absolute == missionWatch_.path() && missionWatch_.changed()) {
     const QStringList choices{QStringLiteral("Overwrite"), QStringLiteral("Save As..."),
                               QStringLiteral("Cancel")};
-    switch (doc_.prompts().askChoice(missionWatch_.changedText(), choices)) {
+    switch (
+        doc_.prompts().askChoice(QStringLiteral("Confirm"), missionWatch_.changedText(), choices)) {
     case 0: break;
     case 1: return saveAs();
     default: return false;

@@ -109,7 +109,8 @@ bool VoiceListSession::saveVoices() {
   const std::string& path = doc_.document().voiceListPath;
   if (path != kNoVoiceList && fromPath(path) == watch_.path() && watch_.changed()) {
     const QStringList choices{QStringLiteral("Overwrite"), QStringLiteral("Cancel")};
-    if (doc_.prompts().askChoice(watch_.changedText(), choices) != 0) return false;
+    if (doc_.prompts().askChoice(QStringLiteral("Confirm"), watch_.changedText(), choices) != 0)
+      return false;
   }
   if (Status s = saveVoiceList(doc_.document()); !s) {
     doc_.prompts().showError(fromMessage(s.error().message));

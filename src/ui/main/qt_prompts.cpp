@@ -25,9 +25,8 @@ Answer QtPrompts::askYesNoCancel(const QString& text) {
   }
 }
 
-int QtPrompts::askChoice(const QString& text, const QStringList& buttons) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text, QMessageBox::NoButton,
-                  parent_);
+int QtPrompts::askChoice(const QString& title, const QString& text, const QStringList& buttons) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent_);
   QList<QAbstractButton*> added;
   for (const QString& b : buttons)
     added.append(box.addButton(b, QMessageBox::ActionRole));
@@ -90,9 +89,10 @@ Answer ConsolePrompts::askYesNoCancel(const QString& text) {
   say("question (answered Cancel)", text);
   return Answer::Cancel;
 }
-int ConsolePrompts::askChoice(const QString& text, const QStringList& buttons) {
-  say("question (no answer)",
-      text + QStringLiteral(" [") + buttons.join(QStringLiteral(", ")) + QStringLiteral("]"));
+int ConsolePrompts::askChoice(const QString& title, const QString& text,
+                              const QStringList& buttons) {
+  say("question (no answer)", title + QStringLiteral(": ") + text + QStringLiteral(" [") +
+                                  buttons.join(QStringLiteral(", ")) + QStringLiteral("]"));
   return -1;
 }
 void ConsolePrompts::showError(const QString& text) { say("error", text); }

@@ -46,7 +46,7 @@ public:
     unexpected(text);
     return Answer::Cancel;
   }
-  int askChoice(const QString& text, const QStringList&) override {
+  int askChoice(const QString&, const QString& text, const QStringList&) override {
     unexpected(text);
     return -1;
   }
