@@ -14,6 +14,8 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
+#include <string_view>
 
 namespace zephlo {
 
@@ -70,8 +72,10 @@ constexpr Byte kNeedsCraft[] = {
 // One trigger as the analysis sees it.
 struct Leaf {
   enum Kind : std::uint8_t { True, Never, Needs } kind = True;
-  int fg = -1;                   // Needs: the flight group that must arrive
-  const Byte* trigger = nullptr; // Needs: the trigger, for its words
+  int fg = -1; // Needs: the flight group that must arrive
+  // Needs: the trigger, for its words; none for a flight-group goal, whose
+  // finding speaks of its flight group's arrival instead.
+  const Byte* trigger = nullptr;
 };
 
 // When a node can happen: ((T1 and/or T2) and/or (T3 and/or T4)), and for a
@@ -88,8 +92,27 @@ struct Cause {
   enum Kind : std::uint8_t { Never, Waits, Mothership, DroppedOff } kind = Never;
   int fg = -1;
   const Byte* trigger = nullptr;
-  bool operator==(const Cause&) const = default;
+  // Two triggers asking the same of the same flight group are one cause.
+  bool operator==(const Cause& o) const {
+    if (kind != o.kind || fg != o.fg) return false;
+    if (!trigger || !o.trigger) return trigger == o.trigger;
+    return trigger[trig::Condition] == o.trigger[trig::Condition] &&
+           trigger[trig::Parameter1] == o.trigger[trig::Parameter1];
+  }
 };
+
+// The parts joined with one allocation: a large mission makes thousands of
+// these strings.
+std::string concat(std::initializer_list<std::string_view> parts) {
+  std::size_t size = 0;
+  for (std::string_view p : parts)
+    size += p.size();
+  std::string out;
+  out.reserve(size);
+  for (std::string_view p : parts)
+    out.append(p);
+  return out;
+}
 
 // Values other than 0 and 1 come only from other tools; taking them as "or"
 // errs towards "it can happen".
@@ -196,9 +219,14 @@ public:
   }
 
   MissionLogic run() {
+    const std::size_t nodes =
+        doc_.flightGroups.size() * (1 + kFGGoalCount) + doc_.messages.size() + kTeamCount * 3;
+    out_.nodes.reserve(nodes);
+    gates_.reserve(nodes);
+    canFail_.reserve(nodes);
+    const std::vector<std::vector<int>> carriers = findCarriers();
     for (int i = 0; i < fgCount_; ++i)
-      addFlightGroup(i);
-    findDropOffs();
+      addFlightGroup(i, carriers[static_cast<std::size_t>(i)]);
     for (int m = 0; m < static_cast<int>(doc_.messages.size()); ++m)
       addMessage(m);
     for (int i = 0; i < fgCount_; ++i) {
@@ -210,11 +238,6 @@ public:
         addGlobalGoal(t, kind);
     }
     findArrivals();
-    // By the node they lead to, and within it by role: arrivals before departures.
-    std::stable_sort(out_.edges.begin(), out_.edges.end(),
-                     [](const LogicEdge& a, const LogicEdge& b) {
-                       return a.to != b.to ? a.to < b.to : a.role < b.role;
-                     });
     for (std::size_t n = 0; n < out_.nodes.size(); ++n) {
       LogicNode& node = out_.nodes[n];
       node.neverHappens = canFail_[n] && !eval_.holds(gates_[n]);
@@ -231,27 +254,39 @@ private:
     return static_cast<int>(out_.nodes.size()) - 1;
   }
 
-  void addEdge(int from, int to, LogicRole role, std::string label, const std::string& cause) {
+  // The edge's line is the node's name, the role and the cause's parts.
+  void addEdge(int from, int to, LogicRole role, std::string label,
+               std::initializer_list<std::string_view> cause) {
     static const char* const kRoleWords[] = {" arrival",   " arrival", " arrival", " departure",
                                              " departure", "",         " cancel",  ""};
     const bool decides = role != LogicRole::Departure && role != LogicRole::DepartureMothership &&
                          role != LogicRole::Cancel;
-    out_.edges.push_back({from, to, role, decides, std::move(label),
-                          out_.nodes[static_cast<std::size_t>(to)].name +
-                              kRoleWords[static_cast<int>(role)] + " <- " + cause});
+    const std::string& name = out_.nodes[static_cast<std::size_t>(to)].name;
+    const std::string_view roleWords = kRoleWords[static_cast<int>(role)];
+    std::size_t size = name.size() + roleWords.size() + 4;
+    for (std::string_view p : cause)
+      size += p.size();
+    std::string line;
+    line.reserve(size);
+    line.append(name).append(roleWords).append(" <- ");
+    for (std::string_view p : cause)
+      line.append(p);
+    out_.edges.push_back({from, to, role, decides, std::move(label), std::move(line)});
   }
 
-  // An edge for a trigger that names a flight group.
+  // An edge for a trigger that names a flight group; its cause reads as the
+  // trigger's own text with the flight group's number.
   void addTriggerEdge(const Byte* t, int to, LogicRole role, const char* labelStart = "") {
     const Byte c = t[trig::Condition];
     const int var = t[trig::Variable];
     if (c == kAlwaysTrue || c == kNeverTrue || t[trig::VariableType] != kFlightGroupVariable ||
         var >= fgCount_)
       return;
-    std::string label = labelStart + amountPrefix(t[trig::Amount]) + "it";
-    if (const std::string phrase = conditionPhrase(t, lists_); !phrase.empty())
-      label += " must " + phrase;
-    addEdge(var, to, role, std::move(label), triggerText(t, lists_));
+    const std::string phrase = conditionPhrase(t, lists_);
+    const std::string amount = amountPrefix(t[trig::Amount]);
+    const std::string_view must = phrase.empty() ? "" : " must ";
+    addEdge(var, to, role, concat({labelStart, amount, "it", must, phrase}),
+            {amount, lists_.fgNames[static_cast<std::size_t>(var)], must, phrase});
   }
 
   void addPairEdges(const Byte* p, int to, LogicRole role, const char* labelStart = "") {
@@ -266,10 +301,10 @@ private:
 
   void addMothershipEdge(int ship, int to, LogicRole role, const char* label, const char* words) {
     if (ship < 0) return;
-    addEdge(ship, to, role, label, std::string(words) + " " + lists_.fgNames[ship]);
+    addEdge(ship, to, role, label, {words, " ", lists_.fgNames[static_cast<std::size_t>(ship)]});
   }
 
-  void addFlightGroup(int i) {
+  void addFlightGroup(int i, const std::vector<int>& carriers) {
     const FGObject& f = doc_.flightGroups[static_cast<std::size_t>(i)];
     const Byte* r = f.record.data();
     Gate gate =
@@ -278,6 +313,7 @@ private:
     gate.mothership = mothershipOf(f, fg::ArriveByMothership, fg::ArrivalMothership);
     const int alt = mothershipOf(f, fg::ArriveByAltMothership, fg::AltArrivalMothership);
     if (gate.mothership >= 0) gate.altMothership = alt;
+    gate.carriers = carriers;
     const int node =
         addNode(LogicNodeKind::FlightGroup, i, 0, lists_.fgNames[i], std::move(gate), true);
     addPairEdges(r + fg::ArrivalPair1, node, LogicRole::Arrival);
@@ -286,6 +322,9 @@ private:
                       "mothership");
     addMothershipEdge(alt, node, LogicRole::ArrivalMothership, "alternative mothership",
                       "alternative mothership");
+    for (int c : carriers)
+      addEdge(c, node, LogicRole::DroppedOff, "may drop it off",
+              {"may be dropped off by ", lists_.fgNames[static_cast<std::size_t>(c)]});
     addPairEdges(r + fg::DeparturePair, node, LogicRole::Departure, "departure: ");
     addMothershipEdge(mothershipOf(f, fg::DepartByMothership, fg::DepartureMothership), node,
                       LogicRole::DepartureMothership, "departure mothership", "mothership");
@@ -296,8 +335,10 @@ private:
 
   // A "Drop off/Deploy" order brings the flight group its second parameter
   // names. Whether that number counts from 0 or from 1 is not known, so both
-  // flight groups it may mean are taken as possibly brought.
-  void findDropOffs() {
+  // flight groups it may mean are taken as possibly brought. For each flight
+  // group, the flight groups that may drop it off.
+  std::vector<std::vector<int>> findCarriers() const {
+    std::vector<std::vector<int>> carriers(static_cast<std::size_t>(fgCount_));
     for (int c = 0; c < fgCount_; ++c) {
       for (int region = 1; region <= kRegionCount; ++region) {
         for (int o = 1; o <= kOrdersPerRegion; ++o) {
@@ -306,15 +347,13 @@ private:
           const int number = order[ord::Parameter2];
           for (int j : {number - 1, number}) {
             if (j < 0 || j >= fgCount_ || j == c) continue;
-            std::vector<int>& carriers = gates_[static_cast<std::size_t>(j)].carriers;
-            if (std::find(carriers.begin(), carriers.end(), c) != carriers.end()) continue;
-            carriers.push_back(c);
-            addEdge(c, j, LogicRole::DroppedOff, "may drop it off",
-                    "may be dropped off by " + lists_.fgNames[c]);
+            std::vector<int>& of = carriers[static_cast<std::size_t>(j)];
+            if (std::find(of.begin(), of.end(), c) == of.end()) of.push_back(c);
           }
         }
       }
     }
+    return carriers;
   }
 
   void addMessage(int m) {
@@ -337,13 +376,14 @@ private:
     Gate gate;
     if (conditionNeedsCraft(condition)) gate.leaves[0] = {Leaf::Needs, i, nullptr};
     const Byte requirement = goal[goal::Requirement];
+    const char number[2] = {static_cast<char>('1' + g), '\0'};
     const int node = addNode(LogicNodeKind::FlightGroupGoal, i, g,
-                             "Goal " + std::to_string(g + 1) + " of " + lists_.fgNames[i],
-                             std::move(gate), requirement == kMust || requirement == kBonusMust);
+                             concat({"Goal ", number, " of ", lists_.fgNames[i]}), std::move(gate),
+                             requirement == kMust || requirement == kBonusMust);
     const std::string phrase = goalPhrase(goal, lists_);
     const std::string amount = amountPrefix(goal[goal::Amount]);
-    addEdge(i, node, LogicRole::Goal, amount + "it " + phrase,
-            amount + lists_.fgNames[i] + " " + phrase);
+    addEdge(i, node, LogicRole::Goal, concat({amount, "it ", phrase}),
+            {amount, lists_.fgNames[static_cast<std::size_t>(i)], " ", phrase});
   }
 
   void addGlobalGoal(int team, int kind) {

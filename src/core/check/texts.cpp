@@ -249,14 +249,20 @@ std::string orderLineText(const Byte* order, const MissionLists& lists) {
 std::string goalPhrase(const Byte* goal, const MissionLists& lists) {
   const int condition = goal[goal::Condition];
   // Values past their list show as the number itself.
-  std::string text = entryOrNumber(vocab::goalRequirements(), goal[goal::Requirement]);
-  text += " ";
-  text += entryOrNumber(vocab::conditions(), condition);
+  const std::string requirement = entryOrNumber(vocab::goalRequirements(), goal[goal::Requirement]);
+  const std::string* c = entryAt(vocab::conditions(), condition);
+  std::string text;
+  text.reserve(requirement.size() + 1 + (c ? c->size() : 3) + 24);
+  text.append(requirement).append(" ");
+  if (c)
+    text.append(*c);
+  else
+    text.append(std::to_string(condition));
   const int parameter = goal[goal::Parameter];
   if (condition == 47 || condition == 48)
     text += std::to_string(parameter);
   else if (condition == 49 || condition == 50)
-    text += " " + entryOrNumber(lists.proximity, parameter);
+    text.append(" ").append(entryOrNumber(lists.proximity, parameter));
   return text;
 }
 
