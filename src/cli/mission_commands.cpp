@@ -27,7 +27,7 @@ int cmdRoundtrip(const std::vector<std::string>& a) {
 
 int cmdInfo(const std::vector<std::string>& a) {
   if (a.size() != 1) return usageError("info takes one argument: FILE");
-  const auto raw = readInput(a[0], missionSizeLimit());
+  const auto raw = readInput(a[0], missionSizeLimit(), refusedByPlatform);
   if (!raw) return kExitBadInput;
   const Result<Document> doc = parseMission(*raw, inputName(a[0]));
   if (!doc) {
