@@ -44,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       result.lines(true).size() != result.errors.size())
     fault("the error list does not hold the errors and warnings");
   checkLimits(doc, {});
-  describeMission(doc);
+  std::string description;
+  describeMission(doc, description);
+  if (description.empty() || description.back() != '\n') fault("the description is not whole lines");
 
   const MissionLists lists = buildMissionLists(doc);
   if (lists.fgNames.size() != doc.flightGroups.size()) fault("a flight group has no label");

@@ -4,74 +4,103 @@
 #include "core/mission/document.h"
 #include "core/mission/list_lines.h"
 
+#include <charconv>
+#include <string_view>
+
 namespace zephlo {
 
-std::vector<std::string> describeMission(const Document& doc) {
+namespace {
+
+// Builds the lines in place: a key in parts, then its value.
+class Lines {
+public:
+  explicit Lines(std::string& out) : out_(out) {}
+  Lines& key(std::string_view part) {
+    out_.append(part);
+    return *this;
+  }
+  Lines& key(int number) {
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    out_.append(digits, end);
+    return *this;
+  }
+  void value(std::string_view latin1) {
+    out_.append(": ");
+    appendLatin1AsUtf8(out_, latin1);
+    out_ += '\n';
+  }
+
+private:
+  std::string& out_;
+};
+
+} // namespace
+
+void describeMission(const Document& doc, std::string& out) {
   const MissionLists lists = buildMissionLists(doc);
-  std::vector<std::string> out;
-  auto line = [&out](const std::string& key, const std::string& value) {
-    out.push_back(key + ": " + value);
-  };
+  Lines line(out);
   auto trigger = [&](const Byte* record, std::size_t off) {
-    return triggerText(record + off, lists);
+    line.value(triggerText(record + off, lists));
   };
 
-  line("title", doc.title());
+  line.key("title").value(doc.title());
   for (std::size_t i = 0; i < doc.flightGroups.size(); ++i) {
     const FGObject& f = doc.flightGroups[i];
     const Byte* r = f.record.data();
-    const std::string fgKey = "FG " + std::to_string(i);
-    line(fgKey + " line", fgLineText(doc, static_cast<int>(i)));
-    line(fgKey + " label", fgLabel(doc, static_cast<int>(i)));
+    const int n = static_cast<int>(i);
+    auto fgKey = [&]() -> Lines& { return line.key("FG ").key(n); };
+    fgKey().key(" line").value(fgLineText(doc, n));
+    fgKey().key(" label").value(lists.fgNames[i]);
     const std::size_t arrivals[4] = {fg::ArrivalPair1, fg::ArrivalPair1 + pair::Second,
                                      fg::ArrivalPair2, fg::ArrivalPair2 + pair::Second};
     for (int k = 0; k < 4; ++k) {
-      line(fgKey + " arrival " + std::to_string(k + 1), trigger(r, arrivals[k]));
+      fgKey().key(" arrival ").key(k + 1);
+      trigger(r, arrivals[k]);
     }
-    line(fgKey + " departure 1", trigger(r, fg::DeparturePair));
-    line(fgKey + " departure 2", trigger(r, fg::DeparturePair + pair::Second));
+    fgKey().key(" departure 1");
+    trigger(r, fg::DeparturePair);
+    fgKey().key(" departure 2");
+    trigger(r, fg::DeparturePair + pair::Second);
     for (int reg = 1; reg <= kRegionCount; ++reg) {
       for (int o = 1; o <= kOrdersPerRegion; ++o) {
-        const std::string key = fgKey + " order R" + std::to_string(reg) + " O" + std::to_string(o);
         const Byte* order = f.order(reg, o);
-        line(key, orderLineText(order, lists));
+        fgKey().key(" order R").key(reg).key(" O").key(o).value(orderLineText(order, lists));
         if (order[ord::Command] == 0) continue;
-        line(fgKey + " skip R" + std::to_string(reg) + " O" + std::to_string(o) + " 1",
-             trigger(r, fg::skipOffset(reg, o)));
-        line(fgKey + " skip R" + std::to_string(reg) + " O" + std::to_string(o) + " 2",
-             trigger(r, fg::skipOffset(reg, o) + pair::Second));
+        for (int k = 0; k < 2; ++k) {
+          fgKey().key(" skip R").key(reg).key(" O").key(o).key(k == 0 ? " 1" : " 2");
+          trigger(r, fg::skipOffset(reg, o) + (k == 0 ? 0 : pair::Second));
+        }
       }
     }
-    for (int g = 0; g < kFGGoalCount; ++g) {
-      line(fgKey + " goal " + std::to_string(g + 1), fgGoalLineText(f.goal(g), lists));
-    }
+    for (int g = 0; g < kFGGoalCount; ++g)
+      fgKey().key(" goal ").key(g + 1).value(fgGoalLineText(f.goal(g), lists));
   }
 
   const std::size_t msgTriggers[6] = {msg::Pair1,      msg::Pair1 + pair::Second,
                                       msg::Pair2,      msg::Pair2 + pair::Second,
                                       msg::CancelPair, msg::CancelPair + pair::Second};
   for (std::size_t i = 0; i < doc.messages.size(); ++i) {
-    const std::string key = "MSG " + std::to_string(i);
-    line(key + " line", msgLineText(doc, static_cast<int>(i)));
+    const int n = static_cast<int>(i);
+    line.key("MSG ").key(n).key(" line").value(msgLineText(doc, n));
     for (int k = 0; k < 6; ++k) {
-      line(key + " trigger " + std::to_string(k + 1),
-           trigger(doc.messages[i].record.data(), msgTriggers[k]));
+      line.key("MSG ").key(n).key(" trigger ").key(k + 1);
+      trigger(doc.messages[i].record.data(), msgTriggers[k]);
     }
   }
 
-  static const char* const kKinds[3] = {"Primary", "Prevent", "Secondary"};
+  static const char* const kKinds[3] = {" Primary ", " Prevent ", " Secondary "};
   const std::size_t goalTriggers[4] = {gg::Pair1, gg::Pair1 + pair::Second, gg::Pair2,
                                        gg::Pair2 + pair::Second};
   for (int t = 0; t < kTeamCount; ++t) {
     for (int kind = 0; kind < 3; ++kind) {
       const Byte* block = doc.globalGoals[t].record.data() + gg::blockOffset(kind);
       for (int k = 0; k < 4; ++k) {
-        line("GG " + std::to_string(t + 1) + " " + kKinds[kind] + " " + std::to_string(k + 1),
-             trigger(block, goalTriggers[k]));
+        line.key("GG ").key(t + 1).key(kKinds[kind]).key(k + 1);
+        trigger(block, goalTriggers[k]);
       }
     }
   }
-  return out;
 }
 
 } // namespace zephlo

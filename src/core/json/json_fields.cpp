@@ -337,21 +337,6 @@ std::string excerpt(const Json& j) {
   return j.dump();
 }
 
-std::string latin1ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 std::string utf8ToLatin1(const std::string& text, const std::string& path) {
   // The parser has already made sure the text is valid UTF-8.
   std::string out;

@@ -68,8 +68,8 @@ std::string element(const std::string& path, std::size_t index);
 // long text cut, a container by its kind and size.
 std::string excerpt(const Json& j);
 
-// 8-bit text as JSON text (each byte one character U+0000..U+00FF) and back.
-std::string latin1ToUtf8(std::string_view bytes);
+// JSON text back to 8-bit text (each byte one character U+0000..U+00FF);
+// the other way is latin1ToUtf8.
 std::string utf8ToLatin1(const std::string& text, const std::string& path); // throws Refusal
 
 // Bytes as lower-case hex; with trimZeros the trailing zero bytes are left out.
