@@ -1,5 +1,6 @@
 #include "core/json/json_fields.h"
 
+#include "core/gamedata/vocabularies.h"
 #include "core/mission/layout.h"
 
 #include <algorithm>
@@ -38,6 +39,26 @@ public:
   Table& rec(const char* name, std::size_t off, const RecordTable& r, int count = 0) {
     add(name, off, Kind::Record, 0, count);
     t_.fields.back().record = &r;
+    return *this;
+  }
+  // The last field's numbers stand for the words of a list.
+  Table& named(const vocab::List& (*list)()) {
+    t_.fields.back().names = Names::List;
+    t_.fields.back().list = list;
+    return *this;
+  }
+  // The last field names a subject whose kind is the byte at typeOffset.
+  Table& subject(std::size_t typeOffset) {
+    t_.fields.back().names = Names::Subject;
+    t_.fields.back().typeOffset = typeOffset;
+    return *this;
+  }
+  Table& namedBy(Names names) {
+    t_.fields.back().names = names;
+    return *this;
+  }
+  Table& derived() {
+    t_.fields.back().derived = true;
     return *this;
   }
 
@@ -90,9 +111,13 @@ private:
 const RecordTable& triggerTable() {
   static const RecordTable t = Table(trig::Size)
                                    .u8("condition", trig::Condition)
+                                   .named(vocab::conditions)
                                    .u8("variableType", trig::VariableType)
+                                   .named(vocab::variableTypes)
                                    .u8("variable", trig::Variable)
+                                   .subject(trig::VariableType)
                                    .u8("amount", trig::Amount)
+                                   .named(vocab::amounts)
                                    .u8("parameter1", trig::Parameter1)
                                    .u8("parameter2", trig::Parameter2)
                                    .done();
@@ -117,18 +142,28 @@ const RecordTable& waypointTable() {
 const RecordTable& orderTable() {
   static const RecordTable t = Table(ord::Size)
                                    .u8("command", ord::Command)
+                                   .named(vocab::orders)
                                    .u8("speed", ord::Speed)
+                                   .named(vocab::orderSpeeds)
                                    .u8("parameter1", ord::Parameter1)
                                    .u8("parameter2", ord::Parameter2)
                                    .u8("target3Type", ord::Target3Type)
+                                   .named(vocab::variableTypes)
                                    .u8("target4Type", ord::Target4Type)
+                                   .named(vocab::variableTypes)
                                    .u8("target3", ord::Target3)
+                                   .subject(ord::Target3Type)
                                    .u8("target4", ord::Target4)
+                                   .subject(ord::Target4Type)
                                    .u8("target34Either", ord::Target34Either)
                                    .u8("target1Type", ord::Target1Type)
+                                   .named(vocab::variableTypes)
                                    .u8("target1", ord::Target1)
+                                   .subject(ord::Target1Type)
                                    .u8("target2Type", ord::Target2Type)
+                                   .named(vocab::variableTypes)
                                    .u8("target2", ord::Target2)
+                                   .subject(ord::Target2Type)
                                    .u8("target12Either", ord::Target12Either)
                                    .rec("waypoints", ord::Waypoints, waypointTable(), 8)
                                    .done();
@@ -138,11 +173,15 @@ const RecordTable& orderTable() {
 const RecordTable& fgGoalTable() {
   static const RecordTable t = Table(fg::GoalSize)
                                    .u8("requirement", goal::Requirement)
+                                   .named(vocab::goalRequirements)
                                    .u8("condition", goal::Condition)
+                                   .named(vocab::conditions)
                                    .u8("amount", goal::Amount)
+                                   .named(vocab::amounts)
                                    .i8("points", goal::Points)
                                    .u8("teamFlag", goal::TeamFlag)
                                    .u8("team", goal::Team)
+                                   .namedBy(Names::Team)
                                    .u8("time", goal::Time)
                                    .u8("parameter", goal::Parameter)
                                    .u8("parameter2", goal::Parameter2)
@@ -157,7 +196,9 @@ const RecordTable& flightGroupTable() {
           .u8("role1Switch", fg::Role1Switch)
           .u8("role2Switch", fg::Role2Switch)
           .u8("role1", fg::Role1)
+          .named(vocab::tacticalRoles)
           .u8("role2", fg::Role2)
+          .named(vocab::tacticalRoles)
           .u8("roleUnknown1", fg::RoleUnknown1)
           .u8("backdropShadow", fg::BackdropShadow)
           .u8("roleUnknown2", fg::RoleUnknown2)
@@ -166,16 +207,26 @@ const RecordTable& flightGroupTable() {
           .u8("specialCraft", fg::SpecialCraft)
           .u8("randomSpecialCraft", fg::RandomSpecialCraft)
           .u8("craftType", fg::CraftType)
+          .named(vocab::craftTypes)
           .u8("numCraft", fg::NumCraft)
           .u8("status1", fg::Status1)
+          .named(vocab::craftStatuses)
           .u8("warhead", fg::Warhead)
+          .named(vocab::warheads)
           .u8("beam", fg::Beam)
+          .named(vocab::beams)
           .u8("iff", fg::Iff)
+          .named(vocab::iffs)
           .u8("team", fg::Team)
+          .namedBy(Names::Team)
           .u8("aiRank", fg::AiRank)
+          .named(vocab::aiRanks)
           .u8("colour", fg::Colour)
+          .named(vocab::markings)
           .u8("radio", fg::Radio)
+          .named(vocab::radioChannels)
           .u8("formation", fg::Formation)
+          .named(vocab::formations)
           .u8("formationSpacing", fg::FormationSpacing)
           .u8("globalGroup", fg::GlobalGroup)
           .u8("numWavesMinusOne", fg::NumWavesMinusOne)
@@ -185,6 +236,7 @@ const RecordTable& flightGroupTable() {
           .u8("heading", fg::Heading)
           .u8("orientation", fg::Orientation)
           .u8("difficulty", fg::Difficulty)
+          .named(vocab::difficulties)
           .rec("arrivalPair1", fg::ArrivalPair1, triggerPairTable())
           .rec("arrivalPair2", fg::ArrivalPair2, triggerPairTable())
           .u8("arrivalPairsOr", fg::ArrivalPairsOr)
@@ -194,13 +246,18 @@ const RecordTable& flightGroupTable() {
           .u8("departureDelayMinutes", fg::DepartureDelayMinutes)
           .u8("departureDelaySeconds", fg::DepartureDelaySeconds)
           .u8("abortWhen", fg::AbortWhen)
+          .named(vocab::abortConditions)
           .u8("arrivalMothership", fg::ArrivalMothership)
+          .namedBy(Names::FlightGroup)
           .u8("arriveByMothership", fg::ArriveByMothership)
           .u8("departureMothership", fg::DepartureMothership)
+          .namedBy(Names::FlightGroup)
           .u8("departByMothership", fg::DepartByMothership)
           .u8("altArrivalMothership", fg::AltArrivalMothership)
+          .namedBy(Names::FlightGroup)
           .u8("arriveByAltMothership", fg::ArriveByAltMothership)
           .u8("altDepartureMothership", fg::AltDepartureMothership)
+          .namedBy(Names::FlightGroup)
           .u8("departByAltMothership", fg::DepartByAltMothership)
           .rec("orders", fg::Orders, orderTable(), kRegionCount * kOrdersPerRegion)
           .rec("skipTriggers", fg::SkipTriggers, triggerPairTable(),
@@ -212,14 +269,21 @@ const RecordTable& flightGroupTable() {
           .rec("furtherPoint1", fg::FurtherPoint1, waypointTable())
           .rec("furtherPoint2", fg::FurtherPoint2, waypointTable())
           .u8("initialCountermeasure", fg::InitialCountermeasure)
+          .named(vocab::countermeasures)
           .u8("explosionTime", fg::ExplosionTime)
           .u8("status2", fg::Status2)
+          .named(vocab::craftStatuses)
           .u8("globalUnit", fg::GlobalUnit)
           .u8("optionalWarheads", fg::OptionalWarheads, 8)
+          .named(vocab::warheads)
           .u8("optionalBeams", fg::OptionalBeams, 6)
+          .named(vocab::beams)
           .u8("optionalCountermeasures", fg::OptionalCountermeasures, 4)
+          .named(vocab::countermeasures)
           .u8("optionalCraftCategory", fg::OptionalCraftCategory)
+          .named(vocab::optionalCraftCategories)
           .u8("optionalCraftTypes", fg::OptionalCraftTypes, 10)
+          .named(vocab::craftTypes)
           .u8("optionalCraftCounts", fg::OptionalCraftCounts, 10)
           .u8("optionalCraftWaves", fg::OptionalCraftWaves, 10)
           .u8("backdropNumber", fg::BackdropNumber)
@@ -239,6 +303,7 @@ const RecordTable& messageTable() {
                                    .u8("delay", msg::Delay)
                                    .u8("pairsOr", msg::PairsOr)
                                    .u8("colour", msg::Colour)
+                                   .named(vocab::messageColours)
                                    // Its "or" byte counts the other way: 1 = And.
                                    .rec("cancelPair", msg::CancelPair, triggerPairTable())
                                    .done();
@@ -296,7 +361,9 @@ const RecordTable& headerTable() {
   static const RecordTable t =
       Table(size::header)
           .u16("NumFGs", hdr::NumFGs)
+          .derived()
           .u16("NumMessages", hdr::NumMessages)
+          .derived()
           .u8("unknownFlag1", hdr::UnknownFlag1)
           .u8("unknownFlag2", hdr::UnknownFlag2)
           .text("headerStrings", hdr::HeaderStrings, hdr::HeaderStringSize, 4)
@@ -304,6 +371,7 @@ const RecordTable& headerTable() {
           .rec("stringTable16", hdr::StringTable16, stringTable16Entry(), 16)
           .text("stringTable72", hdr::StringTable72, hdr::StringTable72Entry, 72)
           .u8("missionType", hdr::MissionType)
+          .named(vocab::missionTypes)
           .u8("timeValues", hdr::TimeValues, 4)
           .u8("mothershipBriefing1", hdr::MothershipBriefing1)
           .u8("unknownValues", hdr::UnknownValues, 2)
@@ -452,9 +520,16 @@ void refuseUnknown(const Json& j, const std::vector<std::string>& names, const s
   }
 }
 
+std::string nameKey(const Field& f) {
+  std::string base = f.name;
+  if (f.count == 0) return base + "Name";
+  if (!base.empty() && base.back() == 's') base.pop_back();
+  return base + "Names";
+}
+
 namespace {
 
-Json valueToJson(const Byte* p, const Field& f) {
+Json valueToJson(const Byte* p, const Field& f, const MissionNames* names) {
   switch (f.kind) {
   case Kind::U8: return *p;
   case Kind::I8: return static_cast<std::int8_t>(*p);
@@ -462,9 +537,28 @@ Json valueToJson(const Byte* p, const Field& f) {
   case Kind::I16: return getI16(p);
   case Kind::Text: return textToJson(p, f.width);
   case Kind::Hex: return toHex(p, f.width, true);
-  case Kind::Record: return recordToJson(p, *f.record);
+  case Kind::Record: return recordToJson(p, *f.record, names);
   }
   return nullptr;
+}
+
+// The readable name of the number at p, if it has one. record is the start
+// of the record, where a subject's kind is found.
+std::optional<std::string> nameOf(const Byte* record, const Byte* p, const Field& f,
+                                  const MissionNames* names) {
+  const int v = *p;
+  switch (f.names) {
+  case Names::None: return std::nullopt;
+  case Names::List: {
+    const vocab::List& list = f.list();
+    if (static_cast<std::size_t>(v) >= list.size()) return std::nullopt;
+    return list[static_cast<std::size_t>(v)];
+  }
+  case Names::Subject: return names ? names->subject(record[f.typeOffset], v) : std::nullopt;
+  case Names::Team: return names ? names->team(v) : std::nullopt;
+  case Names::FlightGroup: return names ? names->flightGroup(v) : std::nullopt;
+  }
+  return std::nullopt;
 }
 
 void valueFromJson(const Json& j, Byte* p, const Field& f, const std::string& path) {
@@ -483,17 +577,26 @@ void valueFromJson(const Json& j, Byte* p, const Field& f, const std::string& pa
 
 } // namespace
 
-Json recordToJson(const Byte* p, const RecordTable& table) {
+Json recordToJson(const Byte* p, const RecordTable& table, const MissionNames* names) {
   Json j = Json::object();
   for (const Field& f : table.fields) {
+    if (f.derived) continue;
     if (f.count == 0) {
-      j[f.name] = valueToJson(p + f.offset, f);
+      j[f.name] = valueToJson(p + f.offset, f, names);
+      if (auto name = nameOf(p, p + f.offset, f, names)) j[nameKey(f)] = std::move(*name);
       continue;
     }
     Json a = Json::array();
-    for (int i = 0; i < f.count; ++i)
-      a.push_back(valueToJson(p + f.offset + static_cast<std::size_t>(i) * f.elementSize(), f));
+    Json named = Json::array();
+    for (int i = 0; i < f.count; ++i) {
+      const Byte* at = p + f.offset + static_cast<std::size_t>(i) * f.elementSize();
+      a.push_back(valueToJson(at, f, names));
+      if (f.names == Names::None) continue;
+      auto name = nameOf(p, at, f, names);
+      named.push_back(name ? Json(std::move(*name)) : Json());
+    }
     j[f.name] = std::move(a);
+    if (f.names != Names::None) j[nameKey(f)] = std::move(named);
   }
   return j;
 }
@@ -504,6 +607,9 @@ void recordFromJson(const Json& j, Byte* p, const RecordTable& table, const std:
   std::vector<std::string> names = extra;
   for (const Field& f : table.fields) {
     names.push_back(f.name);
+    // The names are there for reading; the numbers alone count.
+    if (f.names != Names::None) names.push_back(nameKey(f));
+    if (f.derived && !j.contains(f.name)) continue;
     const Json& v = require(j, f.name, path);
     const std::string at = member(path, f.name);
     if (f.count == 0) {
