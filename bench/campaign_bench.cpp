@@ -8,10 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 #include <streambuf>
+#include <sys/wait.h>
 
 using namespace zephlo;
 using namespace zephlo::testing;
@@ -100,6 +102,37 @@ void BM_DescribeCampaign(benchmark::State& state) {
                         std::ostream& err) { return describeMissions(paths, out, err); });
 }
 BENCHMARK(BM_DescribeCampaign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same as a user runs them: each a process of its own, the output to
+// /dev/null, beside `cat` of the same files.
+void runCommand(benchmark::State& state, const std::string& command) {
+  Campaign& c = campaign();
+  const std::string line = command + " >/dev/null 2>&1";
+  for (auto _ : state) {
+    const int status = std::system(line.c_str());
+    // check finds errors in random missions: status 1 is fine, 2 is not.
+    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+      state.SkipWithError(("failed: " + command).c_str());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(c.paths.size()));
+}
+
+void BM_CatCampaign(benchmark::State& state) {
+  runCommand(state, "cat '" + campaign().dir.root() + "'/*.tie");
+}
+BENCHMARK(BM_CatCampaign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ToolCheckCampaign(benchmark::State& state) {
+  runCommand(state,
+             std::string(ZEPHLO_TOOL) + " check --recursive '" + campaign().dir.root() + "'");
+}
+BENCHMARK(BM_ToolCheckCampaign)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_ToolDescribeCampaign(benchmark::State& state) {
+  runCommand(state,
+             std::string(ZEPHLO_TOOL) + " describe --recursive '" + campaign().dir.root() + "'");
+}
+BENCHMARK(BM_ToolDescribeCampaign)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ListCampaignFolder(benchmark::State& state) {
   Campaign& c = campaign();

@@ -35,7 +35,8 @@ struct FileReport {
 // JSON array with an object a line.
 template <class Run>
 CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportFormat format,
-                               std::ostream& out, std::ostream& err, Run run) {
+                               std::ostream& out, std::ostream& err, Run run,
+                               bool needsSize = false) {
   CampaignSummary summary;
   const bool json = format == ReportFormat::Json;
   const bool headed = paths.size() > 1;
@@ -45,8 +46,17 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportForm
     Json entry = Json::object();
     entry["path"] = path;
     if (headed && !json) out << "== " << path << "\n";
-    const Result<std::vector<Byte>> bytes = readWholeInput(path, missionSizeLimit());
-    Result<Document> r = bytes ? parseMission(*bytes, inputName(path)) : bytes.error();
+    // The file's size is known only to a whole read; a mission read from the
+    // file goes straight into its records, which is faster.
+    std::size_t size = 0;
+    auto read = [&]() -> Result<Document> {
+      if (!needsSize) return readMissionInput(path);
+      const Result<std::vector<Byte>> bytes = readWholeInput(path, missionSizeLimit());
+      if (!bytes) return bytes.error();
+      size = bytes->size();
+      return parseMission(*bytes, inputName(path));
+    };
+    Result<Document> r = read();
     if (!r) {
       const std::string why = readFailureText(r.error(), inputName(path));
       // Keep the two streams in order for a reader watching both.
@@ -57,7 +67,7 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportForm
       entry["problem"] = latin1ToUtf8(why);
     } else {
       FileReport report;
-      if (!run(*r, bytes->size(), report)) ++summary.withErrors;
+      if (!run(*r, size, report)) ++summary.withErrors;
       if (!json) out << report.text;
       entry["read"] = true;
       entry.update(report.json);
@@ -143,7 +153,8 @@ CampaignSummary describeMissions(const std::vector<std::string>& paths, std::ost
 CampaignSummary infoMissions(const std::vector<std::string>& paths, ReportFormat format,
                              std::ostream& out, std::ostream& err) {
   return forEachMission(
-      paths, format, out, err, [](const Document& doc, std::size_t size, FileReport& report) {
+      paths, format, out, err,
+      [](const Document& doc, std::size_t size, FileReport& report) {
         Json& j = report.json;
         j["platform"] = doc.platform & 0xFF;
         j["flightGroups"] = doc.flightGroups.size();
@@ -157,7 +168,8 @@ CampaignSummary infoMissions(const std::vector<std::string>& paths, ReportFormat
                       "\ntitle: " + latin1ToUtf8(doc.title()) + "\nsize: " + std::to_string(size) +
                       "\ntrailing bytes: " + std::to_string(doc.trailing.size()) + "\n";
         return true;
-      });
+      },
+      true);
 }
 
 } // namespace zephlo

@@ -74,14 +74,18 @@ inline std::string trimmed(std::string_view s) {
 // Mission texts are 8-bit; read as Latin-1 every byte is one character.
 // Appends the UTF-8 form of bytes to out.
 inline void appendLatin1AsUtf8(std::string& out, std::string_view bytes) {
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    // Runs of ASCII, which most texts are whole, go in one piece.
+    std::size_t run = i;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+      ++run;
+    out.append(bytes.data() + i, run - i);
+    if (run == bytes.size()) return;
+    const auto c = static_cast<unsigned char>(bytes[run]);
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+    i = run + 1;
   }
 }
 inline std::string latin1ToUtf8(std::string_view bytes) {
