@@ -61,30 +61,11 @@ const Keys& keys() {
 class Lines {
 public:
   explicit Lines(std::string& out) : out_(out) {}
-  // Starts a line; the value follows as 8-bit text and end() closes it.
+  // Starts a line; the value follows and end() closes it.
   std::string& begin(std::string_view prefix, std::string_view key) {
-    out_.append(prefix).append(key);
-    start_ = out_.size();
-    return out_;
+    return out_.append(prefix).append(key);
   }
-  void end() {
-    // Most values are ASCII; the few 8-bit characters are mended in place.
-    // Eight bytes are looked at a time.
-    std::size_t i = start_;
-    for (std::uint64_t word = 0; i + 8 <= out_.size(); i += 8) {
-      std::memcpy(&word, out_.data() + i, 8);
-      if (word & 0x8080808080808080u) break;
-    }
-    for (; i < out_.size(); ++i) {
-      if (static_cast<unsigned char>(out_[i]) >= 0x80) {
-        const std::string latin1 = out_.substr(i);
-        out_.resize(i);
-        appendLatin1AsUtf8(out_, latin1);
-        break;
-      }
-    }
-    out_ += '\n';
-  }
+  void end() { out_ += '\n'; }
   void line(std::string_view prefix, std::string_view key, std::string_view value) {
     begin(prefix, key).append(value);
     end();
@@ -92,14 +73,33 @@ public:
 
 private:
   std::string& out_;
-  std::size_t start_ = 0;
 };
+
+// The text from start on, 8-bit as the mission holds it, as UTF-8. Most
+// missions are ASCII throughout, so the text is looked at eight bytes at a
+// time and left as it is.
+void latin1ToUtf8InPlace(std::string& text, std::size_t start) {
+  std::size_t i = start;
+  for (std::uint64_t word = 0; i + 8 <= text.size(); i += 8) {
+    std::memcpy(&word, text.data() + i, 8);
+    if (word & 0x8080808080808080u) break;
+  }
+  for (; i < text.size(); ++i) {
+    if (static_cast<unsigned char>(text[i]) >= 0x80) {
+      const std::string latin1 = text.substr(i);
+      text.resize(i);
+      appendLatin1AsUtf8(text, latin1);
+      return;
+    }
+  }
+}
 
 } // namespace
 
 void describeMission(const Document& doc, std::string& out) {
   const MissionLists lists = buildMissionLists(doc);
   const Keys& k = keys();
+  const std::size_t start = out.size();
   // About 40 lines of 50 bytes for each flight group: grow once, not often.
   out.reserve(out.size() + 8192 + doc.flightGroups.size() * 4096 + doc.messages.size() * 512);
   Lines lines(out);
@@ -160,6 +160,7 @@ void describeMission(const Document& doc, std::string& out) {
         trigger(prefix, k.globalGoal[kind][g], block + goalTriggers[g]);
     }
   }
+  latin1ToUtf8InPlace(out, start);
 }
 
 } // namespace zephlo
