@@ -133,7 +133,8 @@ TEST(CliExample, TheExampleMissionServesEveryCommand) {
   EXPECT_GE(std::count(r.out.begin(), r.out.end(), '\n'), 5) << r.out;
   // Both sides, a goal and a message trigger on a flight group.
   std::set<std::string> sides;
-  for (const Json& f : Json::parse(runTool(dir, "export " + ex + " -").out)["flightGroups"])
+  const Json exported = Json::parse(runTool(dir, "export " + ex + " -").out);
+  for (const Json& f : exported["flightGroups"])
     sides.insert(f["iffName"].get<std::string>());
   EXPECT_TRUE(sides.count("Rebel") && sides.count("Imperial"));
   const std::string described = runTool(dir, "describe " + ex).out;
