@@ -44,7 +44,7 @@ int cmdBriefing(const std::vector<std::string>& a) {
 
 std::vector<Command> missionCommands() {
   return {
-      {"new", "  new [--example] OUT  write a new mission (or a small example mission) to OUT\n",
+      {"new", "  new [--example] OUT  write a new mission (--example: a small example one)\n",
        cmdNew,
        "Usage: zephlo-tool new [--example] OUT\n"
        "Write the mission the editor's New Mission makes: one X-wing flight group, the\n"

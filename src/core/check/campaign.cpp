@@ -42,6 +42,7 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportForm
   const bool headed = paths.size() > 1;
   if (json) out << "[";
   bool first = true;
+  std::string problems;
   for (const std::string& path : paths) {
     Json entry = Json::object();
     entry["path"] = path;
@@ -59,9 +60,14 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportForm
     Result<Document> r = read();
     if (!r) {
       const std::string why = readFailureText(r.error(), inputName(path));
-      // Keep the two streams in order for a reader watching both.
-      out.flush();
-      err << "zephlo-tool: " << why << "\n";
+      if (json) {
+        // Told after the array, which a reader of both streams then sees whole.
+        problems += "zephlo-tool: " + why + "\n";
+      } else {
+        // Keep the two streams in order for a reader watching both.
+        out.flush();
+        err << "zephlo-tool: " << why << "\n";
+      }
       ++summary.unreadable;
       entry["read"] = false;
       entry["problem"] = latin1ToUtf8(why);
@@ -78,7 +84,11 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportForm
       first = false;
     }
   }
-  if (json) out << "\n]\n";
+  if (json) {
+    out << "\n]\n";
+    out.flush();
+    err << problems;
+  }
   return summary;
 }
 
