@@ -138,11 +138,11 @@ Document exampleMission() {
   Document d = newMission(MissionPrefs{});
   const Templates t = makeTemplates(MissionPrefs{}, d.teamIff[0]);
   const Craft craft[] = {
-      {"Red", kXwing, 2, kRebel, 0, -300, 200},
-      {"Gold", kYwing, 2, kRebel, 0, 300, 200},
-      {"Redemption", kFrigate, 1, kRebel, 0, 0, 400},
-      {"Tyrant", kCorvette, 1, kImperial, 1, 200, -3000},
-      {"Alpha", kTieFighter, 3, kImperial, 1, -200, -3200},
+      {"Red", kXwing, 2, kRebel, 0, -1600, 800},
+      {"Gold", kYwing, 2, kRebel, 0, 1600, 800},
+      {"Redemption", kFrigate, 1, kRebel, 0, 0, 1600},
+      {"Tyrant", kCorvette, 1, kImperial, 1, 1200, -2400},
+      {"Alpha", kTieFighter, 3, kImperial, 1, -1200, -2800},
   };
   d.flightGroups.clear();
   for (const Craft& c : craft)
@@ -153,12 +153,12 @@ Document exampleMission() {
   red.set(fg::PlayerNumber, 1);
   red.set(fg::ArriveByMothership, 1);
   red.set(fg::ArrivalMothership, Redemption);
-  giveOrder(red, kAttack, Alpha, -200, -2400);
-  giveOrder(d.flightGroups[Gold], kAttack, Tyrant, 200, -2400);
-  giveOrder(d.flightGroups[Redemption], kHoldSteady, 0, 0, 400);
-  d.flightGroups[Redemption].order(1, 1)[ord::Target1Type] = 0;
-  giveOrder(d.flightGroups[Tyrant], kPatrolAttack, Redemption, 0, -800);
-  giveOrder(d.flightGroups[Alpha], kAttack, Redemption, 0, 0);
+  giveOrder(red, kAttack, Alpha, -1200, -1600);
+  giveOrder(d.flightGroups[Gold], kAttack, Tyrant, 1200, -1200);
+  giveOrder(d.flightGroups[Tyrant], kPatrolAttack, Redemption, 400, -400);
+  giveOrder(d.flightGroups[Alpha], kAttack, Redemption, -400, 800);
+  // The frigate holds its place: an order without targets or waypoints.
+  d.flightGroups[Redemption].order(1, 1)[ord::Command] = kHoldSteady;
   // The TIE fighters come once the Rebels have arrived.
   setTrigger(d.flightGroups[Alpha].record.data() + fg::ArrivalPair1 + pair::First, kArrive,
              kFlightGroup, Red);
