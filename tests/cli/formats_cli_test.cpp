@@ -110,6 +110,15 @@ TEST(CliJson, CheckAndInfoGiveOneArrayForOneFileOrMany) {
   EXPECT_EQ(r.out.rfind("== " + a + "\nplatform: 18\n", 0), 0u) << r.out;
   EXPECT_NE(r.out.find("\n== " + b + "\nplatform: 18\n"), std::string::npos);
 
+  // A file name that is not UTF-8 still gives valid JSON, the bytes replaced.
+  const std::string odd = dir.path("odd\xff.tie");
+  ASSERT_TRUE(writeMission(d, odd).ok());
+  r = runTool(dir, "check --format=json " + q(odd) + " " + q(dir.path("gone\xfe.tie")));
+  EXPECT_EQ(r.status, 2);
+  j = Json::parse(r.out);
+  EXPECT_EQ(j[0]["path"], dir.path("odd\uFFFD.tie"));
+  EXPECT_EQ(j[1]["problem"], dir.path("gone\uFFFD.tie") + " does not exist.");
+
   for (const char* bad : {"check --format=xml ", "check --format ", "info --limits ",
                           "describe --format=json ", "info --format=yaml "}) {
     r = runTool(dir, bad + q(a));

@@ -70,7 +70,7 @@ CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportForm
       }
       ++summary.unreadable;
       entry["read"] = false;
-      entry["problem"] = latin1ToUtf8(why);
+      entry["problem"] = why;
     } else {
       FileReport report;
       if (!run(*r, size, report)) ++summary.withErrors;

@@ -6,14 +6,18 @@
 #include "core/mission/new_mission.h"
 #include "core/mission/reader.h"
 #include "core/mission/writer.h"
+#include "support/special_files.h"
 #include "support/test_missions.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+
 using namespace zephlo;
 using namespace zephlo::testing;
 using Json = nlohmann::ordered_json;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -226,4 +230,39 @@ TEST(MissionJson, CountsComeFromTheArrays) {
   const Result<Document> before = parseMission(bytes, "x");
   EXPECT_EQ(decodeBriefing(doc->briefing).size(), decodeBriefing(before->briefing).size() - 1);
   EXPECT_EQ(doc->briefing.streamLength(), before->briefing.streamLength() - 4) << "Zoom: 4 words";
+}
+
+TEST(MissionJson, TheEditorsFileCommandsTakeAndGiveADocument) {
+  TempDir dir;
+  const Document doc = exampleMission();
+  const std::string path = dir.path("example.json");
+  ASSERT_TRUE(exportMissionJson(doc, path).ok());
+  const Result<Document> back = importMissionJson(path);
+  ASSERT_TRUE(back.ok()) << back.error().message;
+  EXPECT_EQ(*serializeMission(*back), *serializeMission(doc));
+
+  // A failed export leaves the old file whole.
+  const std::vector<std::uint8_t> before = readFile(path);
+  fs::create_directory(dir.path("folder.json"));
+  EXPECT_FALSE(exportMissionJson(doc, dir.path("folder.json")).ok());
+  EXPECT_FALSE(exportMissionJson(doc, dir.path("no/such/x.json")).ok());
+  EXPECT_EQ(readFile(path), before);
+
+  // Whatever the name stands for, a refusal that names it, at once.
+  const std::string fifo = dir.path("fifo.json");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  writeFile(dir.path("empty.json"), {});
+  std::vector<std::uint8_t> deep(200000, '[');
+  writeFile(dir.path("deep.json"), deep);
+  for (const std::string& bad : {dir.path("folder.json"), fifo, dir.path("empty.json"),
+                                 dir.path("deep.json"), dir.path("missing.json")}) {
+    const Result<Document> r = importMissionJson(bad);
+    ASSERT_FALSE(r.ok()) << bad;
+    EXPECT_NE(r.error().message.find(bad), std::string::npos) << r.error().message;
+  }
+  const std::string zero = dir.path("zero");
+  if (!makeCharDevice(zero, 1, 5)) GTEST_SKIP() << "this test cannot create device nodes";
+  const Result<Document> r = importMissionJson(zero);
+  ASSERT_FALSE(r.ok());
+  EXPECT_NE(r.error().message.find(zero), std::string::npos) << r.error().message;
 }
