@@ -33,7 +33,7 @@ gzip -9nf "$out/zephlo-tool.1"
 
 if [ -n "$editor" ]; then
   # The editor answers --help without a display.
-  QT_QPA_PLATFORM=offscreen help2man --no-info --section=1 --name="mission editor for X-Wing Alliance" \
+  QT_QPA_PLATFORM=offscreen help2man --no-info --section=1 \
     --include="$here/zephlo.h2m" --output="$out/zephlo.1" "$editor"
   gzip -9nf "$out/zephlo.1"
 fi
