@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkLimits(doc, {});
   std::string description;
   describeMission(doc, description);
-  if (description.empty() || description.back() != '\n') fault("the description is not whole lines");
+  if (description.empty() || description.back() != '\n')
+    fault("the description is not whole lines");
 
   const MissionLists lists = buildMissionLists(doc);
   if (lists.fgNames.size() != doc.flightGroups.size()) fault("a flight group has no label");

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zephlo::json {
@@ -105,6 +106,10 @@ std::size_t fromHex(const Json& j, Byte* p, std::size_t n, const std::string& pa
 // A fixed-width text field: its bytes without the trailing NUL padding.
 Json textToJson(const Byte* p, std::size_t width);
 void textFromJson(const Json& j, Byte* p, std::size_t width, const std::string& path);
+
+// The offset of the first bracket of a JSON text that opens more than limit
+// levels, if any: such a text is refused before it is parsed.
+std::optional<std::size_t> nestingBeyond(std::string_view text, int limit);
 
 // Checked integer in lo..hi.
 long long integerFromJson(const Json& j, long long lo, long long hi, const std::string& path);

@@ -4,11 +4,8 @@
 #include "core/check/texts.h"
 #include "core/gamedata/vocabularies.h"
 #include "core/json/json_fields.h"
-#include "core/mission/input_file.h"
 #include "core/mission/layout.h"
 #include "core/mission/reader.h"
-#include "core/mission/safe_write.h"
-#include "core/mission/writer.h"
 
 #include <algorithm>
 #include <array>
@@ -546,30 +543,6 @@ std::vector<Byte> importMission(const Json& j) {
 // the value.
 constexpr int kMaxJsonDepth = 64;
 
-// The offset of the first bracket that opens more than limit levels, if any.
-std::optional<std::size_t> nestingBeyond(std::string_view text, int limit) {
-  int depth = 0;
-  bool inString = false, escaped = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (inString) {
-      if (escaped)
-        escaped = false;
-      else if (c == '\\')
-        escaped = true;
-      else if (c == '"')
-        inString = false;
-    } else if (c == '"') {
-      inString = true;
-    } else if (c == '[' || c == '{') {
-      if (++depth > limit) return i;
-    } else if (c == ']' || c == '}') {
-      --depth;
-    }
-  }
-  return std::nullopt;
-}
-
 } // namespace
 
 Result<std::string> missionToJson(std::span<const Byte> file, const std::string& name) {
@@ -618,25 +591,6 @@ Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::stri
   } catch (const std::bad_alloc&) {
     return bad("too large to build a mission from");
   }
-}
-
-Status exportMissionJson(const Document& doc, const std::string& path) {
-  const Result<std::vector<Byte>> bytes = serializeMission(doc, path);
-  if (!bytes) return bytes.error();
-  const Result<std::string> text = missionToJson(*bytes, path);
-  if (!text) return text.error();
-  return writeFileSafely(path, std::span(reinterpret_cast<const Byte*>(text->data()), text->size()),
-                         WriteOptions{});
-}
-
-Result<Document> importMissionJson(const std::string& path) {
-  const Result<std::vector<Byte>> raw =
-      readWholeInput(path, SizeLimit{kMaxJsonBytes, "a mission's JSON may"});
-  if (!raw) return raw.error();
-  const std::string_view text(reinterpret_cast<const char*>(raw->data()), raw->size());
-  const Result<std::vector<Byte>> bytes = missionFromJson(text, path);
-  if (!bytes) return bytes.error();
-  return parseMission(*bytes, path);
 }
 
 } // namespace zephlo
