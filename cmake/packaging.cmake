@@ -38,9 +38,10 @@ if(TARGET zephlo)
 endif()
 
 # Manual pages from the programs' own --help, with help2man; a
-# cross-compiled program cannot be run here to ask.
+# cross-compiled program cannot be run here to ask, and a sanitized one may
+# end its answer with a report. Packages come from plain builds.
 find_program(ZEPHLO_HELP2MAN help2man)
-if(ZEPHLO_HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
+if(ZEPHLO_HELP2MAN AND NOT CMAKE_CROSSCOMPILING AND NOT ZEPHLO_SANITIZE AND NOT ZEPHLO_FUZZ)
   set(man_dir ${CMAKE_BINARY_DIR}/man)
   set(man_pages ${man_dir}/zephlo-tool.1.gz)
   set(editor_args)
@@ -57,7 +58,7 @@ if(ZEPHLO_HELP2MAN AND NOT CMAKE_CROSSCOMPILING)
     COMMENT "Writing the manual pages from the programs' help")
   add_custom_target(zephlo_man_pages ALL DEPENDS ${man_pages})
   install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-elseif(NOT CMAKE_CROSSCOMPILING)
+elseif(NOT CMAKE_CROSSCOMPILING AND NOT ZEPHLO_SANITIZE AND NOT ZEPHLO_FUZZ)
   message(WARNING "help2man was not found: the manual pages are not made (scripts/deps.sh installs it)")
 endif()
 
