@@ -1,6 +1,7 @@
 // zephlo-tool: checks and describes mission files from scripts.
 #include "cli/tool.h"
 
+#include <algorithm>
 #include <csignal>
 #include <iostream>
 
@@ -23,10 +24,13 @@ std::vector<Command> allCommands() {
 }
 
 std::string usage(const std::vector<Command>& commands) {
-  std::string text = "Usage: zephlo-tool COMMAND [ARGUMENTS]\n\nCommands:\n";
+  std::string text = "Usage: zephlo-tool COMMAND [ARGUMENTS]\n"
+                     "Check, describe, convert and draw X-Wing Alliance mission files (.tie).\n"
+                     "\nCommands:\n";
   for (const Command& c : commands)
     text += c.usage;
-  text += "  --help               show this text\n"
+  text += "  --help               show this text; 'zephlo-tool COMMAND --help' tells more\n"
+          "                       about one command\n"
           "  --version            show the version\n"
           "\n"
           "A file argument may be '-': standard input for what a command reads,\n"
@@ -39,6 +43,15 @@ std::string usage(const std::vector<Command>& commands) {
   return text;
 }
 
+bool asksForHelp(const Args& args) {
+  return std::any_of(args.begin(), args.end(),
+                     [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+std::string commandHelp(const Command& c) {
+  return c.help.empty() ? "Usage: zephlo-tool\n" + c.usage : c.help;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -49,9 +62,14 @@ int main(int argc, char** argv) {
   useStandardOutputBuffer();
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return usageError("no command given");
-  const std::string cmd = args[0];
+  std::string cmd = args[0];
   args.erase(args.begin());
   const std::vector<Command> commands = allCommands();
+  // "help COMMAND" is "COMMAND --help".
+  if (cmd == "help" && args.size() == 1) {
+    cmd = args[0];
+    args = {"--help"};
+  }
   if (cmd == "--help" || cmd == "-h" || cmd == "help") {
     std::cout << usage(commands);
     return finishStandardOutput(kExitOk);
@@ -61,7 +79,12 @@ int main(int argc, char** argv) {
     return finishStandardOutput(kExitOk);
   }
   for (const Command& c : commands) {
-    if (c.name == cmd) return finishStandardOutput(c.run(args));
+    if (c.name != cmd) continue;
+    if (asksForHelp(args)) {
+      std::cout << commandHelp(c);
+      return finishStandardOutput(kExitOk);
+    }
+    return finishStandardOutput(c.run(args));
   }
   return usageError("unknown command '" + cmd + "'");
 }

@@ -30,21 +30,6 @@ void History::add(const std::string& path) {
   if (entries_.size() > kLimit) entries_.resize(kLimit);
 }
 
-std::string latin1ToUtf8(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char ch : s) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 std::string windowTitle(const std::string& program, TitleKind kind, const Document& doc) {
   const std::string file = std::filesystem::path(doc.fileName).filename().string();
   switch (kind) {
