@@ -12,7 +12,7 @@ file(CREATE_LINK ${ZEPHLO_HOST_INCLUDE_DIR}/nlohmann ${zephlo_host_headers}/nloh
 add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
 target_include_directories(nlohmann_json::nlohmann_json SYSTEM INTERFACE ${zephlo_host_headers})
 
-if(NOT ZEPHLO_FUZZ)
+if(ZEPHLO_BUILD_TESTS AND NOT ZEPHLO_FUZZ)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
