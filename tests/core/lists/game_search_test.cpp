@@ -232,6 +232,17 @@ TEST(GameSearch, NothingFoundSaysWhereItLookedAndBadListsDoNotStopIt) {
                           }),
             1);
 
+#if !defined(_WIN32)
+  // A Wine prefix whose registry is a FIFO does not hold the search up.
+  const fs::path prefix = pathFromUtf8(dir.root()) / "prefix";
+  fs::create_directories(prefix / "drive_c");
+  ASSERT_EQ(::mkfifo((prefix / "system.reg").c_str(), 0600), 0);
+  places.winePrefixes = {prefix};
+  s = findGame(places);
+  EXPECT_TRUE(lookedAt(s, "Cannot read " + utf8FromPath(prefix / "system.reg") +
+                              ": it is not a regular file."));
+#endif
+
   // The library root still counts when its list is refused.
   const fs::path game = makeGame(steam / "steamapps" / "common" / "XWA");
   s = findGame(places);
