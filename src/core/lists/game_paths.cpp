@@ -1,16 +1,10 @@
 #include "core/lists/game_paths.h"
 #include "core/mission/utf8_path.h"
+#include "core/mission/win32.h"
 
 #include <algorithm>
 #include <system_error>
 #include <vector>
-
-#if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace fs = std::filesystem;
 

@@ -4,17 +4,11 @@
 #include "core/lists/steam_libraries.h"
 #include "core/lists/wine_registry.h"
 #include "core/mission/utf8_path.h"
+#include "core/mission/win32.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <system_error>
-
-#if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace fs = std::filesystem;
 

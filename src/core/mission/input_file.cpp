@@ -1,18 +1,15 @@
 #include "core/mission/input_file.h"
 
 #include "core/mission/utf8_path.h"
+#include "core/mission/win32.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -4,6 +4,7 @@
 
 #include "core/mission/safe_write_detail.h"
 #include "core/mission/utf8_path.h"
+#include "core/mission/win32.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,12 +13,8 @@
 #include <optional>
 #include <random>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 
 namespace zephlo {
 

@@ -1,11 +1,5 @@
 #include "core/mission/utf8_path.h"
-
-#if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include "core/mission/win32.h"
 
 namespace zephlo {
 
