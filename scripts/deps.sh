@@ -10,6 +10,10 @@ zephlo_packages+=(help2man jq git zsh shared-mime-info desktop-file-utils dpkg-d
 # What scripts/fuzz needs on top: clang, its runtime libraries (libFuzzer and
 # the sanitizers) and llvm-symbolizer for readable stack traces.
 zephlo_fuzz_packages=(clang libclang-rt-dev llvm)
+# What scripts/test-windows needs: the mingw-w64 cross compiler (POSIX
+# threads), Wine to run the result, GoogleTest's sources and the JSON headers.
+zephlo_windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
+  nlohmann-json3-dev)
 
 zephlo_install_deps() {
   local missing=()

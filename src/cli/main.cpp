@@ -5,13 +5,40 @@
 #include <csignal>
 #include <iostream>
 
+#if defined(_WIN32)
+#include "core/mission/utf8_path.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+#endif
+
 using namespace zephlo::tool;
 
 namespace {
 
+// The arguments in UTF-8. Windows hands main() its ANSI code page's version,
+// in which a name with other characters cannot be spelt.
+std::vector<std::string> arguments(int argc, char** argv) {
+#if defined(_WIN32)
+  int n = 0;
+  if (wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &n)) {
+    std::vector<std::string> out;
+    for (int i = 1; i < n; ++i)
+      out.push_back(zephlo::utf8FromWide(wide[i]));
+    ::LocalFree(wide);
+    return out;
+  }
+#endif
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 std::vector<Command> allCommands() {
   std::vector<Command> all;
-  std::vector<std::vector<Command> (*)()> groups{missionCommands, campaignCommands, jsonCommands};
+  std::vector<std::vector<Command> (*)()> groups{missionCommands, campaignCommands, jsonCommands,
+                                                 gameCommands};
 #if defined(ZEPHLO_TOOL_PICTURES)
   groups.push_back(renderCommands);
   groups.push_back(briefingCommands);
@@ -59,8 +86,14 @@ int main(int argc, char** argv) {
 #if defined(SIGPIPE)
   std::signal(SIGPIPE, SIG_IGN);
 #endif
+#if defined(_WIN32)
+  // The same bytes as everywhere else: no CR before each LF written, and a
+  // mission read from standard input arrives whole.
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
   useStandardOutputBuffer();
-  std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args = arguments(argc, argv);
   if (args.empty()) return usageError("no command given");
   std::string cmd = args[0];
   args.erase(args.begin());

@@ -54,6 +54,7 @@ int finishStandardOutput(int status);
 std::vector<Command> missionCommands();
 std::vector<Command> campaignCommands();
 std::vector<Command> jsonCommands();
+std::vector<Command> gameCommands();
 // Present when the tool is built with the painters.
 std::vector<Command> renderCommands();
 std::vector<Command> briefingCommands();

@@ -1,4 +1,5 @@
 #include "core/mission/session.h"
+#include "core/mission/utf8_path.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -8,9 +9,9 @@ namespace zephlo {
 std::string absolutePath(const std::string& path) {
   if (path.empty()) return path;
   std::error_code ec;
-  std::filesystem::path p = std::filesystem::absolute(path, ec);
-  if (ec) p = path;
-  return p.lexically_normal().string();
+  std::filesystem::path p = std::filesystem::absolute(pathFromUtf8(path), ec);
+  if (ec) p = pathFromUtf8(path);
+  return utf8FromPath(p.lexically_normal());
 }
 
 void History::assign(const std::vector<std::string>& paths) {
@@ -31,7 +32,7 @@ void History::add(const std::string& path) {
 }
 
 std::string windowTitle(const std::string& program, TitleKind kind, const Document& doc) {
-  const std::string file = std::filesystem::path(doc.fileName).filename().string();
+  const std::string file = utf8FromPath(pathFromUtf8(doc.fileName).filename());
   switch (kind) {
   case TitleKind::Program: return program;
   case TitleKind::New: return program + " - [" + kUnnamed + "]";
