@@ -1,6 +1,6 @@
 #include "core/json/json_mission.h"
 
-#include "core/briefing/briefing_codec.h"
+#include "core/briefing/instruction_schema.h"
 #include "core/json/json_fields.h"
 #include "core/mission/layout.h"
 #include "core/mission/reader.h"
@@ -19,32 +19,6 @@ namespace {
 constexpr const char* kGoalStringNames[3] = {"incomplete", "success", "fail"};
 constexpr const char* kGoalKinds[3] = {"primary", "prevent", "secondary"};
 constexpr int kGoalEntries = 4; // entries of each global-goal kind
-
-// The parameter words of an instruction code with their names, in stream
-// order. Taken from the briefing codec's own table by filling each field of
-// an item with a distinct marker and reading the words back.
-struct Param {
-  const char* name;
-  bool isSigned;
-};
-std::vector<Param> paramsOf(std::uint16_t code) {
-  TCommandObject m;
-  m.Command = code;
-  m.Index = 1;
-  m.X = 2;
-  m.Y = 3;
-  m.Color = 4;
-  m.CraftType = 5;
-  m.InfoIcon = 6;
-  m.Rotation = 7;
-  static const Param byMarker[8] = {{"", false},         {"index", false},   {"x", true},
-                                    {"y", true},         {"color", false},   {"craftType", false},
-                                    {"infoIcon", false}, {"rotation", false}};
-  std::vector<Param> out;
-  for (std::uint16_t w : parameterWords(m))
-    out.push_back(byMarker[w]);
-  return out;
-}
 
 // The file read front to back; the reader has already accepted it.
 class In {
@@ -98,8 +72,9 @@ Json briefingToJson(In& in) {
   Json list = Json::array();
   int p = 1;
   while (p <= used) {
-    const std::vector<Param> params =
-        p + 1 <= used ? paramsOf(streamWord(p + 1)) : std::vector<Param>{};
+    static const std::vector<ParamSpec> none;
+    const std::vector<ParamSpec>& params =
+        p + 1 <= used ? instructionSpec(streamWord(p + 1)).params : none;
     if (p + 1 > used || p + 1 + static_cast<int>(params.size()) > used) {
       // An instruction cut short by the stream length: its words as they stand.
       Json words = Json::array();
@@ -112,9 +87,9 @@ Json briefingToJson(In& in) {
     item["time"] = streamWord(p);
     item["command"] = streamWord(p + 1);
     p += 2;
-    for (const Param& prm : params) {
+    for (const ParamSpec& prm : params) {
       const std::uint16_t w = streamWord(p++);
-      item[prm.name] = prm.isSigned ? Json(static_cast<std::int16_t>(w)) : Json(w);
+      item[prm.name()] = prm.isSigned() ? Json(static_cast<std::int16_t>(w)) : Json(w);
     }
     list.push_back(std::move(item));
   }
@@ -309,11 +284,11 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
     words.push_back(word(item, "time", at));
     words.push_back(code);
     std::vector<std::string> names = {"time", "command"};
-    for (const Param& prm : paramsOf(code)) {
-      names.push_back(prm.name);
-      const Json& v = require(item, prm.name, at);
-      const std::string vp = member(at, prm.name);
-      words.push_back(prm.isSigned
+    for (const ParamSpec& prm : instructionSpec(code).params) {
+      names.push_back(prm.name());
+      const Json& v = require(item, prm.name(), at);
+      const std::string vp = member(at, prm.name());
+      words.push_back(prm.isSigned()
                           ? static_cast<std::uint16_t>(integerFromJson(v, -32768, 32767, vp))
                           : static_cast<std::uint16_t>(integerFromJson(v, 0, 65535, vp)));
     }

@@ -1,5 +1,5 @@
 // The JSON form of a mission: exact round trips and clear refusals.
-#include "core/briefing/briefing_codec.h"
+#include "core/briefing/instruction_schema.h"
 #include "core/json/json_mission.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/reader.h"
@@ -109,6 +109,36 @@ TEST(MissionJson, FieldsLandWhereTheirNamesSay) {
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0].X, -3);
   EXPECT_EQ(list[0].Color, 1);
+}
+
+TEST(MissionJson, BriefingParametersAreNamedInStreamOrderAtTheEndsOfTheirRanges) {
+  for (bool high : {false, true}) {
+    Document d = newMission({});
+    std::vector<TCommandObject> list;
+    for (std::uint16_t code = 1; code < brf::EndCode; ++code) {
+      TCommandObject c;
+      c.Time = static_cast<std::int16_t>(code);
+      c.Command = code;
+      for (const ParamSpec& p : instructionSpec(code).params)
+        setParamWord(c, p.field, static_cast<std::uint16_t>(high ? p.hi : p.lo));
+      list.push_back(c);
+    }
+    list.push_back({static_cast<std::int16_t>(brf::EndTime), brf::EndCode});
+    ASSERT_TRUE(encodeBriefing(list, d.briefing).ok());
+    const std::vector<Byte> bytes = *serializeMission(d);
+    const Json j = exported(bytes);
+    const Json& tag = j["briefing"]["instructions"][17]; // code 18
+    std::vector<std::string> keys;
+    for (auto it = tag.begin(); it != tag.end(); ++it)
+      keys.push_back(it.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"time", "command", "index", "x", "y", "color"}));
+    const Json& info = j["briefing"]["instructions"][26]; // code 27: the flag first
+    EXPECT_EQ(info["command"], 27);
+    EXPECT_EQ(std::next(info.begin(), 2).key(), "index");
+    EXPECT_EQ(std::next(info.begin(), 3).key(), "infoIcon");
+    EXPECT_EQ(tag["x"], high ? 32767 : -32768) << "positions are signed";
+    expectRoundTrip(bytes, high ? "high" : "low");
+  }
 }
 
 TEST(MissionJson, BadValuesAreRefusedWithTheirPath) {
