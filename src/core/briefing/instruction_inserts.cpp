@@ -111,6 +111,21 @@ InstructionInsert insertAtClockStep(TCommandObject item, int current, int time) 
   return r;
 }
 
+InstructionInsert insertOnMapStep(std::uint16_t code, const BriefingPlayback& pb, int selectedIcon,
+                                  int lastRotation) {
+  const int current = pb.current(), time = pb.time();
+  if (code == brfcode::ShipData) return insertShowInfoStep(selectedIcon, current, time);
+  TCommandObject item = insertCommandItem(code, pb.list(), current, selectedIcon, lastRotation);
+  if (code == brfcode::MoveIcon) {
+    // A move to where the icon stands, ready to be dragged.
+    const BriefingIcon& icon =
+        pb.state().icons[static_cast<std::size_t>(std::clamp(selectedIcon, 0, kBriefingIcons - 1))];
+    item.X = icon.x;
+    item.Y = icon.y;
+  }
+  return insertAtClockStep(item, current, time);
+}
+
 InstructionInsert insertNewIconStep(int craftType, int iff, BriefingMapPoint at, int current,
                                     int time) {
   InstructionInsert r;

@@ -52,6 +52,11 @@ InstructionInsert insertOnListPageStep(TCommandObject item, int selected);
 // box or tag takes a free slot, a briefing text after the start gets its
 // page break.
 InstructionInsert insertAtClockStep(TCommandObject item, int current, int time);
+// An insert command that goes in at once on the map page, at the clock:
+// "Show Ship data" as its on and off pair, "Move Icon" to where the selected
+// icon stands, the others as insertCommandItem makes them.
+InstructionInsert insertOnMapStep(std::uint16_t code, const BriefingPlayback& pb, int selectedIcon,
+                                  int lastRotation);
 // "Done" of "Map Icon:": the next icon and its move to the clicked point.
 InstructionInsert insertNewIconStep(int craftType, int iff, BriefingMapPoint at, int current,
                                     int time);

@@ -29,7 +29,8 @@ int insertOnListPage(InstructionList& list, int selected, TCommandObject item);
 // and every later one of the same time. Returns where.
 int insertAtTime(InstructionList& list, int current, int time, TCommandObject item);
 
-// False for the end marker and for a list of one item.
+// False for the end marker and for a list of one item: they stay.
+bool canDeleteInstruction(const InstructionList& list, int position);
 bool deleteInstruction(InstructionList& list, int position);
 // Exchanges with the neighbour (times too); the end marker never moves and
 // nothing moves below it. Returns the new position, or nothing.
