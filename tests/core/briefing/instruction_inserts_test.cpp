@@ -106,6 +106,23 @@ TEST(InstructionInserts, StepsGoInWhereTheySayAndUndoExactly) {
   b.apply(info.op);
   EXPECT_EQ(b.list()[static_cast<std::size_t>(*info.where)].InfoIcon, 2);
 
+  // At once on the map: a move to where the selected icon stands, and ship
+  // data as its on and off pair.
+  BriefingPlayback pb;
+  pb.load(b.d.briefing);
+  pb.state().icons[3].x = -500;
+  pb.state().icons[3].y = 70;
+  InstructionInsert here = insertOnMapStep(brfcode::MoveIcon, pb, 3, 0);
+  b.apply(here.op);
+  const TCommandObject moved = b.list()[static_cast<std::size_t>(*here.where)];
+  EXPECT_EQ(moved.Index, 3);
+  EXPECT_EQ(moved.X, -500);
+  EXPECT_EQ(moved.Y, 70);
+  pb.setList(b.list());
+  const std::size_t count = b.list().size();
+  b.apply(insertOnMapStep(brfcode::ShipData, pb, 3, 0).op);
+  EXPECT_EQ(b.list().size(), count + 2);
+
   // Mode instructions keep their words in 16 bits.
   EXPECT_EQ(moveMapInstruction(100, -64, 64).X, 348);
   EXPECT_EQ(mapTagInstruction(3, 2, {40000, -40000}).X, 32767);
