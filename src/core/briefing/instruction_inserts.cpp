@@ -15,14 +15,21 @@ bool isBoxOrTag(std::uint16_t code) {
 
 } // namespace
 
-bool insertEntersMode(std::uint16_t code) {
-  return code == brfcode::Text || code == brfcode::MoveMap || code == brfcode::ZoomMap ||
-         (code >= brfcode::FirstTag && code < brfcode::FirstTag + 8) || code == brfcode::NewIcon ||
-         code == brfcode::ChangeRegion;
+InsertMode insertModeOf(std::uint16_t code) {
+  if (code >= brfcode::FirstTag && code < brfcode::FirstTag + 8) return InsertMode::Tag;
+  switch (code) {
+  case brfcode::Text: return InsertMode::Text;
+  case brfcode::MoveMap: return InsertMode::MoveMap;
+  case brfcode::ZoomMap: return InsertMode::Zoom;
+  case brfcode::NewIcon: return InsertMode::Icon;
+  case brfcode::ChangeRegion: return InsertMode::Region;
+  default: return InsertMode::None;
+  }
 }
 
 bool insertResumesPlayback(std::uint16_t code) {
-  return code != brfcode::PageBreak && code != brfcode::TitleText && !insertEntersMode(code);
+  return code != brfcode::PageBreak && code != brfcode::TitleText &&
+         insertModeOf(code) == InsertMode::None;
 }
 
 std::string insertStepName(std::uint16_t code) {

@@ -13,8 +13,11 @@
 
 namespace zephlo {
 
-// On the map page these codes open an insert mode; the others go in at once.
-bool insertEntersMode(std::uint16_t code);
+// The insert modes of the map page: the new instruction is placed with the
+// insert group's controls (and clicks on the map) until "Done".
+enum class InsertMode { None, Zoom, MoveMap, Text, Tag, Icon, Region };
+// The mode an insert command opens on the map page; None: it goes in at once.
+InsertMode insertModeOf(std::uint16_t code);
 // Whether a running playback goes on after an insert at once.
 bool insertResumesPlayback(std::uint16_t code);
 // The undo step's name: "Insert Map Tag", "Insert FG Box" ...

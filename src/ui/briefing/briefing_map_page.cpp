@@ -34,17 +34,6 @@ constexpr std::uint16_t kBarInserts[] = {
     brfcode::ZoomMap,   brfcode::ClearBoxes, brfcode::ClearTags,
     brfcode::FirstTag,  brfcode::NewIcon,    brfcode::ChangeRegion};
 
-BrfMode modeOf(std::uint16_t code) {
-  switch (code) {
-  case brfcode::Text: return BrfMode::Text;
-  case brfcode::MoveMap: return BrfMode::MoveMap;
-  case brfcode::ZoomMap: return BrfMode::Zoom;
-  case brfcode::NewIcon: return BrfMode::Icon;
-  case brfcode::ChangeRegion: return BrfMode::Region;
-  default: return BrfMode::Tag;
-  }
-}
-
 QToolBar* textBar(QWidget* parent, const char* name) {
   auto* bar = new QToolBar(parent);
   bar->setObjectName(QString::fromLatin1(name));
@@ -202,8 +191,8 @@ void BriefingMapPage::setTool(BrfMapTool* tool) {
 
 void BriefingMapPage::insert(std::uint16_t code) {
   if (mode() != BrfMode::None) return;
-  if (insertEntersMode(code)) {
-    startMode(modeOf(code));
+  if (const BrfMode mode = insertModeOf(code); mode != BrfMode::None) {
+    startMode(mode);
     return;
   }
   const int icon = session_.selectedIcon(), rotation = session_.lastRotation();

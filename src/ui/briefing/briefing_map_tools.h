@@ -21,8 +21,8 @@ class BriefingMapPage;
 class BriefingSession;
 class InsertPanel;
 
-// The insert modes of the map page.
-enum class BrfMode { None, Zoom, MoveMap, Text, Tag, Icon, Region };
+// The insert modes of the map page, each a tool.
+using BrfMode = InsertMode;
 
 class BrfMapTool {
 public:

@@ -51,10 +51,11 @@ TEST(InstructionInserts, CommandsMakeTheirInstructionsAndNameTheirSteps) {
   EXPECT_EQ(insertStepName(brfcode::ZoomMap), "Insert Zoom Map to");
 
   for (std::uint16_t code : {brfcode::Text, brfcode::MoveMap, brfcode::ZoomMap, brfcode::FirstTag,
-                             brfcode::NewIcon, brfcode::ChangeRegion}) {
-    EXPECT_TRUE(insertEntersMode(code)) << code;
-    EXPECT_FALSE(insertResumesPlayback(code)) << code;
-  }
+                             brfcode::NewIcon, brfcode::ChangeRegion})
+    EXPECT_FALSE(insertResumesPlayback(code)) << "a mode holds playback, code " << code;
+  EXPECT_EQ(insertModeOf(brfcode::FirstTag + 5), InsertMode::Tag);
+  EXPECT_EQ(insertModeOf(brfcode::NewIcon), InsertMode::Icon);
+  EXPECT_EQ(insertModeOf(brfcode::FirstBox + 5), InsertMode::None);
   for (std::uint16_t code : {brfcode::PageBreak, brfcode::TitleText})
     EXPECT_FALSE(insertResumesPlayback(code)) << code;
   for (std::uint16_t code : {brfcode::ClearBoxes, brfcode::FirstBox, brfcode::ClearTags,

@@ -13,22 +13,6 @@ using namespace zephlo::testing;
 
 namespace {
 
-// Every code once with each parameter at `end` of its range, then the end marker.
-InstructionList everyCodeAt(bool high) {
-  InstructionList list;
-  for (std::uint16_t code = 1; code <= 40; ++code) {
-    if (code == brf::EndCode) continue;
-    TCommandObject c;
-    c.Time = static_cast<std::int16_t>(code);
-    c.Command = code;
-    for (const ParamSpec& p : instructionSpec(code).params)
-      setParamWord(c, p.field, static_cast<std::uint16_t>(high ? p.hi : p.lo));
-    list.push_back(c);
-  }
-  list.push_back({static_cast<std::int16_t>(brf::EndTime), brf::EndCode});
-  return list;
-}
-
 std::vector<std::uint16_t> streamOf(const InstructionList& list) {
   Briefing b = newBriefing();
   EXPECT_TRUE(encodeBriefing(list, b).ok());
@@ -42,7 +26,7 @@ std::vector<std::uint16_t> streamOf(const InstructionList& list) {
 
 TEST(InstructionSchema, EveryParameterKeepsTheEndsOfItsRangeThroughTheStream) {
   for (bool high : {false, true}) {
-    const InstructionList list = everyCodeAt(high);
+    const InstructionList list = everyCodeAtRangeEnd(high);
     Briefing b = newBriefing();
     ASSERT_TRUE(encodeBriefing(list, b).ok());
     EXPECT_EQ(decodeBriefing(b), list) << (high ? "high" : "low");

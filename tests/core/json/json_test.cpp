@@ -1,5 +1,5 @@
 // The JSON form of a mission: exact round trips and clear refusals.
-#include "core/briefing/instruction_schema.h"
+#include "core/briefing/test_instructions.h"
 #include "core/json/json_mission.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/reader.h"
@@ -114,16 +114,7 @@ TEST(MissionJson, FieldsLandWhereTheirNamesSay) {
 TEST(MissionJson, BriefingParametersAreNamedInStreamOrderAtTheEndsOfTheirRanges) {
   for (bool high : {false, true}) {
     Document d = newMission({});
-    std::vector<TCommandObject> list;
-    for (std::uint16_t code = 1; code < brf::EndCode; ++code) {
-      TCommandObject c;
-      c.Time = static_cast<std::int16_t>(code);
-      c.Command = code;
-      for (const ParamSpec& p : instructionSpec(code).params)
-        setParamWord(c, p.field, static_cast<std::uint16_t>(high ? p.hi : p.lo));
-      list.push_back(c);
-    }
-    list.push_back({static_cast<std::int16_t>(brf::EndTime), brf::EndCode});
+    const InstructionList list = everyCodeAtRangeEnd(high);
     ASSERT_TRUE(encodeBriefing(list, d.briefing).ok());
     const std::vector<Byte> bytes = *serializeMission(d);
     const Json j = exported(bytes);
