@@ -72,11 +72,11 @@ constexpr Command kArrows[8] = {
 
 QAction* registered(ActionRegistry& r, const Command& c, bool checkable = false) {
   const QString text = QString::fromLatin1(c.text);
-  QAction* a = r.add(ActionSpec{QString::fromLatin1(c.id), text, text, QStyle::SP_CustomBase,
+  const QString hint = QString(text).remove(QLatin1Char('&'));
+  QAction* a = r.add(ActionSpec{QString::fromLatin1(c.id), text, hint, QStyle::SP_CustomBase,
                                 QKeySequence(), checkable});
   // What this window's buttons and bars show; a window before may have changed it.
-  QString caption = c.caption ? QString::fromLatin1(c.caption) : text;
-  a->setIconText(caption.remove(QLatin1Char('&')));
+  a->setIconText(c.caption ? QString::fromLatin1(c.caption) : hint);
   a->setEnabled(true);
   a->setChecked(false);
   return a;

@@ -58,7 +58,7 @@ BriefingMapPage::BriefingMapPage(BriefingSession& session, const BriefingActions
   setObjectName(QStringLiteral("WysiwygPage"));
   auto* col = new QVBoxLayout(this);
   col->setContentsMargins(4, 4, 4, 4);
-  buildBars(this);
+  buildBars();
 
   auto* body = new QHBoxLayout;
   auto* left = new QVBoxLayout;
@@ -123,12 +123,12 @@ BriefingMapPage::BriefingMapPage(BriefingSession& session, const BriefingActions
   connect(&session_, &BriefingSession::pictureChanged, this, &BriefingMapPage::repaintMap);
 }
 
-void BriefingMapPage::buildBars(QWidget* top) {
-  QToolBar* inserts = textBar(top, "WysiwygBar");
+void BriefingMapPage::buildBars() {
+  QToolBar* inserts = textBar(this, "WysiwygBar");
   for (std::uint16_t code : kBarInserts)
     inserts->addAction(actions_.insertFor(code));
   // The view and drag options on a bar of their own below the tools.
-  QToolBar* options = textBar(top, "OptionsBar");
+  QToolBar* options = textBar(this, "OptionsBar");
   options->addActions({actions_.showCurr, actions_.showNums, actions_.stopAtStop});
   options->addSeparator();
   options->addActions({actions_.lockX, actions_.xSnap, actions_.lockY, actions_.ySnap});

@@ -60,7 +60,7 @@ signals:
   void insertingChanged(bool on);
 
 private:
-  void buildBars(QWidget* top);
+  void buildBars();
   void buildPopup();
   void setTool(BrfMapTool* tool);
   void startMode(BrfMode mode);
