@@ -67,6 +67,10 @@ std::optional<double> decimalNumber(const std::string& text) {
   // Whatever the user's locale, a point is the decimal point.
   const char* first = text.data();
   const char* last = text.data() + text.size();
+  while (first != last && (*first == ' ' || *first == '\t'))
+    ++first;
+  while (last != first && (last[-1] == ' ' || last[-1] == '\t'))
+    --last;
   if (first != last && *first == '+') ++first;
   double v = 0;
   const auto [end, error] = std::from_chars(first, last, v);
@@ -85,11 +89,7 @@ std::optional<int> briefingKmField(const std::string& text) {
 }
 
 std::optional<int> runningTimeField(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  const std::optional<double> seconds =
-      first == std::string::npos
-          ? std::nullopt
-          : decimalNumber(text.substr(first, text.find_last_not_of(' ') - first + 1));
+  const std::optional<double> seconds = decimalNumber(text);
   if (!seconds) return std::nullopt;
   // Far beyond the 16-bit tick count: kept out of range, so the edit refuses it.
   return static_cast<int>(std::nearbyint(std::clamp(*seconds * 25, -1.0, 70000.0)));
