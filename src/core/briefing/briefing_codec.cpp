@@ -5,12 +5,12 @@
 namespace zephlo {
 
 int parameterCount(std::uint16_t code) {
-  return static_cast<int>(instructionSpec(code).params.size());
+  return static_cast<int>(instructionSchema(code).params.size());
 }
 
 std::vector<std::uint16_t> parameterWords(const TCommandObject& c) {
   std::vector<std::uint16_t> words;
-  for (const ParamSpec& p : instructionSpec(c.Command).params)
+  for (const Parameter& p : instructionSchema(c.Command).params)
     words.push_back(paramWord(c, p.field));
   return words;
 }
@@ -53,7 +53,7 @@ std::vector<TCommandObject> decodeBriefing(const Briefing& b) {
       c.Command = brf::EndCode;
       c.Time = static_cast<std::int16_t>(brf::EndTime);
     }
-    for (const ParamSpec& s : instructionSpec(c.Command).params)
+    for (const Parameter& s : instructionSchema(c.Command).params)
       setParamWord(c, s.field, next());
     list.push_back(c);
     if (p >= length || p >= brf::StreamWords) break;

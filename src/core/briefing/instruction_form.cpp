@@ -61,7 +61,7 @@ std::string trimmed(const std::string& s) {
 
 FieldView choiceView(const TCommandObject& c, ParamControl control, const Document& d) {
   FieldView v;
-  const ParamSpec* p = paramOf(c.Command, control);
+  const Parameter* p = paramOf(c.Command, control);
   if (!p) return v;
   v.shown = true;
   v.value = paramValue(c, p->field);
@@ -71,7 +71,7 @@ FieldView choiceView(const TCommandObject& c, ParamControl control, const Docume
 
 FieldView textView(const TCommandObject& c, ParamControl control) {
   FieldView v;
-  const ParamSpec* p = paramOf(c.Command, control);
+  const Parameter* p = paramOf(c.Command, control);
   if (!p) return v;
   v.shown = true;
   v.value = paramValue(c, p->field);
@@ -125,28 +125,28 @@ InstructionFormView instructionForm(const InstructionList& list, int position, c
   if (list.empty()) return v;
   position = std::clamp(position, 0, static_cast<int>(list.size()) - 1);
   const TCommandObject& c = list[static_cast<std::size_t>(position)];
-  const InstructionSpec& spec = instructionSpec(c.Command);
+  const InstructionSchema& schema = instructionSchema(c.Command);
   v.numberLabel = "Instruction #" + std::to_string(position + 1);
   v.time = instructionTime(c);
   v.timeLabel = "Time (" + tickSecondsText(v.time) + " sec)";
   v.code = c.Command;
   v.endMarker = isEndMarker(c);
-  v.indexLabel = spec.indexLabel;
-  v.colourLabel = spec.colourLabel;
-  v.xLabel = spec.xLabel;
+  v.indexLabel = schema.indexLabel;
+  v.colourLabel = schema.colourLabel;
+  v.xLabel = schema.xLabel;
   v.index = choiceView(c, ParamControl::IndexBox, d);
   v.colour = choiceView(c, ParamControl::ColourBox, d);
   v.craft = choiceView(c, ParamControl::CraftBox, d);
   v.x = textView(c, ParamControl::XField);
   v.y = textView(c, ParamControl::YField);
-  v.zoomPresets = spec.zoomPresets;
+  v.zoomPresets = schema.zoomPresets;
   v.zoomPreset = zoomPresetOf(c.X);
   v.indexLabelOn = v.index.shown || v.zoomPresets;
   return v;
 }
 
 std::optional<TCommandObject> withChoice(TCommandObject c, ParamControl control, int item) {
-  const ParamSpec* p = paramOf(c.Command, control);
+  const Parameter* p = paramOf(c.Command, control);
   if (!p || item < p->lo || item > p->hi) return std::nullopt;
   setParamWord(c, p->field, static_cast<std::uint16_t>(item));
   return c;
@@ -154,7 +154,7 @@ std::optional<TCommandObject> withChoice(TCommandObject c, ParamControl control,
 
 std::optional<TCommandObject> withText(TCommandObject c, ParamControl control,
                                        const std::string& text) {
-  const ParamSpec* p = paramOf(c.Command, control);
+  const Parameter* p = paramOf(c.Command, control);
   if (!p || p->show() == ParamShow::Choice) return std::nullopt;
   const std::string t = trimmed(text);
   std::optional<int> v;
@@ -166,7 +166,7 @@ std::optional<TCommandObject> withText(TCommandObject c, ParamControl control,
   if (!v) return std::nullopt;
   const auto word = static_cast<std::uint16_t>(*v);
   setParamWord(c, p->field, word);
-  for (const ParamSpec& follower : instructionSpec(c.Command).params)
+  for (const Parameter& follower : instructionSchema(c.Command).params)
     if (follower.control == ParamControl::SameAsX && control == ParamControl::XField)
       setParamWord(c, follower.field, word);
   return c;
@@ -179,7 +179,7 @@ TCommandObject withZoomPreset(TCommandObject c, int preset) {
 }
 
 std::string controlTitle(std::uint16_t code, ParamControl control) {
-  const ParamSpec* p = paramOf(code, control);
+  const Parameter* p = paramOf(code, control);
   if (!p) return "Instruction";
   switch (p->kind) {
   case ParamKind::TextNumber: return "Text";

@@ -13,8 +13,8 @@ constexpr int kLastCode = brf::EndCode;
 
 int lastOf(const vocab::List& list) { return static_cast<int>(list.size()) - 1; }
 
-ParamSpec param(ParamField field, ParamKind kind, ParamControl control) {
-  ParamSpec p{field, kind, control};
+Parameter param(ParamField field, ParamKind kind, ParamControl control) {
+  Parameter p{field, kind, control};
   switch (kind) {
   case ParamKind::TextNumber:
   case ParamKind::TagNumber: p.hi = 127; break;
@@ -40,14 +40,14 @@ using F = ParamField;
 using K = ParamKind;
 using C = ParamControl;
 
-InstructionSpec specOf(std::uint16_t code) {
-  InstructionSpec s;
+InstructionSchema schemaOf(std::uint16_t code) {
+  InstructionSchema s;
   s.indexLabel = "                  Unused";
   s.colourLabel = "      Color:";
   s.xLabel = "      X:";
-  const ParamSpec icon = param(F::Index, K::IconNumber, C::IndexBox);
-  const ParamSpec x = param(F::X, K::MapX, C::XField);
-  const ParamSpec y = param(F::Y, K::MapY, C::YField);
+  const Parameter icon = param(F::Index, K::IconNumber, C::IndexBox);
+  const Parameter x = param(F::X, K::MapX, C::XField);
+  const Parameter y = param(F::Y, K::MapY, C::YField);
   if (code >= brfcode::FirstBox && code < brfcode::FirstBox + 8) {
     s.indexLabel = "                   Icon # to Box:";
     s.params = {icon};
@@ -110,7 +110,7 @@ InstructionSpec specOf(std::uint16_t code) {
 
 } // namespace
 
-const char* ParamSpec::name() const {
+const char* Parameter::name() const {
   switch (field) {
   case F::Index: return "index";
   case F::X: return "x";
@@ -123,25 +123,25 @@ const char* ParamSpec::name() const {
   return "";
 }
 
-ParamShow ParamSpec::show() const {
+ParamShow Parameter::show() const {
   if (kind == K::MapX || kind == K::MapY) return ParamShow::Kilometres;
   if (kind == K::Zoom) return ParamShow::Whole;
   return ParamShow::Choice;
 }
 
-const InstructionSpec& instructionSpec(std::uint16_t code) {
-  static const std::array<InstructionSpec, kLastCode + 2> table = [] {
-    std::array<InstructionSpec, kLastCode + 2> t;
+const InstructionSchema& instructionSchema(std::uint16_t code) {
+  static const std::array<InstructionSchema, kLastCode + 2> table = [] {
+    std::array<InstructionSchema, kLastCode + 2> t;
     for (int c = 0; c <= kLastCode + 1; ++c)
-      t[static_cast<std::size_t>(c)] = specOf(static_cast<std::uint16_t>(c));
+      t[static_cast<std::size_t>(c)] = schemaOf(static_cast<std::uint16_t>(c));
     return t;
   }();
   // Every code above the end marker decodes with no parameters.
   return table[std::min<std::size_t>(code, kLastCode + 1)];
 }
 
-const ParamSpec* paramOf(std::uint16_t code, ParamControl control) {
-  for (const ParamSpec& p : instructionSpec(code).params)
+const Parameter* paramOf(std::uint16_t code, ParamControl control) {
+  for (const Parameter& p : instructionSchema(code).params)
     if (p.control == control) return &p;
   return nullptr;
 }

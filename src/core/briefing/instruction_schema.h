@@ -45,7 +45,7 @@ enum class ParamControl : std::uint8_t {
 // How a control shows its parameter.
 enum class ParamShow : std::uint8_t { Choice, Kilometres, Whole };
 
-struct ParamSpec {
+struct Parameter {
   ParamField field;
   ParamKind kind;
   ParamControl control;
@@ -59,17 +59,17 @@ struct ParamSpec {
   ParamShow show() const;
 };
 
-struct InstructionSpec {
-  std::vector<ParamSpec> params; // in stream order
+struct InstructionSchema {
+  std::vector<Parameter> params; // in stream order
   // The labels of the instruction fields for this code.
   std::string indexLabel, colourLabel, xLabel;
   bool zoomPresets = false; // the index box's place shows the zoom presets
 };
 
 // Any code; codes without parameters (and those above 34) take none.
-const InstructionSpec& instructionSpec(std::uint16_t code);
+const InstructionSchema& instructionSchema(std::uint16_t code);
 // The parameter a control edits for a code, or null.
-const ParamSpec* paramOf(std::uint16_t code, ParamControl control);
+const Parameter* paramOf(std::uint16_t code, ParamControl control);
 
 // A field's value: X and Y as the signed numbers they are, the rest as words.
 int paramValue(const TCommandObject& c, ParamField field);

@@ -72,9 +72,9 @@ Json briefingToJson(In& in) {
   Json list = Json::array();
   int p = 1;
   while (p <= used) {
-    static const std::vector<ParamSpec> none;
-    const std::vector<ParamSpec>& params =
-        p + 1 <= used ? instructionSpec(streamWord(p + 1)).params : none;
+    static const std::vector<Parameter> none;
+    const std::vector<Parameter>& params =
+        p + 1 <= used ? instructionSchema(streamWord(p + 1)).params : none;
     if (p + 1 > used || p + 1 + static_cast<int>(params.size()) > used) {
       // An instruction cut short by the stream length: its words as they stand.
       Json words = Json::array();
@@ -87,7 +87,7 @@ Json briefingToJson(In& in) {
     item["time"] = streamWord(p);
     item["command"] = streamWord(p + 1);
     p += 2;
-    for (const ParamSpec& prm : params) {
+    for (const Parameter& prm : params) {
       const std::uint16_t w = streamWord(p++);
       item[prm.name()] = prm.isSigned() ? Json(static_cast<std::int16_t>(w)) : Json(w);
     }
@@ -284,7 +284,7 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
     words.push_back(word(item, "time", at));
     words.push_back(code);
     std::vector<std::string> names = {"time", "command"};
-    for (const ParamSpec& prm : instructionSpec(code).params) {
+    for (const Parameter& prm : instructionSchema(code).params) {
       names.push_back(prm.name());
       const Json& v = require(item, prm.name(), at);
       const std::string vp = member(at, prm.name());

@@ -243,11 +243,9 @@ void BriefingMapPage::showTitle(const QString& text) { TitleStrip->setText(text)
 
 void BriefingMapPage::documentChanged(const Change& change) {
   // The picture shows team 1's name, the region names of the header and the
-  // selected icon's flight group.
-  const bool names = change.flightGroupList ||
-                     (!change.flightGroups.empty() && (change.fgAspects & kFGRecord) != 0);
-  // The briefing's own changes repaint through the session.
-  if (change.header || change.teams[0] || names) repaintMap();
+  // selected icon's flight group; the briefing's own changes repaint through
+  // the session.
+  if (change.header || change.teams[0] || renamesFlightGroups(change)) repaintMap();
 }
 
 void BriefingMapPage::repaintMap() {

@@ -7,6 +7,11 @@
 
 namespace zephlo {
 
+bool renamesFlightGroups(const Change& change) {
+  return change.flightGroupList ||
+         (!change.flightGroups.empty() && (change.fgAspects & kFGRecord) != 0);
+}
+
 BriefingSession::BriefingSession(EditingDocument& doc, QObject* parent)
     : QObject(parent), doc_(doc) {
   pb_.load(doc.document().briefing);

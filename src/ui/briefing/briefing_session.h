@@ -16,6 +16,10 @@ class QTimer;
 namespace zephlo {
 
 class EditingDocument;
+struct Change;
+
+// Whether a change may have renamed flight groups, which name the icons.
+bool renamesFlightGroups(const Change& change);
 
 class BriefingSession : public QObject {
   Q_OBJECT

@@ -100,10 +100,8 @@ InstructionListPage::InstructionListPage(BriefingSession& session, const Briefin
 }
 
 void InstructionListPage::documentChanged(const Change& change) {
-  const bool icons = change.flightGroupList ||
-                     (!change.flightGroups.empty() && (change.fgAspects & kFGRecord) != 0);
   if (change.briefing || change.header) fillList();
-  if (change.briefing || change.header || icons) showFields();
+  if (change.briefing || change.header || renamesFlightGroups(change)) showFields();
 }
 
 void InstructionListPage::fillList() {

@@ -41,7 +41,7 @@ TEST(InstructionSchema, EveryParameterKeepsTheEndsOfItsRangeThroughTheStream) {
 
   // Positions are signed; everything else is a plain word.
   for (std::uint16_t code = 0; code <= 40; ++code)
-    for (const ParamSpec& p : instructionSpec(code).params)
+    for (const Parameter& p : instructionSchema(code).params)
       EXPECT_EQ(p.isSigned(), p.field == ParamField::X || p.field == ParamField::Y) << code;
 }
 
@@ -49,7 +49,7 @@ TEST(InstructionSchema, ControlsEditTheWordsTheyClaim) {
   Document d = newMission({});
   for (std::uint16_t code = 0; code <= 40; ++code) {
     std::set<ParamControl> seen;
-    for (const ParamSpec& p : instructionSpec(code).params) {
+    for (const Parameter& p : instructionSchema(code).params) {
       EXPECT_TRUE(seen.insert(p.control).second) << "two parameters in one control, code " << code;
       // A choice offers exactly the values of its range (icons follow the
       // flight groups, so they have no fixed list).

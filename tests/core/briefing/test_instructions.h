@@ -33,7 +33,7 @@ inline InstructionList everyCodeAtRangeEnd(bool high) {
     TCommandObject c;
     c.Time = static_cast<std::int16_t>(code);
     c.Command = code;
-    for (const ParamSpec& p : instructionSpec(code).params)
+    for (const Parameter& p : instructionSchema(code).params)
       setParamWord(c, p.field, static_cast<std::uint16_t>(high ? p.hi : p.lo));
     list.push_back(c);
   }
