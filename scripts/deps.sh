@@ -1,7 +1,8 @@
 # Installs the Debian packages the build needs, only those that are missing.
 # Sourced by scripts/test and scripts/run.
 zephlo_packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl1-mesa-dev fonts-dejavu-core nlohmann-json3-dev)
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl1-mesa-dev fonts-dejavu-core nlohmann-json3-dev
+  pkg-config libgraphviz-dev)
 # The manual pages are made from the programs' help; the tests run the
 # README's examples (jq, git), the shell completion (zsh), a prefix install
 # (the MIME and desktop databases) and check the package (dpkg-dev for cpack,

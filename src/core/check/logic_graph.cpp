@@ -22,7 +22,9 @@ std::string dotString(const std::string& s) {
   return out + "\"";
 }
 
-std::string dotId(const LogicNode& n) {
+} // namespace
+
+std::string logicNodeId(const LogicNode& n) {
   const std::string index = std::to_string(n.index + 1);
   switch (n.kind) {
   case LogicNodeKind::FlightGroup: return "fg" + index;
@@ -33,6 +35,8 @@ std::string dotId(const LogicNode& n) {
   }
   return "node";
 }
+
+namespace {
 
 const char* dotShape(LogicNodeKind kind) {
   switch (kind) {
@@ -62,7 +66,7 @@ std::string logicDot(const MissionLogic& logic) {
   std::vector<std::string> ids;
   ids.reserve(logic.nodes.size());
   for (const LogicNode& n : logic.nodes) {
-    ids.push_back(dotId(n));
+    ids.push_back(logicNodeId(n));
     out += "  " + ids.back() + " [label=" + dotString(n.name) + ", shape=" + dotShape(n.kind);
     if (n.neverHappens) out += ", color=red, fontcolor=red";
     out += "];\n";

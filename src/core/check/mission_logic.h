@@ -78,6 +78,8 @@ bool conditionNeedsCraft(int condition);
 
 // The graph as text, one line per edge.
 std::vector<std::string> logicLines(const MissionLogic& logic);
+// The node's name in the DOT graph: "fg3", "msg4", "fg2_goal1", "team1_primary".
+std::string logicNodeId(const LogicNode& node);
 // The graph in Graphviz's DOT language: a node per flight group, message and
 // goal, the edges labelled with their condition, what can never happen red.
 std::string logicDot(const MissionLogic& logic);

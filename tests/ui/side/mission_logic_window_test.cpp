@@ -1,0 +1,84 @@
+// The "Mission Logic" window: the graph Graphviz lays out, red where nothing
+// can happen, following edits, and a double click that makes a node current.
+#include "support/editor_fixture.h"
+#include "ui/side/mission_logic_window.h"
+
+#include <QListWidget>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+
+namespace {
+
+// Flight group 1 arrives out of flight group 2, which waits for flight group
+// 1 to arrive: neither ever does.
+void makeALoop(Editor& e) {
+  e.edit([](Edit& ed) {
+    FGObject& a = ed.flightGroup(0);
+    a.set(fg::ArriveByMothership, 1);
+    a.set(fg::ArrivalMothership, 1);
+    FGObject& b = ed.flightGroup(1);
+    b.set(fg::ArrivalPair1 + pair::First + trig::Condition, 1); // must arrive
+    b.set(fg::ArrivalPair1 + pair::First + trig::VariableType, 1);
+    b.set(fg::ArrivalPair1 + pair::First + trig::Variable, 0);
+  });
+}
+
+QPoint centreOf(const MissionLogicWindow& w, int node) {
+  return w.layout().nodes.at(static_cast<std::size_t>(node)).box.center().toPoint() +
+         QPoint(12, 12);
+}
+
+} // namespace
+
+TEST(MissionLogicWindow, DrawsWhatNeverHappensFollowsEditsAndGoesToANode) {
+  Editor e;
+  ASSERT_TRUE(e.files.openPath(e.missionFile("m.tie", "Loop", 3)));
+  makeALoop(e);
+  MissionLogicWindow w(e.c, &e.w);
+  w.show();
+  ASSERT_TRUE(w.logic().nodes.size() >= 3u);
+  EXPECT_TRUE(w.logic().nodes[0].neverHappens);
+  EXPECT_TRUE(w.logic().nodes[1].neverHappens);
+  EXPECT_FALSE(w.logic().nodes[2].neverHappens);
+  // Graphviz placed every node apart from the others, inside the drawing.
+  const auto& boxes = w.layout().nodes;
+  for (std::size_t i = 0; i < boxes.size(); ++i) {
+    EXPECT_TRUE(w.layout().bounds.contains(boxes[i].box)) << i;
+    for (std::size_t j = i + 1; j < boxes.size(); ++j)
+      EXPECT_FALSE(boxes[i].box.intersects(boxes[j].box)) << i << " " << j;
+  }
+  for (const LaidOutEdge& edge : w.layout().edges)
+    EXPECT_FALSE(edge.path.isEmpty());
+  auto* findings = w.findChild<QListWidget*>("FindingsList");
+  ASSERT_EQ(findings->count(), 2);
+  EXPECT_TRUE(findings->item(0)->text().contains("can never arrive"));
+
+  // A red node is drawn red.
+  const QImage picture = w.canvas()->grab().toImage();
+  const QRect box = w.layout().nodes[0].box.toRect().translated(12, 12);
+  bool red = false;
+  for (int x = box.left(); x <= box.right() && !red; ++x)
+    red = QColor(picture.pixel(x, box.top())).red() > 150 &&
+          QColor(picture.pixel(x, box.top())).green() < 80;
+  EXPECT_TRUE(red);
+
+  // The loop undone: the window follows.
+  e.trigger("UndoAction");
+  QApplication::processEvents();
+  EXPECT_FALSE(w.logic().nodes[0].neverHappens);
+  EXPECT_EQ(findings->item(0)->text(), "Everything in the mission can happen.");
+
+  // A double click on flight group 3 makes it the current one.
+  QTest::mouseDClick(w.canvas(), Qt::LeftButton, {}, centreOf(w, 2));
+  EXPECT_EQ(e.c.state().currentFG, 2);
+  EXPECT_EQ(e.c.state().selectedFGs, std::set<int>{2});
+
+  // Hidden, it does not lay out on every edit; shown again, it catches up.
+  w.hide();
+  makeALoop(e);
+  QApplication::processEvents();
+  EXPECT_FALSE(w.logic().nodes[0].neverHappens);
+  w.show();
+  EXPECT_TRUE(w.logic().nodes[0].neverHappens);
+}
