@@ -8,8 +8,8 @@
 #include "ui/editing/page_controls.h"
 
 #include <QGridLayout>
-#include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
@@ -80,9 +80,8 @@ void TDatapad::buildShipPage() {
                           QStringList{QStringLiteral("2 (1)")} + numbered(2, 6));
   GGSpin = fieldSpin(Ship, FgField::GlobalGroup, 0, 255);
   GUSpin = fieldSpin(Ship, FgField::GlobalUnit, 0, 255);
-  ExtBtn = new QPushButton(QStringLiteral("Extras..."), Ship);
+  ExtBtn = new QToolButton(Ship);
   ExtBtn->setObjectName(QStringLiteral("ExtBtn"));
-  connect(ExtBtn, &QPushButton::clicked, this, &TDatapad::extrasRequested);
 
   int row = 0;
   auto add = [&](const QString& caption, QWidget* w) {
@@ -101,6 +100,9 @@ void TDatapad::buildShipPage() {
   g->addWidget(ExtBtn, row++, 1);
   g->setRowStretch(row, 1);
   connect(ShipName, &QComboBox::editTextChanged, this, &TDatapad::ShipNameChange);
+  showStoredOnFinish(ShipName->lineEdit(), [this] {
+    if (hasFlightGroup()) showEditText(ShipName, fromBytes(currentFlightGroup().name()));
+  });
 }
 
 void TDatapad::buildOptionsPage() {
@@ -124,6 +126,8 @@ void TDatapad::buildOptionsPage() {
   OpShipBox = combo(OpShipPanel, "OpShipBox", qlist(vocab::craftTypes()));
   OpFGCountSpin = spin(OpShipPanel, "OpFGCountSpin", 0, 255);
   OpShipWavesSpin = spin(OpShipPanel, "OpShipWavesSpin", 1, 256);
+  commitOnFinish(OpFGCountSpin);
+  commitOnFinish(OpShipWavesSpin);
   op->addWidget(OpFGList, 0, 0, 4, 1);
   op->addWidget(OpShipBox, 0, 1, 1, 2);
   op->addWidget(new QLabel(QStringLiteral("Count:"), OpShipPanel), 1, 1);
@@ -165,6 +169,9 @@ void TDatapad::buildOptionsPage() {
   auto craftStore = [this](OptionalCraftField field, int value) {
     if (filling() || !hasFlightGroup()) return;
     apply(storeOptionalCraft(field, std::max(0, OpFGList->currentRow()), value, c_.state()));
+    ++filling_;
+    fillOptionalCraftRow(); // a value held at a limit shows as stored
+    --filling_;
   };
   connect(OpShipBox, &QComboBox::activated, this,
           [craftStore](int i) { craftStore(OptionalCraftField::Type, i); });
@@ -263,17 +270,23 @@ QComboBox* TDatapad::fieldCombo(QWidget* parent, FgField field, const QStringLis
 
 QSpinBox* TDatapad::fieldSpin(QWidget* parent, FgField field, int lo, int hi) {
   QSpinBox* s = spin(parent, controlName(field), lo, hi);
+  commitOnFinish(s);
   fieldControls_.push_back({s, field});
-  connect(s, &QSpinBox::valueChanged, this, [this, field](int v) { FieldChange(field, v); });
+  connect(s, &QSpinBox::valueChanged, this, [this, s, field](int v) {
+    FieldChange(field, v);
+    showStored(s, field);
+  });
   return s;
 }
 
+// The role switches and values are numbers typed as text, some shown signed.
 QLineEdit* TDatapad::fieldEdit(QWidget* parent, FgField field) {
   QLineEdit* e = edit(parent, controlName(field), 4);
   fieldControls_.push_back({e, field});
-  connect(e, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+  commitTextOnFinish(e, [this, e, field](const QString& text) {
     if (filling() || !hasFlightGroup()) return;
     if (auto op = storeFieldText(field, toBytes(text), c_.state())) apply(*op);
+    showStored(e, field);
   });
   return e;
 }
@@ -283,10 +296,18 @@ void TDatapad::FieldChange(FgField field, int value) {
   apply(storeField(field, value, c_.state()));
 }
 
-void TDatapad::fillFieldControls(QWidget* page) {
+void TDatapad::showStored(QWidget* control, FgField field) {
+  if (filling() || !hasFlightGroup()) return;
+  ++filling_;
+  showNumber(control, fieldValue(currentFlightGroup(), field));
+  --filling_;
+}
+
+void TDatapad::fillFieldControls(QWidget* page, const ViewUpdate& u) {
   const FGObject& f = currentFlightGroup();
   for (const auto& [w, field] : fieldControls_) {
-    if (page->isAncestorOf(w)) showNumber(w, fieldValue(f, field));
+    if (u.flightGroup(fieldBytes(field)) && page->isAncestorOf(w))
+      showNumber(w, fieldValue(f, field));
   }
 }
 
@@ -303,38 +324,33 @@ const FGObject& TDatapad::currentFlightGroup() const {
   return c_.document().flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
 }
 
-void TDatapad::fillShip() {
+void TDatapad::fillShip(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
-  fillFieldControls(Ship);
-  showEditText(ShipName, fromBytes(currentFlightGroup().name()));
+  fillFieldControls(Ship, u);
+  if (u.flightGroup(ByteSpan::of(fg::Name, fg::NameSize)))
+    showEditText(ShipName, fromBytes(currentFlightGroup().name()));
 }
 
-void TDatapad::fillOptions() {
+void TDatapad::fillOptions(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
-  fillFieldControls(Options);
+  fillFieldControls(Options, u);
   const FGObject& f = currentFlightGroup();
   const std::pair<QListWidget*, OptionalList> lists[] = {
       {MissleSelBox, OptionalList::Warheads},
       {BeamSelBox, OptionalList::Beams},
       {CounterSelbox, OptionalList::Countermeasures}};
   for (auto [l, which] : lists) {
+    if (!u.flightGroup(optionalListBytes(which))) continue;
     const std::vector<int> rows = optionalItemRows(f, which);
     const QSignalBlocker block(l);
     for (int i = 0; i < l->count(); ++i)
       l->item(i)->setSelected(std::find(rows.begin(), rows.end(), i) != rows.end());
   }
-  OpShipPanel->setVisible(showsUserDefinedCraft(f));
-  for (int n = 0; n < kOptionalCraftRows; ++n) {
-    const int count = optionalCraftValue(f, OptionalCraftField::Count, n);
-    OpFGList->item(n)->setText(count == 0
-                                   ? QStringLiteral("%1: -").arg(n + 1)
-                                   : QStringLiteral("%1: %2 x %3, %4 wave(s)")
-                                         .arg(n + 1)
-                                         .arg(count)
-                                         .arg(fromBytes(vocab::shortCraftName(
-                                             optionalCraftValue(f, OptionalCraftField::Type, n))))
-                                         .arg(optionalCraftValue(f, OptionalCraftField::Waves, n)));
-  }
+  if (u.flightGroup(fieldBytes(FgField::OptionalCraftCategory)))
+    OpShipPanel->setVisible(showsUserDefinedCraft(f));
+  if (!u.flightGroup(optionalCraftBytes())) return;
+  for (int n = 0; n < kOptionalCraftRows; ++n)
+    OpFGList->item(n)->setText(fromBytes(optionalCraftRowText(f, n)));
   fillOptionalCraftRow();
 }
 
@@ -347,39 +363,54 @@ void TDatapad::fillOptionalCraftRow() {
   showValue(OpShipWavesSpin, optionalCraftValue(f, OptionalCraftField::Waves, row));
 }
 
-void TDatapad::fillRole() {
-  const RoleCounts counts = roleCounts(c_.document());
-  TotalFGsLab->setText(fromBytes(counts.total));
-  TotalatStartLab->setText(fromBytes(counts.atStart));
-  TotalObLab->setText(fromBytes(counts.objects));
+void TDatapad::fillRole(const ViewUpdate& u) {
+  if (u.anyFlightGroup(roleCountBytes())) {
+    const RoleCounts counts = roleCounts(c_.document());
+    TotalFGsLab->setText(fromBytes(counts.total));
+    TotalatStartLab->setText(fromBytes(counts.atStart));
+    TotalObLab->setText(fromBytes(counts.objects));
+  }
   if (!hasFlightGroup()) return;
-  fillFieldControls(Role);
+  fillFieldControls(Role, u);
   const FGObject& f = currentFlightGroup();
-  showValue(UseRole1, roleUsed(f, 1));
-  showValue(UseRole2, roleUsed(f, 2));
-  const Byte* o = f.order(c_.state().currentRegion, c_.state().currentOrder);
-  RoleOrderLab->setText(fromBytes(orderDescriptionText(o[ord::Command])));
+  if (u.flightGroup(fieldBytes(FgField::Role1Switch))) showValue(UseRole1, roleUsed(f, 1));
+  if (u.flightGroup(fieldBytes(FgField::Role2Switch))) showValue(UseRole2, roleUsed(f, 2));
+  if (u.order(orderFieldBytes(OrderField::Command))) {
+    const int order =
+        orderFieldValue(f, OrderField::Command, c_.state().currentRegion, c_.state().currentOrder);
+    RoleOrderLab->setText(fromBytes(orderDescriptionText(order)));
+  }
 }
 
-void TDatapad::fillArrival() {
-  if (hasFlightGroup()) fillFieldControls(Arrival);
+void TDatapad::fillArrival(const ViewUpdate& u) {
+  if (hasFlightGroup()) fillFieldControls(Arrival, u);
 }
 
-void TDatapad::fillDeparture() {
+void TDatapad::fillDeparture(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
-  fillFieldControls(Departure);
-  ExpLabel->setText(fromBytes(timeCodeText(currentFlightGroup().at(fg::ExplosionTime))));
+  fillFieldControls(Departure, u);
+  if (u.flightGroup(fieldBytes(FgField::ExplosionTime)))
+    ExpLabel->setText(fromBytes(timeCodeText(currentFlightGroup().at(fg::ExplosionTime))));
 }
 
-void TDatapad::fillMothers() {
+void TDatapad::fillMothers(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   const bool departure = currentPage() == DatapadPage::Departure;
-  QStringList items{QStringLiteral("None")};
-  for (const std::string& s : lists_.fgNames)
-    items << fromBytes(s);
   const FGObject& f = currentFlightGroup();
-  refill(ArrMotherBox, items, mothershipItem(f, mothershipSlot(false, departure)));
-  refill(ArrAltmotherBox, items, mothershipItem(f, mothershipSlot(true, departure)));
+  const std::pair<QComboBox*, MothershipSlot> boxes[] = {
+      {ArrMotherBox, mothershipSlot(false, departure)},
+      {ArrAltmotherBox, mothershipSlot(true, departure)}};
+  if (u.fgLabels()) {
+    QStringList items{QStringLiteral("None")};
+    for (const std::string& s : lists_.fgNames)
+      items << fromBytes(s);
+    for (auto [box, slot] : boxes)
+      refill(box, items, mothershipItem(f, slot));
+    return;
+  }
+  for (auto [box, slot] : boxes) {
+    if (u.flightGroup(mothershipBytes(slot))) showValue(box, mothershipItem(f, slot));
+  }
 }
 
 void TDatapad::MotherStoreChange(bool alternative, int item) {

@@ -1,10 +1,13 @@
 // "Flight Group Details": the tool window beside the main window that edits
 // the current flight group, its goals and orders, the global goals and the
 // current message. Every control writes through the controller into every
-// selected record where the mission rules say so; filling never writes.
+// selected record where the mission rules say so; filling never writes. The
+// page shown follows each change, and only the controls whose bytes changed
+// are shown again.
 #pragma once
 
 #include "core/check/texts.h"
+#include "core/mission/change_scope.h"
 #include "core/mission/edit.h"
 #include "core/mission/fg_stores.h"
 
@@ -22,13 +25,15 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
+class DocumentFollower;
 class EditingDocument;
 class TCondToolForm;
 template <std::size_t N> class RecordClipboard;
@@ -50,15 +55,13 @@ enum class DatapadPage {
 class TDatapad : public QWidget {
   Q_OBJECT
 public:
-  explicit TDatapad(EditingDocument& controller, QWidget* parent = nullptr);
+  // The window's commands ("Extras...", the clipboards' "+") come from actions.
+  TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget* parent = nullptr);
   ~TDatapad() override;
 
   DatapadPage currentPage() const;
   void showPage(DatapadPage page);
   TCondToolForm* conditionTool() const { return CondTool; }
-
-  // Fills the page shown from the document; writes nothing.
-  void fillPage();
 
 signals:
   // "Extras...": the flight-group extras window should open.
@@ -82,6 +85,7 @@ private:
   void buildOrderPages(); // "Orders" and "Jump"
   void buildMessagePage();
   void buildMothersPanel();
+  void buildCommands(ActionRegistry& actions);
   void loadClipboards();
   // A control that edits one flight-group field; the table of these drives
   // both the writes and the fills.
@@ -91,20 +95,25 @@ private:
   QComboBox* orderCombo(QWidget* parent, OrderField field, const char* name,
                         const QStringList& items);
 
-  void fillShip();
-  void fillOptions();
-  void fillRole();
-  void fillArrival();
-  void fillDeparture();
-  void fillFGGoals();
-  void fillOrders();
-  void fillJump();
-  void fillGGoals();
-  void fillMsg();
-  void fillMothers();
+  // Brings the page shown and the panels beside it up to date; writes nothing.
+  void refresh(const ViewUpdate& u);
+  void fillShip(const ViewUpdate& u);
+  void fillOptions(const ViewUpdate& u);
+  void fillRole(const ViewUpdate& u);
+  void fillArrival(const ViewUpdate& u);
+  void fillDeparture(const ViewUpdate& u);
+  void fillFGGoals(const ViewUpdate& u);
+  void fillOrders(const ViewUpdate& u);
+  void fillJump(const ViewUpdate& u);
+  void fillGGoals(const ViewUpdate& u);
+  void fillMsg(const ViewUpdate& u);
+  void fillMothers(const ViewUpdate& u);
   void fillOrderLabels();
   void fillOptionalCraftRow();
-  void fillFieldControls(QWidget* page);
+  void fillFieldControls(QWidget* page, const ViewUpdate& u);
+  // Shows a field's stored value again once its control committed: the
+  // store may have held it at a limit, or kept the byte it had.
+  void showStored(QWidget* control, FgField field);
 
   bool hasFlightGroup() const;
   bool hasMessage() const;
@@ -120,9 +129,10 @@ private:
   void AddOrderBtnClick();
 
   EditingDocument& c_;
+  DocumentFollower* follower_ = nullptr;
   int filling_ = 0;
   int currentGlobalGoal_ = 0; // 0 Primary, 1 Prevent, 2 Secondary
-  MissionLists lists_;        // names of teams and flight groups, refreshed with each fill
+  MissionLists lists_;        // names of teams and flight groups, rebuilt when they change
   std::vector<std::pair<QWidget*, FgField>> fieldControls_;
   std::unique_ptr<RecordClipboard<ord::Size>> orders_;
 
@@ -153,7 +163,7 @@ private:
   QComboBox* PlrPosSpin = nullptr;
   QSpinBox* GGSpin = nullptr;
   QSpinBox* GUSpin = nullptr;
-  QPushButton* ExtBtn = nullptr;
+  QToolButton* ExtBtn = nullptr;
   // Options
   QComboBox* OrientationBox = nullptr;
   QListWidget* MissleSelBox = nullptr;
@@ -211,7 +221,7 @@ private:
   QComboBox* T4Index = nullptr;
   QCheckBox* OneAnd2Chk = nullptr;
   QCheckBox* ThreeAnd4Chk = nullptr;
-  QPushButton* AddOrderBtn = nullptr;
+  QToolButton* AddOrderBtn = nullptr;
   // Jump
   QLabel* JumpLab = nullptr;
   // GGoals

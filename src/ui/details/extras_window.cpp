@@ -1,21 +1,25 @@
 #include "ui/details/extras_window.h"
 
 #include "core/gamedata/vocabularies.h"
+#include "core/mission/change_scope.h"
 #include "ui/details/formations_window.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
 
 using namespace pages;
 
-TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
+TShipExt::TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
     : QWidget(parent, Qt::Tool), c_(controller) {
   setObjectName(QStringLiteral("ShipExt"));
   setWindowTitle(QStringLiteral("Flight Group Extras"));
@@ -31,14 +35,8 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
   BeamBox = fieldCombo(FgField::Beam, qlist(vocab::beams()));
   CounterBox = fieldCombo(FgField::Countermeasure, qlist(vocab::countermeasures()));
   AppearBox = fieldCombo(FgField::Difficulty, qlist(vocab::difficulties()));
-  SpacingSpin = spin(this, controlName(FgField::Spacing), 0, 255);
-  fieldControls_.push_back({SpacingSpin, FgField::Spacing});
-  connect(SpacingSpin, &QSpinBox::valueChanged, this,
-          [this](int v) { FieldChange(FgField::Spacing, v); });
-  SpecShpSpin = spin(this, controlName(FgField::SpecialCraft), 0, 255);
-  fieldControls_.push_back({SpecShpSpin, FgField::SpecialCraft});
-  connect(SpecShpSpin, &QSpinBox::valueChanged, this,
-          [this](int v) { FieldChange(FgField::SpecialCraft, v); });
+  SpacingSpin = fieldSpin(FgField::Spacing);
+  SpecShpSpin = fieldSpin(FgField::SpecialCraft);
 
   RandomChk = new QCheckBox(QStringLiteral("Random"), this);
   RandomChk->setObjectName(QStringLiteral("RandomChk"));
@@ -47,7 +45,7 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
   AutoLinkChk = new QCheckBox(QStringLiteral("Autolink: Shiptype/Team/IFF"), this);
   AutoLinkChk->setObjectName(QStringLiteral("AutoLinkChk"));
   connect(AutoLinkChk, &QCheckBox::clicked, this, [this](bool on) {
-    if (!filling() && !c_.document().flightGroups.empty()) c_.apply(storeAutolink(on, c_.state()));
+    if (!filling() && hasFlightGroup()) c_.apply(storeAutolink(on, c_.state()));
   });
 
   const QStringList suggestions = qlist(cargoSuggestions());
@@ -57,20 +55,21 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
        {std::pair{CargoEd, CargoField::Cargo}, std::pair{SpecCargEd, CargoField::SpecialCargo}}) {
     box->lineEdit()->setMaxLength(static_cast<int>(fg::CargoSize));
     connect(box, &QComboBox::editTextChanged, this, [this, field = field](const QString& t) {
-      if (!filling() && !c_.document().flightGroups.empty())
-        c_.apply(storeCargo(field, toBytes(t), c_.state()));
+      if (!filling() && hasFlightGroup()) c_.apply(storeCargo(field, toBytes(t), c_.state()));
+    });
+    showStoredOnFinish(box->lineEdit(), [this, box, field = field] {
+      if (!hasFlightGroup()) return;
+      const std::size_t at = field == CargoField::Cargo ? fg::Cargo : fg::SpecialCargo;
+      ++filling_;
+      showEditText(box, fromBytes(getText(currentFlightGroup().record, at, fg::CargoSize)));
+      --filling_;
     });
   }
-  FormBtn = new QPushButton(QStringLiteral("View Formations"), this);
+  FormBtn = new QToolButton(this);
   FormBtn->setObjectName(QStringLiteral("FormBtn"));
-  connect(FormBtn, &QPushButton::clicked, this, [this] {
-    if (!formations_) formations_ = new TFormationsForm(this);
-    formations_->show();
-    formations_->raise();
-  });
-  PickBDrops = new QPushButton(QStringLiteral("Choose Backdrop"), this);
+  PickBDrops = new QToolButton(this);
   PickBDrops->setObjectName(QStringLiteral("PickBDrops"));
-  connect(PickBDrops, &QPushButton::clicked, this, &TShipExt::backdropPickerRequested);
+  buildCommands(actions);
 
   auto* craft = new QGroupBox(QStringLiteral("Craft"), this);
   auto* cg = new QGridLayout(craft);
@@ -123,10 +122,30 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
   layout->addLayout(bottom);
   layout->addStretch();
 
-  connect(&c_, &EditingDocument::documentReplaced, this, &TShipExt::fill);
-  connect(&c_, &EditingDocument::documentChanged, this, &TShipExt::fill);
-  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TShipExt::fill);
-  connect(&c_, &EditingDocument::stateChanged, this, &TShipExt::fill);
+  new DocumentFollower(c_, this, [this](const ViewUpdate& u) { refresh(u); });
+}
+
+void TShipExt::buildCommands(ActionRegistry& actions) {
+  QAction* formations = actions.add({QStringLiteral("FormationsAction"),
+                                     QStringLiteral("View Formations"),
+                                     QStringLiteral("View Formations"),
+                                     QStyle::SP_CustomBase,
+                                     {},
+                                     false});
+  connect(formations, &QAction::triggered, this, [this] {
+    if (!formations_) formations_ = new TFormationsForm(this);
+    formations_->show();
+    formations_->raise();
+  });
+  FormBtn->setDefaultAction(formations);
+  QAction* backdrop = actions.add({QStringLiteral("ChooseBackdropAction"),
+                                   QStringLiteral("Choose Backdrop"),
+                                   QStringLiteral("Choose Backdrop"),
+                                   QStyle::SP_CustomBase,
+                                   {},
+                                   false});
+  connect(backdrop, &QAction::triggered, this, &TShipExt::backdropPickerRequested);
+  PickBDrops->setDefaultAction(backdrop);
 }
 
 QComboBox* TShipExt::fieldCombo(FgField field, const QStringList& items) {
@@ -136,43 +155,69 @@ QComboBox* TShipExt::fieldCombo(FgField field, const QStringList& items) {
   return b;
 }
 
+QSpinBox* TShipExt::fieldSpin(FgField field) {
+  QSpinBox* s = spin(this, controlName(field), 0, 255);
+  commitOnFinish(s);
+  fieldControls_.push_back({s, field});
+  connect(s, &QSpinBox::valueChanged, this, [this, s, field](int v) {
+    FieldChange(field, v);
+    showStored(s, field);
+  });
+  return s;
+}
+
 void TShipExt::FieldChange(FgField field, int value) {
-  if (filling() || c_.document().flightGroups.empty()) return;
+  if (filling() || !hasFlightGroup()) return;
   c_.apply(storeField(field, value, c_.state()));
 }
 
-void TShipExt::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  fill();
+void TShipExt::showStored(QWidget* control, FgField field) {
+  if (filling() || !hasFlightGroup()) return;
+  ++filling_;
+  showNumber(control, fieldValue(currentFlightGroup(), field));
+  --filling_;
 }
 
-void TShipExt::fill() {
-  if (!isVisible()) return;
-  const Document& d = c_.document();
+bool TShipExt::hasFlightGroup() const {
   const int current = c_.state().currentFG;
-  const bool valid = current >= 0 && current < static_cast<int>(d.flightGroups.size());
-  setEnabled(valid);
-  if (!valid) return;
+  return current >= 0 && current < static_cast<int>(c_.document().flightGroups.size());
+}
+
+const FGObject& TShipExt::currentFlightGroup() const {
+  return c_.document().flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
+}
+
+void TShipExt::refresh(const ViewUpdate& u) {
+  if (u.flightGroupMoved()) setEnabled(hasFlightGroup());
+  if (!hasFlightGroup()) return;
   ++filling_;
-  const FGObject& f = d.flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
-  for (const auto& [w, field] : fieldControls_)
-    showNumber(w, fieldValue(f, field));
-  showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
-  showValue(AutoLinkChk, f.autolink);
-  showEditText(CargoEd, fromBytes(getText(f.record, fg::Cargo, fg::CargoSize)));
-  showEditText(SpecCargEd, fromBytes(getText(f.record, fg::SpecialCargo, fg::CargoSize)));
+  const FGObject& f = currentFlightGroup();
+  for (const auto& [w, field] : fieldControls_) {
+    if (u.flightGroup(fieldBytes(field))) showNumber(w, fieldValue(f, field));
+  }
+  if (u.flightGroup(fieldBytes(FgField::RandomSpecialCraft)))
+    showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
+  if (u.flightGroupAspects(kFGEditorOnly)) showValue(AutoLinkChk, f.autolink);
+  if (u.flightGroup(ByteSpan::of(fg::Cargo, fg::CargoSize)))
+    showEditText(CargoEd, fromBytes(getText(f.record, fg::Cargo, fg::CargoSize)));
+  if (u.flightGroup(ByteSpan::of(fg::SpecialCargo, fg::CargoSize)))
+    showEditText(SpecCargEd, fromBytes(getText(f.record, fg::SpecialCargo, fg::CargoSize)));
 
   // A backdrop uses the cargo fields for brightness and size.
-  const ExtrasCaptions caps = extrasCaptions(f);
-  CargoGroup->setTitle(fromBytes(caps.group));
-  CargoLab->setText(fromBytes(caps.cargo));
-  SpecCargLab->setText(fromBytes(caps.special));
-  SpecShpLab1->setText(fromBytes(caps.specialCraft1));
-  SpecShpLab2->setText(fromBytes(caps.specialCraft2));
-  QPalette p = SpecCargEd->palette();
-  p.setColor(QPalette::Base, specialCargoUnused(f) ? palette().color(QPalette::Button)
-                                                   : palette().color(QPalette::Base));
-  SpecCargEd->setPalette(p);
+  if (u.flightGroup(fieldBytes(FgField::CraftType))) {
+    const ExtrasCaptions caps = extrasCaptions(f);
+    CargoGroup->setTitle(fromBytes(caps.group));
+    CargoLab->setText(fromBytes(caps.cargo));
+    SpecCargLab->setText(fromBytes(caps.special));
+    SpecShpLab1->setText(fromBytes(caps.specialCraft1));
+    SpecShpLab2->setText(fromBytes(caps.specialCraft2));
+  }
+  if (u.flightGroup(specialCargoUseBytes())) {
+    QPalette p = SpecCargEd->palette();
+    p.setColor(QPalette::Base, specialCargoUnused(f) ? palette().color(QPalette::Button)
+                                                     : palette().color(QPalette::Base));
+    SpecCargEd->setPalette(p);
+  }
   --filling_;
 }
 

@@ -1,7 +1,8 @@
 // The flight-group extras window: status, A.I., radio, IFF, markings,
 // formation, initial weapons, cargo, special craft, difficulty and autolink
-// of the selected flight groups. Like the pages, every change is written at
-// once into every selected flight group.
+// of the selected flight groups. Like the pages, every change is written
+// into every selected flight group as it is committed, and only the controls
+// whose bytes changed are shown again.
 #pragma once
 
 #include "core/mission/fg_stores.h"
@@ -16,32 +17,36 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
+class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
 class EditingDocument;
 class TFormationsForm;
+class ViewUpdate;
 
 class TShipExt : public QWidget {
   Q_OBJECT
 public:
-  explicit TShipExt(EditingDocument& controller, QWidget* parent = nullptr);
-
-  // Fills every control from the current flight group; writes nothing.
-  void fill();
+  // "View Formations" and "Choose Backdrop" come from actions.
+  TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget* parent = nullptr);
 
 signals:
   // "Choose Backdrop": the backdrop picker should open.
   void backdropPickerRequested();
 
-protected:
-  void showEvent(QShowEvent* e) override;
-
 private:
+  // Shows what the update concerns of the current flight group; writes nothing.
+  void refresh(const ViewUpdate& u);
   QComboBox* fieldCombo(FgField field, const QStringList& items);
+  QSpinBox* fieldSpin(FgField field);
+  void buildCommands(ActionRegistry& actions);
   void FieldChange(FgField field, int value);
+  void showStored(QWidget* control, FgField field);
+  bool hasFlightGroup() const;
+  const FGObject& currentFlightGroup() const;
   bool filling() const { return filling_ > 0; }
 
   EditingDocument& c_;
@@ -71,8 +76,8 @@ private:
   QSpinBox* SpecShpSpin = nullptr;
   QCheckBox* RandomChk = nullptr;
   QCheckBox* AutoLinkChk = nullptr;
-  QPushButton* PickBDrops = nullptr;
-  QPushButton* FormBtn = nullptr;
+  QToolButton* PickBDrops = nullptr;
+  QToolButton* FormBtn = nullptr;
   TFormationsForm* formations_ = nullptr;
 };
 

@@ -109,6 +109,26 @@ inline void commitOnFinish(QAbstractSpinBox* s) { s->setKeyboardTracking(false);
 // show the value as stored.
 inline void committed(QLineEdit* e) { e->setModified(false); }
 
+// A number typed into an edit box commits when editing finishes (Enter, the
+// focus leaving), as one step; commit gets the text.
+template <class Commit> void commitTextOnFinish(QLineEdit* e, Commit commit) {
+  QObject::connect(e, &QLineEdit::editingFinished, e, [e, commit] {
+    if (!e->isModified()) return;
+    committed(e);
+    commit(e->text());
+  });
+}
+
+// A text box that stores as it is typed (a name, merged into one undo step)
+// shows the stored text once editing finishes: a character Latin-1 cannot
+// hold became "?", a long text was cut.
+template <class Show> void showStoredOnFinish(QLineEdit* e, Show show) {
+  QObject::connect(e, &QLineEdit::editingFinished, e, [e, show] {
+    committed(e);
+    show();
+  });
+}
+
 // Showing a value never writes it back, and leaves a control that already
 // shows it, or that the user is typing in, alone.
 inline void showValue(QComboBox* b, int index) {

@@ -23,6 +23,12 @@ namespace {
 struct Pad : Editor {
   TDatapad* pad = w.findChild<TDatapad*>();
 
+  // The windows show, as they do for the designer: a hidden one waits.
+  Pad() {
+    w.show();
+    pad->show();
+  }
+
   template <class T> T* find(const char* name) {
     T* t = w.findChild<T*>(name);
     EXPECT_NE(t, nullptr) << name;
@@ -146,6 +152,7 @@ TEST(Datapad, MessagePageAndConditionTool) {
 TEST(Datapad, TeamsPageAndExtras) {
   Pad e;
   e.open(2);
+  e.find<QTabWidget>("OverallPages")->setCurrentIndex(2);
   e.c.setCurrentTeam(2);
   e.choose(e.find<QComboBox>("TeamIFFBox1"), 1);
   EXPECT_EQ(e.c.document().teams[2].name(), "Imperial");
@@ -153,7 +160,7 @@ TEST(Datapad, TeamsPageAndExtras) {
   EXPECT_EQ(e.c.document().teams[2].name(), "Imperial") << "Blue leaves the name";
 
   e.c.setCurrentTeam(0);
-  e.find<QPushButton>("JoinByRadio")->click();
+  e.find<QToolButton>("JoinByRadio")->click();
   EXPECT_EQ(e.fg(0).at(fg::Radio), 1);
   EXPECT_TRUE(e.prompts.log.last().startsWith("notice 1000: Team 1."))
       << e.prompts.log.last().toStdString();
@@ -162,7 +169,7 @@ TEST(Datapad, TeamsPageAndExtras) {
 
   // Extras: "Random" into every selected flight group.
   e.c.setFlightGroupSelection({0, 1});
-  e.find<QPushButton>("ExtBtn")->click();
+  e.find<QToolButton>("ExtBtn")->click();
   QCheckBox* random = e.find<QCheckBox>("RandomChk");
   random->click();
   EXPECT_EQ(e.fg(0).at(fg::RandomSpecialCraft), 1);
