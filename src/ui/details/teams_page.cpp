@@ -128,6 +128,14 @@ void TeamsPage::buildCommands(ActionRegistry& actions) {
   connect(next, &QAction::triggered, this,
           [this] { c_.setCurrentTeam(nextTeam(c_.state().currentTeam)); });
   NextTeamBtn->setDefaultAction(next);
+  // The commands may be reached while the page is hidden: they follow the team at once.
+  auto enable = [this, previous, next] {
+    const int t = c_.state().currentTeam;
+    previous->setEnabled(previousTeam(t) != t);
+    next->setEnabled(nextTeam(t) != t);
+  };
+  connect(&c_, &EditingDocument::stateChanged, this, enable);
+  enable();
 }
 
 void TeamsPage::JoinByRadioClick() {
@@ -141,11 +149,7 @@ void TeamsPage::refresh(const ViewUpdate& u) {
   const Document& d = c_.document();
   const int t = c_.state().currentTeam;
   const TeamDetailObject& team = d.teams[static_cast<std::size_t>(t)];
-  if (u.teamMoved()) {
-    TeamNameLab->setText(fromBytes(teamNameCaption(t)));
-    PrevTeamBtn->defaultAction()->setEnabled(previousTeam(t) != t);
-    NextTeamBtn->defaultAction()->setEnabled(nextTeam(t) != t);
-  }
+  if (u.teamMoved()) TeamNameLab->setText(fromBytes(teamNameCaption(t)));
   if (u.team(ByteSpan::of(team::Name, team::NameSize)))
     showEditText(TeamName1Ed, fromBytes(team.name()));
   const int iff = d.teamIff[static_cast<std::size_t>(t)];
