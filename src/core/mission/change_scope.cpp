@@ -184,8 +184,6 @@ bool ViewUpdate::globalGoalStrings() const {
 
 bool ViewUpdate::fgLabels() const { return all_ || (c_ && fgLabelsChanged(*c_)); }
 bool ViewUpdate::teamNames() const { return all_ || (c_ && teamNamesChanged(*c_)); }
-bool ViewUpdate::header() const { return all_ || (c_ && c_->header); }
-bool ViewUpdate::texts() const { return all_ || (c_ && c_->texts); }
 
 // ---- list lines -------------------------------------------------------------------
 

@@ -76,8 +76,6 @@ public:
   bool fgLabels() const;
   bool teamNames() const;
   bool lists() const { return fgLabels() || teamNames(); }
-  bool header() const;
-  bool texts() const;
 
 private:
   ViewUpdate() = default;

@@ -97,10 +97,8 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
     sp->addWidget(strEdits_[i], t, 1);
     connect(strEdits_[i], &QLineEdit::textEdited, this,
             [this, t](const QString& text) { FGStrIncompChange(t + 1, text); });
-    showStoredOnFinish(strEdits_[i], [this, t] {
-      const QSignalBlocker block(strEdits_[static_cast<std::size_t>(t)]);
-      showValue(strEdits_[static_cast<std::size_t>(t)],
-                fromBytes(goalString(c_.document(), c_.state(), target(), t + 1)));
+    showStoredOnFinish(strEdits_[i], [this, i, t] {
+      showValue(strEdits_[i], fromBytes(goalString(c_.document(), c_.state(), target(), t + 1)));
     });
   }
   g->addWidget(StrPanel, 8, 0, 1, 3);
@@ -122,10 +120,7 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
   connect(And4Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair34, on); });
 }
 
-void TCondToolForm::setAddAction(QAction* add) {
-  connect(add, &QAction::triggered, this, &TCondToolForm::AddToClipBtnClick);
-  AddToClipBtn->setDefaultAction(add);
-}
+void TCondToolForm::setAddAction(QAction* add) { AddToClipBtn->setDefaultAction(add); }
 
 TCondToolForm::~TCondToolForm() = default;
 

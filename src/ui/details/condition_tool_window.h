@@ -33,8 +33,10 @@ public:
   // Follows the page shown (goalKind: the current global goal): shows what
   // the update concerns of it; writes nothing.
   void follow(CondPage page, int goalKind, const ViewUpdate& u);
-  // "+": the command that adds the trigger in the boxes to the clipboard.
+  // "+": the command that adds the trigger in the boxes to the clipboard
+  // (AddToClipBtnClick), drawn by the tool's button.
   void setAddAction(QAction* add);
+  void AddToClipBtnClick();
   // The cancel triggers' labels live on the message page.
   void setCancelLabels(QLabel* slot5, QLabel* slot6);
   // A click on a trigger label: the slot becomes current and is loaded.
@@ -54,7 +56,6 @@ private:
   ToolBoxes boxes() const;
   void AndOrClick(AndOr which, bool isOr);
   void FGStrIncompChange(int tag, const QString& text);
-  void AddToClipBtnClick();
   CondTarget target() const;
   bool filling() const { return filling_ > 0; }
 

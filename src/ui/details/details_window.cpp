@@ -23,8 +23,10 @@
 
 namespace zephlo {
 
+using namespace pages;
+
 TDatapad::TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
-    : QWidget(parent, Qt::Tool), c_(controller) {
+    : QWidget(parent, Qt::Tool), c_(controller), fields_(controller) {
   setObjectName(QStringLiteral("Datapad"));
   setWindowTitle(QStringLiteral("Flight Group Details"));
 
@@ -93,28 +95,13 @@ void TDatapad::buildMothersPanel() {
 }
 
 void TDatapad::buildCommands(ActionRegistry& actions) {
-  QAction* extras = actions.add({QStringLiteral("ExtrasAction"),
-                                 QStringLiteral("Extras..."),
-                                 QStringLiteral("Flight group extras"),
-                                 QStyle::SP_CustomBase,
-                                 {},
-                                 false});
-  connect(extras, &QAction::triggered, this, &TDatapad::extrasRequested);
-  ExtBtn->setDefaultAction(extras);
-  QAction* addOrder = actions.add({QStringLiteral("AddOrderAction"),
-                                   QStringLiteral("+"),
-                                   QStringLiteral("Add to Clipboard"),
-                                   QStyle::SP_CustomBase,
-                                   {},
-                                   false});
-  connect(addOrder, &QAction::triggered, this, &TDatapad::AddOrderBtnClick);
-  AddOrderBtn->setDefaultAction(addOrder);
-  CondTool->setAddAction(actions.add({QStringLiteral("AddTriggerAction"),
-                                      QStringLiteral("+"),
-                                      QStringLiteral("Add to Clipboard"),
-                                      QStyle::SP_CustomBase,
-                                      {},
-                                      false}));
+  command(actions, ExtBtn, "ExtrasAction", QStringLiteral("Extras..."),
+          QStringLiteral("Flight group extras"), this, [this] { emit extrasRequested(); });
+  const QString add = QStringLiteral("Add to Clipboard");
+  command(actions, AddOrderBtn, "AddOrderAction", QStringLiteral("+"), add, this,
+          [this] { AddOrderBtnClick(); });
+  CondTool->setAddAction(command(actions, nullptr, "AddTriggerAction", QStringLiteral("+"), add,
+                                 CondTool, [this] { CondTool->AddToClipBtnClick(); }));
 }
 
 void TDatapad::loadClipboards() {

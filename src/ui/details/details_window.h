@@ -10,6 +10,7 @@
 #include "core/mission/change_scope.h"
 #include "core/mission/edit.h"
 #include "core/mission/fg_stores.h"
+#include "ui/details/field_controls.h"
 
 #include <QWidget>
 
@@ -87,11 +88,6 @@ private:
   void buildMothersPanel();
   void buildCommands(ActionRegistry& actions);
   void loadClipboards();
-  // A control that edits one flight-group field; the table of these drives
-  // both the writes and the fills.
-  QComboBox* fieldCombo(QWidget* parent, FgField field, const QStringList& items);
-  QSpinBox* fieldSpin(QWidget* parent, FgField field, int lo, int hi);
-  QLineEdit* fieldEdit(QWidget* parent, FgField field);
   QComboBox* orderCombo(QWidget* parent, OrderField field, const char* name,
                         const QStringList& items);
 
@@ -110,10 +106,6 @@ private:
   void fillMothers(const ViewUpdate& u);
   void fillOrderLabels();
   void fillOptionalCraftRow();
-  void fillFieldControls(QWidget* page, const ViewUpdate& u);
-  // Shows a field's stored value again once its control committed: the
-  // store may have held it at a limit, or kept the byte it had.
-  void showStored(QWidget* control, FgField field);
 
   bool hasFlightGroup() const;
   bool hasMessage() const;
@@ -122,7 +114,6 @@ private:
   bool filling() const { return filling_ > 0; }
 
   // The handlers the controls call.
-  void FieldChange(FgField field, int value);
   void OrderFieldChange(OrderField field, int value);
   void MotherStoreChange(bool alternative, int item);
   void ShipNameChange(const QString& text);
@@ -133,7 +124,7 @@ private:
   int filling_ = 0;
   int currentGlobalGoal_ = 0; // 0 Primary, 1 Prevent, 2 Secondary
   MissionLists lists_;        // names of teams and flight groups, rebuilt when they change
-  std::vector<std::pair<QWidget*, FgField>> fieldControls_;
+  FieldControls fields_;      // the controls that each edit one flight-group field
   std::unique_ptr<RecordClipboard<ord::Size>> orders_;
 
   // The window's controls under the names the mission rules use.

@@ -20,7 +20,7 @@ namespace zephlo {
 using namespace pages;
 
 TShipExt::TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
-    : QWidget(parent, Qt::Tool), c_(controller) {
+    : QWidget(parent, Qt::Tool), c_(controller), fields_(controller) {
   setObjectName(QStringLiteral("ShipExt"));
   setWindowTitle(QStringLiteral("Flight Group Extras"));
 
@@ -35,13 +35,15 @@ TShipExt::TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget
   BeamBox = fieldCombo(FgField::Beam, qlist(vocab::beams()));
   CounterBox = fieldCombo(FgField::Countermeasure, qlist(vocab::countermeasures()));
   AppearBox = fieldCombo(FgField::Difficulty, qlist(vocab::difficulties()));
-  SpacingSpin = fieldSpin(FgField::Spacing);
-  SpecShpSpin = fieldSpin(FgField::SpecialCraft);
+  SpacingSpin = fields_.spin(this, FgField::Spacing, 0, 255);
+  SpecShpSpin = fields_.spin(this, FgField::SpecialCraft, 0, 255);
 
   RandomChk = new QCheckBox(QStringLiteral("Random"), this);
   RandomChk->setObjectName(QStringLiteral("RandomChk"));
-  connect(RandomChk, &QCheckBox::clicked, this,
-          [this](bool on) { FieldChange(FgField::RandomSpecialCraft, on ? 1 : 0); });
+  connect(RandomChk, &QCheckBox::clicked, this, [this](bool on) {
+    if (!filling() && hasFlightGroup())
+      c_.apply(storeField(FgField::RandomSpecialCraft, on ? 1 : 0, c_.state()));
+  });
   AutoLinkChk = new QCheckBox(QStringLiteral("Autolink: Shiptype/Team/IFF"), this);
   AutoLinkChk->setObjectName(QStringLiteral("AutoLinkChk"));
   connect(AutoLinkChk, &QCheckBox::clicked, this, [this](bool on) {
@@ -126,65 +128,19 @@ TShipExt::TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget
 }
 
 void TShipExt::buildCommands(ActionRegistry& actions) {
-  QAction* formations = actions.add({QStringLiteral("FormationsAction"),
-                                     QStringLiteral("View Formations"),
-                                     QStringLiteral("View Formations"),
-                                     QStyle::SP_CustomBase,
-                                     {},
-                                     false});
-  connect(formations, &QAction::triggered, this, [this] {
+  const QString view = QStringLiteral("View Formations");
+  command(actions, FormBtn, "FormationsAction", view, view, this, [this] {
     if (!formations_) formations_ = new TFormationsForm(this);
     formations_->show();
     formations_->raise();
   });
-  FormBtn->setDefaultAction(formations);
-  QAction* backdrop = actions.add({QStringLiteral("ChooseBackdropAction"),
-                                   QStringLiteral("Choose Backdrop"),
-                                   QStringLiteral("Choose Backdrop"),
-                                   QStyle::SP_CustomBase,
-                                   {},
-                                   false});
-  connect(backdrop, &QAction::triggered, this, &TShipExt::backdropPickerRequested);
-  PickBDrops->setDefaultAction(backdrop);
+  const QString choose = QStringLiteral("Choose Backdrop");
+  command(actions, PickBDrops, "ChooseBackdropAction", choose, choose, this,
+          [this] { emit backdropPickerRequested(); });
 }
 
 QComboBox* TShipExt::fieldCombo(FgField field, const QStringList& items) {
-  QComboBox* b = combo(this, controlName(field), items);
-  fieldControls_.push_back({b, field});
-  connect(b, &QComboBox::activated, this, [this, field](int i) { FieldChange(field, i); });
-  return b;
-}
-
-QSpinBox* TShipExt::fieldSpin(FgField field) {
-  QSpinBox* s = spin(this, controlName(field), 0, 255);
-  commitOnFinish(s);
-  fieldControls_.push_back({s, field});
-  connect(s, &QSpinBox::valueChanged, this, [this, s, field](int v) {
-    FieldChange(field, v);
-    showStored(s, field);
-  });
-  return s;
-}
-
-void TShipExt::FieldChange(FgField field, int value) {
-  if (filling() || !hasFlightGroup()) return;
-  c_.apply(storeField(field, value, c_.state()));
-}
-
-void TShipExt::showStored(QWidget* control, FgField field) {
-  if (filling() || !hasFlightGroup()) return;
-  ++filling_;
-  showNumber(control, fieldValue(currentFlightGroup(), field));
-  --filling_;
-}
-
-bool TShipExt::hasFlightGroup() const {
-  const int current = c_.state().currentFG;
-  return current >= 0 && current < static_cast<int>(c_.document().flightGroups.size());
-}
-
-const FGObject& TShipExt::currentFlightGroup() const {
-  return c_.document().flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
+  return fields_.combo(this, field, items);
 }
 
 void TShipExt::refresh(const ViewUpdate& u) {
@@ -192,9 +148,7 @@ void TShipExt::refresh(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   ++filling_;
   const FGObject& f = currentFlightGroup();
-  for (const auto& [w, field] : fieldControls_) {
-    if (u.flightGroup(fieldBytes(field))) showNumber(w, fieldValue(f, field));
-  }
+  fields_.fill(u);
   if (u.flightGroup(fieldBytes(FgField::RandomSpecialCraft)))
     showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
   if (u.flightGroupAspects(kFGEditorOnly)) showValue(AutoLinkChk, f.autolink);

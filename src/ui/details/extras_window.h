@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/mission/fg_stores.h"
+#include "ui/details/field_controls.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -41,17 +42,14 @@ private:
   // Shows what the update concerns of the current flight group; writes nothing.
   void refresh(const ViewUpdate& u);
   QComboBox* fieldCombo(FgField field, const QStringList& items);
-  QSpinBox* fieldSpin(FgField field);
   void buildCommands(ActionRegistry& actions);
-  void FieldChange(FgField field, int value);
-  void showStored(QWidget* control, FgField field);
-  bool hasFlightGroup() const;
-  const FGObject& currentFlightGroup() const;
+  bool hasFlightGroup() const { return fields_.hasFlightGroup(); }
+  const FGObject& currentFlightGroup() const { return fields_.currentFlightGroup(); }
   bool filling() const { return filling_ > 0; }
 
   EditingDocument& c_;
   int filling_ = 0;
-  std::vector<std::pair<QWidget*, FgField>> fieldControls_;
+  FieldControls fields_; // the controls that each edit one flight-group field
 
   // The controls under the names the mission rules use.
   QComboBox* StatusBox = nullptr;

@@ -102,32 +102,15 @@ TeamsPage::TeamsPage(EditingDocument& controller, ActionRegistry& actions, QWidg
 }
 
 void TeamsPage::buildCommands(ActionRegistry& actions) {
-  QAction* link = actions.add({QStringLiteral("LinkTeamByRadioAction"),
-                               QStringLiteral("Link Team by Radio"),
-                               QStringLiteral("Link Team by Radio"),
-                               QStyle::SP_CustomBase,
-                               {},
-                               false});
-  connect(link, &QAction::triggered, this, &TeamsPage::JoinByRadioClick);
-  JoinByRadio->setDefaultAction(link);
-  QAction* previous = actions.add({QStringLiteral("PreviousTeamAction"),
-                                   QStringLiteral("<"),
-                                   QStringLiteral("Previous team"),
-                                   QStyle::SP_CustomBase,
-                                   {},
-                                   false});
-  connect(previous, &QAction::triggered, this,
-          [this] { c_.setCurrentTeam(previousTeam(c_.state().currentTeam)); });
-  PrevTeamBtn->setDefaultAction(previous);
-  QAction* next = actions.add({QStringLiteral("NextTeamAction"),
-                               QStringLiteral(">"),
-                               QStringLiteral("Next team"),
-                               QStyle::SP_CustomBase,
-                               {},
-                               false});
-  connect(next, &QAction::triggered, this,
-          [this] { c_.setCurrentTeam(nextTeam(c_.state().currentTeam)); });
-  NextTeamBtn->setDefaultAction(next);
+  const QString link = QStringLiteral("Link Team by Radio");
+  command(actions, JoinByRadio, "LinkTeamByRadioAction", link, link, this,
+          [this] { JoinByRadioClick(); });
+  QAction* previous = command(actions, PrevTeamBtn, "PreviousTeamAction", QStringLiteral("<"),
+                              QStringLiteral("Previous team"), this,
+                              [this] { c_.setCurrentTeam(previousTeam(c_.state().currentTeam)); });
+  QAction* next = command(actions, NextTeamBtn, "NextTeamAction", QStringLiteral(">"),
+                          QStringLiteral("Next team"), this,
+                          [this] { c_.setCurrentTeam(nextTeam(c_.state().currentTeam)); });
   // The commands may be reached while the page is hidden: they follow the team at once.
   auto enable = [this, previous, next] {
     const int t = c_.state().currentTeam;

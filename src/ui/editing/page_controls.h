@@ -3,6 +3,9 @@
 // conversion of the mission's 8-bit texts.
 #pragma once
 
+#include "ui/editing/action_registry.h"
+
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <string>
 #include <vector>
@@ -37,6 +41,17 @@ inline QStringList qlist(const std::vector<std::string>& items) {
   for (const std::string& s : items)
     out << fromBytes(s);
   return out;
+}
+
+// A window's own command: registered once under its id, drawn by its tool
+// button, run by fn in receiver.
+template <class Fn>
+QAction* command(ActionRegistry& actions, QToolButton* button, const char* id, const QString& text,
+                 const QString& hint, QObject* receiver, Fn fn) {
+  QAction* a = actions.add({QString::fromLatin1(id), text, hint});
+  QObject::connect(a, &QAction::triggered, receiver, fn);
+  if (button) button->setDefaultAction(a);
+  return a;
 }
 
 // A page of a tab control, added under its caption.
