@@ -118,7 +118,7 @@ TEST(VoiceList, AssignAndClearAreUndoableEditsOfTheEntries) {
   EXPECT_TRUE(assigned->change.voices);
   ASSERT_EQ(d.voiceEntries.size(), 67u);
   EXPECT_EQ(shownVoiceEntry(d, 0, false, 0), kDummyVoice);
-  EXPECT_EQ(voiceBoxText(d, 0, true, 2), "END.WAV");
+  EXPECT_EQ(voiceBoxText(d, 0, false, 0), kDummyVoice);
   EXPECT_EQ(voiceBoxText(d, 70, false, 0), "") << "a message past the list has no voice";
   EXPECT_EQ(d.voiceEntries[66], "END.WAV");
   assigned->delta.revert(d);
