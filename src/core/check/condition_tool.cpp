@@ -335,6 +335,10 @@ std::string goalString(const Document& doc, const EditorState& st, const CondTar
   return {};
 }
 
+bool slotSelectable(CondPage page, int slot) {
+  return slot >= 1 && slot <= std::max(1, slotCount(page));
+}
+
 StringPanel stringPanel(CondPage page, int goalKind) {
   const Colour yellow = rgb(255, 255, 0), green = rgb(0, 255, 0), red = rgb(255, 0, 0);
   if (page == CondPage::GlobalGoals && goalKind == 1)

@@ -34,6 +34,9 @@ struct CondTarget {
 // How many trigger slots a page has: arrival 4, departure 2, jump 2,
 // global goals 4, message 6, others none.
 int slotCount(CondPage page);
+// Whether a click may make slot the current one: a slot of the page, or the
+// first where the page has none.
+bool slotSelectable(CondPage page, int slot);
 
 // The trigger in a slot: of the current flight group (the jump page's of
 // the current region and order), of the current team's global goal, of the

@@ -187,6 +187,11 @@ bool ViewUpdate::teamNames() const { return all_ || (c_ && teamNamesChanged(*c_)
 
 // ---- list lines -------------------------------------------------------------------
 
+bool endLinesChanged(const Change& c, int team) {
+  return team >= 0 && team < kTeamCount && c.teams.test(static_cast<std::size_t>(team)) &&
+         c.teamBytes.meets(team::EndTexts, 6 * team::EndTextSize);
+}
+
 bool fgLabelsChanged(const Change& c) {
   return c.flightGroupList || (!c.flightGroups.empty() && meetsLabel(c.fgBytes));
 }

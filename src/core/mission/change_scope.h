@@ -104,6 +104,8 @@ struct LineRows {
 LineRows fgLinesToRefresh(const Change& c);
 // The message lines: the text, the sent-to teams and the colour.
 LineRows msgLinesToRefresh(const Change& c);
+// The six end-of-mission lines of a team, shown in place of the messages.
+bool endLinesChanged(const Change& c, int team);
 // The flight-group labels (craft, name, player, craft number) changed.
 bool fgLabelsChanged(const Change& c);
 // A team's name changed.

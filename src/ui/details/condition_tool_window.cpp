@@ -151,7 +151,7 @@ void TCondToolForm::follow(CondPage page, int goalKind, const ViewUpdate& u) {
 }
 
 void TCondToolForm::selectSlot(int slot) {
-  if (slot < 1 || slot > std::max(1, slotCount(page_))) return;
+  if (!slotSelectable(page_, slot)) return;
   slots_[page_] = slot;
   fill();
 }

@@ -359,7 +359,7 @@ void TForm1::documentChanged(const Change& c) {
   }
   if (endMsgMode_) {
     // The end-of-mission lines of the current team show in place of the messages.
-    if (c.teams.test(static_cast<std::size_t>(c_.state().currentTeam))) msgModel_->refreshAll();
+    if (endLinesChanged(c, c_.state().currentTeam)) msgModel_->refreshAll();
   } else if (c.messageList) {
     msgModel_->reset();
   } else if (const LineRows rows = msgLinesToRefresh(c); !rows.empty()) {

@@ -186,6 +186,9 @@ TEST(ConditionTool, BoxesAndChoices) {
 TEST(ConditionTool, WhatEachPageShowsAndWhenItMustShowItAgain) {
   Fixture f;
   EXPECT_FALSE(toolLayout(CondPage::Other).shown);
+  EXPECT_TRUE(slotSelectable(CondPage::Message, 6));
+  EXPECT_FALSE(slotSelectable(CondPage::Departure, 3));
+  EXPECT_TRUE(slotSelectable(CondPage::Other, 1)) << "the highlight alone";
   EXPECT_TRUE(toolLayout(CondPage::FGGoals).shown && toolLayout(CondPage::FGGoals).strings);
   EXPECT_FALSE(toolLayout(CondPage::FGGoals).variableType) << "goal mode lists requirements";
   EXPECT_TRUE(toolLayout(CondPage::Departure).pair12 && !toolLayout(CondPage::Departure).pairs34);

@@ -83,8 +83,12 @@ TEST(ChangeScope, AChangeNamesTheBytesThatChanged) {
   c = m.apply(storeTeamName("Blue", m.st));
   EXPECT_TRUE(c.teamBytes.meets(team::Name, team::NameSize));
   EXPECT_TRUE(teamNamesChanged(c));
+  EXPECT_FALSE(endLinesChanged(c, 3));
   c = m.apply(storeAllies({1}, m.st));
   EXPECT_FALSE(teamNamesChanged(c)) << "allies are no name";
+  c = m.apply(storeEndText(6, "Won", m.st));
+  EXPECT_TRUE(endLinesChanged(c, 3));
+  EXPECT_FALSE(endLinesChanged(c, 2)) << "another team's lines";
 
   c = m.apply(storeMessageDelay(25, m.st));
   EXPECT_EQ(c.msgBytes, ByteSpans(ByteSpan::of(msg::Delay)));
