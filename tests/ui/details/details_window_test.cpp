@@ -2,6 +2,7 @@
 // as a designer uses them: several records edited at once, one undo step
 // per control, fills that never write.
 #include "core/mission/fg_stores.h"
+#include "core/mission/team_edits.h"
 #include "support/editor_fixture.h"
 #include "ui/details/details_window.h"
 
@@ -369,4 +370,30 @@ TEST(DatapadCommands, TheWindowsCommandsAreActionsOfTheRegistry) {
   e.trigger("NextTeamAction");
   EXPECT_EQ(e.c.state().currentTeam, 1);
   EXPECT_TRUE(e.action("PreviousTeamAction")->isEnabled());
+}
+
+TEST(TeamsPageBoxes, NamesShowAsStoredOnceTypedAndEditsElsewhereLeaveTheLineTyped) {
+  Pad e;
+  e.open(1);
+  e.find<QTabWidget>("OverallPages")->setCurrentIndex(2);
+  e.w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&e.w));
+  QLineEdit* name = e.find<QComboBox>("TeamName1Ed")->lineEdit();
+  name->setFocus();
+  name->selectAll();
+  QTest::keyClicks(name, QString::fromUtf8("Bl\u00e9\u20ac"));
+  EXPECT_EQ(e.c.document().teams[0].name(), "Bl\xe9?") << "a character Latin-1 lacks is a ?";
+  EXPECT_EQ(e.c.undoStack().count(), 1) << "one step for the whole name";
+  QLineEdit* line = e.find<QLineEdit>("Succ1Ed");
+  line->setFocus(); // the name's editing finishes
+  EXPECT_EQ(name->text(), QString::fromLatin1("Bl\xe9?"));
+
+  QTest::keyClicks(line, "We");
+  // The team's name changes in another window while the line is typed.
+  e.c.apply(storeTeamName("Red", e.c.state()));
+  e.c.apply(storeEndText(1, "Lost", e.c.state()));
+  EXPECT_EQ(name->text(), "Red");
+  EXPECT_EQ(line->text(), "We") << "the line being typed is left alone";
+  line->clearFocus();
+  EXPECT_EQ(line->text(), "Lost") << "and shows what is stored once its editing finishes";
 }
