@@ -49,6 +49,7 @@ template <class Fn>
 QAction* command(ActionRegistry& actions, QToolButton* button, const char* id, const QString& text,
                  const QString& hint, QObject* receiver, Fn fn) {
   QAction* a = actions.add({QString::fromLatin1(id), text, hint});
+  a->setIconText(text); // the button reads as the command; the hint is its tool-tip
   QObject::connect(a, &QAction::triggered, receiver, fn);
   if (button) button->setDefaultAction(a);
   return a;
@@ -177,6 +178,8 @@ inline void showNumber(QWidget* w, int value) {
 
 inline void showEditText(QComboBox* b, const QString& text) {
   if (b->currentText() == text) return;
+  if (const QLineEdit* e = b->lineEdit(); e && (b->hasFocus() || e->hasFocus()) && e->isModified())
+    return; // being typed in
   const QSignalBlocker block(b);
   b->setEditText(text);
 }
