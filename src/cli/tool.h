@@ -25,6 +25,9 @@ struct Command {
   std::string name;
   std::string usage; // lines of the --help text, already indented
   std::function<int(const Args&)> run;
+  // What `zephlo-tool NAME --help` prints: "Usage: zephlo-tool NAME ...",
+  // what the command does, its options. Without it the usage lines serve.
+  std::string help = {};
 };
 
 // Prints what is wrong and the hint to --help; returns kExitBadInput.
@@ -35,7 +38,8 @@ int usageError(const std::string& what);
 // Reads a mission or says on standard error why it cannot.
 std::unique_ptr<Document> load(const std::string& path);
 // The bytes of an input within limit, or nothing with the reason on standard error.
-std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit);
+std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit,
+                                           const EarlyCheck& early = {});
 // Writes a mission; kExitOk or kExitWriteFailed with the reason on standard error.
 int save(const Document& doc, const std::string& path);
 // Writes bytes to a file (safely), a pipe or device, or standard output.
@@ -50,6 +54,7 @@ int finishStandardOutput(int status);
 std::vector<Command> missionCommands();
 std::vector<Command> campaignCommands();
 std::vector<Command> jsonCommands();
+std::vector<Command> gameCommands();
 // Present when the tool is built with the painters.
 std::vector<Command> renderCommands();
 std::vector<Command> briefingCommands();

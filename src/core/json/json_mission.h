@@ -3,9 +3,11 @@
 #pragma once
 
 #include "core/mission/bytes.h"
+#include "core/mission/document.h"
 #include "core/mission/result.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,9 +23,21 @@ inline constexpr std::size_t kMaxJsonBytes = 64u << 20;
 // Refuses what the mission reader refuses, with its message.
 Result<std::string> missionToJson(std::span<const Byte> file, const std::string& name);
 
+// A JSON text starts with its value: a stream whose first bytes cannot
+// begin one (NUL bytes, binary) is refused before it is read whole.
+std::optional<Error> refusedAsJson(std::span<const Byte> first);
+
 // The mission file's bytes for a JSON text. A value of the wrong type, out
 // of range, missing or unknown is refused with its JSON path
 // ("IN.json: flightGroups[3].orders[1].speed: expected an integer 0..255, got 300").
 Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::string& name);
+
+// For the editor's File menu, one call each way. The document as JSON in the
+// file at path, written safely (a failed write leaves the old file whole);
+// and a document from a JSON file, read only if it is a regular file within
+// kMaxJsonBytes. The document is saved and read as the mission file would
+// be, so the JSON holds what Save would write. Failures name the file.
+Status exportMissionJson(const Document& doc, const std::string& path);
+Result<Document> importMissionJson(const std::string& path);
 
 } // namespace zephlo

@@ -49,24 +49,35 @@ bool mentions(const std::vector<std::string>& lines, const std::string& text) {
 
 } // namespace
 
-TEST(Limits, CountsOfFlightGroupsMessagesAndCraftInARegion) {
+TEST(Limits, CountsOfFlightGroupsAndMessages) {
+  Document d = newMission({});
+  d.flightGroups[0].set(fg::NumCraft, 0); // no crowded region
+  d.flightGroups.resize(100, d.flightGroups[0]);
+  d.messages.resize(64);
+  EXPECT_TRUE(checkLimits(d, {}).empty()) << "100 flight groups and 64 messages are allowed";
+
+  d.flightGroups.push_back(d.flightGroups[1]);
+  d.messages.emplace_back();
+  EXPECT_EQ(checkLimits(d, {}),
+            (std::vector<std::string>{
+                "WARNING: The mission has 101 flight groups; the game supports at most 100, and "
+                "more corrupt the mission in the game.",
+                "WARNING: The mission has 65 messages; the game holds only the first 64."}));
+}
+
+TEST(Limits, CraftInARegion) {
   Document d = newMission({});
   d.flightGroups[0].set(fg::NumCraft, 2);
-  d.flightGroups.resize(kGameMaxFlightGroups, d.flightGroups[0]);
-  d.messages.resize(kGameMaxMessages);
   // Spread over the regions: 48 flight groups of 2 craft each, the most a region takes.
+  d.flightGroups.resize(48 * 4, d.flightGroups[0]);
   for (std::size_t i = 0; i < d.flightGroups.size(); ++i)
     d.flightGroups[i].set(fg::StartRegion, static_cast<Byte>(i % 4));
-  EXPECT_TRUE(checkLimits(d, {}).empty());
   EXPECT_EQ(craftPresentAtStart(d), (std::vector<int>{96, 96, 96, 96}));
 
   d.flightGroups.push_back(d.flightGroups[1]); // region 2 gets 98
-  d.messages.emplace_back();
   const std::vector<std::string> w = checkLimits(d, {});
-  ASSERT_EQ(w.size(), 3u);
-  EXPECT_EQ(w[0], "WARNING: The mission has 193 flight groups; the game loads only the first 192.");
-  EXPECT_EQ(w[1], "WARNING: The mission has 65 messages; the game holds only the first 64.");
-  EXPECT_EQ(w[2], "WARNING: Region 2 starts with 98 craft; the game keeps at most 96 in flight "
+  ASSERT_EQ(w.size(), 2u);
+  EXPECT_EQ(w[1], "WARNING: Region 2 starts with 98 craft; the game keeps at most 96 in flight "
                   "at once.");
 }
 
@@ -106,12 +117,12 @@ TEST(Limits, VoiceFilesTheGameCannotPlay) {
   writeWav(game + "/wave/missionvoice/float.wav", 3, 22050, 32);
   writeFile(game + "/wave/missionvoice/text.wav", {'h', 'i'});
   writeWav(game + "/wave/end.wav", 1, 48000, 8);
-  std::ofstream(game + "/wave/missionvoice/m1.lst")
+  std::ofstream(game + "/wave/missionvoice/m1.lst", std::ios::binary)
       << "MISSIONVOICE\\GOOD.WAV\r\ndummy.wav\r\nMISSIONVOICE\\FAST.WAV\r\n"
          "MISSIONVOICE\\DEEP.WAV\r\nMISSIONVOICE\\FLOAT.WAV\r\nMISSIONVOICE\\TEXT.WAV\r\n"
          "MISSIONVOICE\\GONE.WAV\r\n";
   {
-    std::ofstream more(game + "/wave/missionvoice/m1.lst", std::ios::app);
+    std::ofstream more(game + "/wave/missionvoice/m1.lst", std::ios::binary | std::ios::app);
     for (int i = 7; i < 64; ++i)
       more << "dummy.wav\r\n";
     more << "END.WAV\r\n";
