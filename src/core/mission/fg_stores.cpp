@@ -211,6 +211,16 @@ Operation storeCargo(CargoField field, std::string_view text, const EditorState&
                           });
 }
 
+std::string cargoText(const FGObject& f, CargoField field) {
+  const ByteSpan b = cargoBytes(field);
+  return getText(f.record, b.first, fg::CargoSize);
+}
+
+ByteSpan cargoBytes(CargoField field) {
+  return ByteSpan::of(field == CargoField::SpecialCargo ? fg::SpecialCargo : fg::Cargo,
+                      fg::CargoSize);
+}
+
 Operation storeAutolink(bool on, const EditorState& st) {
   const std::vector<int> sel = fgSelection(st);
   return editFlightGroups("Change Autolink", mergeKeyFor("AutoLinkChk", sel), sel,

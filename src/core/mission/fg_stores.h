@@ -81,6 +81,8 @@ std::optional<Operation> storeFieldText(FgField field, std::string_view text,
 Operation storeName(std::string_view name, const EditorState& st, bool linkColour);
 enum class CargoField { Cargo, SpecialCargo };
 Operation storeCargo(CargoField field, std::string_view text, const EditorState& st);
+std::string cargoText(const FGObject& f, CargoField field);
+ByteSpan cargoBytes(CargoField field);
 Operation storeAutolink(bool on, const EditorState& st);
 // "Use Autolink by default": the flag of every flight group follows the box.
 Operation storeAutolinkEverywhere(bool on, const Document& doc);

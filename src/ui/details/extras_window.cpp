@@ -61,9 +61,8 @@ TShipExt::TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget
     });
     showStoredOnFinish(box->lineEdit(), [this, box, field = field] {
       if (!hasFlightGroup()) return;
-      const std::size_t at = field == CargoField::Cargo ? fg::Cargo : fg::SpecialCargo;
       ++filling_;
-      showEditText(box, fromBytes(getText(currentFlightGroup().record, at, fg::CargoSize)));
+      showEditText(box, fromBytes(cargoText(currentFlightGroup(), field)));
       --filling_;
     });
   }
@@ -152,10 +151,10 @@ void TShipExt::refresh(const ViewUpdate& u) {
   if (u.flightGroup(fieldBytes(FgField::RandomSpecialCraft)))
     showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
   if (u.flightGroupAspects(kFGEditorOnly)) showValue(AutoLinkChk, f.autolink);
-  if (u.flightGroup(ByteSpan::of(fg::Cargo, fg::CargoSize)))
-    showEditText(CargoEd, fromBytes(getText(f.record, fg::Cargo, fg::CargoSize)));
-  if (u.flightGroup(ByteSpan::of(fg::SpecialCargo, fg::CargoSize)))
-    showEditText(SpecCargEd, fromBytes(getText(f.record, fg::SpecialCargo, fg::CargoSize)));
+  for (auto [box, field] :
+       {std::pair{CargoEd, CargoField::Cargo}, std::pair{SpecCargEd, CargoField::SpecialCargo}}) {
+    if (u.flightGroup(cargoBytes(field))) showEditText(box, fromBytes(cargoText(f, field)));
+  }
 
   // A backdrop uses the cargo fields for brightness and size.
   if (u.flightGroup(fieldBytes(FgField::CraftType))) {

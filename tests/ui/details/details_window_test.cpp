@@ -400,3 +400,34 @@ TEST(TeamsPageBoxes, NamesShowAsStoredOnceTypedAndEditsElsewhereLeaveTheLineType
   line->clearFocus();
   EXPECT_EQ(line->text(), "Lost") << "and shows what is stored once its editing finishes";
 }
+
+TEST(ExtrasBoxes, TheSpecialCraftIsStoredWhenTypedAndTheCaptionsFollowTheCraft) {
+  Pad e;
+  e.open(2);
+  e.c.setFlightGroupSelection({0, 1});
+  e.find<QToolButton>("ExtBtn")->click();
+  auto* extras = e.w.findChild<QWidget*>("ShipExt");
+  extras->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(extras));
+  QSpinBox* special = e.find<QSpinBox>("SpecShpSpin");
+  const Byte before = e.fg(1).at(fg::SpecialCraft);
+  special->setFocus();
+  special->selectAll();
+  QTest::keyClicks(special, "12");
+  EXPECT_EQ(e.fg(1).at(fg::SpecialCraft), before) << "nothing stored while typing";
+  QTest::keyClick(special, Qt::Key_Enter);
+  EXPECT_EQ(e.fg(0).at(fg::SpecialCraft), 12);
+  EXPECT_EQ(e.fg(1).at(fg::SpecialCraft), 12);
+  EXPECT_EQ(e.c.undoStack().count(), 1);
+
+  // Another window makes the flight group a backdrop: the cargo boxes are
+  // brightness and size now, and the box shows the backdrop's number.
+  e.edit([](Edit& ed) {
+    ed.flightGroup(0).set(fg::CraftType, kBackdrop);
+    ed.flightGroup(0).set(fg::BackdropNumber, 3);
+  });
+  EXPECT_EQ(e.find<QLabel>("CargoLab")->text(), "  Bright:");
+  EXPECT_EQ(special->value(), 3);
+  e.c.apply(storeAutolink(false, e.c.state()));
+  EXPECT_FALSE(e.find<QCheckBox>("AutoLinkChk")->isChecked());
+}
