@@ -1,5 +1,7 @@
 #include "core/check/checker.h"
 
+#include <algorithm>
+
 #include "core/mission/document.h"
 #include "core/mission/layout.h"
 #include "core/mission/list_lines.h"
@@ -64,6 +66,16 @@ constexpr Byte kDeathStarRun = 5;
 std::vector<std::string> CheckResult::lines(bool omitWarnings) const {
   std::vector<std::string> out = errors;
   if (!omitWarnings) out.insert(out.end(), warnings.begin(), warnings.end());
+  return out;
+}
+
+std::vector<std::string> errorListLines(const CheckResult& result, bool omitWarnings,
+                                        const std::vector<std::string>& further) {
+  std::vector<std::string> out = result.lines(omitWarnings);
+  out.insert(out.end(), further.begin(), further.end());
+  for (std::string& line : out)
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
   return out;
 }
 

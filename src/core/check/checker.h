@@ -23,4 +23,10 @@ struct CheckResult {
 
 CheckResult checkMission(const Document& doc);
 
+// The error list's lines: the result's lines, then the further lines (the
+// game's limits) when given; a line break inside a name becomes a blank so
+// each finding stays one line.
+std::vector<std::string> errorListLines(const CheckResult& result, bool omitWarnings,
+                                        const std::vector<std::string>& further);
+
 } // namespace zephlo

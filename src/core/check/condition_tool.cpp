@@ -335,12 +335,52 @@ std::string goalString(const Document& doc, const EditorState& st, const CondTar
   return {};
 }
 
+bool slotSelectable(CondPage page, int slot) {
+  return slot >= 1 && slot <= std::max(1, slotCount(page));
+}
+
 StringPanel stringPanel(CondPage page, int goalKind) {
+  const Colour yellow = rgb(255, 255, 0), green = rgb(0, 255, 0), red = rgb(255, 0, 0);
   if (page == CondPage::GlobalGoals && goalKind == 1)
-    return {{"Incomplete", "        Fail", "Fail"}, {true, true, false}};
+    return {
+        {"Incomplete", "        Fail", "Fail"}, {true, true, false}, {rgb(0, 144, 255), red, red}};
   if (page == CondPage::GlobalGoals && goalKind == 2)
-    return {{"Incomplete", "Success", "Fail"}, {false, true, false}};
-  return {{"Incomplete", "Success", "Fail"}, {true, true, true}};
+    return {{"Incomplete", "Success", "Fail"}, {false, true, false}, {yellow, green, red}};
+  return {{"Incomplete", "Success", "Fail"}, {true, true, true}, {yellow, green, red}};
+}
+
+ToolLayout toolLayout(CondPage page) {
+  const int slots = slotCount(page);
+  const bool goals = page == CondPage::FGGoals;
+  return {slots > 0 || goals, goals || page == CondPage::GlobalGoals, slots >= 2, slots >= 4,
+          !goals};
+}
+
+Choices toolVariableChoices(CondPage page, int variableType, int variable,
+                            const MissionLists& lists) {
+  if (page == CondPage::FGGoals) {
+    const vocab::List& items = vocab::goalRequirements();
+    return {items, variable >= 0 && variable < static_cast<int>(items.size()) ? variable : -1};
+  }
+  return variableChoices(variableType, variable, lists);
+}
+
+bool toolConcerned(const ViewUpdate& u, CondPage page) {
+  if (u.lists()) return true; // the trigger texts and the variable lists name them
+  switch (page) {
+  case CondPage::Arrival:
+    return u.flightGroup(ByteSpan::of(fg::ArrivalPair1, fg::ArrivalPairsOr + 1 - fg::ArrivalPair1));
+  case CondPage::Departure: return u.flightGroup(ByteSpan::of(fg::DeparturePair, pair::Size));
+  case CondPage::Jump: return u.skipTriggers();
+  case CondPage::FGGoals: return u.goal(ByteSpan::of(0, fg::GoalSize)) || u.goalStrings();
+  case CondPage::GlobalGoals: return u.globalGoal() || u.globalGoalStrings();
+  case CondPage::Message:
+    return u.message(ByteSpan::of(msg::Pair1, msg::Id - msg::Pair1)) ||
+           u.message(ByteSpan::of(msg::PairsOr)) ||
+           u.message(ByteSpan::of(msg::CancelPair, pair::Size));
+  case CondPage::Other: return u.everything();
+  }
+  return false;
 }
 
 } // namespace zephlo

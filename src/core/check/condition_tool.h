@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/check/texts.h"
+#include "core/gamedata/colours.h"
+#include "core/mission/change_scope.h"
 #include "core/mission/edit.h"
 #include "core/mission/goal_edits.h"
 
@@ -32,6 +34,9 @@ struct CondTarget {
 // How many trigger slots a page has: arrival 4, departure 2, jump 2,
 // global goals 4, message 6, others none.
 int slotCount(CondPage page);
+// Whether a click may make slot the current one: a slot of the page, or the
+// first where the page has none.
+bool slotSelectable(CondPage page, int slot);
 
 // The trigger in a slot: of the current flight group (the jump page's of
 // the current region and order), of the current team's global goal, of the
@@ -95,11 +100,31 @@ std::optional<Operation> storeGoalString(const CondTarget& t, int tag, std::stri
                                          const EditorState& st);
 std::string goalString(const Document& doc, const EditorState& st, const CondTarget& t, int tag);
 
-// The string panel's labels and which of the three edits show.
+// The string panel's labels, which of the three edits show, and the colour
+// of each edit's text.
 struct StringPanel {
   std::array<std::string, 3> labels;
   std::array<bool, 3> visible;
+  std::array<Colour, 3> colours;
 };
 StringPanel stringPanel(CondPage page, int goalKind);
+
+// Which parts of the tool a page shows.
+struct ToolLayout {
+  bool shown = false;       // pages without triggers or goals hide the tool
+  bool strings = false;     // the goal-string panel
+  bool pair12 = false;      // the And/Or pair between slots 1 and 2
+  bool pairs34 = false;     // the pairs between the two pairs and between slots 3 and 4
+  bool variableType = true; // goal mode lists the goal requirements instead
+};
+ToolLayout toolLayout(CondPage page);
+// The variable box's items: the goal requirements in goal mode, else the
+// choices of the variable type.
+Choices toolVariableChoices(CondPage page, int variableType, int variable,
+                            const MissionLists& lists);
+// Whether an update concerns what the tool shows on the page: the slots'
+// triggers and And/Or flags, the goal and its strings, or the names the
+// trigger texts read.
+bool toolConcerned(const ViewUpdate& u, CondPage page);
 
 } // namespace zephlo

@@ -136,6 +136,14 @@ fs::path voiceFilePath(const std::string& gameFolder, const std::string& entry) 
   return resolveInFolder(resolvePath(gameFolder), "Wave\\" + entry);
 }
 
+bool hasVoiceList(const Document& doc) { return doc.voiceListPath != kNoVoiceList; }
+
+std::string voiceBoxText(const Document& doc, int currentMessage, bool endMessages,
+                         int selectedEndLine) {
+  if (!hasVoiceList(doc)) return kNoVoiceListText;
+  return shownVoiceEntry(doc, currentMessage, endMessages, selectedEndLine).value_or("");
+}
+
 std::optional<std::string> shownVoiceEntry(const Document& doc, int currentMessage,
                                            bool endMessages, int selectedEndLine) {
   const auto& v = doc.voiceEntries;

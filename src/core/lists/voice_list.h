@@ -78,6 +78,11 @@ std::filesystem::path voiceFilePath(const std::string& gameFolder, const std::st
 std::optional<std::string> shownVoiceEntry(const Document& doc, int currentMessage,
                                            bool endMessages, int selectedEndLine);
 inline constexpr const char* kNoVoiceListText = "No matching .lst file";
+// What the voice box shows: kNoVoiceListText while the mission has no voice
+// list, else the shown entry, or nothing.
+std::string voiceBoxText(const Document& doc, int currentMessage, bool endMessages,
+                         int selectedEndLine);
+bool hasVoiceList(const Document& doc);
 
 // The voice file to play for an entry: in the game's Wave folder, else on
 // the CD-ROM drive; nothing when neither exists (not an error).

@@ -1,5 +1,7 @@
 #include "core/mission/edit.h"
 
+#include "core/mission/change_scope.h"
+
 #include <algorithm>
 #include <cassert>
 #include <numeric>
@@ -73,6 +75,9 @@ void Change::merge(const Change& later) {
   flightGroupList |= later.flightGroupList;
   messageList |= later.messageList;
   fgAspects |= later.fgAspects;
+  fgBytes.add(later.fgBytes);
+  msgBytes.add(later.msgBytes);
+  teamBytes.add(later.teamBytes);
   globalGoals |= later.globalGoals;
   teams |= later.teams;
   goalStrings |= later.goalStrings;
@@ -266,7 +271,7 @@ template <class T> struct Edit::ListTrack {
     return true;
   }
 
-  ListDelta<T> finish(std::vector<int>& changed, unsigned& aspects) {
+  ListDelta<T> finish(std::vector<int>& changed, unsigned& aspects, ByteSpans& bytes) {
     ListDelta<T> d;
     d.beforeSize = beforeSize;
     d.afterSize = list.size();
@@ -276,6 +281,7 @@ template <class T> struct Edit::ListTrack {
         d.patches.emplace_back(static_cast<std::uint32_t>(k), std::move(*p));
         addIndex(changed, static_cast<int>(k));
         aspects |= aspectsOf(was, list[k]);
+        bytes.add(changedBytes(was, list[k]));
       }
     };
     if (!structural || identity()) {
@@ -292,6 +298,7 @@ template <class T> struct Edit::ListTrack {
         d.added.emplace_back(static_cast<std::uint32_t>(k), list[k]);
         addIndex(changed, static_cast<int>(k));
         aspects |= kAllAspects;
+        bytes.add(wholeRecord(list[k]));
         continue;
       }
       kept[static_cast<std::size_t>(o)] = true;
@@ -397,13 +404,14 @@ Delta Edit::finish(Change& change) {
   finished_ = true;
   Delta d;
   change = Change{};
-  d.flightGroups = fgs_->finish(change.flightGroups, change.fgAspects);
+  d.flightGroups = fgs_->finish(change.flightGroups, change.fgAspects, change.fgBytes);
   unsigned messageAspects = 0; // messages have no aspects of their own
-  d.messages = msgs_->finish(change.messages, messageAspects);
+  d.messages = msgs_->finish(change.messages, messageAspects, change.msgBytes);
   change.flightGroupList = d.flightGroups.structural;
   change.messageList = d.messages.structural;
   for (const auto& [id, was] : partsBefore_) {
     if (auto p = diffBytes(was, partBytes(doc_, id))) {
+      if (id.kind == PartKind::Team) change.teamBytes.add(ByteSpan::of(p->offset, p->after.size()));
       d.parts.emplace_back(id, std::move(*p));
       notePart(change, id);
     }

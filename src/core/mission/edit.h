@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/mission/byte_patch.h"
+#include "core/mission/byte_span.h"
 #include "core/mission/document.h"
 #include "core/mission/result.h"
 
@@ -32,6 +33,11 @@ struct Change {
   bool flightGroupList = false; // flight groups added, removed or reordered
   bool messageList = false;
   unsigned fgAspects = 0; // union over the changed flight groups
+  // The bytes that changed, over all changed records of the kind: record
+  // offsets, a flight group's goal strings counted after its record
+  // (kFGGoalStringBytes), a team's over every changed team. A new record
+  // counts whole.
+  ByteSpans fgBytes, msgBytes, teamBytes;
   std::bitset<kTeamCount> globalGoals, teams, goalStrings;
   bool header = false;   // header record and the optional-value sections
   bool briefing = false; // block and strings

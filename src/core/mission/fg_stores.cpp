@@ -5,6 +5,7 @@
 #include "core/mission/store_values.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 
 namespace zephlo {
@@ -210,6 +211,16 @@ Operation storeCargo(CargoField field, std::string_view text, const EditorState&
                           });
 }
 
+std::string cargoText(const FGObject& f, CargoField field) {
+  const ByteSpan b = cargoBytes(field);
+  return getText(f.record, b.first, fg::CargoSize);
+}
+
+ByteSpan cargoBytes(CargoField field) {
+  return ByteSpan::of(field == CargoField::SpecialCargo ? fg::SpecialCargo : fg::Cargo,
+                      fg::CargoSize);
+}
+
 Operation storeAutolink(bool on, const EditorState& st) {
   const std::vector<int> sel = fgSelection(st);
   return editFlightGroups("Change Autolink", mergeKeyFor("AutoLinkChk", sel), sel,
@@ -282,6 +293,15 @@ int optionalCraftValue(const FGObject& f, OptionalCraftField field, int row) {
 
 bool showsUserDefinedCraft(const FGObject& f) { return f.at(fg::OptionalCraftCategory) == 4; }
 
+std::string optionalCraftRowText(const FGObject& f, int row) {
+  const std::string n = std::to_string(row + 1) + ": ";
+  const int count = optionalCraftValue(f, OptionalCraftField::Count, row);
+  if (count == 0) return n + "-";
+  return n + std::to_string(count) + " x " +
+         vocab::shortCraftName(optionalCraftValue(f, OptionalCraftField::Type, row)) + ", " +
+         std::to_string(optionalCraftValue(f, OptionalCraftField::Waves, row)) + " wave(s)";
+}
+
 MothershipSlot mothershipSlot(bool alternative, bool departurePage) {
   if (departurePage) return alternative ? MothershipSlot::AltDeparture : MothershipSlot::Departure;
   return alternative ? MothershipSlot::AltArrival : MothershipSlot::Arrival;
@@ -334,6 +354,15 @@ std::string orderDescriptionText(int order) {
   return d[static_cast<std::size_t>(order)];
 }
 
+std::string orderTitleText(int region, int order) {
+  return "Order " + std::to_string(order) + " in Region " + std::to_string(region);
+}
+
+std::string jumpLabelText(int region, int order) {
+  const int next = order < kOrdersPerRegion ? order + 1 : 1;
+  return "...to order " + std::to_string(next) + " in R" + std::to_string(region);
+}
+
 RoleCounts roleCounts(const Document& doc) {
   int total = 0, atStart = 0, objects = 0;
   for (const FGObject& f : doc.flightGroups) {
@@ -372,6 +401,62 @@ std::vector<std::string> cargoSuggestions() {
 
 bool specialCargoUnused(const FGObject& f) {
   return f.at(fg::SpecialCraft) > f.at(fg::NumCraft) && f.at(fg::RandomSpecialCraft) == 0;
+}
+
+// ---- what the controls read ----------------------------------------------------
+
+std::span<const ByteSpan> fieldBytes(FgField field) {
+  static const auto table = [] {
+    std::array<ByteSpan, std::size(kFields)> t{};
+    for (std::size_t k = 0; k < t.size(); ++k)
+      t[k] = ByteSpan::of(kFields[k].offset);
+    return t;
+  }();
+  static constexpr ByteSpan kSpecial[] = {ByteSpan::of(fg::SpecialCraft),
+                                          ByteSpan::of(fg::CraftType),
+                                          ByteSpan::of(fg::BackdropNumber)};
+  if (info(field).kind == Kind::Special) return kSpecial;
+  return {&table[static_cast<std::size_t>(field)], 1};
+}
+
+ByteSpan orderFieldBytes(OrderField field) {
+  const OrderInfo& o = kOrderFields[static_cast<std::size_t>(field)];
+  // A value box lists the choices of its target's type.
+  for (const OrderInfo& type : kOrderFields) {
+    if (type.resets == o.offset) {
+      ByteSpan s = ByteSpan::of(o.offset);
+      s.add(ByteSpan::of(type.offset));
+      return s;
+    }
+  }
+  return ByteSpan::of(o.offset);
+}
+
+ByteSpan mothershipBytes(MothershipSlot slot) {
+  const MotherInfo m = motherInfo(slot);
+  return ByteSpan::of(m.value, m.flag - m.value + 1);
+}
+
+ByteSpan optionalListBytes(OptionalList list) {
+  const ListInfo l = listInfo(list);
+  return ByteSpan::of(l.offset, static_cast<std::size_t>(l.entries));
+}
+
+ByteSpan optionalCraftBytes() {
+  return ByteSpan::of(fg::OptionalCraftTypes, 3 * kOptionalCraftRows);
+}
+
+std::span<const ByteSpan> roleCountBytes() {
+  static constexpr ByteSpan kBytes[] = {
+      ByteSpan::of(fg::CraftType, 2), ByteSpan::of(fg::Difficulty),
+      ByteSpan::of(fg::ArrivalPair1, fg::ArrivalDelaySeconds + 1 - fg::ArrivalPair1)};
+  return kBytes;
+}
+
+std::span<const ByteSpan> specialCargoUseBytes() {
+  static constexpr ByteSpan kBytes[] = {ByteSpan::of(fg::SpecialCraft, 2),
+                                        ByteSpan::of(fg::NumCraft)};
+  return kBytes;
 }
 
 } // namespace zephlo

@@ -4,9 +4,11 @@
 // Beside each store, the read that fills its control.
 #pragma once
 
+#include "core/mission/byte_span.h"
 #include "core/mission/edit.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,6 +81,8 @@ std::optional<Operation> storeFieldText(FgField field, std::string_view text,
 Operation storeName(std::string_view name, const EditorState& st, bool linkColour);
 enum class CargoField { Cargo, SpecialCargo };
 Operation storeCargo(CargoField field, std::string_view text, const EditorState& st);
+std::string cargoText(const FGObject& f, CargoField field);
+ByteSpan cargoBytes(CargoField field);
 Operation storeAutolink(bool on, const EditorState& st);
 // "Use Autolink by default": the flag of every flight group follows the box.
 Operation storeAutolinkEverywhere(bool on, const Document& doc);
@@ -101,6 +105,9 @@ Operation storeOptionalCraft(OptionalCraftField field, int row, int value, const
 int optionalCraftValue(const FGObject& f, OptionalCraftField field, int row);
 // The user-defined list shows only for "User Defined Options".
 bool showsUserDefinedCraft(const FGObject& f);
+// A row of the user-defined list: "3: -" while its count is 0, else
+// "3: 2 x X-W, 1 wave(s)".
+std::string optionalCraftRowText(const FGObject& f, int row);
 
 // The mothership boxes: item 0 is none (flag 0), item k flight group k - 1.
 enum class MothershipSlot { Arrival, AltArrival, Departure, AltDeparture };
@@ -132,6 +139,11 @@ Operation storeOrderField(OrderField field, int value, const EditorState& st);
 int orderFieldValue(const FGObject& f, OrderField field, int region, int order);
 // The order's description, "Unknown" past the end of the descriptions.
 std::string orderDescriptionText(int order);
+// The Orders page's title: "Order 2 in Region 3".
+std::string orderTitleText(int region, int order);
+// The Jump page's label: the order a jump goes on to, "...to order 3 in R1"
+// (after order 4, order 1).
+std::string jumpLabelText(int region, int order);
 
 // Role page counts over the whole mission, as their labels read.
 struct RoleCounts {
@@ -152,5 +164,23 @@ std::vector<std::string> cargoSuggestions();
 // The special cargo applies to no craft: its number is past the flight
 // group's size and not random.
 bool specialCargoUnused(const FGObject& f);
+
+// ---- What each control reads: a view refreshes a control only when one of
+// its bytes changed (record offsets).
+
+// A field's byte; the special-craft box also reads the backdrop number and
+// the craft type that picks between the two.
+std::span<const ByteSpan> fieldBytes(FgField field);
+// Offsets within the order record; a target's value box reads its type too.
+ByteSpan orderFieldBytes(OrderField field);
+ByteSpan mothershipBytes(MothershipSlot slot);
+ByteSpan optionalListBytes(OptionalList list);
+// The ten user-defined craft rows.
+ByteSpan optionalCraftBytes();
+// The Role page's counts: craft type, size, difficulty and arrival of every
+// flight group.
+std::span<const ByteSpan> roleCountBytes();
+// The special cargo's look: the special craft, the size and "Random".
+std::span<const ByteSpan> specialCargoUseBytes();
 
 } // namespace zephlo

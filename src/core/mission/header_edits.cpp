@@ -1,5 +1,7 @@
 #include "core/mission/header_edits.h"
 
+#include "core/mission/store_values.h"
+
 #include <charconv>
 
 namespace zephlo {
@@ -150,5 +152,12 @@ Result<Byte> byteFromText(std::string_view text, const std::string& field) {
                      field + " must be a whole number from 0 to 255, not \"" + t + "\".");
   return static_cast<Byte>(value);
 }
+
+Byte tickedByte(Byte read, bool ticked) {
+  if (ticked == (read != 0)) return read;
+  return ticked ? 1 : 0;
+}
+
+Byte chosenByte(Byte read, int item) { return item < 0 ? read : clampByte(item); }
 
 } // namespace zephlo

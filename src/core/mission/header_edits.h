@@ -50,6 +50,13 @@ Operation changeHeaderOperation(HeaderValues values);
 Byte headerTableByte(const Document& doc, int row, int tag);
 Operation headerTableByteOperation(int row, int tag, Byte value);
 
+// A tick box over a byte: the byte read stays, whatever its value, unless
+// the tick was changed; then ticked stores 1 and unticked 0.
+Byte tickedByte(Byte read, bool ticked);
+// A drop-down over a byte: a box showing no item (the byte lies outside its
+// list) keeps the byte read.
+Byte chosenByte(Byte read, int item);
+
 // A number typed into one of the dialog's edits as a byte; an error naming
 // the field when it is not a whole number from 0 to 255.
 Result<Byte> byteFromText(std::string_view text, const std::string& field);

@@ -149,8 +149,8 @@ Status RecoveryFolder::claim() {
   std::error_code ec;
   fs::create_directories(folder_, ec);
   if (ec)
-    return makeError(ErrorKind::WriteFailed,
-                     "Cannot make the recovery folder " + utf8FromPath(folder_) + ": " + ec.message() + ".");
+    return makeError(ErrorKind::WriteFailed, "Cannot make the recovery folder " +
+                                                 utf8FromPath(folder_) + ": " + ec.message() + ".");
   // The copies hold unsaved work: nobody else's business.
   fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::replace, ec);
   const std::string pid = std::to_string(pid_) + "\n";
@@ -168,13 +168,15 @@ Status RecoveryFolder::write(std::span<const Byte> mission, const RecoveryInfo& 
     std::string lines;
     for (const std::string& v : *voices)
       lines += escape(v) + "\n";
-    if (Status s = writeFileSafely(utf8FromPath(file(id_, ".lst")), bytesOf(lines), priv); !s) return s;
+    if (Status s = writeFileSafely(utf8FromPath(file(id_, ".lst")), bytesOf(lines), priv); !s)
+      return s;
   } else {
     std::error_code ec;
     fs::remove(file(id_, ".lst"), ec);
   }
   // The info file last: a copy is complete once it is there.
-  return writeFileSafely(utf8FromPath(file(id_, ".info")), bytesOf(recoveryInfoText(written)), priv);
+  return writeFileSafely(utf8FromPath(file(id_, ".info")), bytesOf(recoveryInfoText(written)),
+                         priv);
 }
 
 void RecoveryFolder::removeOwn() { discard(id_); }
@@ -226,7 +228,8 @@ Result<RecoveredWork> RecoveryFolder::load(const std::string& id) const {
   if (!text) return damaged("its information file cannot be read");
   Result<RecoveryInfo> info = parseRecoveryInfo(*text);
   if (!info) return info.error();
-  Result<std::vector<Byte>> mission = readWholeInput(utf8FromPath(file(id, ".tie")), missionSizeLimit());
+  Result<std::vector<Byte>> mission =
+      readWholeInput(utf8FromPath(file(id, ".tie")), missionSizeLimit());
   if (!mission) return mission.error();
   RecoveredWork w;
   w.mission = std::move(*mission);

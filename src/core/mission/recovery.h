@@ -24,11 +24,11 @@ namespace zephlo {
 
 // What a recovery copy belongs to.
 struct RecoveryInfo {
-  std::string missionPath;             // the file the mission came from; empty when unnamed
-  std::int64_t savedAt = 0;            // seconds since 1970, when the copy was written
-  std::optional<FileStamp> fileStamp;  // the mission file as the editor last read or wrote it
-  std::string voiceListPath;           // the voice list file, "none" when there is none
-  bool voicesSaved = false;            // ID.lst holds the list's entries
+  std::string missionPath;            // the file the mission came from; empty when unnamed
+  std::int64_t savedAt = 0;           // seconds since 1970, when the copy was written
+  std::optional<FileStamp> fileStamp; // the mission file as the editor last read or wrote it
+  std::string voiceListPath;          // the voice list file, "none" when there is none
+  bool voicesSaved = false;           // ID.lst holds the list's entries
 
   bool operator==(const RecoveryInfo&) const = default;
 };

@@ -2,6 +2,8 @@
 
 #include "core/mission/store_values.h"
 
+#include <algorithm>
+
 namespace zephlo {
 
 namespace {
@@ -26,6 +28,19 @@ Operation editTeam(const char* caption, const char* control, const EditorState& 
 std::string teamNameCaption(int team) { return "Team " + std::to_string(team + 1) + " Name"; }
 
 int cycledTeam(int team) { return team >= kTeamCount - 1 || team < 0 ? 0 : team + 1; }
+int previousTeam(int team) { return std::clamp(team - 1, 0, kTeamCount - 1); }
+int nextTeam(int team) { return std::clamp(team + 1, 0, kTeamCount - 1); }
+
+std::string globalGoalTeamCaption(const std::vector<std::string>& teamNames, int team) {
+  const auto t = static_cast<std::size_t>(team);
+  return "Team " + (t < teamNames.size() ? teamNames[t] : std::to_string(team + 1) + ".");
+}
+
+std::vector<std::string> sentToTeamNames(const std::vector<std::string>& teamNames) {
+  constexpr std::size_t kSentToTeams = 8;
+  return {teamNames.begin(), teamNames.begin() + static_cast<std::ptrdiff_t>(
+                                                     std::min(kSentToTeams, teamNames.size()))};
+}
 
 Operation storeTeamName(std::string_view name, const EditorState& st) {
   return editTeam("Rename Team", "TeamName1Ed", st,

@@ -13,6 +13,9 @@ namespace zephlo {
 std::string teamNameCaption(int team);
 // "Cycle Current Team" goes from team 10 back to team 1.
 int cycledTeam(int team);
+// The Teams page's previous and next buttons stop at the first and last team.
+int previousTeam(int team);
+int nextTeam(int team);
 
 // The name, cut to 16 characters.
 Operation storeTeamName(std::string_view name, const EditorState& st);
@@ -31,5 +34,9 @@ std::string linkedByRadioNotice(const Document& doc, int team);
 
 // "1.Name" for each of the ten teams, as the team lists show them.
 std::vector<std::string> teamNameList(const Document& doc);
+// The GGoals page's caption of the current team: "Team 1.Rebel".
+std::string globalGoalTeamCaption(const std::vector<std::string>& teamNames, int team);
+// The teams a message can be sent to: the first eight of the list.
+std::vector<std::string> sentToTeamNames(const std::vector<std::string>& teamNames);
 
 } // namespace zephlo

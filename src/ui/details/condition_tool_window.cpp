@@ -1,15 +1,17 @@
 #include "ui/details/condition_tool_window.h"
 
 #include "core/gamedata/vocabularies.h"
+#include "render/qt_colour.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 namespace zephlo {
 
@@ -19,20 +21,11 @@ namespace {
 
 const QColor kSlotHighlight(169, 3, 145);
 
-QColor stringColour(int tag, CondPage page, int goalKind) {
-  if (page == CondPage::GlobalGoals && goalKind == 1)
-    return tag == 1 ? QColor(0, 144, 255) : QColor(Qt::red);
-  switch (tag) {
-  case 1: return Qt::yellow;
-  case 2: return Qt::green;
-  default: return Qt::red;
-  }
-}
-
 } // namespace
 
-TCondToolForm::TCondToolForm(EditingDocument& controller, QWidget* parent)
-    : QWidget(parent), c_(controller) {
+TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& lists,
+                             QWidget* parent)
+    : QWidget(parent), c_(controller), lists_(lists) {
   setObjectName(QStringLiteral("CondToolForm"));
   auto* g = new QGridLayout(this);
   g->setContentsMargins(0, 4, 0, 0);
@@ -44,9 +37,8 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, QWidget* parent)
   RegionFGBox = combo(this, "RegionFGBox", {});
   CondUnk2 = edit(this, "CondUnk2", 4);
   CondUnk2->setFixedWidth(48);
-  AddToClipBtn = new QPushButton(QStringLiteral("+"), this);
+  AddToClipBtn = new QToolButton(this);
   AddToClipBtn->setObjectName(QStringLiteral("AddToClipBtn"));
-  AddToClipBtn->setToolTip(QStringLiteral("Add to Clipboard"));
   AddToClipBtn->setFixedWidth(28);
 
   auto* boxes = new QHBoxLayout;
@@ -105,6 +97,9 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, QWidget* parent)
     sp->addWidget(strEdits_[i], t, 1);
     connect(strEdits_[i], &QLineEdit::textEdited, this,
             [this, t](const QString& text) { FGStrIncompChange(t + 1, text); });
+    showStoredOnFinish(strEdits_[i], [this, i, t] {
+      showValue(strEdits_[i], fromBytes(goalString(c_.document(), c_.state(), target(), t + 1)));
+    });
   }
   g->addWidget(StrPanel, 8, 0, 1, 3);
   g->setColumnStretch(0, 1);
@@ -114,12 +109,18 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, QWidget* parent)
   connect(IndexBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Variable); });
   connect(CondBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Condition); });
   connect(RegionFGBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Parameter1); });
-  connect(CondUnk2, &QLineEdit::textEdited, this, [this] { BoxChange(ToolBox::Parameter2); });
+  commitTextOnFinish(CondUnk2, [this](const QString&) {
+    BoxChange(ToolBox::Parameter2);
+    ++filling_;
+    fillBoxes(); // not a number: the box shows the 0 stored
+    --filling_;
+  });
   connect(and2Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair12, on); });
   connect(GlbOr, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Between, on); });
   connect(And4Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair34, on); });
-  connect(AddToClipBtn, &QPushButton::clicked, this, &TCondToolForm::AddToClipBtnClick);
 }
+
+void TCondToolForm::setAddAction(QAction* add) { AddToClipBtn->setDefaultAction(add); }
 
 TCondToolForm::~TCondToolForm() = default;
 
@@ -142,14 +143,15 @@ int TCondToolForm::currentSlot() const {
 
 CondTarget TCondToolForm::target() const { return CondTarget{page_, currentSlot(), goalKind_}; }
 
-void TCondToolForm::showFor(CondPage page, int goalKind) {
+void TCondToolForm::follow(CondPage page, int goalKind, const ViewUpdate& u) {
+  const bool moved = page != page_ || goalKind != goalKind_;
   page_ = page;
   goalKind_ = goalKind;
-  fill();
+  if (moved || u.everything() || toolConcerned(u, page_)) fill();
 }
 
 void TCondToolForm::selectSlot(int slot) {
-  if (slot < 1 || slot > std::max(1, slotCount(page_))) return;
+  if (!slotSelectable(page_, slot)) return;
   slots_[page_] = slot;
   fill();
 }
@@ -170,11 +172,9 @@ void TCondToolForm::fill() {
   ++filling_;
   const Document& d = c_.document();
   const EditorState& st = c_.state();
-  lists_ = buildMissionLists(d);
-  const bool goals = page_ == CondPage::FGGoals;
+  const ToolLayout layout = toolLayout(page_);
   const int slotTotal = slotCount(page_);
-  // Pages without triggers have nothing for the tool to show.
-  setVisible(slotTotal > 0 || goals);
+  setVisible(layout.shown);
 
   // The trigger sentences of the target's slotTotal.
   const std::vector<std::string> texts = slotTexts(d, st, target(), lists_);
@@ -192,26 +192,24 @@ void TCondToolForm::fill() {
     pairs[k].first->setChecked(!ors[k]);
     pairs[k].second->setChecked(ors[k]);
   }
-  and2And->setVisible(slotTotal >= 2);
-  and2Or->setVisible(slotTotal >= 2);
-  const bool fourSlots = slotTotal >= 4;
+  and2And->setVisible(layout.pair12);
+  and2Or->setVisible(layout.pair12);
   for (QWidget* w : {static_cast<QWidget*>(GlbAnd), static_cast<QWidget*>(GlbOr),
                      static_cast<QWidget*>(and4And), static_cast<QWidget*>(And4Or)})
-    w->setVisible(fourSlots);
+    w->setVisible(layout.pairs34);
   highlight();
   fillBoxes();
 
   // The goal strings of the current goal, or of the global goal and slot.
-  const bool strings = goals || page_ == CondPage::GlobalGoals;
-  StrPanel->setVisible(strings);
-  if (strings) {
+  StrPanel->setVisible(layout.strings);
+  if (layout.strings) {
     const StringPanel panel = stringPanel(page_, goalKind_);
     for (std::size_t t = 0; t < 3; ++t) {
       strLabels_[t]->setText(fromBytes(panel.labels[t]));
       strLabels_[t]->setVisible(panel.visible[t]);
       strEdits_[t]->setVisible(panel.visible[t]);
       QPalette p = strEdits_[t]->palette();
-      p.setColor(QPalette::Text, stringColour(static_cast<int>(t) + 1, page_, goalKind_));
+      p.setColor(QPalette::Text, toQColor(panel.colours[t]));
       strEdits_[t]->setPalette(p);
       showValue(strEdits_[t], fromBytes(goalString(d, st, target(), static_cast<int>(t) + 1)));
     }
@@ -221,18 +219,13 @@ void TCondToolForm::fill() {
 
 void TCondToolForm::fillBoxes() {
   const std::optional<ToolBoxes> boxes = toolBoxesFor(c_.document(), c_.state(), target());
-  const bool goals = page_ == CondPage::FGGoals;
-  // Goal mode: the variable box lists the goal requirements.
-  ClassBox->setEnabled(!goals);
+  const bool typed = toolLayout(page_).variableType;
+  ClassBox->setEnabled(typed);
   if (!boxes) return;
   showValue(PercentBox, boxes->amount);
-  if (goals) {
-    refill(IndexBox, qlist(vocab::goalRequirements()), boxes->variable);
-  } else {
-    showValue(ClassBox, boxes->variableType);
-    const Choices ch = variableChoices(boxes->variableType, boxes->variable, lists_);
-    refill(IndexBox, qlist(ch.items), ch.selected);
-  }
+  if (typed) showValue(ClassBox, boxes->variableType);
+  const Choices ch = toolVariableChoices(page_, boxes->variableType, boxes->variable, lists_);
+  refill(IndexBox, qlist(ch.items), ch.selected);
   showValue(CondBox, boxes->condition);
   refill(RegionFGBox, qlist(parameterChoices(boxes->condition, lists_)), boxes->parameter1);
   showValue(CondUnk2, fromBytes(boxes->parameter2Text));

@@ -12,11 +12,12 @@
 #include <map>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
+class QToolButton;
 
 namespace zephlo {
 
@@ -25,12 +26,17 @@ class EditingDocument;
 class TCondToolForm : public QWidget {
   Q_OBJECT
 public:
-  TCondToolForm(EditingDocument& controller, QWidget* parent = nullptr);
+  // lists: the names of teams and flight groups, kept by the window.
+  TCondToolForm(EditingDocument& controller, const MissionLists& lists, QWidget* parent = nullptr);
   ~TCondToolForm() override;
 
-  // Follows the page shown (goalKind: the current global goal). Fills the
-  // controls from the document; writes nothing.
-  void showFor(CondPage page, int goalKind);
+  // Follows the page shown (goalKind: the current global goal): shows what
+  // the update concerns of it; writes nothing.
+  void follow(CondPage page, int goalKind, const ViewUpdate& u);
+  // "+": the command that adds the trigger in the boxes to the clipboard
+  // (AddToClipBtnClick), drawn by the tool's button.
+  void setAddAction(QAction* add);
+  void AddToClipBtnClick();
   // The cancel triggers' labels live on the message page.
   void setCancelLabels(QLabel* slot5, QLabel* slot6);
   // A click on a trigger label: the slot becomes current and is loaded.
@@ -50,7 +56,6 @@ private:
   ToolBoxes boxes() const;
   void AndOrClick(AndOr which, bool isOr);
   void FGStrIncompChange(int tag, const QString& text);
-  void AddToClipBtnClick();
   CondTarget target() const;
   bool filling() const { return filling_ > 0; }
 
@@ -60,7 +65,7 @@ private:
   std::map<CondPage, int> slots_; // the current slot of each kind of target
   int filling_ = 0;
   int goalTeam_ = 0; // the current goal's team, for writes in goal mode
-  MissionLists lists_;
+  const MissionLists& lists_;
   std::unique_ptr<TriggerClipboard> clipboard_;
 
   // The controls under the names the mission rules use.
@@ -80,7 +85,7 @@ private:
   QWidget* StrPanel = nullptr;
   std::array<QLabel*, 3> strLabels_{};
   std::array<QLineEdit*, 3> strEdits_{}; // FGStrIncomp, FGStrSucc, FGStrFail
-  QPushButton* AddToClipBtn = nullptr;
+  QToolButton* AddToClipBtn = nullptr;
 };
 
 } // namespace zephlo

@@ -6,17 +6,19 @@
 #include "core/mission/goal_edits.h"
 #include "core/mission/list_lines.h"
 #include "core/mission/message_edits.h"
+#include "core/mission/team_edits.h"
 #include "render/qt_colour.h"
 #include "ui/details/condition_tool_window.h"
 #include "ui/details/details_window.h"
+#include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace zephlo {
 
@@ -44,6 +46,8 @@ void TDatapad::buildFGGoalsPage() {
   FGGoalUnk = new QCheckBox(QStringLiteral("?"), FGGoals);
   FGGoalUnk->setObjectName(QStringLiteral("FGGoalUnk"));
   FGGoalTimeSpin = spin(FGGoals, "FGGoalTimeSpin", 0, 255);
+  commitOnFinish(FGGoalPointsSpin);
+  commitOnFinish(FGGoalTimeSpin);
   g->addWidget(FGgoalList, 0, 0, 1, 4);
   g->addWidget(new QLabel(QStringLiteral("Points:"), FGGoals), 1, 0);
   g->addWidget(FGGoalPointsSpin, 1, 1);
@@ -57,8 +61,18 @@ void TDatapad::buildFGGoalsPage() {
     if (filling() || row < 0) return;
     c_.setCurrentGoal(row);
   });
-  connect(FGGoalPointsSpin, &QSpinBox::valueChanged, this, [this](int v) {
+  // A committed value shows as stored: points are kept in steps of 25.
+  auto showGoal = [this] {
+    if (filling() || !hasFlightGroup()) return;
+    ++filling_;
+    const Byte* gl = currentFlightGroup().goal(c_.state().currentGoal);
+    showValue(FGGoalPointsSpin, goalPoints(currentFlightGroup(), c_.state().currentGoal));
+    showValue(FGGoalTimeSpin, gl[goal::Time]);
+    --filling_;
+  };
+  connect(FGGoalPointsSpin, &QSpinBox::valueChanged, this, [this, showGoal](int v) {
     if (!filling() && hasFlightGroup()) apply(storeGoalPoints(v, c_.state()));
+    showGoal();
   });
   connect(FGGoalTeamBox, &QComboBox::activated, this, [this](int i) {
     if (!filling() && hasFlightGroup()) apply(storeGoalTeam(i, c_.state()));
@@ -66,8 +80,9 @@ void TDatapad::buildFGGoalsPage() {
   connect(FGGoalUnk, &QCheckBox::clicked, this, [this](bool on) {
     if (!filling() && hasFlightGroup()) apply(storeGoalFlag(on, c_.state()));
   });
-  connect(FGGoalTimeSpin, &QSpinBox::valueChanged, this, [this](int v) {
+  connect(FGGoalTimeSpin, &QSpinBox::valueChanged, this, [this, showGoal](int v) {
     if (!filling() && hasFlightGroup()) apply(storeGoalTime(v, c_.state()));
+    showGoal();
   });
 }
 
@@ -85,6 +100,7 @@ void TDatapad::buildGGoalsPage() {
   }
   GGRadios->button(0)->setChecked(true);
   GGPointsED = spin(GGoals, "GGPointsED", -3200, 3175, 25);
+  commitOnFinish(GGPointsED);
   gg->addWidget(GGTeamLab, 0, 0, 1, 3);
   gg->addWidget(new QLabel(QStringLiteral("Points:"), GGoals), 2, 0);
   gg->addWidget(GGPointsED, 2, 1);
@@ -92,10 +108,15 @@ void TDatapad::buildGGoalsPage() {
   connect(GGRadios, &QButtonGroup::idClicked, this, [this](int kind) {
     currentGlobalGoal_ = kind;
     CondTool->selectSlot(1);
-    fillPage();
+    follower_->refreshAll();
   });
   connect(GGPointsED, &QSpinBox::valueChanged, this, [this](int v) {
-    if (!filling()) apply(storeGlobalGoalPoints(currentGlobalGoal_, v, c_.state()));
+    if (filling()) return;
+    apply(storeGlobalGoalPoints(currentGlobalGoal_, v, c_.state()));
+    ++filling_;
+    showValue(GGPointsED,
+              globalGoalPoints(c_.document(), c_.state().currentTeam, currentGlobalGoal_));
+    --filling_;
   });
 }
 
@@ -112,6 +133,8 @@ void TDatapad::buildOrderPages() {
   P2Lab = label(OrderPage, "P2Lab");
   OrderP1 = spin(OrderPage, "OrderP1", 0, 255);
   OrderP2 = spin(OrderPage, "OrderP2", 0, 255);
+  commitOnFinish(OrderP1);
+  commitOnFinish(OrderP2);
   connect(OrderP1, &QSpinBox::valueChanged, this,
           [this](int v) { OrderFieldChange(OrderField::Parameter1, v); });
   connect(OrderP2, &QSpinBox::valueChanged, this,
@@ -133,11 +156,9 @@ void TDatapad::buildOrderPages() {
           [this](bool on) { OrderFieldChange(OrderField::Link12, on ? 1 : 0); });
   connect(ThreeAnd4Chk, &QCheckBox::clicked, this,
           [this](bool on) { OrderFieldChange(OrderField::Link34, on ? 1 : 0); });
-  AddOrderBtn = new QPushButton(QStringLiteral("+"), OrderPage);
+  AddOrderBtn = new QToolButton(OrderPage);
   AddOrderBtn->setObjectName(QStringLiteral("AddOrderBtn"));
-  AddOrderBtn->setToolTip(QStringLiteral("Add to Clipboard"));
   AddOrderBtn->setFixedWidth(28);
-  connect(AddOrderBtn, &QPushButton::clicked, this, &TDatapad::AddOrderBtnClick);
 
   g->addWidget(OrderTitleLab, 0, 0, 1, 3);
   g->addWidget(AddOrderBtn, 0, 3);
@@ -174,6 +195,7 @@ void TDatapad::buildMessagePage() {
   blackBase(MsgtextEd);
   MsgColorBox = combo(Messag, "MsgColorBox", qlist(vocab::messageColours()));
   MsgDelaySpin = spin(Messag, "MsgDelaySpin", 0, 255);
+  commitOnFinish(MsgDelaySpin);
   MsgDelayLab = label(Messag, "MsgDelayLab");
   SeenByList = new QListWidget(Messag);
   SeenByList->setObjectName(QStringLiteral("SeenByList"));
@@ -214,11 +236,24 @@ void TDatapad::buildMessagePage() {
   connect(MsgtextEd, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!filling() && hasMessage()) apply(storeMessageText(toBytes(t), c_.state()));
   });
+  auto showStoredMessage = [this] {
+    if (filling() || !hasMessage()) return;
+    ++filling_;
+    const MsgObject& m = c_.document().messages[static_cast<std::size_t>(c_.state().currentMsg)];
+    showValue(MsgtextEd, fromBytes(messageTextShown(m)));
+    showValue(MsgDelaySpin, m.record[msg::Delay]);
+    showValue(MsgID, fromBytes(getText(m.record, msg::Id, msg::IdSize)));
+    showValue(MsgUnk3, QString::number(m.record[msg::Unknown]));
+    --filling_;
+  };
+  showStoredOnFinish(MsgtextEd, showStoredMessage);
+  showStoredOnFinish(MsgID, showStoredMessage);
   connect(MsgColorBox, &QComboBox::activated, this, [this](int i) {
     if (!filling() && hasMessage()) apply(storeMessageColour(i, c_.state()));
   });
-  connect(MsgDelaySpin, &QSpinBox::valueChanged, this, [this](int v) {
+  connect(MsgDelaySpin, &QSpinBox::valueChanged, this, [this, showStoredMessage](int v) {
     if (!filling() && hasMessage()) apply(storeMessageDelay(v, c_.state()));
+    showStoredMessage();
   });
   connect(SeenByList, &QListWidget::itemSelectionChanged, this, [this] {
     if (filling() || !hasMessage()) return;
@@ -230,8 +265,9 @@ void TDatapad::buildMessagePage() {
   connect(MsgID, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!filling() && hasMessage()) apply(storeMessageId(toBytes(t), c_.state()));
   });
-  connect(MsgUnk3, &QLineEdit::textEdited, this, [this](const QString& t) {
+  commitTextOnFinish(MsgUnk3, [this, showStoredMessage](const QString& t) {
     if (!filling() && hasMessage()) apply(storeMessageHidden(toBytes(t), c_.state()));
+    showStoredMessage();
   });
   connect(and5And, &QRadioButton::clicked, this, [this] {
     if (!filling() && hasMessage()) apply(storeCancelAnd(true, c_.state()));
@@ -270,57 +306,64 @@ bool TDatapad::hasMessage() const {
   return m >= 0 && m < static_cast<int>(c_.document().messages.size());
 }
 
-void TDatapad::fillFGGoals() {
+void TDatapad::fillFGGoals(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   const Document& d = c_.document();
   const FGObject& f = currentFlightGroup();
   const int current = c_.state().currentGoal;
+  // A line names teams and flight groups and takes its team's IFF colour.
+  const bool names = u.lists() || u.teamIff();
   for (int i = 0; i < kFGGoalCount; ++i) {
+    if (!names && !u.flightGroup(ByteSpan::of(fg::goalOffset(i), fg::GoalSize))) continue;
     QListWidgetItem* item = FGgoalList->item(i);
     item->setText(fromBytes(fgGoalLineText(f.goal(i), lists_)));
     item->setForeground(toQColor(fgGoalLineColour(d, f.goal(i))));
   }
-  {
+  if (u.goalMoved()) {
     const QSignalBlocker block(FGgoalList);
     FGgoalList->setCurrentRow(current);
   }
   const Byte* gl = f.goal(current);
-  QStringList teams;
-  for (const std::string& t : lists_.teamNames)
-    teams << fromBytes(t);
-  refill(FGGoalTeamBox, teams, gl[goal::Team]);
-  showValue(FGGoalPointsSpin, goalPoints(f, current));
-  showValue(FGGoalUnk, gl[goal::TeamFlag] != 0);
-  showValue(FGGoalTimeSpin, gl[goal::Time]);
+  if (u.teamNames() || u.goal(ByteSpan::of(goal::Team)))
+    refill(FGGoalTeamBox, qlist(lists_.teamNames), gl[goal::Team]);
+  if (u.goal(ByteSpan::of(goal::Points))) showValue(FGGoalPointsSpin, goalPoints(f, current));
+  if (u.goal(ByteSpan::of(goal::TeamFlag))) showValue(FGGoalUnk, gl[goal::TeamFlag] != 0);
+  if (u.goal(ByteSpan::of(goal::Time))) showValue(FGGoalTimeSpin, gl[goal::Time]);
 }
 
-void TDatapad::fillOrders() {
+void TDatapad::fillOrders(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   const EditorState& st = c_.state();
   const FGObject& f = currentFlightGroup();
   auto value = [&](OrderField field) {
     return orderFieldValue(f, field, st.currentRegion, st.currentOrder);
   };
-  OrderTitleLab->setText(
-      QStringLiteral("Order %1 in Region %2").arg(st.currentOrder).arg(st.currentRegion));
-  showValue(OrderBox, value(OrderField::Command));
-  showValue(OrderSpeedBox, value(OrderField::Speed));
-  showValue(OrderP1, value(OrderField::Parameter1));
-  showValue(OrderP2, value(OrderField::Parameter2));
+  if (u.orderMoved())
+    OrderTitleLab->setText(fromBytes(orderTitleText(st.currentRegion, st.currentOrder)));
+  const std::pair<QWidget*, OrderField> plain[] = {{OrderBox, OrderField::Command},
+                                                   {OrderSpeedBox, OrderField::Speed},
+                                                   {OrderP1, OrderField::Parameter1},
+                                                   {OrderP2, OrderField::Parameter2}};
+  for (auto [w, field] : plain) {
+    if (u.order(orderFieldBytes(field))) showNumber(w, value(field));
+  }
   const std::tuple<QComboBox*, QComboBox*, OrderField, OrderField> targets[] = {
       {T1Class, T1Index, OrderField::Target1Type, OrderField::Target1},
       {T2Class, T2Index, OrderField::Target2Type, OrderField::Target2},
       {T3Class, T3Index, OrderField::Target3Type, OrderField::Target3},
       {T4Class, T4Index, OrderField::Target4Type, OrderField::Target4}};
   for (const auto& [cls, idx, typeField, valueField] : targets) {
+    if (!u.lists() && !u.order(orderFieldBytes(valueField))) continue;
     const int type = value(typeField);
     showValue(cls, type);
     const Choices ch = variableChoices(type, value(valueField), lists_);
     refill(idx, qlist(ch.items), ch.selected);
   }
-  showValue(OneAnd2Chk, value(OrderField::Link12) != 0);
-  showValue(ThreeAnd4Chk, value(OrderField::Link34) != 0);
-  fillOrderLabels();
+  if (u.order(orderFieldBytes(OrderField::Link12)))
+    showValue(OneAnd2Chk, value(OrderField::Link12) != 0);
+  if (u.order(orderFieldBytes(OrderField::Link34)))
+    showValue(ThreeAnd4Chk, value(OrderField::Link34) != 0);
+  if (u.order(ByteSpan::of(ord::Command, ord::Parameter2 + 1))) fillOrderLabels();
 }
 
 void TDatapad::fillOrderLabels() {
@@ -333,57 +376,63 @@ void TDatapad::fillOrderLabels() {
   P2Lab->setText(fromBytes(caps.second));
 }
 
-void TDatapad::fillJump() {
+void TDatapad::fillJump(const ViewUpdate& u) {
   const EditorState& st = c_.state();
-  const int nextOrder = st.currentOrder < kOrdersPerRegion ? st.currentOrder + 1 : 1;
-  JumpLab->setText(QStringLiteral("...to order %1 in R%2").arg(nextOrder).arg(st.currentRegion));
+  if (u.orderMoved()) JumpLab->setText(fromBytes(jumpLabelText(st.currentRegion, st.currentOrder)));
 }
 
-void TDatapad::fillGGoals() {
+void TDatapad::fillGGoals(const ViewUpdate& u) {
   const Document& d = c_.document();
   const int team = c_.state().currentTeam;
-  GGTeamLab->setText(QStringLiteral("Team ") +
-                     fromBytes(lists_.teamNames[static_cast<std::size_t>(team)]));
-  {
+  if (u.teamMoved() || u.teamNames())
+    GGTeamLab->setText(fromBytes(globalGoalTeamCaption(lists_.teamNames, team)));
+  if (u.everything()) {
     const QSignalBlocker block(GGRadios);
     GGRadios->button(currentGlobalGoal_)->setChecked(true);
   }
-  showValue(GGPointsED, globalGoalPoints(d, team, currentGlobalGoal_));
+  if (u.globalGoal()) showValue(GGPointsED, globalGoalPoints(d, team, currentGlobalGoal_));
 }
 
-void TDatapad::fillMsg() {
+void TDatapad::fillMsg(const ViewUpdate& u) {
   const Document& d = c_.document();
-  Messag->setEnabled(hasMessage());
-  QStringList teams;
-  for (int t = 0; t < 8; ++t)
-    teams << fromBytes(lists_.teamNames[static_cast<std::size_t>(t)]);
-  if (SeenByList->count() != teams.size()) {
-    const QSignalBlocker block(SeenByList);
-    SeenByList->clear();
-    SeenByList->addItems(teams);
-  } else {
-    for (int t = 0; t < teams.size(); ++t)
-      SeenByList->item(t)->setText(teams[t]);
+  if (u.messageMoved()) Messag->setEnabled(hasMessage());
+  if (u.teamNames()) {
+    const QStringList teams = qlist(sentToTeamNames(lists_.teamNames));
+    if (SeenByList->count() != teams.size()) {
+      const QSignalBlocker block(SeenByList);
+      SeenByList->clear();
+      SeenByList->addItems(teams);
+    } else {
+      for (int t = 0; t < teams.size(); ++t)
+        SeenByList->item(t)->setText(teams[t]);
+    }
   }
   if (!hasMessage()) return;
   const MsgObject& m = d.messages[static_cast<std::size_t>(c_.state().currentMsg)];
-  showValue(MsgtextEd, fromBytes(messageTextShown(m)));
-  QPalette p = MsgtextEd->palette();
-  p.setColor(QPalette::Text, toQColor(iffColour(m.record[msg::Colour], IffVariant::Normal)));
-  MsgtextEd->setPalette(p);
-  showValue(MsgColorBox, m.record[msg::Colour]);
-  showValue(MsgDelaySpin, m.record[msg::Delay]);
-  MsgDelayLab->setText(fromBytes(messageDelayLabel(m.record[msg::Delay])));
-  {
+  if (u.message(ByteSpan::of(msg::Text, msg::TextSize)))
+    showValue(MsgtextEd, fromBytes(messageTextShown(m)));
+  if (u.message(ByteSpan::of(msg::Colour))) {
+    QPalette p = MsgtextEd->palette();
+    p.setColor(QPalette::Text, toQColor(iffColour(m.record[msg::Colour], IffVariant::Normal)));
+    MsgtextEd->setPalette(p);
+    showValue(MsgColorBox, m.record[msg::Colour]);
+  }
+  if (u.message(ByteSpan::of(msg::Delay))) {
+    showValue(MsgDelaySpin, m.record[msg::Delay]);
+    MsgDelayLab->setText(fromBytes(messageDelayLabel(m.record[msg::Delay])));
+  }
+  if (u.teamNames() || u.message(ByteSpan::of(msg::SentTo, 8))) {
     const std::vector<int> rows = sentToRows(m);
     const QSignalBlocker block(SeenByList);
     for (int t = 0; t < SeenByList->count(); ++t)
       SeenByList->item(t)->setSelected(std::find(rows.begin(), rows.end(), t) != rows.end());
   }
-  showValue(MsgID, fromBytes(getText(m.record, msg::Id, msg::IdSize)));
-  showValue(MsgUnk3, QString::number(m.record[msg::Unknown]));
-  const bool isAnd = cancelIsAnd(m);
-  {
+  if (u.message(ByteSpan::of(msg::Id, msg::IdSize)))
+    showValue(MsgID, fromBytes(getText(m.record, msg::Id, msg::IdSize)));
+  if (u.message(ByteSpan::of(msg::Unknown)))
+    showValue(MsgUnk3, QString::number(m.record[msg::Unknown]));
+  if (u.message(ByteSpan::of(msg::CancelAnd))) {
+    const bool isAnd = cancelIsAnd(m);
     const QSignalBlocker a(and5And), o(And5Or);
     and5And->setChecked(isAnd);
     And5Or->setChecked(!isAnd);

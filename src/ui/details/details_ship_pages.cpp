@@ -8,8 +8,8 @@
 #include "ui/editing/page_controls.h"
 
 #include <QGridLayout>
-#include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
@@ -68,21 +68,21 @@ constexpr int kOptionalCraftRows = 10;
 void TDatapad::buildShipPage() {
   Ship = page(FGPages, "Ship", QStringLiteral("Ship"));
   auto* g = new QGridLayout(Ship);
-  ShipBox = fieldCombo(Ship, FgField::CraftType, qlist(vocab::craftTypes()));
+  ShipBox = fields_.combo(Ship, FgField::CraftType, qlist(vocab::craftTypes()));
   ShipName = combo(Ship, "ShipName", nameSuggestions(), true);
   ShipName->lineEdit()->setMaxLength(static_cast<int>(fg::NameSize));
-  FGSizeSpin = fieldSpin(Ship, FgField::NumCraft, 0, 255);
-  WaveSpin = fieldSpin(Ship, FgField::Waves, 1, 256);
-  TeamBox = fieldCombo(Ship, FgField::Team, numbered(1, 10));
+  FGSizeSpin = fields_.spin(Ship, FgField::NumCraft, 0, 255);
+  WaveSpin = fields_.spin(Ship, FgField::Waves, 1, 256);
+  TeamBox = fields_.combo(Ship, FgField::Team, numbered(1, 10));
   PlayerBox =
-      fieldCombo(Ship, FgField::Player, QStringList{QStringLiteral("(A.I.)")} + numbered(1, 8));
-  PlrPosSpin = fieldCombo(Ship, FgField::PlayerPosition,
-                          QStringList{QStringLiteral("2 (1)")} + numbered(2, 6));
-  GGSpin = fieldSpin(Ship, FgField::GlobalGroup, 0, 255);
-  GUSpin = fieldSpin(Ship, FgField::GlobalUnit, 0, 255);
-  ExtBtn = new QPushButton(QStringLiteral("Extras..."), Ship);
+      fields_.combo(Ship, FgField::Player, QStringList{QStringLiteral("(A.I.)")} + numbered(1, 8));
+  PlrPosSpin = fields_.combo(Ship, FgField::PlayerPosition,
+                             QStringList{QStringLiteral("2 (1)")} + numbered(2, 6));
+  GGSpin = fields_.spin(Ship, FgField::GlobalGroup, 0, 255);
+  GUSpin = fields_.spin(Ship, FgField::GlobalUnit, 0, 255);
+  ExtBtn = new QToolButton(Ship);
   ExtBtn->setObjectName(QStringLiteral("ExtBtn"));
-  connect(ExtBtn, &QPushButton::clicked, this, &TDatapad::extrasRequested);
+  ExtBtn->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
   int row = 0;
   auto add = [&](const QString& caption, QWidget* w) {
@@ -101,17 +101,20 @@ void TDatapad::buildShipPage() {
   g->addWidget(ExtBtn, row++, 1);
   g->setRowStretch(row, 1);
   connect(ShipName, &QComboBox::editTextChanged, this, &TDatapad::ShipNameChange);
+  showStoredOnFinish(ShipName->lineEdit(), [this] {
+    if (hasFlightGroup()) showEditText(ShipName, fromBytes(currentFlightGroup().name()));
+  });
 }
 
 void TDatapad::buildOptionsPage() {
   Options = page(FGPages, "Options", QStringLiteral("Options"));
   auto* g = new QGridLayout(Options);
-  OrientationBox = fieldCombo(Options, FgField::Orientation, numbered(0, 255));
+  OrientationBox = fields_.combo(Options, FgField::Orientation, numbered(0, 255));
   MissleSelBox = multiList(Options, "MissleSelBox", withoutNone(vocab::warheads()));
   BeamSelBox = multiList(Options, "BeamSelBox", withoutNone(vocab::beams()));
   CounterSelbox = multiList(Options, "CounterSelbox", withoutNone(vocab::countermeasures()));
-  OpShipTypes =
-      fieldCombo(Options, FgField::OptionalCraftCategory, qlist(vocab::optionalCraftCategories()));
+  OpShipTypes = fields_.combo(Options, FgField::OptionalCraftCategory,
+                              qlist(vocab::optionalCraftCategories()));
 
   OpShipPanel = new QWidget(Options);
   auto* op = new QGridLayout(OpShipPanel);
@@ -124,6 +127,8 @@ void TDatapad::buildOptionsPage() {
   OpShipBox = combo(OpShipPanel, "OpShipBox", qlist(vocab::craftTypes()));
   OpFGCountSpin = spin(OpShipPanel, "OpFGCountSpin", 0, 255);
   OpShipWavesSpin = spin(OpShipPanel, "OpShipWavesSpin", 1, 256);
+  commitOnFinish(OpFGCountSpin);
+  commitOnFinish(OpShipWavesSpin);
   op->addWidget(OpFGList, 0, 0, 4, 1);
   op->addWidget(OpShipBox, 0, 1, 1, 2);
   op->addWidget(new QLabel(QStringLiteral("Count:"), OpShipPanel), 1, 1);
@@ -165,6 +170,9 @@ void TDatapad::buildOptionsPage() {
   auto craftStore = [this](OptionalCraftField field, int value) {
     if (filling() || !hasFlightGroup()) return;
     apply(storeOptionalCraft(field, std::max(0, OpFGList->currentRow()), value, c_.state()));
+    ++filling_;
+    fillOptionalCraftRow(); // a value held at a limit shows as stored
+    --filling_;
   };
   connect(OpShipBox, &QComboBox::activated, this,
           [craftStore](int i) { craftStore(OptionalCraftField::Type, i); });
@@ -177,12 +185,12 @@ void TDatapad::buildOptionsPage() {
 void TDatapad::buildRolePage() {
   Role = page(FGPages, "Role", QStringLiteral("Role"));
   auto* g = new QGridLayout(Role);
-  RoleBox = fieldCombo(Role, FgField::Role1, qlist(vocab::tacticalRoles()));
-  Role2Box = fieldCombo(Role, FgField::Role2, qlist(vocab::tacticalRoles()));
-  Edit1 = fieldEdit(Role, FgField::Role1Switch);
-  Edit2 = fieldEdit(Role, FgField::Role2Switch);
-  Edit5 = fieldEdit(Role, FgField::RoleUnknown1);
-  Edit7 = fieldEdit(Role, FgField::RoleUnknown2);
+  RoleBox = fields_.combo(Role, FgField::Role1, qlist(vocab::tacticalRoles()));
+  Role2Box = fields_.combo(Role, FgField::Role2, qlist(vocab::tacticalRoles()));
+  Edit1 = fields_.edit(Role, FgField::Role1Switch);
+  Edit2 = fields_.edit(Role, FgField::Role2Switch);
+  Edit5 = fields_.edit(Role, FgField::RoleUnknown1);
+  Edit7 = fields_.edit(Role, FgField::RoleUnknown2);
   UseRole1 = new QCheckBox(QStringLiteral("Use this Role"), Role);
   UseRole1->setObjectName(QStringLiteral("UseRole1"));
   UseRole2 = new QCheckBox(QStringLiteral("Use this Role"), Role);
@@ -221,8 +229,8 @@ void TDatapad::buildRolePage() {
 void TDatapad::buildArrivalPages() {
   Arrival = page(FGPages, "Arrival", QStringLiteral("Arrival"));
   auto* a = new QGridLayout(Arrival);
-  ArrMinSpin = fieldSpin(Arrival, FgField::ArrivalMinutes, 0, 255);
-  ArrSecSpin = fieldSpin(Arrival, FgField::ArrivalSeconds, 0, 255);
+  ArrMinSpin = fields_.spin(Arrival, FgField::ArrivalMinutes, 0, 255);
+  ArrSecSpin = fields_.spin(Arrival, FgField::ArrivalSeconds, 0, 255);
   a->addWidget(new QLabel(QStringLiteral("Delay:"), Arrival), 0, 0);
   a->addWidget(ArrMinSpin, 0, 1);
   a->addWidget(new QLabel(QStringLiteral("min"), Arrival), 0, 2);
@@ -233,10 +241,10 @@ void TDatapad::buildArrivalPages() {
 
   Departure = page(FGPages, "Departure", QStringLiteral("Departure"));
   auto* d = new QGridLayout(Departure);
-  DepMin = fieldSpin(Departure, FgField::DepartureMinutes, 0, 255);
-  DepSec = fieldSpin(Departure, FgField::DepartureSeconds, 0, 255);
-  DepartWhenBox = fieldCombo(Departure, FgField::AbortWhen, qlist(vocab::abortConditions()));
-  ExpTimeSpin = fieldSpin(Departure, FgField::ExplosionTime, 0, 255);
+  DepMin = fields_.spin(Departure, FgField::DepartureMinutes, 0, 255);
+  DepSec = fields_.spin(Departure, FgField::DepartureSeconds, 0, 255);
+  DepartWhenBox = fields_.combo(Departure, FgField::AbortWhen, qlist(vocab::abortConditions()));
+  ExpTimeSpin = fields_.spin(Departure, FgField::ExplosionTime, 0, 255);
   ExpLabel = label(Departure, "ExpLabel");
   d->addWidget(new QLabel(QStringLiteral("Delay:"), Departure), 0, 0);
   d->addWidget(DepMin, 0, 1);
@@ -252,89 +260,39 @@ void TDatapad::buildArrivalPages() {
   d->setColumnStretch(5, 1);
 }
 
-// ---- field controls: one table from control to field ----
-
-QComboBox* TDatapad::fieldCombo(QWidget* parent, FgField field, const QStringList& items) {
-  QComboBox* b = combo(parent, controlName(field), items);
-  fieldControls_.push_back({b, field});
-  connect(b, &QComboBox::activated, this, [this, field](int i) { FieldChange(field, i); });
-  return b;
-}
-
-QSpinBox* TDatapad::fieldSpin(QWidget* parent, FgField field, int lo, int hi) {
-  QSpinBox* s = spin(parent, controlName(field), lo, hi);
-  fieldControls_.push_back({s, field});
-  connect(s, &QSpinBox::valueChanged, this, [this, field](int v) { FieldChange(field, v); });
-  return s;
-}
-
-QLineEdit* TDatapad::fieldEdit(QWidget* parent, FgField field) {
-  QLineEdit* e = edit(parent, controlName(field), 4);
-  fieldControls_.push_back({e, field});
-  connect(e, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-    if (filling() || !hasFlightGroup()) return;
-    if (auto op = storeFieldText(field, toBytes(text), c_.state())) apply(*op);
-  });
-  return e;
-}
-
-void TDatapad::FieldChange(FgField field, int value) {
-  if (filling() || !hasFlightGroup()) return;
-  apply(storeField(field, value, c_.state()));
-}
-
-void TDatapad::fillFieldControls(QWidget* page) {
-  const FGObject& f = currentFlightGroup();
-  for (const auto& [w, field] : fieldControls_) {
-    if (page->isAncestorOf(w)) showNumber(w, fieldValue(f, field));
-  }
-}
-
 // ---- filling ----
 
-// A current line inside the list: never read a record that is not there,
-// whatever order the notices come in.
-bool TDatapad::hasFlightGroup() const {
-  const int fg = c_.state().currentFG;
-  return fg >= 0 && fg < static_cast<int>(c_.document().flightGroups.size());
-}
+bool TDatapad::hasFlightGroup() const { return fields_.hasFlightGroup(); }
 
-const FGObject& TDatapad::currentFlightGroup() const {
-  return c_.document().flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
-}
+const FGObject& TDatapad::currentFlightGroup() const { return fields_.currentFlightGroup(); }
 
-void TDatapad::fillShip() {
+void TDatapad::fillShip(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
-  fillFieldControls(Ship);
-  showEditText(ShipName, fromBytes(currentFlightGroup().name()));
+  fields_.fill(u, Ship);
+  if (u.flightGroup(ByteSpan::of(fg::Name, fg::NameSize)))
+    showEditText(ShipName, fromBytes(currentFlightGroup().name()));
 }
 
-void TDatapad::fillOptions() {
+void TDatapad::fillOptions(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
-  fillFieldControls(Options);
+  fields_.fill(u, Options);
   const FGObject& f = currentFlightGroup();
   const std::pair<QListWidget*, OptionalList> lists[] = {
       {MissleSelBox, OptionalList::Warheads},
       {BeamSelBox, OptionalList::Beams},
       {CounterSelbox, OptionalList::Countermeasures}};
   for (auto [l, which] : lists) {
+    if (!u.flightGroup(optionalListBytes(which))) continue;
     const std::vector<int> rows = optionalItemRows(f, which);
     const QSignalBlocker block(l);
     for (int i = 0; i < l->count(); ++i)
       l->item(i)->setSelected(std::find(rows.begin(), rows.end(), i) != rows.end());
   }
-  OpShipPanel->setVisible(showsUserDefinedCraft(f));
-  for (int n = 0; n < kOptionalCraftRows; ++n) {
-    const int count = optionalCraftValue(f, OptionalCraftField::Count, n);
-    OpFGList->item(n)->setText(count == 0
-                                   ? QStringLiteral("%1: -").arg(n + 1)
-                                   : QStringLiteral("%1: %2 x %3, %4 wave(s)")
-                                         .arg(n + 1)
-                                         .arg(count)
-                                         .arg(fromBytes(vocab::shortCraftName(
-                                             optionalCraftValue(f, OptionalCraftField::Type, n))))
-                                         .arg(optionalCraftValue(f, OptionalCraftField::Waves, n)));
-  }
+  if (u.flightGroup(fieldBytes(FgField::OptionalCraftCategory)))
+    OpShipPanel->setVisible(showsUserDefinedCraft(f));
+  if (!u.flightGroup(optionalCraftBytes())) return;
+  for (int n = 0; n < kOptionalCraftRows; ++n)
+    OpFGList->item(n)->setText(fromBytes(optionalCraftRowText(f, n)));
   fillOptionalCraftRow();
 }
 
@@ -347,39 +305,54 @@ void TDatapad::fillOptionalCraftRow() {
   showValue(OpShipWavesSpin, optionalCraftValue(f, OptionalCraftField::Waves, row));
 }
 
-void TDatapad::fillRole() {
-  const RoleCounts counts = roleCounts(c_.document());
-  TotalFGsLab->setText(fromBytes(counts.total));
-  TotalatStartLab->setText(fromBytes(counts.atStart));
-  TotalObLab->setText(fromBytes(counts.objects));
+void TDatapad::fillRole(const ViewUpdate& u) {
+  if (u.anyFlightGroup(roleCountBytes())) {
+    const RoleCounts counts = roleCounts(c_.document());
+    TotalFGsLab->setText(fromBytes(counts.total));
+    TotalatStartLab->setText(fromBytes(counts.atStart));
+    TotalObLab->setText(fromBytes(counts.objects));
+  }
   if (!hasFlightGroup()) return;
-  fillFieldControls(Role);
+  fields_.fill(u, Role);
   const FGObject& f = currentFlightGroup();
-  showValue(UseRole1, roleUsed(f, 1));
-  showValue(UseRole2, roleUsed(f, 2));
-  const Byte* o = f.order(c_.state().currentRegion, c_.state().currentOrder);
-  RoleOrderLab->setText(fromBytes(orderDescriptionText(o[ord::Command])));
+  if (u.flightGroup(fieldBytes(FgField::Role1Switch))) showValue(UseRole1, roleUsed(f, 1));
+  if (u.flightGroup(fieldBytes(FgField::Role2Switch))) showValue(UseRole2, roleUsed(f, 2));
+  if (u.order(orderFieldBytes(OrderField::Command))) {
+    const int order =
+        orderFieldValue(f, OrderField::Command, c_.state().currentRegion, c_.state().currentOrder);
+    RoleOrderLab->setText(fromBytes(orderDescriptionText(order)));
+  }
 }
 
-void TDatapad::fillArrival() {
-  if (hasFlightGroup()) fillFieldControls(Arrival);
+void TDatapad::fillArrival(const ViewUpdate& u) {
+  if (hasFlightGroup()) fields_.fill(u, Arrival);
 }
 
-void TDatapad::fillDeparture() {
+void TDatapad::fillDeparture(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
-  fillFieldControls(Departure);
-  ExpLabel->setText(fromBytes(timeCodeText(currentFlightGroup().at(fg::ExplosionTime))));
+  fields_.fill(u, Departure);
+  if (u.flightGroup(fieldBytes(FgField::ExplosionTime)))
+    ExpLabel->setText(fromBytes(timeCodeText(currentFlightGroup().at(fg::ExplosionTime))));
 }
 
-void TDatapad::fillMothers() {
+void TDatapad::fillMothers(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   const bool departure = currentPage() == DatapadPage::Departure;
-  QStringList items{QStringLiteral("None")};
-  for (const std::string& s : lists_.fgNames)
-    items << fromBytes(s);
   const FGObject& f = currentFlightGroup();
-  refill(ArrMotherBox, items, mothershipItem(f, mothershipSlot(false, departure)));
-  refill(ArrAltmotherBox, items, mothershipItem(f, mothershipSlot(true, departure)));
+  const std::pair<QComboBox*, MothershipSlot> boxes[] = {
+      {ArrMotherBox, mothershipSlot(false, departure)},
+      {ArrAltmotherBox, mothershipSlot(true, departure)}};
+  if (u.fgLabels()) {
+    QStringList items{QStringLiteral("None")};
+    for (const std::string& s : lists_.fgNames)
+      items << fromBytes(s);
+    for (auto [box, slot] : boxes)
+      refill(box, items, mothershipItem(f, slot));
+    return;
+  }
+  for (auto [box, slot] : boxes) {
+    if (u.flightGroup(mothershipBytes(slot))) showValue(box, mothershipItem(f, slot));
+  }
 }
 
 void TDatapad::MotherStoreChange(bool alternative, int item) {

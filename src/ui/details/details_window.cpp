@@ -2,9 +2,12 @@
 
 #include "core/check/clipboards.h"
 #include "ui/details/condition_tool_window.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -15,12 +18,15 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
 
-TDatapad::TDatapad(EditingDocument& controller, QWidget* parent)
-    : QWidget(parent, Qt::Tool), c_(controller) {
+using namespace pages;
+
+TDatapad::TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
+    : QWidget(parent, Qt::Tool), c_(controller), fields_(controller) {
   setObjectName(QStringLiteral("Datapad"));
   setWindowTitle(QStringLiteral("Flight Group Details"));
 
@@ -36,8 +42,9 @@ TDatapad::TDatapad(EditingDocument& controller, QWidget* parent)
   buildMessagePage();
   buildMothersPanel();
 
-  CondTool = new TCondToolForm(controller, this);
+  CondTool = new TCondToolForm(controller, lists_, this);
   CondTool->setCancelLabels(Cond5Lab, Cond6Lab);
+  buildCommands(actions);
   loadClipboards();
 
   auto* top = new QHBoxLayout;
@@ -48,17 +55,13 @@ TDatapad::TDatapad(EditingDocument& controller, QWidget* parent)
   layout->addLayout(top);
   layout->addWidget(CondTool);
 
-  connect(FGPages, &QTabWidget::currentChanged, this, [this] { fillPage(); });
-  connect(&c_, &EditingDocument::documentReplaced, this, [this] {
-    currentGlobalGoal_ = 0;
-    fillPage();
-  });
-  connect(&c_, &EditingDocument::documentChanged, this, [this] { fillPage(); });
-  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, [this] { fillPage(); });
-  connect(&c_, &EditingDocument::currentMessageChanged, this, [this] { fillPage(); });
-  connect(&c_, &EditingDocument::stateChanged, this, [this] { fillPage(); });
-  connect(&c_, &EditingDocument::regionChanged, this, [this] { fillPage(); });
-  fillPage();
+  connect(&c_, &EditingDocument::documentReplaced, this, [this] { currentGlobalGoal_ = 0; });
+  follower_ = new DocumentFollower(c_, this, [this](const ViewUpdate& u) { refresh(u); });
+  // Only the page shown is kept up to date: another page is filled afresh.
+  connect(FGPages, &QTabWidget::currentChanged, this, [this] { follower_->refreshAll(); });
+  // Filled once now: the page decides which panels show, and so the
+  // window's size before it first shows.
+  follower_->refreshAll();
 }
 
 TDatapad::~TDatapad() = default;
@@ -89,6 +92,16 @@ void TDatapad::buildMothersPanel() {
           [this](int item) { MotherStoreChange(false, item); });
   connect(ArrAltmotherBox, &QComboBox::activated, this,
           [this](int item) { MotherStoreChange(true, item); });
+}
+
+void TDatapad::buildCommands(ActionRegistry& actions) {
+  command(actions, ExtBtn, "ExtrasAction", QStringLiteral("Extras..."),
+          QStringLiteral("Flight group extras"), this, [this] { emit extrasRequested(); });
+  const QString add = QStringLiteral("Add to Clipboard");
+  command(actions, AddOrderBtn, "AddOrderAction", QStringLiteral("+"), add, this,
+          [this] { AddOrderBtnClick(); });
+  CondTool->setAddAction(command(actions, nullptr, "AddTriggerAction", QStringLiteral("+"), add,
+                                 CondTool, [this] { CondTool->AddToClipBtnClick(); }));
 }
 
 void TDatapad::loadClipboards() {
@@ -141,28 +154,30 @@ CondPage condPageOf(DatapadPage p) {
 
 } // namespace
 
-void TDatapad::fillPage() {
+void TDatapad::refresh(const ViewUpdate& u) {
   ++filling_;
   const Document& d = c_.document();
-  lists_ = buildMissionLists(d);
-  const bool fgs = !d.flightGroups.empty();
-  for (QWidget* p : {Ship, Options, Role, Arrival, Departure, FGGoals, OrderPage, Jump})
-    p->setEnabled(fgs);
-  MothersPanel->setEnabled(fgs);
-  switch (currentPage()) {
-  case DatapadPage::Ship: fillShip(); break;
-  case DatapadPage::Options: fillOptions(); break;
-  case DatapadPage::Role: fillRole(); break;
-  case DatapadPage::Arrival: fillArrival(); break;
-  case DatapadPage::Departure: fillDeparture(); break;
-  case DatapadPage::FGGoals: fillFGGoals(); break;
-  case DatapadPage::Orders: fillOrders(); break;
-  case DatapadPage::Jump: fillJump(); break;
-  case DatapadPage::GGoals: fillGGoals(); break;
-  case DatapadPage::Msg: fillMsg(); break;
+  if (u.lists()) lists_ = buildMissionLists(d);
+  if (u.flightGroupMoved()) {
+    const bool fgs = !d.flightGroups.empty();
+    for (QWidget* p : {Ship, Options, Role, Arrival, Departure, FGGoals, OrderPage, Jump})
+      p->setEnabled(fgs);
+    MothersPanel->setEnabled(fgs);
   }
-  fillMothers();
-  CondTool->showFor(condPageOf(currentPage()), currentGlobalGoal_);
+  switch (currentPage()) {
+  case DatapadPage::Ship: fillShip(u); break;
+  case DatapadPage::Options: fillOptions(u); break;
+  case DatapadPage::Role: fillRole(u); break;
+  case DatapadPage::Arrival: fillArrival(u); break;
+  case DatapadPage::Departure: fillDeparture(u); break;
+  case DatapadPage::FGGoals: fillFGGoals(u); break;
+  case DatapadPage::Orders: fillOrders(u); break;
+  case DatapadPage::Jump: fillJump(u); break;
+  case DatapadPage::GGoals: fillGGoals(u); break;
+  case DatapadPage::Msg: fillMsg(u); break;
+  }
+  fillMothers(u);
+  CondTool->follow(condPageOf(currentPage()), currentGlobalGoal_, u);
   --filling_;
 }
 

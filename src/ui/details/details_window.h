@@ -1,12 +1,16 @@
 // "Flight Group Details": the tool window beside the main window that edits
 // the current flight group, its goals and orders, the global goals and the
 // current message. Every control writes through the controller into every
-// selected record where the mission rules say so; filling never writes.
+// selected record where the mission rules say so; filling never writes. The
+// page shown follows each change, and only the controls whose bytes changed
+// are shown again.
 #pragma once
 
 #include "core/check/texts.h"
+#include "core/mission/change_scope.h"
 #include "core/mission/edit.h"
 #include "core/mission/fg_stores.h"
+#include "ui/details/field_controls.h"
 
 #include <QWidget>
 
@@ -22,13 +26,15 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
+class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
+class DocumentFollower;
 class EditingDocument;
 class TCondToolForm;
 template <std::size_t N> class RecordClipboard;
@@ -50,15 +56,13 @@ enum class DatapadPage {
 class TDatapad : public QWidget {
   Q_OBJECT
 public:
-  explicit TDatapad(EditingDocument& controller, QWidget* parent = nullptr);
+  // The window's commands ("Extras...", the clipboards' "+") come from actions.
+  TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget* parent = nullptr);
   ~TDatapad() override;
 
   DatapadPage currentPage() const;
   void showPage(DatapadPage page);
   TCondToolForm* conditionTool() const { return CondTool; }
-
-  // Fills the page shown from the document; writes nothing.
-  void fillPage();
 
 signals:
   // "Extras...": the flight-group extras window should open.
@@ -82,29 +86,26 @@ private:
   void buildOrderPages(); // "Orders" and "Jump"
   void buildMessagePage();
   void buildMothersPanel();
+  void buildCommands(ActionRegistry& actions);
   void loadClipboards();
-  // A control that edits one flight-group field; the table of these drives
-  // both the writes and the fills.
-  QComboBox* fieldCombo(QWidget* parent, FgField field, const QStringList& items);
-  QSpinBox* fieldSpin(QWidget* parent, FgField field, int lo, int hi);
-  QLineEdit* fieldEdit(QWidget* parent, FgField field);
   QComboBox* orderCombo(QWidget* parent, OrderField field, const char* name,
                         const QStringList& items);
 
-  void fillShip();
-  void fillOptions();
-  void fillRole();
-  void fillArrival();
-  void fillDeparture();
-  void fillFGGoals();
-  void fillOrders();
-  void fillJump();
-  void fillGGoals();
-  void fillMsg();
-  void fillMothers();
+  // Brings the page shown and the panels beside it up to date; writes nothing.
+  void refresh(const ViewUpdate& u);
+  void fillShip(const ViewUpdate& u);
+  void fillOptions(const ViewUpdate& u);
+  void fillRole(const ViewUpdate& u);
+  void fillArrival(const ViewUpdate& u);
+  void fillDeparture(const ViewUpdate& u);
+  void fillFGGoals(const ViewUpdate& u);
+  void fillOrders(const ViewUpdate& u);
+  void fillJump(const ViewUpdate& u);
+  void fillGGoals(const ViewUpdate& u);
+  void fillMsg(const ViewUpdate& u);
+  void fillMothers(const ViewUpdate& u);
   void fillOrderLabels();
   void fillOptionalCraftRow();
-  void fillFieldControls(QWidget* page);
 
   bool hasFlightGroup() const;
   bool hasMessage() const;
@@ -113,17 +114,17 @@ private:
   bool filling() const { return filling_ > 0; }
 
   // The handlers the controls call.
-  void FieldChange(FgField field, int value);
   void OrderFieldChange(OrderField field, int value);
   void MotherStoreChange(bool alternative, int item);
   void ShipNameChange(const QString& text);
   void AddOrderBtnClick();
 
   EditingDocument& c_;
+  DocumentFollower* follower_ = nullptr;
   int filling_ = 0;
   int currentGlobalGoal_ = 0; // 0 Primary, 1 Prevent, 2 Secondary
-  MissionLists lists_;        // names of teams and flight groups, refreshed with each fill
-  std::vector<std::pair<QWidget*, FgField>> fieldControls_;
+  MissionLists lists_;        // names of teams and flight groups, rebuilt when they change
+  FieldControls fields_;      // the controls that each edit one flight-group field
   std::unique_ptr<RecordClipboard<ord::Size>> orders_;
 
   // The window's controls under the names the mission rules use.
@@ -153,7 +154,7 @@ private:
   QComboBox* PlrPosSpin = nullptr;
   QSpinBox* GGSpin = nullptr;
   QSpinBox* GUSpin = nullptr;
-  QPushButton* ExtBtn = nullptr;
+  QToolButton* ExtBtn = nullptr;
   // Options
   QComboBox* OrientationBox = nullptr;
   QListWidget* MissleSelBox = nullptr;
@@ -211,7 +212,7 @@ private:
   QComboBox* T4Index = nullptr;
   QCheckBox* OneAnd2Chk = nullptr;
   QCheckBox* ThreeAnd4Chk = nullptr;
-  QPushButton* AddOrderBtn = nullptr;
+  QToolButton* AddOrderBtn = nullptr;
   // Jump
   QLabel* JumpLab = nullptr;
   // GGoals

@@ -1,22 +1,26 @@
 #include "ui/details/extras_window.h"
 
 #include "core/gamedata/vocabularies.h"
+#include "core/mission/change_scope.h"
 #include "ui/details/formations_window.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
 
 using namespace pages;
 
-TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
-    : QWidget(parent, Qt::Tool), c_(controller) {
+TShipExt::TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
+    : QWidget(parent, Qt::Tool), c_(controller), fields_(controller) {
   setObjectName(QStringLiteral("ShipExt"));
   setWindowTitle(QStringLiteral("Flight Group Extras"));
 
@@ -31,23 +35,19 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
   BeamBox = fieldCombo(FgField::Beam, qlist(vocab::beams()));
   CounterBox = fieldCombo(FgField::Countermeasure, qlist(vocab::countermeasures()));
   AppearBox = fieldCombo(FgField::Difficulty, qlist(vocab::difficulties()));
-  SpacingSpin = spin(this, controlName(FgField::Spacing), 0, 255);
-  fieldControls_.push_back({SpacingSpin, FgField::Spacing});
-  connect(SpacingSpin, &QSpinBox::valueChanged, this,
-          [this](int v) { FieldChange(FgField::Spacing, v); });
-  SpecShpSpin = spin(this, controlName(FgField::SpecialCraft), 0, 255);
-  fieldControls_.push_back({SpecShpSpin, FgField::SpecialCraft});
-  connect(SpecShpSpin, &QSpinBox::valueChanged, this,
-          [this](int v) { FieldChange(FgField::SpecialCraft, v); });
+  SpacingSpin = fields_.spin(this, FgField::Spacing, 0, 255);
+  SpecShpSpin = fields_.spin(this, FgField::SpecialCraft, 0, 255);
 
   RandomChk = new QCheckBox(QStringLiteral("Random"), this);
   RandomChk->setObjectName(QStringLiteral("RandomChk"));
-  connect(RandomChk, &QCheckBox::clicked, this,
-          [this](bool on) { FieldChange(FgField::RandomSpecialCraft, on ? 1 : 0); });
+  connect(RandomChk, &QCheckBox::clicked, this, [this](bool on) {
+    if (!filling() && hasFlightGroup())
+      c_.apply(storeField(FgField::RandomSpecialCraft, on ? 1 : 0, c_.state()));
+  });
   AutoLinkChk = new QCheckBox(QStringLiteral("Autolink: Shiptype/Team/IFF"), this);
   AutoLinkChk->setObjectName(QStringLiteral("AutoLinkChk"));
   connect(AutoLinkChk, &QCheckBox::clicked, this, [this](bool on) {
-    if (!filling() && !c_.document().flightGroups.empty()) c_.apply(storeAutolink(on, c_.state()));
+    if (!filling() && hasFlightGroup()) c_.apply(storeAutolink(on, c_.state()));
   });
 
   const QStringList suggestions = qlist(cargoSuggestions());
@@ -57,20 +57,20 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
        {std::pair{CargoEd, CargoField::Cargo}, std::pair{SpecCargEd, CargoField::SpecialCargo}}) {
     box->lineEdit()->setMaxLength(static_cast<int>(fg::CargoSize));
     connect(box, &QComboBox::editTextChanged, this, [this, field = field](const QString& t) {
-      if (!filling() && !c_.document().flightGroups.empty())
-        c_.apply(storeCargo(field, toBytes(t), c_.state()));
+      if (!filling() && hasFlightGroup()) c_.apply(storeCargo(field, toBytes(t), c_.state()));
+    });
+    showStoredOnFinish(box->lineEdit(), [this, box, field = field] {
+      if (!hasFlightGroup()) return;
+      ++filling_;
+      showEditText(box, fromBytes(cargoText(currentFlightGroup(), field)));
+      --filling_;
     });
   }
-  FormBtn = new QPushButton(QStringLiteral("View Formations"), this);
+  FormBtn = new QToolButton(this);
   FormBtn->setObjectName(QStringLiteral("FormBtn"));
-  connect(FormBtn, &QPushButton::clicked, this, [this] {
-    if (!formations_) formations_ = new TFormationsForm(this);
-    formations_->show();
-    formations_->raise();
-  });
-  PickBDrops = new QPushButton(QStringLiteral("Choose Backdrop"), this);
+  PickBDrops = new QToolButton(this);
   PickBDrops->setObjectName(QStringLiteral("PickBDrops"));
-  connect(PickBDrops, &QPushButton::clicked, this, &TShipExt::backdropPickerRequested);
+  buildCommands(actions);
 
   auto* craft = new QGroupBox(QStringLiteral("Craft"), this);
   auto* cg = new QGridLayout(craft);
@@ -123,56 +123,54 @@ TShipExt::TShipExt(EditingDocument& controller, QWidget* parent)
   layout->addLayout(bottom);
   layout->addStretch();
 
-  connect(&c_, &EditingDocument::documentReplaced, this, &TShipExt::fill);
-  connect(&c_, &EditingDocument::documentChanged, this, &TShipExt::fill);
-  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TShipExt::fill);
-  connect(&c_, &EditingDocument::stateChanged, this, &TShipExt::fill);
+  new DocumentFollower(c_, this, [this](const ViewUpdate& u) { refresh(u); });
+}
+
+void TShipExt::buildCommands(ActionRegistry& actions) {
+  const QString view = QStringLiteral("View Formations");
+  command(actions, FormBtn, "FormationsAction", view, view, this, [this] {
+    if (!formations_) formations_ = new TFormationsForm(this);
+    formations_->show();
+    formations_->raise();
+  });
+  const QString choose = QStringLiteral("Choose Backdrop");
+  command(actions, PickBDrops, "ChooseBackdropAction", choose, choose, this,
+          [this] { emit backdropPickerRequested(); });
 }
 
 QComboBox* TShipExt::fieldCombo(FgField field, const QStringList& items) {
-  QComboBox* b = combo(this, controlName(field), items);
-  fieldControls_.push_back({b, field});
-  connect(b, &QComboBox::activated, this, [this, field](int i) { FieldChange(field, i); });
-  return b;
+  return fields_.combo(this, field, items);
 }
 
-void TShipExt::FieldChange(FgField field, int value) {
-  if (filling() || c_.document().flightGroups.empty()) return;
-  c_.apply(storeField(field, value, c_.state()));
-}
-
-void TShipExt::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  fill();
-}
-
-void TShipExt::fill() {
-  if (!isVisible()) return;
-  const Document& d = c_.document();
-  const int current = c_.state().currentFG;
-  const bool valid = current >= 0 && current < static_cast<int>(d.flightGroups.size());
-  setEnabled(valid);
-  if (!valid) return;
+void TShipExt::refresh(const ViewUpdate& u) {
+  if (u.flightGroupMoved()) setEnabled(hasFlightGroup());
+  if (!hasFlightGroup()) return;
   ++filling_;
-  const FGObject& f = d.flightGroups[static_cast<std::size_t>(c_.state().currentFG)];
-  for (const auto& [w, field] : fieldControls_)
-    showNumber(w, fieldValue(f, field));
-  showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
-  showValue(AutoLinkChk, f.autolink);
-  showEditText(CargoEd, fromBytes(getText(f.record, fg::Cargo, fg::CargoSize)));
-  showEditText(SpecCargEd, fromBytes(getText(f.record, fg::SpecialCargo, fg::CargoSize)));
+  const FGObject& f = currentFlightGroup();
+  fields_.fill(u);
+  if (u.flightGroup(fieldBytes(FgField::RandomSpecialCraft)))
+    showValue(RandomChk, f.at(fg::RandomSpecialCraft) != 0);
+  if (u.flightGroupAspects(kFGEditorOnly)) showValue(AutoLinkChk, f.autolink);
+  for (auto [box, field] :
+       {std::pair{CargoEd, CargoField::Cargo}, std::pair{SpecCargEd, CargoField::SpecialCargo}}) {
+    if (u.flightGroup(cargoBytes(field))) showEditText(box, fromBytes(cargoText(f, field)));
+  }
 
   // A backdrop uses the cargo fields for brightness and size.
-  const ExtrasCaptions caps = extrasCaptions(f);
-  CargoGroup->setTitle(fromBytes(caps.group));
-  CargoLab->setText(fromBytes(caps.cargo));
-  SpecCargLab->setText(fromBytes(caps.special));
-  SpecShpLab1->setText(fromBytes(caps.specialCraft1));
-  SpecShpLab2->setText(fromBytes(caps.specialCraft2));
-  QPalette p = SpecCargEd->palette();
-  p.setColor(QPalette::Base, specialCargoUnused(f) ? palette().color(QPalette::Button)
-                                                   : palette().color(QPalette::Base));
-  SpecCargEd->setPalette(p);
+  if (u.flightGroup(fieldBytes(FgField::CraftType))) {
+    const ExtrasCaptions caps = extrasCaptions(f);
+    CargoGroup->setTitle(fromBytes(caps.group));
+    CargoLab->setText(fromBytes(caps.cargo));
+    SpecCargLab->setText(fromBytes(caps.special));
+    SpecShpLab1->setText(fromBytes(caps.specialCraft1));
+    SpecShpLab2->setText(fromBytes(caps.specialCraft2));
+  }
+  if (u.flightGroup(specialCargoUseBytes())) {
+    QPalette p = SpecCargEd->palette();
+    p.setColor(QPalette::Base, specialCargoUnused(f) ? palette().color(QPalette::Button)
+                                                     : palette().color(QPalette::Base));
+    SpecCargEd->setPalette(p);
+  }
   --filling_;
 }
 

@@ -1,10 +1,12 @@
 // The flight-group extras window: status, A.I., radio, IFF, markings,
 // formation, initial weapons, cargo, special craft, difficulty and autolink
-// of the selected flight groups. Like the pages, every change is written at
-// once into every selected flight group.
+// of the selected flight groups. Like the pages, every change is written
+// into every selected flight group as it is committed, and only the controls
+// whose bytes changed are shown again.
 #pragma once
 
 #include "core/mission/fg_stores.h"
+#include "ui/details/field_controls.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -16,37 +18,38 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QSpinBox;
+class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
 class EditingDocument;
 class TFormationsForm;
+class ViewUpdate;
 
 class TShipExt : public QWidget {
   Q_OBJECT
 public:
-  explicit TShipExt(EditingDocument& controller, QWidget* parent = nullptr);
-
-  // Fills every control from the current flight group; writes nothing.
-  void fill();
+  // "View Formations" and "Choose Backdrop" come from actions.
+  TShipExt(EditingDocument& controller, ActionRegistry& actions, QWidget* parent = nullptr);
 
 signals:
   // "Choose Backdrop": the backdrop picker should open.
   void backdropPickerRequested();
 
-protected:
-  void showEvent(QShowEvent* e) override;
-
 private:
+  // Shows what the update concerns of the current flight group; writes nothing.
+  void refresh(const ViewUpdate& u);
   QComboBox* fieldCombo(FgField field, const QStringList& items);
-  void FieldChange(FgField field, int value);
+  void buildCommands(ActionRegistry& actions);
+  bool hasFlightGroup() const { return fields_.hasFlightGroup(); }
+  const FGObject& currentFlightGroup() const { return fields_.currentFlightGroup(); }
   bool filling() const { return filling_ > 0; }
 
   EditingDocument& c_;
   int filling_ = 0;
-  std::vector<std::pair<QWidget*, FgField>> fieldControls_;
+  FieldControls fields_; // the controls that each edit one flight-group field
 
   // The controls under the names the mission rules use.
   QComboBox* StatusBox = nullptr;
@@ -71,8 +74,8 @@ private:
   QSpinBox* SpecShpSpin = nullptr;
   QCheckBox* RandomChk = nullptr;
   QCheckBox* AutoLinkChk = nullptr;
-  QPushButton* PickBDrops = nullptr;
-  QPushButton* FormBtn = nullptr;
+  QToolButton* PickBDrops = nullptr;
+  QToolButton* FormBtn = nullptr;
   TFormationsForm* formations_ = nullptr;
 };
 

@@ -2,20 +2,24 @@
 
 #include "core/check/texts.h"
 #include "core/gamedata/vocabularies.h"
+#include "core/mission/change_scope.h"
 #include "core/mission/team_edits.h"
 #include "render/qt_colour.h"
+#include "ui/editing/action_registry.h"
+#include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QPushButton>
+#include <QToolButton>
 
 namespace zephlo {
 
 using namespace pages;
 
-TeamsPage::TeamsPage(EditingDocument& controller, QWidget* parent)
+TeamsPage::TeamsPage(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
     : QWidget(parent), c_(controller) {
   setObjectName(QStringLiteral("TeamsPage"));
   TeamNameLab = label(this, "TeamNameLab");
@@ -28,16 +32,16 @@ TeamsPage::TeamsPage(EditingDocument& controller, QWidget* parent)
     FriendsList->addItem(QString::number(t));
   FriendsList->setMaximumHeight(FriendsList->sizeHintForRow(0) * 8 + 6);
   TeamIFFBox1 = combo(this, "TeamIFFBox1", qlist(vocab::iffs()));
-  JoinByRadio = new QPushButton(QStringLiteral("Link Team by Radio"), this);
+  JoinByRadio = new QToolButton(this);
   JoinByRadio->setObjectName(QStringLiteral("JoinByRadio"));
-  PrevTeamBtn = new QPushButton(QStringLiteral("<"), this);
+  JoinByRadio->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  PrevTeamBtn = new QToolButton(this);
   PrevTeamBtn->setObjectName(QStringLiteral("PrevTeamBtn"));
-  PrevTeamBtn->setToolTip(QStringLiteral("Previous team"));
-  NextTeamBtn = new QPushButton(QStringLiteral(">"), this);
+  NextTeamBtn = new QToolButton(this);
   NextTeamBtn->setObjectName(QStringLiteral("NextTeamBtn"));
-  NextTeamBtn->setToolTip(QStringLiteral("Next team"));
-  for (QPushButton* b : {PrevTeamBtn, NextTeamBtn})
+  for (QToolButton* b : {PrevTeamBtn, NextTeamBtn})
     b->setFixedWidth(32);
+  buildCommands(actions);
 
   auto* g = new QGridLayout(this);
   g->addWidget(TeamNameLab, 0, 0);
@@ -66,6 +70,10 @@ TeamsPage::TeamsPage(EditingDocument& controller, QWidget* parent)
       connect(e, &QLineEdit::textEdited, this, [this, tag](const QString& text) {
         if (!filling()) c_.apply(storeEndText(tag, toBytes(text), c_.state()));
       });
+      showStoredOnFinish(e, [this, e, tag] {
+        const auto t = static_cast<std::size_t>(c_.state().currentTeam);
+        showValue(e, fromBytes(endText(c_.document().teams[t], tag)));
+      });
     }
     g->addWidget(box, row++, 0, 1, 3);
   }
@@ -73,6 +81,12 @@ TeamsPage::TeamsPage(EditingDocument& controller, QWidget* parent)
 
   connect(TeamName1Ed, &QComboBox::editTextChanged, this, [this](const QString& text) {
     if (!filling()) c_.apply(storeTeamName(toBytes(text), c_.state()));
+  });
+  showStoredOnFinish(TeamName1Ed->lineEdit(), [this] {
+    const auto t = static_cast<std::size_t>(c_.state().currentTeam);
+    ++filling_;
+    showEditText(TeamName1Ed, fromBytes(c_.document().teams[t].name()));
+    --filling_;
   });
   connect(FriendsList, &QListWidget::itemSelectionChanged, this, [this] {
     if (filling()) return;
@@ -84,17 +98,27 @@ TeamsPage::TeamsPage(EditingDocument& controller, QWidget* parent)
   connect(TeamIFFBox1, &QComboBox::activated, this, [this](int iff) {
     if (!filling()) c_.apply(storeTeamIff(iff, c_.state()));
   });
-  connect(JoinByRadio, &QPushButton::clicked, this, &TeamsPage::JoinByRadioClick);
-  // Previous and next stop at the first and last team.
-  connect(PrevTeamBtn, &QPushButton::clicked, this,
-          [this] { c_.setCurrentTeam(std::max(0, c_.state().currentTeam - 1)); });
-  connect(NextTeamBtn, &QPushButton::clicked, this,
-          [this] { c_.setCurrentTeam(std::min(kTeamCount - 1, c_.state().currentTeam + 1)); });
+  new DocumentFollower(c_, this, [this](const ViewUpdate& u) { refresh(u); });
+}
 
-  connect(&c_, &EditingDocument::documentReplaced, this, &TeamsPage::fill);
-  connect(&c_, &EditingDocument::documentChanged, this, &TeamsPage::fill);
-  connect(&c_, &EditingDocument::stateChanged, this, &TeamsPage::fill);
-  fill();
+void TeamsPage::buildCommands(ActionRegistry& actions) {
+  const QString link = QStringLiteral("Link Team by Radio");
+  command(actions, JoinByRadio, "LinkTeamByRadioAction", link, link, this,
+          [this] { JoinByRadioClick(); });
+  QAction* previous = command(actions, PrevTeamBtn, "PreviousTeamAction", QStringLiteral("<"),
+                              QStringLiteral("Previous team"), this,
+                              [this] { c_.setCurrentTeam(previousTeam(c_.state().currentTeam)); });
+  QAction* next = command(actions, NextTeamBtn, "NextTeamAction", QStringLiteral(">"),
+                          QStringLiteral("Next team"), this,
+                          [this] { c_.setCurrentTeam(nextTeam(c_.state().currentTeam)); });
+  // The commands may be reached while the page is hidden: they follow the team at once.
+  auto enable = [this, previous, next] {
+    const int t = c_.state().currentTeam;
+    previous->setEnabled(previousTeam(t) != t);
+    next->setEnabled(nextTeam(t) != t);
+  };
+  connect(&c_, &EditingDocument::stateChanged, this, enable);
+  enable();
 }
 
 void TeamsPage::JoinByRadioClick() {
@@ -103,16 +127,17 @@ void TeamsPage::JoinByRadioClick() {
     c_.prompts().timedNotice(fromBytes(linkedByRadioNotice(c_.document(), team)), 1000);
 }
 
-void TeamsPage::fill() {
+void TeamsPage::refresh(const ViewUpdate& u) {
   ++filling_;
   const Document& d = c_.document();
   const int t = c_.state().currentTeam;
   const TeamDetailObject& team = d.teams[static_cast<std::size_t>(t)];
-  TeamNameLab->setText(fromBytes(teamNameCaption(t)));
-  showEditText(TeamName1Ed, fromBytes(team.name()));
+  if (u.teamMoved()) TeamNameLab->setText(fromBytes(teamNameCaption(t)));
+  if (u.team(ByteSpan::of(team::Name, team::NameSize)))
+    showEditText(TeamName1Ed, fromBytes(team.name()));
   const int iff = d.teamIff[static_cast<std::size_t>(t)];
-  showValue(TeamIFFBox1, iff);
-  {
+  if (u.teamIff()) showValue(TeamIFFBox1, iff);
+  if (u.team(ByteSpan::of(team::Allies, 8))) {
     const std::vector<int> rows = allyRows(team);
     const QSignalBlocker block(FriendsList);
     for (int i = 0; i < FriendsList->count(); ++i)
@@ -122,13 +147,14 @@ void TeamsPage::fill() {
   const QColor colour = toQColor(iffColour(iff, IffVariant::Normal));
   for (std::size_t k = 0; k < endEdits_.size(); ++k) {
     QLineEdit* e = endEdits_[k];
-    showValue(e, fromBytes(endText(team, static_cast<int>(k) + 1)));
-    QPalette p = e->palette();
-    p.setColor(QPalette::Text, colour);
-    e->setPalette(p);
+    if (u.team(ByteSpan::of(team::endTextOffset(static_cast<int>(k)), team::EndTextSize)))
+      showValue(e, fromBytes(endText(team, static_cast<int>(k) + 1)));
+    if (u.teamIff()) {
+      QPalette p = e->palette();
+      p.setColor(QPalette::Text, colour);
+      e->setPalette(p);
+    }
   }
-  PrevTeamBtn->setEnabled(t > 0);
-  NextTeamBtn->setEnabled(t < kTeamCount - 1);
   --filling_;
 }
 

@@ -10,21 +10,24 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
+class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
 class EditingDocument;
+class ViewUpdate;
 
 class TeamsPage : public QWidget {
   Q_OBJECT
 public:
-  explicit TeamsPage(EditingDocument& controller, QWidget* parent = nullptr);
-
-  // Fills the page from the current team; writes nothing.
-  void fill();
+  // "Link Team by Radio" and the previous and next team come from actions.
+  TeamsPage(EditingDocument& controller, ActionRegistry& actions, QWidget* parent = nullptr);
 
 private:
+  // Shows what the update concerns of the current team; writes nothing.
+  void refresh(const ViewUpdate& u);
+  void buildCommands(ActionRegistry& actions);
   bool filling() const { return filling_ > 0; }
   void JoinByRadioClick();
 
@@ -36,9 +39,9 @@ private:
   QComboBox* TeamName1Ed = nullptr;
   QListWidget* FriendsList = nullptr;
   QComboBox* TeamIFFBox1 = nullptr;
-  QPushButton* JoinByRadio = nullptr;
-  QPushButton* PrevTeamBtn = nullptr;
-  QPushButton* NextTeamBtn = nullptr;
+  QToolButton* JoinByRadio = nullptr;
+  QToolButton* PrevTeamBtn = nullptr;
+  QToolButton* NextTeamBtn = nullptr;
   std::array<QLineEdit*, 6> endEdits_{}; // Succ1Ed, Succ2Ed, Fail1Ed, Fail2Ed, Sec1Ed, Sec2Ed
 };
 

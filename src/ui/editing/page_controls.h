@@ -3,6 +3,9 @@
 // conversion of the mission's 8-bit texts.
 #pragma once
 
+#include "ui/editing/action_registry.h"
+
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTabWidget>
+#include <QToolButton>
 
 #include <string>
 #include <vector>
@@ -37,6 +41,18 @@ inline QStringList qlist(const std::vector<std::string>& items) {
   for (const std::string& s : items)
     out << fromBytes(s);
   return out;
+}
+
+// A window's own command: registered once under its id, drawn by its tool
+// button, run by fn in receiver.
+template <class Fn>
+QAction* command(ActionRegistry& actions, QToolButton* button, const char* id, const QString& text,
+                 const QString& hint, QObject* receiver, Fn fn) {
+  QAction* a = actions.add({QString::fromLatin1(id), text, hint});
+  a->setIconText(text); // the button reads as the command; the hint is its tool-tip
+  QObject::connect(a, &QAction::triggered, receiver, fn);
+  if (button) button->setDefaultAction(a);
+  return a;
 }
 
 // A page of a tab control, added under its caption.
@@ -109,6 +125,26 @@ inline void commitOnFinish(QAbstractSpinBox* s) { s->setKeyboardTracking(false);
 // show the value as stored.
 inline void committed(QLineEdit* e) { e->setModified(false); }
 
+// A number typed into an edit box commits when editing finishes (Enter, the
+// focus leaving), as one step; commit gets the text.
+template <class Commit> void commitTextOnFinish(QLineEdit* e, Commit commit) {
+  QObject::connect(e, &QLineEdit::editingFinished, e, [e, commit] {
+    if (!e->isModified()) return;
+    committed(e);
+    commit(e->text());
+  });
+}
+
+// A text box that stores as it is typed (a name, merged into one undo step)
+// shows the stored text once editing finishes: a character Latin-1 cannot
+// hold became "?", a long text was cut.
+template <class Show> void showStoredOnFinish(QLineEdit* e, Show show) {
+  QObject::connect(e, &QLineEdit::editingFinished, e, [e, show] {
+    committed(e);
+    show();
+  });
+}
+
 // Showing a value never writes it back, and leaves a control that already
 // shows it, or that the user is typing in, alone.
 inline void showValue(QComboBox* b, int index) {
@@ -142,6 +178,8 @@ inline void showNumber(QWidget* w, int value) {
 
 inline void showEditText(QComboBox* b, const QString& text) {
   if (b->currentText() == text) return;
+  if (const QLineEdit* e = b->lineEdit(); e && (b->hasFocus() || e->hasFocus()) && e->isModified())
+    return; // being typed in
   const QSignalBlocker block(b);
   b->setEditText(text);
 }

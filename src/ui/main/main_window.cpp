@@ -1,6 +1,7 @@
 #include "ui/main/main_window.h"
 
 #include "core/check/texts.h"
+#include "core/mission/change_scope.h"
 #include "core/mission/fg_stores.h"
 #include "core/mission/list_lines.h"
 #include "core/mission/team_edits.h"
@@ -104,7 +105,10 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
     showSelections();
     updateCommandStates();
   });
-  connect(&c_, &EditingDocument::regionChanged, this, [this] { fgModel_->refreshAll(); });
+  // Flight groups absent from the region shown are dimmed when the preference says so.
+  connect(&c_, &EditingDocument::regionChanged, this, [this] {
+    if (prefs_.blacken) fgModel_->refreshAll();
+  });
   connect(&files_, &FileCommands::titleChanged, this, &QWidget::setWindowTitle);
   connect(&c_, &EditingDocument::modifiedChanged, this, [this] { updateCommandStates(); });
   connect(&files_, &FileCommands::historyChanged, this, &TForm1::rebuildHistoryMenus);
@@ -171,7 +175,7 @@ void TForm1::buildPages() {
   MsgStrList->setModel(msgModel_);
   msgLayout->addWidget(MsgStrList);
   OverallPages->addTab(msgPage, QStringLiteral("Messages"));
-  OverallPages->addTab(new TeamsPage(c_, OverallPages), QStringLiteral("Teams"));
+  OverallPages->addTab(new TeamsPage(c_, *actions_, OverallPages), QStringLiteral("Teams"));
   connect(OverallPages, &QTabWidget::currentChanged, this, [this] { updateCommandStates(); });
 
   // The pages sit on the left of the splitter; the map takes its right side.
@@ -351,25 +355,24 @@ void TForm1::resetLists() {
 }
 
 void TForm1::documentChanged(const Change& c) {
+  // Only the lines that read what changed are drawn again.
   if (c.flightGroupList) {
     fgModel_->reset();
-  } else if (c.header) {
-    fgModel_->refreshAll(); // the mission type shows in the goal marks
-  } else if (!c.flightGroups.empty()) {
-    // Craft numbers within a global unit count the flight groups before, so
-    // the lines after a changed one may read differently too.
-    fgModel_->refreshRows(c.flightGroups.front(), fgModel_->rowCount() - 1);
+  } else if (const LineRows rows = fgLinesToRefresh(c); !rows.empty()) {
+    fgModel_->refreshRows(rows.first, rows.last);
   }
-  if (c.messageList) {
+  if (endMsgMode_) {
+    // The end-of-mission lines of the current team show in place of the messages.
+    if (endLinesChanged(c, c_.state().currentTeam)) msgModel_->refreshAll();
+  } else if (c.messageList) {
     msgModel_->reset();
-  } else if (c.voices) {
-    msgModel_->refreshAll();
-  } else {
-    for (int m : c.messages)
-      msgModel_->refreshRows(m, m);
+  } else if (const LineRows rows = msgLinesToRefresh(c); !rows.empty()) {
+    msgModel_->refreshRows(rows.first, rows.last);
   }
-  if (c.flightGroupList || c.messageList) showSelections();
-  updateCommandStates();
+  if (c.flightGroupList || c.messageList) {
+    showSelections();
+    updateCommandStates();
+  }
 }
 
 void TForm1::showSelections() {
@@ -463,12 +466,12 @@ void TForm1::buildTeamBar() {
 }
 
 void TForm1::buildToolWindows() {
-  datapad_ = new TDatapad(c_, this);
+  datapad_ = new TDatapad(c_, *actions_, this);
   actions_->attachEditing(datapad_);
   QAction* show = (*actions_)[Act::Datapad];
   connect(show, &QAction::toggled, datapad_, &QWidget::setVisible);
   connect(datapad_, &TDatapad::visibilityChanged, show, &QAction::setChecked);
-  shipExt_ = new TShipExt(c_, this);
+  shipExt_ = new TShipExt(c_, *actions_, this);
   actions_->attachEditing(shipExt_);
   connect(shipExt_, &TShipExt::backdropPickerRequested, this,
           [this] { TBDropForm::chooseBackdrop(c_, session_.backdropNames, shipExt_); });

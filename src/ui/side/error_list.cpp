@@ -58,17 +58,10 @@ TErrForm::TErrForm(const CheckResult& result, bool omitWarnings,
 
 void TErrForm::fillList() {
   ErrMemo->clear();
-  std::vector<std::string> lines = result_.lines(omitWarnings_);
-  if (LimitsChk->isChecked())
-    lines.insert(lines.end(), limitWarnings_.begin(), limitWarnings_.end());
-  for (const std::string& line : lines) {
-    QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
-    // A line break inside a flight-group name must not split its line.
-    for (QChar& ch : text) {
-      if (ch == QLatin1Char('\n') || ch == QLatin1Char('\r')) ch = QLatin1Char(' ');
-    }
-    ErrMemo->appendPlainText(text);
-  }
+  const std::vector<std::string> lines = errorListLines(
+      result_, omitWarnings_, LimitsChk->isChecked() ? limitWarnings_ : std::vector<std::string>{});
+  for (const std::string& line : lines)
+    ErrMemo->appendPlainText(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
   // Errors come first: open at the top, not scrolled to the last warning.
   ErrMemo->moveCursor(QTextCursor::Start);
   ErrMemo->ensureCursorVisible();

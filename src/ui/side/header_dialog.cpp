@@ -171,8 +171,9 @@ void THeaderForm::buildStringsPage(QWidget* page) {
     str2Unknowns_[k] = numberEdit(unknowns, names[k]);
     ul->addWidget(str2Unknowns_[k]);
     const int tag = kStr2Tags[k];
-    connect(str2Unknowns_[k], &QLineEdit::textEdited, this,
-            [this, tag](const QString& t) { Str2UnknownChange(tag, t); });
+    // Written when the number is complete, not at each digit.
+    pages::commitTextOnFinish(str2Unknowns_[k],
+                              [this, tag](const QString& t) { Str2UnknownChange(tag, t); });
   }
   ul->addStretch();
   l->addWidget(unknowns, 2, 1);
@@ -224,19 +225,18 @@ void THeaderForm::Str2UnknownChange(int tag, const QString& text) {
   auto b = byteFromText(pages::toBytes(text), "Unknowns per above strings:");
   if (!b) {
     c_.prompts().showError(fromMessage(b.error().message));
-    return;
+  } else {
+    // These three bytes are written at once, not on "&OK".
+    c_.apply(headerTableByteOperation(str2Row_, tag, *b));
   }
-  // These three bytes are written at once, as the designer types them.
-  c_.apply(headerTableByteOperation(str2Row_, tag, *b));
+  Str2GridSelectCell(str2Row_); // the boxes show what is stored
 }
 
 Result<HeaderValues> THeaderForm::values() const {
   HeaderValues v = read_;
-  // A box showing no item keeps the value read (it lies outside the list).
-  if (HangarBox->currentIndex() >= 0) v.missionType = static_cast<Byte>(HangarBox->currentIndex());
-  // Other values than 0/1 stay as read unless the tick was changed.
-  if (U6->isChecked() != (read_.unknown1 != 0)) v.unknown1 = U6->isChecked() ? 1 : 0;
-  if (U3->isChecked() != (read_.unknown2 != 0)) v.unknown2 = U3->isChecked() ? 1 : 0;
+  v.missionType = chosenByte(read_.missionType, HangarBox->currentIndex());
+  v.unknown1 = tickedByte(read_.unknown1, U6->isChecked());
+  v.unknown2 = tickedByte(read_.unknown2, U3->isChecked());
   for (int r = 0; r < kRegionCount; ++r)
     v.regionNames[static_cast<std::size_t>(r)] = pages::toBytes(cell(RegionNameGrid, r).trimmed());
   for (int r = 0; r < 4; ++r)
@@ -245,10 +245,8 @@ Result<HeaderValues> THeaderForm::values() const {
     v.strings72[static_cast<std::size_t>(r)] = pages::toBytes(cell(Str3Grid, r));
   for (int r = 0; r < kHeaderStringTable16; ++r)
     v.strings16[static_cast<std::size_t>(r)] = pages::toBytes(cell(Str2Grid, r));
-  if (MotherBox1->currentIndex() >= 0)
-    v.mothership1 = static_cast<Byte>(MotherBox1->currentIndex());
-  if (MotherBox2->currentIndex() >= 0)
-    v.mothership2 = static_cast<Byte>(MotherBox2->currentIndex());
+  v.mothership1 = chosenByte(read_.mothership1, MotherBox1->currentIndex());
+  v.mothership2 = chosenByte(read_.mothership2, MotherBox2->currentIndex());
 
   struct Number {
     const QLineEdit* edit;
@@ -261,7 +259,7 @@ Result<HeaderValues> THeaderForm::values() const {
   for (std::size_t k = 0; k < 4; ++k) {
     numbers.push_back({timeEdits_[k], &v.time[k], "Time " + std::to_string(k + 1)});
     numbers.push_back({valueEdits_[k], &v.values[k], "V" + std::to_string(k + 1)});
-    if (useBoxes_[k]->isChecked() != (read_.use[k] != 0)) v.use[k] = useBoxes_[k]->isChecked();
+    v.use[k] = tickedByte(read_.use[k], useBoxes_[k]->isChecked());
   }
   for (const Number& n : numbers) {
     auto b = byteFromText(pages::toBytes(n.edit->text()), n.field);

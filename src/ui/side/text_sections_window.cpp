@@ -31,10 +31,13 @@ TMemoForm::TMemoForm(EditingDocument& c, QWidget* parent)
 
   connect(MemoPages, &QTabBar::currentChanged, this, &TMemoForm::MemoPagesChange);
   connect(EditMemo, &QPlainTextEdit::textChanged, this, &TMemoForm::EditMemoChange);
-  connect(&c_, &EditingDocument::documentReplaced, this, &TMemoForm::fillEditor);
+  connect(&c_, &EditingDocument::documentReplaced, this, [this] {
+    if (isVisible()) fillEditor();
+  });
   connect(&c_, &EditingDocument::documentChanged, this, [this](const Change& ch) {
-    // An undo or redo of a text: show what the document now holds.
-    if (ch.texts && !filling_) fillEditor();
+    // An undo or redo of a text: show what the document now holds. A hidden
+    // window fills when it shows.
+    if (ch.texts && !filling_ && isVisible()) fillEditor();
   });
   showTab(TextTab::Notes);
 }

@@ -78,7 +78,7 @@ WavPanel::WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent
   connect(EndMsgWav, &QToolButton::clicked, this, &WavPanel::EndMsgWavClick);
 
   connect(&voices_, &VoiceListSession::voicesReplaced, this, [this] {
-    if (c_.document().voiceListPath == kNoVoiceList) player_->close();
+    if (!hasVoiceList(c_.document())) player_->close();
     showVoice(false);
   });
   connect(&c_, &EditingDocument::documentChanged, this, [this](const Change& ch) {
@@ -100,17 +100,10 @@ void WavPanel::setEndLine(int line) {
 
 void WavPanel::showVoice(bool play) {
   const Document& doc = c_.document();
-  if (doc.voiceListPath == kNoVoiceList) {
-    WAVfileEd->setText(QString::fromLatin1(kNoVoiceListText));
-    return;
-  }
-  const auto entry = shownVoiceEntry(doc, c_.state().currentMsg, endMessages(), endLine_);
-  if (!entry) {
-    WAVfileEd->clear();
-    return;
-  }
-  WAVfileEd->setText(pages::fromBytes(*entry));
-  if (play && (pageShowing_ || endMessages())) playEntry(*entry);
+  const int msg = c_.state().currentMsg;
+  WAVfileEd->setText(pages::fromBytes(voiceBoxText(doc, msg, endMessages(), endLine_)));
+  if (!play || !(pageShowing_ || endMessages()) || !hasVoiceList(doc)) return;
+  if (const auto entry = shownVoiceEntry(doc, msg, endMessages(), endLine_)) playEntry(*entry);
 }
 
 void WavPanel::playEntry(const std::string& entry) {

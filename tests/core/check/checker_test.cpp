@@ -451,3 +451,12 @@ TEST(CheckerOrdering, LabelUsesCraftNumberWithinGlobalUnit) {
 
 } // namespace
 } // namespace zephlo
+
+TEST(Checker, ErrorListLinesStayOneLineEach) {
+  zephlo::CheckResult r;
+  r.errors = {"FG Red\nLeader has no craft"};
+  r.warnings = {"W"};
+  EXPECT_EQ(zephlo::errorListLines(r, false, {"L\r"}),
+            (std::vector<std::string>{"FG Red Leader has no craft", "W", "L "}));
+  EXPECT_EQ(zephlo::errorListLines(r, true, {}).size(), 1u);
+}

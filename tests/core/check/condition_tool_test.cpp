@@ -182,3 +182,34 @@ TEST(ConditionTool, BoxesAndChoices) {
 }
 
 } // namespace
+
+TEST(ConditionTool, WhatEachPageShowsAndWhenItMustShowItAgain) {
+  Fixture f;
+  EXPECT_FALSE(toolLayout(CondPage::Other).shown);
+  EXPECT_TRUE(slotSelectable(CondPage::Message, 6));
+  EXPECT_FALSE(slotSelectable(CondPage::Departure, 3));
+  EXPECT_TRUE(slotSelectable(CondPage::Other, 1)) << "the highlight alone";
+  EXPECT_TRUE(toolLayout(CondPage::FGGoals).shown && toolLayout(CondPage::FGGoals).strings);
+  EXPECT_FALSE(toolLayout(CondPage::FGGoals).variableType) << "goal mode lists requirements";
+  EXPECT_TRUE(toolLayout(CondPage::Departure).pair12 && !toolLayout(CondPage::Departure).pairs34);
+  EXPECT_EQ(toolVariableChoices(CondPage::FGGoals, 1, 3, buildMissionLists(f.d)).items[3],
+            "BONUS must NOT");
+  EXPECT_EQ(toolVariableChoices(CondPage::FGGoals, 1, 9, buildMissionLists(f.d)).selected, -1);
+  EXPECT_EQ(stringPanel(CondPage::GlobalGoals, 1).colours[0], rgb(0, 144, 255));
+
+  // A departure trigger edit concerns the departure page, not the arrival one.
+  f.st.selectedFGs = {0};
+  const CondTarget departure{CondPage::Departure, 2, 0};
+  auto r = applyOperation(f.d, f.st, writeTrigger(departure, kTrig, f.st));
+  ASSERT_TRUE(r.ok());
+  const CurrentItems at = CurrentItems::of(f.st);
+  const ViewUpdate u(&r->change, at, at);
+  EXPECT_TRUE(toolConcerned(u, CondPage::Departure));
+  EXPECT_FALSE(toolConcerned(u, CondPage::Arrival));
+  EXPECT_FALSE(toolConcerned(u, CondPage::Message));
+  // Renaming a flight group renames it in every trigger text.
+  r = applyOperation(
+      f.d, f.st, editFlightGroups("Name", "", {1}, [](FGObject& g, Edit&) { g.setName("Gold"); }));
+  ASSERT_TRUE(r.ok());
+  EXPECT_TRUE(toolConcerned(ViewUpdate(&r->change, at, at), CondPage::Arrival));
+}

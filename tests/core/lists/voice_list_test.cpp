@@ -109,6 +109,7 @@ TEST(VoiceList, AssignAndClearAreUndoableEditsOfTheEntries) {
   EXPECT_EQ(canAssignVoice(missionWithMessages("M1.tie", 0), 0).error().message,
             "There are no messages to add sounds to!");
   EXPECT_FALSE(applyOperation(d, st, assignVoiceOperation(0, "A.WAV"))); // no list yet
+  EXPECT_EQ(voiceBoxText(d, 0, false, 0), kNoVoiceListText);
 
   d.voiceListPath = "M1.lst";
   d.voiceEntries.assign(3, kDummyVoice); // cut short by hand
@@ -117,6 +118,8 @@ TEST(VoiceList, AssignAndClearAreUndoableEditsOfTheEntries) {
   EXPECT_TRUE(assigned->change.voices);
   ASSERT_EQ(d.voiceEntries.size(), 67u);
   EXPECT_EQ(shownVoiceEntry(d, 0, false, 0), kDummyVoice);
+  EXPECT_EQ(voiceBoxText(d, 0, false, 0), kDummyVoice);
+  EXPECT_EQ(voiceBoxText(d, 70, false, 0), "") << "a message past the list has no voice";
   EXPECT_EQ(d.voiceEntries[66], "END.WAV");
   assigned->delta.revert(d);
   EXPECT_EQ(d.voiceEntries.size(), 3u);

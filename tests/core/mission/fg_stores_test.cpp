@@ -1,3 +1,4 @@
+#include "core/gamedata/vocabularies.h"
 #include "core/mission/fg_stores.h"
 #include "core/mission/new_mission.h"
 
@@ -276,3 +277,17 @@ TEST(FgStores, RoleCountsOverMediumDifficulty) {
 }
 
 } // namespace
+
+TEST(FgStores, PageTexts) {
+  FGObject f;
+  f.set(fg::OptionalCraftTypes + 2, 1);
+  f.set(fg::OptionalCraftCounts + 2, 2);
+  EXPECT_EQ(optionalCraftRowText(f, 0), "1: -");
+  EXPECT_EQ(optionalCraftRowText(f, 2), "3: 2 x " + vocab::shortCraftName(1) + ", 1 wave(s)");
+  setText(f.record, fg::SpecialCargo, fg::CargoSize, "Plans");
+  EXPECT_EQ(cargoText(f, CargoField::SpecialCargo), "Plans");
+  EXPECT_EQ(cargoText(f, CargoField::Cargo), "");
+  EXPECT_EQ(orderTitleText(3, 2), "Order 2 in Region 3");
+  EXPECT_EQ(jumpLabelText(1, 2), "...to order 3 in R1");
+  EXPECT_EQ(jumpLabelText(4, 4), "...to order 1 in R4") << "after the last order, the first";
+}

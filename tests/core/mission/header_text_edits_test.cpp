@@ -110,3 +110,12 @@ TEST(TextEdits, StoringAnUnchangedTextKeepsItsBytes) {
   EXPECT_TRUE(edited->change.texts);
   EXPECT_EQ(getText(d.winDebrief, 0, size::textSection), "You won$Well done");
 }
+
+TEST(HeaderEdits, TicksAndListsKeepBytesTheyCannotShow) {
+  EXPECT_EQ(tickedByte(7, true), 7) << "a tick left as it was keeps the byte read";
+  EXPECT_EQ(tickedByte(7, false), 0);
+  EXPECT_EQ(tickedByte(0, true), 1);
+  EXPECT_EQ(tickedByte(0, false), 0);
+  EXPECT_EQ(chosenByte(40, -1), 40) << "past the list's end: nothing shown, nothing changed";
+  EXPECT_EQ(chosenByte(40, 3), 3);
+}

@@ -154,3 +154,13 @@ TEST(TeamEdits, CurrentTeam) {
 }
 
 } // namespace
+
+TEST(TeamEdits, StepsAndCaptions) {
+  EXPECT_EQ(previousTeam(0), 0);
+  EXPECT_EQ(previousTeam(4), 3);
+  EXPECT_EQ(nextTeam(9), 9) << "the buttons stop at the last team";
+  EXPECT_EQ(cycledTeam(9), 0) << "cycling goes round";
+  const std::vector<std::string> names = teamNameList(newMission({}));
+  EXPECT_EQ(globalGoalTeamCaption(names, 1), "Team 2.Imperial");
+  EXPECT_EQ(sentToTeamNames(names).size(), 8u);
+}

@@ -42,7 +42,8 @@ TEST(Recovery, InfoSurvivesItsTextAndDamageIsRefused) {
        {std::string(""), std::string("path=x\n"), std::string("zephlo-recovery=2\nsaved=1\n"),
         std::string("zephlo-recovery=1\nsaved=soon\n"),
         std::string("zephlo-recovery=1\nsaved=1\npath=%4\n"),
-        std::string("zephlo-recovery=1\nsaved=1\nstamp=1,2\n"), std::string("zephlo-recovery=1\nx\n")})
+        std::string("zephlo-recovery=1\nsaved=1\nstamp=1,2\n"),
+        std::string("zephlo-recovery=1\nx\n")})
     EXPECT_FALSE(parseRecoveryInfo(bad)) << bad;
 }
 

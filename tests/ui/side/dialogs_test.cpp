@@ -65,16 +65,32 @@ TEST(HeaderDialog, OkStoresOneUndoableEditAndRefusesBadNumbers) {
   EXPECT_EQ(savedBytes(e.c.document()), before) << "one step undoes the whole dialog";
   EXPECT_FALSE(e.c.isModified());
 
-  // Cancel stores nothing; the three unknown bytes are written as typed.
+  // Cancel stores nothing; the three unknown bytes are written when each is
+  // typed in full, one step each, and a number past a byte is refused once.
+  e.c.undoStack().clear();
   e.prompts.modal.push_back([](QDialog& d) {
+    d.show();
+    d.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
     child<QTableWidget>(d, "Str2Grid")->setCurrentCell(2, 1);
     child<QTableWidget>(d, "Str3Grid")->item(0, 1)->setText("ignored");
-    QTest::keyClicks(child<QLineEdit>(d, "Str2_9"), "7");
+    auto* unknown = child<QLineEdit>(d, "Str2_9");
+    auto typeOver = [&](const char* text) {
+      unknown->setFocus();
+      unknown->selectAll();
+      QTest::keyClicks(unknown, text);
+      child<QLineEdit>(d, "Str2_12")->setFocus(); // the focus leaves: the number is complete
+    };
+    typeOver("250");
+    typeOver("300");
+    EXPECT_EQ(unknown->text(), "250") << "the refused number gives way to the stored one";
     d.reject();
     return d.result();
   });
   e.trigger("HeaderBtn");
-  EXPECT_EQ(headerTableByte(e.c.document(), 2, 9), 7);
+  EXPECT_EQ(headerTableByte(e.c.document(), 2, 9), 250);
+  EXPECT_EQ(e.c.undoStack().count(), 1);
+  EXPECT_EQ(e.prompts.log.filter("error:").size(), 2) << e.prompts.log.join('\n').toStdString();
   EXPECT_EQ(headerValues(e.c.document()).strings72[0], "");
 }
 
