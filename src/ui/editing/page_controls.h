@@ -3,6 +3,7 @@
 // conversion of the mission's 8-bit texts.
 #pragma once
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include <string>
 #include <vector>
@@ -138,6 +140,24 @@ inline void showNumber(QWidget* w, int value) {
     showValue(s, value);
   else if (auto* e = qobject_cast<QLineEdit*>(w))
     showValue(e, QString::number(value));
+}
+
+// Whether the user is editing that cell of the grid: its editor holds the
+// keyboard focus. The grid commits the text when editing finishes.
+inline bool cellBeingEdited(const QTableWidget* g, int row, int column) {
+  const QWidget* f = QApplication::focusWidget();
+  return f && f != g->viewport() && g->viewport()->isAncestorOf(f) && g->currentRow() == row &&
+         g->currentColumn() == column;
+}
+// A grid cell shows a value: set in place and only when it differs (the
+// grid may be inside its own change signal), never under the user's typing.
+inline void showCell(QTableWidget* g, int row, int column, const QString& text) {
+  if (cellBeingEdited(g, row, column)) return;
+  if (QTableWidgetItem* i = g->item(row, column)) {
+    if (i->text() != text) i->setText(text);
+  } else {
+    g->setItem(row, column, new QTableWidgetItem(text));
+  }
 }
 
 inline void showEditText(QComboBox* b, const QString& text) {
