@@ -3,7 +3,6 @@
 // conversion of the mission's 8-bit texts.
 #pragma once
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -142,12 +141,10 @@ inline void showNumber(QWidget* w, int value) {
     showValue(e, QString::number(value));
 }
 
-// Whether the user is editing that cell of the grid: its editor holds the
-// keyboard focus. The grid commits the text when editing finishes.
+// Whether the user is editing that cell of the grid: its editor is open.
+// The grid commits the text when editing finishes.
 inline bool cellBeingEdited(const QTableWidget* g, int row, int column) {
-  const QWidget* f = QApplication::focusWidget();
-  return f && f != g->viewport() && g->viewport()->isAncestorOf(f) && g->currentRow() == row &&
-         g->currentColumn() == column;
+  return g->indexWidget(g->model()->index(row, column)) != nullptr;
 }
 // A grid cell shows a value: set in place and only when it differs (the
 // grid may be inside its own change signal), never under the user's typing.

@@ -4,6 +4,7 @@
 #include "core/map/order_captions.h"
 #include "core/map/waypoint_edits.h"
 #include "core/map/waypoints.h"
+#include "core/mission/store_values.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
@@ -146,13 +147,6 @@ void TWPform::closeEvent(QCloseEvent* e) {
   emit closed();
 }
 
-std::vector<int> TWPform::targets() const {
-  const EditorState& st = c_.state();
-  std::vector<int> out(st.selectedFGs.begin(), st.selectedFGs.end());
-  if (out.empty()) out.push_back(st.currentFG);
-  return out;
-}
-
 const FGObject* TWPform::current() const {
   const Document& d = c_.document();
   const int fg = c_.state().currentFG;
@@ -244,7 +238,7 @@ void TWPform::WPGridSetEditText(int row, int column) {
   if (!units)
     c_.prompts().showError(QString::fromStdString(units.error().message));
   else
-    c_.apply(startPointCellOperation(targets(), row + 1, column, *units));
+    c_.apply(startPointCellOperation(fgSelection(c_.state()), row + 1, column, *units));
   if ((f = current())) showCommitted(WPGrid, row, column, startGridValue(*f, row + 1, column));
 }
 
@@ -256,8 +250,8 @@ void TWPform::OrderWPGridSetEditText(int row, int column) {
   if (!units)
     c_.prompts().showError(QString::fromStdString(units.error().message));
   else
-    c_.apply(orderWaypointCellOperation(targets(), st.currentRegion, st.currentOrder, row + 1,
-                                        column, *units));
+    c_.apply(orderWaypointCellOperation(fgSelection(c_.state()), st.currentRegion, st.currentOrder,
+                                        row + 1, column, *units));
   if ((f = current())) {
     showCommitted(OrderWPGrid, row, column,
                   orderWaypointValue(*f, st.currentRegion, st.currentOrder, row + 1, column));
@@ -266,19 +260,20 @@ void TWPform::OrderWPGridSetEditText(int row, int column) {
 
 void TWPform::WPEnabledListClick(int row) {
   if (filling_ || row < 0) return;
-  c_.apply(startEnabledOperation(targets(), row + 1, WPEnabledList->item(row)->isSelected()));
+  c_.apply(startEnabledOperation(fgSelection(c_.state()), row + 1,
+                                 WPEnabledList->item(row)->isSelected()));
 }
 
 void TWPform::OrderWPEnabledListClick(int row) {
   if (filling_ || row < 0) return;
   const EditorState& st = c_.state();
-  c_.apply(orderWaypointEnabledOperation(targets(), st.currentRegion, st.currentOrder, row + 1,
-                                         OrderWPEnabledList->item(row)->isSelected()));
+  c_.apply(orderWaypointEnabledOperation(fgSelection(c_.state()), st.currentRegion, st.currentOrder,
+                                         row + 1, OrderWPEnabledList->item(row)->isSelected()));
 }
 
 void TWPform::StartRegionChange(int point, int region) {
   if (filling_ || region < 0) return;
-  c_.apply(startRegionOperation(targets(), point, region));
+  c_.apply(startRegionOperation(fgSelection(c_.state()), point, region));
 }
 
 } // namespace zephlo

@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
 
 class QActionGroup;
 class QComboBox;
@@ -55,7 +54,6 @@ private:
   // A finished cell shows the value as stored ("1.5" reads "1.50").
   void showCommitted(QTableWidget* grid, int row, int column, int units);
   const FGObject* current() const;
-  std::vector<int> targets() const;
 
   EditingDocument& c_;
   int filling_ = 0;
