@@ -1,15 +1,17 @@
-// The checker, the limits and every readable text of a mission built from
-// the input, as the error list and the pages show them; and the mission
-// written back.
+// The checker, the limits, the mission logic and every readable text of a
+// mission built from the input, as the error list and the pages show them;
+// and the mission written back.
 #include "fuzz_mission.h"
 
 #include "core/check/checker.h"
 #include "core/check/describe.h"
 #include "core/check/limits.h"
+#include "core/check/mission_logic.h"
 #include "core/check/texts.h"
 #include "core/mission/reader.h"
 #include "core/mission/writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,6 +22,33 @@ namespace {
 [[noreturn]] void fault(const char* what) {
   std::fprintf(stderr, "checker: %s\n", what);
   std::abort();
+}
+
+// The graph holds together: flight group i is node i, every edge starts at a
+// flight group, each node that can never happen has its finding, and the DOT
+// text has a line for each node and edge.
+void checkLogic(const Document& doc) {
+  const MissionLogic logic = analyseMissionLogic(doc);
+  const std::size_t fgs = doc.flightGroups.size();
+  if (logic.nodes.size() < fgs) fault("a flight group has no node");
+  std::size_t never = 0;
+  for (std::size_t n = 0; n < logic.nodes.size(); ++n) {
+    const LogicNode& node = logic.nodes[n];
+    if ((n < fgs) != (node.kind == LogicNodeKind::FlightGroup) ||
+        (n < fgs && node.index != static_cast<int>(n)))
+      fault("the flight groups are not the first nodes, in order");
+    never += node.neverHappens ? 1 : 0;
+  }
+  if (never != logic.findings.size()) fault("a node that can never happen has no finding");
+  for (const LogicEdge& e : logic.edges) {
+    if (e.from < 0 || static_cast<std::size_t>(e.from) >= fgs || e.to < 0 ||
+        static_cast<std::size_t>(e.to) >= logic.nodes.size())
+      fault("an edge leads outside the graph");
+  }
+  const std::string dot = logicDot(logic);
+  const auto lines = static_cast<std::size_t>(std::count(dot.begin(), dot.end(), '\n'));
+  if (lines != 5 + logic.nodes.size() + logic.edges.size()) fault("the DOT text breaks a line");
+  if (logicLines(logic).size() != logic.edges.size()) fault("an edge has no line");
 }
 
 void pairTexts(const Byte* pairRecord, const MissionLists& lists) {
@@ -45,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fault("the error list does not hold the errors and warnings");
   checkLimits(doc, {});
   describeMission(doc);
+  checkLogic(doc);
 
   const MissionLists lists = buildMissionLists(doc);
   if (lists.fgNames.size() != doc.flightGroups.size()) fault("a flight group has no label");

@@ -48,6 +48,8 @@ FileArgs parseFileArgs(const Args& a, const std::string& cmd) {
       f.options.omitWarnings = true;
     } else if (arg == "--limits") {
       f.options.limits = true;
+    } else if (arg == "--logic") {
+      f.options.logic = true;
     } else if (arg.rfind("--", 0) == 0) {
       fail(cmd + ": unknown option '" + arg + "'");
     } else {
@@ -74,7 +76,8 @@ int cmdCheck(const Args& a) {
 int cmdDescribe(const Args& a) {
   const FileArgs f = parseFileArgs(a, "describe");
   if (!f.ok) return kExitBadInput;
-  if (f.options.omitWarnings || f.options.limits || !f.options.limitOptions.gameFolder.empty())
+  if (f.options.omitWarnings || f.options.limits || f.options.logic ||
+      !f.options.limitOptions.gameFolder.empty())
     return usageError("describe takes only FILE and --recursive DIR");
   return exitStatus(describeMissions(f.files, std::cout, std::cerr));
 }
@@ -88,9 +91,10 @@ std::vector<Command> campaignCommands() {
        "                       print missions as readable lines (good for diffs)\n",
        cmdDescribe},
       {"check",
-       "  check [--no-warnings] [--limits [--game DIR]] FILE... | --recursive DIR\n"
+       "  check [--no-warnings] [--limits [--game DIR]] [--logic] FILE... | --recursive DIR\n"
        "                       print the missions' errors and warnings; --limits adds\n"
-       "                       warnings about the game's limits (voice files with --game)\n",
+       "                       warnings about the game's limits (voice files with --game),\n"
+       "                       --logic what the triggers can never let happen\n",
        cmdCheck},
   };
 }

@@ -12,7 +12,7 @@ namespace {
 
 int cmdExport(const Args& a) {
   if (a.size() != 2) return usageError("export takes two arguments: FILE OUT.json");
-  const auto raw = readInput(a[0], missionSizeLimit());
+  const auto raw = readInput(a[0], missionSizeLimit(), refusedByPlatform);
   if (!raw) return kExitBadInput;
   // The reader's own checks and messages come first.
   const std::string name = inputName(a[0]);
@@ -27,7 +27,7 @@ int cmdExport(const Args& a) {
 
 int cmdImport(const Args& a) {
   if (a.size() != 2) return usageError("import takes two arguments: IN.json OUT.tie");
-  const auto raw = readInput(a[0], SizeLimit{kMaxJsonBytes, "a mission's JSON may"});
+  const auto raw = readInput(a[0], SizeLimit{kMaxJsonBytes, "a mission's JSON may"}, refusedAsJson);
   if (!raw) return kExitBadInput;
   const std::string_view text(reinterpret_cast<const char*>(raw->data()), raw->size());
   const Result<std::vector<Byte>> bytes = missionFromJson(text, inputName(a[0]));

@@ -2,6 +2,7 @@
 #include "cli/tool.h"
 #include "core/briefing/briefing_codec.h"
 #include "core/check/campaign.h"
+#include "core/check/mission_logic.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/reader.h"
 
@@ -26,7 +27,7 @@ int cmdRoundtrip(const std::vector<std::string>& a) {
 
 int cmdInfo(const std::vector<std::string>& a) {
   if (a.size() != 1) return usageError("info takes one argument: FILE");
-  const auto raw = readInput(a[0], missionSizeLimit());
+  const auto raw = readInput(a[0], missionSizeLimit(), refusedByPlatform);
   if (!raw) return kExitBadInput;
   const Result<Document> doc = parseMission(*raw, inputName(a[0]));
   if (!doc) {
@@ -57,6 +58,34 @@ int cmdBriefing(const std::vector<std::string>& a) {
   return kExitOk;
 }
 
+int cmdLogic(const std::vector<std::string>& a) {
+  const char* const usage = "usage: zephlo-tool logic FILE [--format=text|dot]";
+  std::string file;
+  bool dot = false;
+  for (const std::string& arg : a) {
+    if (arg == "--format=dot" || arg == "--format=text") {
+      dot = arg == "--format=dot";
+    } else if (arg.rfind("--", 0) == 0) {
+      return usageError("logic: unknown option '" + arg + "'; " + usage);
+    } else if (!file.empty()) {
+      return usageError("logic takes one FILE; " + std::string(usage));
+    } else {
+      file = arg;
+    }
+  }
+  if (file.empty()) return usageError("logic needs a FILE; " + std::string(usage));
+  auto doc = load(file);
+  if (!doc) return kExitBadInput;
+  const MissionLogic logic = analyseMissionLogic(*doc);
+  if (dot) {
+    std::cout << logicDot(logic);
+  } else {
+    for (const std::string& line : logicLines(logic))
+      std::cout << line << "\n";
+  }
+  return kExitOk;
+}
+
 } // namespace
 
 std::vector<Command> missionCommands() {
@@ -66,6 +95,11 @@ std::vector<Command> missionCommands() {
       {"info", "  info FILE            print key: value lines about a mission\n", cmdInfo},
       {"briefing", "  briefing FILE        print the briefing instructions, one per line\n",
        cmdBriefing},
+      {"logic",
+       "  logic FILE [--format=text|dot]\n"
+       "                       print which triggers wait for which flight groups, one\n"
+       "                       line an edge, or as a Graphviz graph (dot -Tsvg)\n",
+       cmdLogic},
   };
 }
 

@@ -23,10 +23,11 @@ std::unique_ptr<Document> load(const std::string& path) {
   return std::make_unique<Document>(std::move(*r));
 }
 
-std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit) {
-  Result<std::vector<Byte>> r = readWholeInput(path, limit);
+std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit,
+                                           const EarlyCheck& early) {
+  Result<std::vector<Byte>> r = readWholeInput(path, limit, early);
   if (!r) {
-    std::cerr << "zephlo-tool: " << r.error().message << "\n";
+    std::cerr << "zephlo-tool: " << readFailureText(r.error(), inputName(path)) << "\n";
     return std::nullopt;
   }
   return std::move(*r);

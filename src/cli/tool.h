@@ -35,7 +35,8 @@ int usageError(const std::string& what);
 // Reads a mission or says on standard error why it cannot.
 std::unique_ptr<Document> load(const std::string& path);
 // The bytes of an input within limit, or nothing with the reason on standard error.
-std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit);
+std::optional<std::vector<Byte>> readInput(const std::string& path, const SizeLimit& limit,
+                                           const EarlyCheck& early = {});
 // Writes a mission; kExitOk or kExitWriteFailed with the reason on standard error.
 int save(const Document& doc, const std::string& path);
 // Writes bytes to a file (safely), a pipe or device, or standard output.

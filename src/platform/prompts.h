@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -18,6 +19,9 @@ public:
 
   virtual bool askYesNo(const QString& text) = 0;
   virtual Answer askYesNoCancel(const QString& text) = 0;
+  // A question with a title and buttons of its own; the index of the button
+  // pressed, or -1 when the box was closed without an answer.
+  virtual int askChoice(const QString& title, const QString& text, const QStringList& buttons) = 0;
   virtual void showError(const QString& text) = 0;
   virtual void showInformation(const QString& text) = 0;
   // A one-line notice that closes itself after ms milliseconds.
@@ -43,6 +47,7 @@ class QtPrompts : public Prompts {
 public:
   bool askYesNo(const QString& text) override;
   Answer askYesNoCancel(const QString& text) override;
+  int askChoice(const QString& title, const QString& text, const QStringList& buttons) override;
   void showError(const QString& text) override;
   void showInformation(const QString& text) override;
   void timedNotice(const QString& text, int ms) override;
@@ -61,6 +66,7 @@ class ConsolePrompts : public Prompts {
 public:
   bool askYesNo(const QString& text) override;
   Answer askYesNoCancel(const QString& text) override;
+  int askChoice(const QString& title, const QString& text, const QStringList& buttons) override;
   void showError(const QString& text) override;
   void showInformation(const QString& text) override;
   void timedNotice(const QString& text, int ms) override;

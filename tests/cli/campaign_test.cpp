@@ -87,9 +87,9 @@ TEST(Campaign, LimitsComeAfterTheCheckersLinesOnlyWhenAsked) {
   ASSERT_TRUE(writeMission(d, dir.path("big.tie")).ok());
   const std::string path = quoted(dir.path("big.tie"));
   const ToolRun plain = runTool(dir, "check " + path);
-  const std::string limit = "WARNING: The mission has 193 flight groups; the game loads only "
-                            "the first 192.\n";
-  EXPECT_EQ(plain.out.find("193 flight groups"), std::string::npos);
+  const std::string limit = "WARNING: The mission has 101 flight groups; the game supports at "
+                            "most 100, and more corrupt the mission in the game.\n";
+  EXPECT_EQ(plain.out.find("101 flight groups"), std::string::npos);
   ToolRun r = runTool(dir, "check --limits " + path);
   EXPECT_EQ(r.out, plain.out + limit);
   EXPECT_EQ(r.status, plain.status);

@@ -146,9 +146,16 @@ TEST(CliStreams, HostileJsonIsRefusedInOneLineAtOnce) {
   if (!makeCharDevice(zero, 1, 5)) GTEST_SKIP() << "this test cannot create device nodes";
   expectRefusal(dir, runTool(dir, "import " + q(zero) + " " + out),
                 zero + ": it is not a regular file");
-  // Standard input is read only up to the limit.
+  // Standard input that plainly holds no JSON is refused from its first bytes.
   r = runTool(dir, "import - " + out + " < " + q(zero));
-  expectRefusal(dir, r, "standard input: it holds more than");
+  expectRefusal(dir, r, "standard input: not valid JSON: it does not begin with a JSON value");
+  for (const char* cmd : {"info - ", "export - - ", "describe - "})
+    expectRefusal(dir, runTool(dir, cmd + std::string(" < ") + q(zero)),
+                  "standard input: Unrecognized file type");
+  // Blanks alone are no JSON either.
+  std::ofstream(dir.path("blank.json")) << std::string(1 << 16, ' ');
+  r = runTool(dir, "import - " + out + " < " + q(dir.path("blank.json")));
+  expectRefusal(dir, r, "standard input: not valid JSON");
 }
 
 #if defined(ZEPHLO_TOOL_PICTURES)

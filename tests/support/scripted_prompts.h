@@ -15,6 +15,7 @@ class ScriptedPrompts : public Prompts {
 public:
   std::deque<bool> yesNo;
   std::deque<Answer> yesNoCancel;
+  std::deque<int> choices; // askChoice: the index of the button pressed
   std::deque<QString> openFiles, saveFiles, folders;
   std::deque<StartupChoice> startup;
   // Runs a modal dialog; without one queued the dialog is closed with its
@@ -29,6 +30,13 @@ public:
   Answer askYesNoCancel(const QString& text) override {
     log << "question: " + text;
     return take(yesNoCancel, Answer::Cancel);
+  }
+  // Logged as "question: TEXT [BUTTON, ...]", with "TITLE: " before the
+  // text unless the title is the usual "Confirm".
+  int askChoice(const QString& title, const QString& text, const QStringList& buttons) override {
+    const QString titled = title == "Confirm" ? text : title + ": " + text;
+    log << "question: " + titled + " [" + buttons.join(", ") + "]";
+    return take(choices, -1);
   }
   void showError(const QString& text) override { log << "error: " + text; }
   void showInformation(const QString& text) override { log << "information: " + text; }

@@ -2,6 +2,7 @@
 
 #include "core/check/checker.h"
 #include "core/check/describe.h"
+#include "core/check/mission_logic.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -73,6 +74,10 @@ CampaignSummary checkMissions(const std::vector<std::string>& paths, const Campa
     std::vector<std::string> lines = result.lines(options.omitWarnings);
     if (options.limits) {
       for (std::string& line : checkLimits(doc, options.limitOptions))
+        lines.push_back(std::move(line));
+    }
+    if (options.logic) {
+      for (std::string& line : analyseMissionLogic(doc).findings)
         lines.push_back(std::move(line));
     }
     if (lines.empty()) out << "No known errors.\n";

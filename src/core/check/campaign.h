@@ -22,6 +22,7 @@ std::string readFailureText(const Error& error, const std::string& path);
 struct CampaignOptions {
   bool omitWarnings = false;
   bool limits = false; // add the warnings about the game's limits
+  bool logic = false;  // add what the mission's triggers can never let happen
   LimitOptions limitOptions;
 };
 

@@ -164,8 +164,9 @@ std::vector<std::string> checkLimits(const Document& doc, const LimitOptions& op
   std::vector<std::string> out;
   if (doc.flightGroups.size() > kGameMaxFlightGroups) {
     out.push_back("WARNING: The mission has " + std::to_string(doc.flightGroups.size()) +
-                  " flight groups; the game loads only the first " +
-                  std::to_string(kGameMaxFlightGroups) + ".");
+                  " flight groups; the game supports at most " +
+                  std::to_string(kGameMaxFlightGroups) +
+                  ", and more corrupt the mission in the game.");
   }
   if (doc.messages.size() > kGameMaxMessages) {
     out.push_back("WARNING: The mission has " + std::to_string(doc.messages.size()) +

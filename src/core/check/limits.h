@@ -10,8 +10,10 @@ namespace zephlo {
 
 struct Document;
 
-// Flight groups the game loads; later ones are ignored.
-inline constexpr std::size_t kGameMaxFlightGroups = 192;
+// Flight groups the game supports in one mission, as the format's public
+// documentation gives it; more corrupt the mission in the game. (The file
+// itself can hold many more.)
+inline constexpr std::size_t kGameMaxFlightGroups = 100;
 // In-flight messages the game holds (and voice list entries it plays).
 inline constexpr std::size_t kGameMaxMessages = 64;
 // Craft the game keeps in flight at one time. Craft past it do not appear,

@@ -147,15 +147,11 @@ std::string subjectText(int variableType, int variable, const MissionLists& list
   }
 }
 
-std::string triggerText(const Byte* trigger, const MissionLists& lists) {
+std::string conditionPhrase(const Byte* trigger, const MissionLists& lists) {
   const int condition = trigger[trig::Condition];
-  if (condition == 0) return "(Always true)";
-  if (condition == 10) return "(Never true)";
-  std::string text;
-  if (const std::string* amount = entryAt(vocab::amounts(), trigger[trig::Amount]))
-    text = *amount + " of ";
-  text += subjectText(trigger[trig::VariableType], trigger[trig::Variable], lists);
-  if (const std::string* c = entryAt(vocab::conditions(), condition)) text += " must " + *c;
+  const std::string* c = entryAt(vocab::conditions(), condition);
+  if (!c) return {};
+  std::string text = *c;
   const int parameter = trigger[trig::Parameter1];
   if (condition == 47 || condition == 48) {
     text += std::to_string(parameter);
@@ -166,6 +162,22 @@ std::string triggerText(const Byte* trigger, const MissionLists& lists) {
       text += std::to_string(parameter);
   }
   return text;
+}
+
+std::string triggerText(const Byte* trigger, const MissionLists& lists) {
+  const int condition = trigger[trig::Condition];
+  if (condition == 0) return "(Always true)";
+  if (condition == 10) return "(Never true)";
+  std::string text = amountPrefix(trigger[trig::Amount]);
+  text += subjectText(trigger[trig::VariableType], trigger[trig::Variable], lists);
+  if (const std::string phrase = conditionPhrase(trigger, lists); !phrase.empty())
+    text += " must " + phrase;
+  return text;
+}
+
+std::string amountPrefix(int amount) {
+  const std::string* e = entryAt(vocab::amounts(), amount);
+  return e ? *e + " of " : std::string();
 }
 
 OrderCaptions orderParameterCaptions(int order, int parameter1, int parameter2) {
@@ -256,20 +268,31 @@ std::string orderLineText(const Byte* order, const MissionLists& lists) {
   return text;
 }
 
-std::string fgGoalLineText(const Byte* goal, const MissionLists& lists) {
+std::string goalPhrase(const Byte* goal, const MissionLists& lists) {
   const int condition = goal[goal::Condition];
-  if (condition == 10) return "<None>";
   // Values past their list show as the number itself.
-  std::string text = entryOrNumber(vocab::amounts(), goal[goal::Amount]);
-  text += " of it ";
-  text += entryOrNumber(vocab::goalRequirements(), goal[goal::Requirement]);
-  text += " ";
-  text += entryOrNumber(vocab::conditions(), condition);
+  const std::string requirement = entryOrNumber(vocab::goalRequirements(), goal[goal::Requirement]);
+  const std::string* c = entryAt(vocab::conditions(), condition);
+  std::string text;
+  text.reserve(requirement.size() + 1 + (c ? c->size() : 3) + 24);
+  text.append(requirement).append(" ");
+  if (c)
+    text.append(*c);
+  else
+    text.append(std::to_string(condition));
   const int parameter = goal[goal::Parameter];
   if (condition == 47 || condition == 48)
     text += std::to_string(parameter);
   else if (condition == 49 || condition == 50)
-    text += " " + entryOrNumber(lists.proximity, parameter);
+    text.append(" ").append(entryOrNumber(lists.proximity, parameter));
+  return text;
+}
+
+std::string fgGoalLineText(const Byte* goal, const MissionLists& lists) {
+  if (goal[goal::Condition] == 10) return "<None>";
+  std::string text = entryOrNumber(vocab::amounts(), goal[goal::Amount]);
+  text += " of it ";
+  text += goalPhrase(goal, lists);
   const int points = static_cast<std::int8_t>(goal[goal::Points]);
   if (points != 0) text += " : " + std::to_string(points * 25) + " Pts";
   text += "  - Team ";

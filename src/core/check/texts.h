@@ -29,6 +29,11 @@ MissionLists listsForOrders(const Document& doc, const std::vector<const Byte*>&
 std::string subjectText(int variableType, int variable, const MissionLists& lists);
 // One trigger (six bytes) as a sentence, e.g. "100% of X-W Red must be destroyed".
 std::string triggerText(const Byte* trigger, const MissionLists& lists);
+// What the trigger's condition asks, the words after "must": "be destroyed",
+// "arrive in Region #2", "be in proximity of X-W Red"; empty past the list.
+std::string conditionPhrase(const Byte* trigger, const MissionLists& lists);
+// "100% of ", "At least one of "; empty for an amount past the list.
+std::string amountPrefix(int amount);
 
 struct OrderCaptions {
   std::string first;  // caption of the first order parameter
@@ -50,5 +55,8 @@ std::string orderLineText(const Byte* order, const MissionLists& lists);
 
 // One line for a flight-group goal (80 bytes).
 std::string fgGoalLineText(const Byte* goal, const MissionLists& lists);
+// What a flight-group goal asks of its flight group: "must be destroyed",
+// "BONUS must NOT be disabled", "must arrive in Region #2".
+std::string goalPhrase(const Byte* goal, const MissionLists& lists);
 
 } // namespace zephlo

@@ -559,4 +559,17 @@ Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::stri
   }
 }
 
+std::optional<Error> refusedAsJson(std::span<const Byte> first) {
+  for (Byte b : first) {
+    if (b == ' ' || b == '\t' || b == '\n' || b == '\r') continue;
+    // UTF-8's byte order mark is taken by the parser as well.
+    if (b == '{' || b == '[' || b == '"' || b == '-' || (b >= '0' && b <= '9') || b == 't' ||
+        b == 'f' || b == 'n' || b == 0xEF)
+      return std::nullopt;
+    return makeError(ErrorKind::Unrecognized,
+                     "not valid JSON: it does not begin with a JSON value");
+  }
+  return std::nullopt;
+}
+
 } // namespace zephlo

@@ -6,6 +6,7 @@
 #include "core/mission/result.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ inline constexpr std::size_t kMaxJsonBytes = 64u << 20;
 // The JSON text for the bytes of a mission file; name is used in messages.
 // Refuses what the mission reader refuses, with its message.
 Result<std::string> missionToJson(std::span<const Byte> file, const std::string& name);
+
+// A JSON text starts with its value: a stream whose first bytes cannot
+// begin one (NUL bytes, binary) is refused before it is read whole.
+std::optional<Error> refusedAsJson(std::span<const Byte> first);
 
 // The mission file's bytes for a JSON text. A value of the wrong type, out
 // of range, missing or unknown is refused with its JSON path

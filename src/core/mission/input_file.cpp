@@ -24,7 +24,7 @@ Error tooLarge(const std::string& name, std::uintmax_t holds, const SizeLimit& l
                                             limit.what + " (" + std::to_string(limit.bytes) + ").");
 }
 
-Result<std::vector<Byte>> readStandardInput(const SizeLimit& limit) {
+Result<std::vector<Byte>> readStandardInput(const SizeLimit& limit, const EarlyCheck& early) {
   const std::string name = inputName("-");
   std::vector<Byte> bytes;
   Byte chunk[65536];
@@ -35,6 +35,9 @@ Result<std::vector<Byte>> readStandardInput(const SizeLimit& limit) {
                                                 limit.what + " (" + std::to_string(limit.bytes) +
                                                 " bytes).");
     bytes.insert(bytes.end(), chunk, chunk + n);
+    if (early && bytes.size() == n) {
+      if (std::optional<Error> refused = early(bytes)) return *refused;
+    }
     if (n < sizeof chunk) break;
   }
   if (std::ferror(stdin)) return unreadable(name, std::strerror(errno));
@@ -86,8 +89,9 @@ std::string inputName(const std::string& path) {
   return path == "-" ? std::string("standard input") : path;
 }
 
-Result<std::vector<Byte>> readWholeInput(const std::string& path, const SizeLimit& limit) {
-  if (path == "-") return readStandardInput(limit);
+Result<std::vector<Byte>> readWholeInput(const std::string& path, const SizeLimit& limit,
+                                         const EarlyCheck& early) {
+  if (path == "-") return readStandardInput(limit, early);
   std::size_t size = 0;
   Result<FileHandle> f = openRegularFile(path, limit, size);
   if (!f) return f.error();

@@ -8,7 +8,10 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,8 +38,14 @@ Result<FileHandle> openRegularFile(const std::string& path, const SizeLimit& lim
 // The name of an input in messages: "standard input" for "-".
 std::string inputName(const std::string& path);
 
+// A look at the first bytes of standard input (up to 64 KiB): an error
+// refuses the input without reading the rest, so a stream that is plainly
+// not what was asked for (/dev/zero) is not read up to the limit.
+using EarlyCheck = std::function<std::optional<Error>(std::span<const Byte>)>;
+
 // The whole of an input: standard input for "-", else a regular file. More
 // than the limit is refused without reading further.
-Result<std::vector<Byte>> readWholeInput(const std::string& path, const SizeLimit& limit);
+Result<std::vector<Byte>> readWholeInput(const std::string& path, const SizeLimit& limit,
+                                         const EarlyCheck& early = {});
 
 } // namespace zephlo

@@ -272,6 +272,14 @@ Result<Document> parseFrom(Cursor& in, const std::string& name, bool autolink) {
 
 SizeLimit missionSizeLimit() { return {size::maxFile, "any mission can"}; }
 
+std::optional<Error> refusedByPlatform(std::span<const Byte> first) {
+  Result<Document> r = parseMission(first.first(std::min<std::size_t>(first.size(), 2)), "", false);
+  if (!r &&
+      (r.error().kind == ErrorKind::ForeignFormat || r.error().kind == ErrorKind::Unrecognized))
+    return r.error();
+  return std::nullopt;
+}
+
 Result<Document> parseMission(std::span<const Byte> bytes, const std::string& name, bool autolink) {
   Cursor in(bytes);
   return parseFrom(in, name, autolink);
@@ -288,7 +296,8 @@ Result<Document> readMission(const std::string& path, bool autolink) {
 
 Result<Document> readMissionInput(const std::string& path, bool autolink) {
   if (path != "-") return readMission(path, autolink);
-  const Result<std::vector<Byte>> bytes = readWholeInput(path, missionSizeLimit());
+  const Result<std::vector<Byte>> bytes =
+      readWholeInput(path, missionSizeLimit(), refusedByPlatform);
   if (!bytes) return bytes.error();
   return parseMission(*bytes, inputName(path), autolink);
 }

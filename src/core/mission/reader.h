@@ -13,6 +13,9 @@ namespace zephlo {
 
 // No mission file is larger.
 SizeLimit missionSizeLimit();
+// Another game's file, or no mission at all, shows in its first two bytes:
+// the refusal the reader would give, found without reading the rest.
+std::optional<Error> refusedByPlatform(std::span<const Byte> first);
 
 // Reads the whole file at path. Anything but a regular mission file of a
 // sane size is refused before it is read; on any failure no document is

@@ -31,6 +31,7 @@ FileCommands::FileCommands(EditingDocument& doc, VoiceListSession& voices, Check
                            QObject* parent)
     : QObject(parent), doc_(doc), voices_(voices), checker_(checker), prefs_(doc.preferences()),
       title_(programTitle()) {
+  connect(&missionWatch_, &DiskWatch::changedOnDisk, this, &FileCommands::missionChangedOnDisk);
   // The caption shows the first briefing text, which the briefing editor edits.
   connect(&doc_, &EditingDocument::documentChanged, this, [this](const Change& c) {
     if (!c.briefing) return;
@@ -103,6 +104,7 @@ bool FileCommands::newMission() {
   st.selectedFGs = {0};
   checker_.reset();
   doc_.replace(std::move(d), st, true);
+  missionWatch_.clear();
   setTitle(TitleKind::New);
   voices_.replaced();
   return true;
@@ -135,6 +137,7 @@ bool FileCommands::openPath(const QString& path) {
   voices_.loadFor(d);
   const EditorState st = freshState(d);
   doc_.replace(std::move(d), st, false);
+  missionWatch_.track(absolute);
   // Only a file that opened goes into the history.
   addToHistory(absolute);
   setTitle(TitleKind::Opened);
@@ -179,12 +182,25 @@ bool FileCommands::saveAs() {
 }
 
 bool FileCommands::write(const QString& path, bool offerVoices) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  // Another program's work in the file is not overwritten without a word.
+  if (absolute == missionWatch_.path() && missionWatch_.changed()) {
+    const QStringList choices{QStringLiteral("Overwrite"), QStringLiteral("Save As..."),
+                              QStringLiteral("Cancel")};
+    switch (
+        doc_.prompts().askChoice(QStringLiteral("Confirm"), missionWatch_.changedText(), choices)) {
+    case 0: break;
+    case 1: return saveAs();
+    default: return false;
+    }
+  }
   const Status w = writeMission(doc_.document(), toPath(path));
   if (!w) {
     doc_.prompts().showError(fromMessage(w.error().message));
     return false;
   }
-  doc_.markSaved(toPath(QFileInfo(path).absoluteFilePath()));
+  doc_.markSaved(toPath(absolute));
+  missionWatch_.track(absolute);
   setTitle(TitleKind::Saved);
   addToHistory(path);
   if (offerVoices) voices_.offerVoiceSave();
@@ -192,11 +208,21 @@ bool FileCommands::write(const QString& path, bool offerVoices) {
   return true;
 }
 
+void FileCommands::missionChangedOnDisk() {
+  const QString path = missionWatch_.path();
+  if (doc_.isModified() || !QFileInfo::exists(path)) {
+    emit statusMessage(missionWatch_.changedText());
+    return;
+  }
+  if (doc_.prompts().askYesNo(missionWatch_.reloadQuestion())) openPath(path);
+}
+
 void FileCommands::startUp(const QStringList& arguments) {
   Document fresh = zephlo::newMission(doc_.missionPrefs());
   const EditorState st = freshState(fresh);
   checker_.reset();
   doc_.replace(std::move(fresh), st, true);
+  missionWatch_.clear();
   voices_.replaced();
   setTitle(TitleKind::Program);
   auto openLast = [this] {

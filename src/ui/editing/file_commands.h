@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/mission/session.h"
+#include "ui/editing/disk_watch.h"
 
 #include <QObject>
 #include <QStringList>
@@ -47,12 +48,19 @@ public:
   // The history captions show the full path or the file name by preference.
   void preferencesChanged() { emit historyChanged(); }
 
+  // The watch on the mission's file (tests look at it).
+  DiskWatch& missionWatch() { return missionWatch_; }
+
 signals:
   void titleChanged(const QString& title);
   void historyChanged();
+  // A line for the status bar.
+  void statusMessage(const QString& text);
 
 private:
   bool write(const QString& path, bool offerVoices);
+  // The file was changed by another program: reload it, or say so.
+  void missionChangedOnDisk();
   void setTitle(TitleKind kind);
   void addToHistory(const QString& path);
 
@@ -65,6 +73,7 @@ private:
   TitleKind titleKind_ = TitleKind::Program;
   QString lastOpenDir_;
   bool saveAsCancelled_ = false;
+  DiskWatch missionWatch_;
 };
 
 } // namespace zephlo

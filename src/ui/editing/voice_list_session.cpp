@@ -18,6 +18,32 @@ VoiceListSession::VoiceListSession(EditingDocument& doc, Preferences& prefs, QOb
   connect(&doc_, &EditingDocument::documentChanged, this, [this](const Change& c) {
     if (c.voices) changed_ = true;
   });
+  connect(&watch_, &DiskWatch::changedOnDisk, this, &VoiceListSession::changedOnDisk);
+}
+
+void VoiceListSession::trackFile() {
+  const std::string& path = doc_.document().voiceListPath;
+  if (path == kNoVoiceList)
+    watch_.clear();
+  else
+    watch_.track(fromPath(path));
+}
+
+void VoiceListSession::changedOnDisk() {
+  const QString path = watch_.path();
+  if (changed_ || !QFileInfo::exists(path)) {
+    emit statusMessage(watch_.changedText());
+    return;
+  }
+  if (!doc_.prompts().askYesNo(watch_.reloadQuestion())) return;
+  auto entries = readVoiceList(toPath(path));
+  if (!entries) {
+    doc_.prompts().showError(fromMessage(entries.error().message));
+    return;
+  }
+  doc_.setVoiceList(toPath(path), std::move(*entries));
+  trackFile();
+  emit voicesReplaced();
 }
 
 void VoiceListSession::loadFor(Document& d) {
@@ -27,6 +53,7 @@ void VoiceListSession::loadFor(Document& d) {
 
 void VoiceListSession::replaced() {
   changed_ = false;
+  trackFile();
   emit voicesReplaced();
 }
 
@@ -38,6 +65,7 @@ bool VoiceListSession::createVoiceList() {
     return false;
   }
   doc_.setVoiceList(d.voiceListPath, std::move(d.voiceEntries));
+  trackFile();
   doc_.prompts().timedNotice(fromMessage(voiceListCreatedNotice(*r)), kCreatedNoticeMs);
   changed_ = true;
   emit voicesReplaced();
@@ -78,11 +106,18 @@ bool VoiceListSession::clearVoice() {
 bool VoiceListSession::saveVoices() {
   // The file takes no more entries than the game reads; the list in memory
   // stays as it is (the cut happens in the bytes written).
+  const std::string& path = doc_.document().voiceListPath;
+  if (path != kNoVoiceList && fromPath(path) == watch_.path() && watch_.changed()) {
+    const QStringList choices{QStringLiteral("Overwrite"), QStringLiteral("Cancel")};
+    if (doc_.prompts().askChoice(QStringLiteral("Confirm"), watch_.changedText(), choices) != 0)
+      return false;
+  }
   if (Status s = saveVoiceList(doc_.document()); !s) {
     doc_.prompts().showError(fromMessage(s.error().message));
     return false;
   }
   changed_ = false;
+  trackFile();
   if (prefs_.fileSavedMsg)
     doc_.prompts().timedNotice(fromMessage(voiceListSavedNotice(doc_.document())), kSavedNoticeMs);
   emit voicesReplaced();
@@ -104,6 +139,7 @@ void VoiceListSession::carryToNewName() {
   }
   doc_.setVoiceList(d.voiceListPath, std::move(d.voiceEntries));
   changed_ = false;
+  trackFile();
   if (hadList) emit voicesReplaced();
 }
 

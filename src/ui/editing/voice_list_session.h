@@ -3,6 +3,8 @@
 // saved, carried to a new name, and offered for saving before it is lost.
 #pragma once
 
+#include "ui/editing/disk_watch.h"
+
 #include <QObject>
 #include <QString>
 
@@ -37,16 +39,25 @@ public:
   // saved there.
   void carryToNewName();
 
+  DiskWatch& watch() { return watch_; }
+
 signals:
   // The list was loaded, created, saved or forgotten.
   void voicesReplaced();
+  // A line for the status bar.
+  void statusMessage(const QString& text);
   // A voice was chosen for the current line: the panel plays it.
   void voiceChosen(const QString& file);
 
 private:
+  // The list file is now what the editor read or wrote.
+  void trackFile();
+  void changedOnDisk();
+
   EditingDocument& doc_;
   Preferences& prefs_;
   bool changed_ = false;
+  DiskWatch watch_;
 };
 
 } // namespace zephlo

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
@@ -107,6 +108,9 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
   connect(&files_, &FileCommands::titleChanged, this, &QWidget::setWindowTitle);
   connect(&c_, &EditingDocument::modifiedChanged, this, [this] { updateCommandStates(); });
   connect(&files_, &FileCommands::historyChanged, this, &TForm1::rebuildHistoryMenus);
+  auto status = [this](const QString& text) { statusBar()->showMessage(text); };
+  connect(&files_, &FileCommands::statusMessage, this, status);
+  connect(&session_.voices, &VoiceListSession::statusMessage, this, status);
   connect(&session_.checker, &CheckerSession::checkResultsReady, this, &TForm1::showCheckResults);
 
   resetLists();

@@ -2,8 +2,10 @@
 #include "ui/editing/timed_notice.h"
 #include "ui/main/startup_dialog.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <cstdio>
 
@@ -21,6 +23,16 @@ Answer QtPrompts::askYesNoCancel(const QString& text) {
   case QMessageBox::No: return Answer::No;
   default: return Answer::Cancel;
   }
+}
+
+int QtPrompts::askChoice(const QString& title, const QString& text, const QStringList& buttons) {
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent_);
+  QList<QAbstractButton*> added;
+  for (const QString& b : buttons)
+    added.append(box.addButton(b, QMessageBox::ActionRole));
+  if (!added.isEmpty()) box.setEscapeButton(added.last());
+  box.exec();
+  return static_cast<int>(added.indexOf(box.clickedButton()));
 }
 
 void QtPrompts::showError(const QString& text) {
@@ -76,6 +88,12 @@ bool ConsolePrompts::askYesNo(const QString& text) {
 Answer ConsolePrompts::askYesNoCancel(const QString& text) {
   say("question (answered Cancel)", text);
   return Answer::Cancel;
+}
+int ConsolePrompts::askChoice(const QString& title, const QString& text,
+                              const QStringList& buttons) {
+  say("question (no answer)", title + QStringLiteral(": ") + text + QStringLiteral(" [") +
+                                  buttons.join(QStringLiteral(", ")) + QStringLiteral("]"));
+  return -1;
 }
 void ConsolePrompts::showError(const QString& text) { say("error", text); }
 void ConsolePrompts::showInformation(const QString& text) { say("information", text); }

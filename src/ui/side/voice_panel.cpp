@@ -3,9 +3,9 @@
 #include "core/lists/voice_list.h"
 #include "platform/sound_player.h"
 #include "ui/editing/editing_document.h"
-#include "ui/editing/voice_list_session.h"
 #include "ui/editing/page_controls.h"
 #include "ui/editing/path_text.h"
+#include "ui/editing/voice_list_session.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -58,8 +58,7 @@ TEST(MainWindow, OpenRefusedAndDamagedFilesKeepTheDocument) {
   e.prompts.openFiles = {good};
   e.w.OpenBtnClick();
   EXPECT_EQ(e.fgCount(), 3u);
-  EXPECT_EQ(e.w.windowTitle(),
-            FileCommands::programTitle() + " - (good.tie) - Into the Fire");
+  EXPECT_EQ(e.w.windowTitle(), FileCommands::programTitle() + " - (good.tie) - Into the Fire");
   EXPECT_EQ(e.files.history().first(), good);
   EXPECT_EQ(e.list("ShipList")->model()->rowCount(), 3);
 

@@ -46,6 +46,10 @@ public:
     unexpected(text);
     return Answer::Cancel;
   }
+  int askChoice(const QString&, const QString& text, const QStringList&) override {
+    unexpected(text);
+    return -1;
+  }
   void showError(const QString& text) override { unexpected(text); }
   void showInformation(const QString& text) override { unexpected(text); }
   void timedNotice(const QString& text, int) override { unexpected(text); }

@@ -121,6 +121,42 @@ TEST(VoiceList, LoadedSavedUnchangedAndPromptedWhenChanged) {
                          "it is named."}));
 }
 
+TEST(VoiceList, AListChangedByAnotherProgramIsReloadedOrNotOverwrittenUnasked) {
+  Editor e;
+  Game g(e);
+  writeFile(g.voices() / "m1.lst", crlf(std::vector<std::string>(70, "dummy.wav")));
+  writeFile(g.voices() / "New.wav", "RIFF");
+  Document d = newMission({});
+  d.messages.resize(1);
+  d.header[hdr::NumMessages] = 1;
+  ASSERT_TRUE(writeMission(d, e.dir.path("m1.tie")).ok());
+  ASSERT_TRUE(e.files.openPath(q(e.dir.path("m1.tie"))));
+
+  // Unchanged here: offered for reloading.
+  std::vector<std::string> theirs(70, "dummy.wav");
+  theirs[0] = "THEIRS.WAV";
+  writeFile(g.voices() / "m1.lst", crlf(theirs));
+  e.prompts.yesNo = {true};
+  e.s.voices.watch().check();
+  EXPECT_TRUE(
+      e.prompts.log.contains("question: m1.lst was changed by another program. Reload it?"));
+  EXPECT_EQ(e.c.document().voiceEntries[0], "THEIRS.WAV");
+
+  // Changed here and there: saving asks, and Cancel keeps their file.
+  e.prompts.openFiles = {q((g.voices() / "New.wav").string())};
+  ASSERT_TRUE(e.s.voices.assignVoice(-1));
+  theirs[1] = "AGAIN.WAV";
+  writeFile(g.voices() / "m1.lst", crlf(theirs));
+  e.prompts.choices = {1};
+  EXPECT_FALSE(e.s.voices.saveVoices());
+  EXPECT_TRUE(e.prompts.log.contains(
+      "question: m1.lst was changed by another program since it was opened. [Overwrite, Cancel]"));
+  EXPECT_EQ(readFile(g.voices() / "m1.lst"), crlf(theirs));
+  e.prompts.choices = {0};
+  EXPECT_TRUE(e.s.voices.saveVoices());
+  EXPECT_NE(readFile(g.voices() / "m1.lst"), crlf(theirs));
+}
+
 TEST(VoiceList, CreatedAssignedToEndLinesAndCarriedBySaveAs) {
   Editor e;
   Game g(e);
