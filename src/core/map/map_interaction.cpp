@@ -115,16 +115,9 @@ std::optional<DragStep> dragStepAt(const MapView& view, const std::set<int>& sel
                                    double y) {
   if (view.currentSlot == 1 && view.startLocked) return std::nullopt;
   const SnappedPoint p = snappedWorld(view, x, y);
-  DragStep step;
-  step.fg = view.currentFG;
-  step.slot = view.currentSlot;
-  step.h = p.h;
-  step.v = p.v;
-  step.lockH = view.lockX;
-  step.lockV = view.lockY;
-  step.mode = view.mode;
-  step.region = view.currentRegion;
-  step.order = view.currentOrder;
+  DragStep step{view.currentFG,     view.currentSlot, p.h, p.v,
+                view.lockX,         view.lockY,       {},  view.mode,
+                view.currentRegion, view.currentOrder};
   if (selection.size() > 1 && selection.contains(step.fg))
     step.together.assign(selection.begin(), selection.end());
   return step;

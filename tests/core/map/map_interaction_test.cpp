@@ -82,13 +82,13 @@ TEST(MapPress, WhatAPressStarts) {
   s.view.waypoints = WaypointDisplay::All;
   const MapCache cache = s.cache();
   auto press = [&](double x, double y, bool left, bool right, bool modifiers = false) {
-    MapPress p;
-    p.x = x;
-    p.y = y;
-    p.left = left;
-    p.right = right;
-    p.leftPressed = left;
-    p.modifiers = modifiers;
+    const MapPress p{.x = x,
+                     .y = y,
+                     .left = left,
+                     .right = right,
+                     .otherButtons = false,
+                     .leftPressed = left,
+                     .modifiers = modifiers};
     return pressOutcome(cache, s.view, p);
   };
   const double x0 = s.view.toScreenX(0), x1 = s.view.toScreenX(1600), y = s.view.toScreenY(0);
