@@ -73,7 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       result.lines(true).size() != result.errors.size())
     fault("the error list does not hold the errors and warnings");
   checkLimits(doc, {});
-  describeMission(doc);
+  std::string description;
+  describeMission(doc, description);
+  if (description.empty() || description.back() != '\n')
+    fault("the description is not whole lines");
   checkLogic(doc);
 
   const MissionLists lists = buildMissionLists(doc);

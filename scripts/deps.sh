@@ -2,9 +2,18 @@
 # Sourced by scripts/test and scripts/run.
 zephlo_packages=(cmake g++ make libgtest-dev libgmock-dev googletest libbenchmark-dev clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libpulse0 libgl1-mesa-dev fonts-dejavu-core nlohmann-json3-dev)
+# The manual pages are made from the programs' help; the tests run the
+# README's examples (jq, git), the shell completion (zsh), a prefix install
+# (the MIME and desktop databases) and check the package (dpkg-dev for cpack,
+# lintian, appstream).
+zephlo_packages+=(help2man jq git zsh shared-mime-info desktop-file-utils dpkg-dev lintian appstream)
 # What scripts/fuzz needs on top: clang, its runtime libraries (libFuzzer and
 # the sanitizers) and llvm-symbolizer for readable stack traces.
 zephlo_fuzz_packages=(clang libclang-rt-dev llvm)
+# What scripts/test-windows needs: the mingw-w64 cross compiler (POSIX
+# threads), Wine to run the result, GoogleTest's sources and the JSON headers.
+zephlo_windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
+  nlohmann-json3-dev)
 
 zephlo_install_deps() {
   local missing=()

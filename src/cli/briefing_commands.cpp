@@ -110,11 +110,25 @@ std::vector<Command> briefingCommands() {
       {"briefing-state",
        "  briefing-state FILE TICK\n"
        "                       print the briefing's playback state at TICK (25 a second)\n",
-       cmdState},
+       cmdState,
+       "Usage: zephlo-tool briefing-state FILE TICK\n"
+       "Play the briefing up to TICK (25 ticks to the second, 0 to 65535) and print\n"
+       "its state as 'key: value' lines: the tick reached, the next instruction, the\n"
+       "map's zoom and offset, the caption shown, the info panel, and each icon, box\n"
+       "and tag on the map.\n"
+       "\nExit status: 0, or 2 for bad arguments or a FILE that could not be read.\n"},
       {"briefing-frame",
        "  briefing-frame FILE TICK OUT.png [--size WxH]\n"
        "                       draw the briefing map at TICK into a PNG (default 640x480)\n",
-       cmdFrame},
+       cmdFrame,
+       "Usage: zephlo-tool briefing-frame FILE TICK OUT.png [--size WxH]\n"
+       "Draw the briefing map as it stands at TICK, without a display, in the format\n"
+       "the picture's extension asks for (PNG for '-').\n"
+       "\nOptions:\n"
+       "  --size WxH           the picture's size, 16 to 8192 pixels a side (default\n"
+       "                       640x480)\n"
+       "\nExit status: 0, 2 bad arguments or FILE could not be read, 3 OUT could not\n"
+       "be written.\n"},
   };
 }
 

@@ -43,11 +43,25 @@ int cmdImport(const Args& a) {
 std::vector<Command> jsonCommands() {
   return {
       {"export", "  export FILE OUT.json write the mission as JSON (every field by name)\n",
-       cmdExport},
+       cmdExport,
+       "Usage: zephlo-tool export FILE OUT.json\n"
+       "Write the mission as JSON: every field by name, with a readable name beside\n"
+       "each number that stands for a word (\"craftType\": 1, \"craftTypeName\":\n"
+       "\"Xwing\"), the briefing's instructions decoded, the bytes no field names as\n"
+       "hex. The schema: docs/json.md, installed in share/doc/zephlo.\n"
+       "\nExit status: 0, 2 FILE could not be read, 3 OUT could not be written.\n"},
       {"import",
        "  import IN.json OUT.tie\n"
        "                       write the mission a JSON file describes\n",
-       cmdImport},
+       cmdImport,
+       "Usage: zephlo-tool import IN.json OUT.tie\n"
+       "Write the mission a JSON file in the form of export describes; an unchanged\n"
+       "export gives back the identical file. The names beside the numbers are\n"
+       "ignored, and the numbers of flight groups, messages and briefing words are\n"
+       "taken from their arrays, so a flight group can be added by copying one.\n"
+       "A wrong value is refused with its JSON path and nothing is written.\n"
+       "\nExit status: 0, 2 IN.json could not be read or is refused, 3 OUT.tie could\n"
+       "not be written.\n"},
   };
 }
 

@@ -1,10 +1,9 @@
-// The commands that read, write, check and describe whole missions.
+// The commands that make, copy and list the insides of single missions.
 #include "cli/tool.h"
 #include "core/briefing/briefing_codec.h"
-#include "core/check/campaign.h"
+#include "core/check/example_mission.h"
 #include "core/check/mission_logic.h"
 #include "core/mission/new_mission.h"
-#include "core/mission/reader.h"
 
 #include <iostream>
 
@@ -13,9 +12,12 @@ namespace zephlo::tool {
 namespace {
 
 int cmdNew(const std::vector<std::string>& a) {
-  if (a.size() != 1) return usageError("new takes one argument: OUT");
-  Document doc = newMission(MissionPrefs{});
-  return save(doc, a[0]);
+  const bool example = !a.empty() && a[0] == "--example";
+  const std::size_t files = a.size() - (example ? 1 : 0);
+  if (files != 1 || (a.size() == 2 && !example))
+    return usageError("new takes one argument, OUT, after --example if it is given");
+  const Document doc = example ? exampleMission() : newMission(MissionPrefs{});
+  return save(doc, a.back());
 }
 
 int cmdRoundtrip(const std::vector<std::string>& a) {
@@ -23,25 +25,6 @@ int cmdRoundtrip(const std::vector<std::string>& a) {
   auto doc = load(a[0]);
   if (!doc) return kExitBadInput;
   return save(*doc, a[1]);
-}
-
-int cmdInfo(const std::vector<std::string>& a) {
-  if (a.size() != 1) return usageError("info takes one argument: FILE");
-  const auto raw = readInput(a[0], missionSizeLimit(), refusedByPlatform);
-  if (!raw) return kExitBadInput;
-  const Result<Document> doc = parseMission(*raw, inputName(a[0]));
-  if (!doc) {
-    std::cerr << "zephlo-tool: " << readFailureText(doc.error(), inputName(a[0])) << "\n";
-    return kExitBadInput;
-  }
-  const std::size_t bytes = raw->size();
-  std::cout << "platform: " << (doc->platform & 0xFF) << "\n"
-            << "flight groups: " << doc->flightGroups.size() << "\n"
-            << "messages: " << doc->messages.size() << "\n"
-            << "title: " << doc->title() << "\n"
-            << "size: " << bytes << "\n"
-            << "trailing bytes: " << doc->trailing.size() << "\n";
-  return kExitOk;
 }
 
 int cmdBriefing(const std::vector<std::string>& a) {
@@ -90,16 +73,41 @@ int cmdLogic(const std::vector<std::string>& a) {
 
 std::vector<Command> missionCommands() {
   return {
-      {"new", "  new OUT              write a new mission to OUT\n", cmdNew},
-      {"roundtrip", "  roundtrip IN OUT     read IN and write it to OUT unchanged\n", cmdRoundtrip},
-      {"info", "  info FILE            print key: value lines about a mission\n", cmdInfo},
+      {"new", "  new [--example] OUT  write a new mission (--example: a small example one)\n",
+       cmdNew,
+       "Usage: zephlo-tool new [--example] OUT\n"
+       "Write the mission the editor's New Mission makes: one X-wing flight group, the\n"
+       "player's, and a briefing with only its end.\n"
+       "\nOptions:\n"
+       "  --example            write a small example mission instead: flight groups on\n"
+       "                       both sides, messages, goals and a short briefing, to try\n"
+       "                       every command on\n"
+       "\nExit status: 0, 2 bad arguments, 3 OUT could not be written.\n"},
+      {"roundtrip", "  roundtrip IN OUT     read IN and write it to OUT unchanged\n", cmdRoundtrip,
+       "Usage: zephlo-tool roundtrip IN OUT\n"
+       "Read the mission IN and write it to OUT as the editor saves it without edits:\n"
+       "byte for byte the same, apart from two repairs (a briefing string that is a\n"
+       "lone NUL is saved empty, a backdrop at the origin moves to Z = 8).\n"
+       "\nExit status: 0, 2 IN could not be read, 3 OUT could not be written.\n"},
       {"briefing", "  briefing FILE        print the briefing instructions, one per line\n",
-       cmdBriefing},
+       cmdBriefing,
+       "Usage: zephlo-tool briefing FILE\n"
+       "Print the briefing's instructions, one a line: the time in ticks (25 to the\n"
+       "second), the code and the parameter words in stream order, all as the unsigned\n"
+       "16-bit numbers the file holds (a map X of -100 prints as 65436).\n"
+       "\nExit status: 0, or 2 when FILE could not be read.\n"},
       {"logic",
        "  logic FILE [--format=text|dot]\n"
        "                       print which triggers wait for which flight groups, one\n"
        "                       line an edge, or as a Graphviz graph (dot -Tsvg)\n",
-       cmdLogic},
+       cmdLogic,
+       "Usage: zephlo-tool logic FILE [--format=text|dot]\n"
+       "Print the web of the mission's triggers: one line an edge, a flight group,\n"
+       "message or goal and the flight group its trigger waits for, e.g.\n"
+       "'FG 3 Alpha arrival <- FG 5 Beta must be destroyed'. With --format=dot the\n"
+       "same as a Graphviz graph, what can never happen drawn red (dot -Tsvg draws it).\n"
+       "FILE may be '-' for standard input.\n"
+       "\nExit status: 0, or 2 when FILE could not be read or the arguments are wrong.\n"},
   };
 }
 

@@ -186,7 +186,26 @@ std::vector<Command> renderCommands() {
        "                       draw the mission's map to a PNG image (zoom in pixels\n"
        "                       per km, centre in map units; default 1280x800, X-Y,\n"
        "                       zoom 32, centred on the origin)\n",
-       cmdRender},
+       cmdRender,
+       "Usage: zephlo-tool render FILE OUT.png [OPTIONS]\n"
+       "Draw the mission's map as the editor shows it, without a display. The picture\n"
+       "takes the format its name's extension asks for (.png, .jpg, .bmp ...; PNG for\n"
+       "'-').\n"
+       "\nOptions:\n"
+       "  --view xy|xz|yz      the two axes shown (default xy)\n"
+       "  --size WxH           the picture's size in pixels (default 1280x800)\n"
+       "  --zoom Z             pixels per kilometre, 4 to 2000 (default 32)\n"
+       "  --centre H,V         the point in the middle, in map units (160 to the km)\n"
+       "  --fit                fit the view to every flight group shown\n"
+       "  --region N           the region shown, 1 to 4 (default 1)\n"
+       "  --order N            the order whose waypoints are shown, 1 to 4 (default 1)\n"
+       "  --current FG         the flight group drawn as the current one (default 0)\n"
+       "  --names              write the flight groups' names\n"
+       "  --all-waypoints      show every flight group's waypoints\n"
+       "  --no-grid            leave the grid out\n"
+       "  --icons-only         icons without wireframes\n"
+       "\nExit status: 0, 2 bad arguments or FILE could not be read, 3 OUT could not\n"
+       "be written.\n"},
   };
 }
 

@@ -75,6 +75,19 @@ protected:
     return traits_type::not_eof(c);
   }
   int sync() override { return flushBuffer() && std::fflush(stdout) == 0 ? 0 : -1; }
+  // A long text (a campaign's description) goes out as it is, not through
+  // the buffer piece by piece.
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    if (n < static_cast<std::streamsize>(sizeof buf_)) return std::streambuf::xsputn(s, n);
+    if (!flushBuffer()) return 0;
+    const Status w = writeStandardOutput(
+        std::span(reinterpret_cast<const Byte*>(s), static_cast<std::size_t>(n)));
+    if (!w) {
+      error_ = w.error().message;
+      return 0;
+    }
+    return n;
+  }
 
 private:
   bool flushBuffer() {

@@ -25,6 +25,9 @@ struct Command {
   std::string name;
   std::string usage; // lines of the --help text, already indented
   std::function<int(const Args&)> run;
+  // What `zephlo-tool NAME --help` prints: "Usage: zephlo-tool NAME ...",
+  // what the command does, its options. Without it the usage lines serve.
+  std::string help = {};
 };
 
 // Prints what is wrong and the hint to --help; returns kExitBadInput.
@@ -51,6 +54,7 @@ int finishStandardOutput(int status);
 std::vector<Command> missionCommands();
 std::vector<Command> campaignCommands();
 std::vector<Command> jsonCommands();
+std::vector<Command> gameCommands();
 // Present when the tool is built with the painters.
 std::vector<Command> renderCommands();
 std::vector<Command> briefingCommands();

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace zephlo;
 
@@ -317,100 +318,54 @@ TEST_F(SettingsStoreTest, FailedWriteIsReported) {
   EXPECT_FALSE(store.save(Preferences{}, paths(1)));
 }
 
+#ifndef Q_OS_WIN
 namespace {
 
-const char* const kSystemReg = R"(WINE REGISTRY Version 2
-;; All keys relative to \\Machine
-
-#arch=win64
-
-[Software\\LucasArts Entertainment Company LLC\\Star Wars Other\\V1.0] 1600000000
-"Install Path"="C:\\Wrong"
-
-[Software\\LUCASARTS Entertainment Company LLC\\x-wing alliance\\v1.0] 1600000001
-#time=1d6f0e1a2b3c4d5
-"CD Path"="D:\\"
-"install path"="C:\\Games\\X-Wing Alliance\\"
-"Install Path2"="C:\\Wrong"
-
-[Software\\Other] 1600000002
-"Install Path"="C:\\Wrong"
-)";
-
-class WinePrefixTest : public ::testing::Test {
-protected:
+// Points HOME and WINEPREFIX at a fake tree for one test.
+class FakeHome {
+public:
+  FakeHome() {
+    for (const char* name : kNames)
+      saved_.push_back(qgetenv(name));
+    qputenv("HOME", dir.path().toUtf8());
+    qputenv("WINEPREFIX", (dir.path() + "/prefix").toUtf8());
+    qunsetenv("XDG_DATA_HOME");
+  }
+  ~FakeHome() {
+    for (std::size_t i = 0; i < std::size(kNames); ++i) {
+      if (saved_[i].isNull())
+        qunsetenv(kNames[i]);
+      else
+        qputenv(kNames[i], saved_[i]);
+    }
+  }
   QTemporaryDir dir;
-  QString prefix() const { return dir.path(); }
-  void writeReg(const QByteArray& text) { writeFile(dir.filePath("system.reg"), text); }
+
+private:
+  static constexpr const char* kNames[] = {"HOME", "WINEPREFIX", "XDG_DATA_HOME"};
+  std::vector<QByteArray> saved_;
 };
 
 } // namespace
 
-TEST_F(WinePrefixTest, InstallPathIsFoundAndMappedIntoDriveC) {
-  // No registry file, then no entry for the game.
-  EXPECT_EQ(wineInstallPath(prefix()), QString());
-  writeReg("WINE REGISTRY Version 2\n[Software\\\\Other] 1\n\"Install Path\"=\"C:\\\\Wrong\"\n");
-  EXPECT_EQ(wineInstallPath(prefix()), QString());
-
-  writeReg(kSystemReg);
-  // The folder on disk is spelt in lower case.
-  ASSERT_TRUE(QDir().mkpath(prefix() + "/drive_c/games/x-wing alliance"));
-  EXPECT_EQ(wineInstallPath(prefix()), prefix() + "/drive_c/games/x-wing alliance");
-}
-
-#ifndef Q_OS_WIN // a folder named "d:" cannot exist there
-TEST_F(WinePrefixTest, WowNodeEntriesAndOtherDrives) {
-  const QString wow =
-      QStringLiteral("[Software\\\\Wow6432Node\\\\LucasArts Entertainment Company LLC\\\\X-Wing "
-                     "Alliance\\\\V1.0] 1\n\"Install Path\"=str(2):\"D:\\\\XWA\"\n");
-  writeReg(wow.toUtf8());
-  // Drive D: is not mapped in this prefix.
-  EXPECT_EQ(wineInstallPath(prefix()), QString());
-
-  ASSERT_TRUE(QDir().mkpath(prefix() + "/dosdevices/d:/xwa"));
-  EXPECT_EQ(wineInstallPath(prefix()), prefix() + "/dosdevices/d:/xwa");
-
-  // The plain key wins over the 32-bit view when both are present.
-  writeReg(wow.toUtf8() + kSystemReg);
-  EXPECT_EQ(wineInstallPath(prefix()), prefix() + "/drive_c/Games/X-Wing Alliance");
-}
-#endif
-
-TEST_F(WinePrefixTest, EscapesInValuesAreUndone) {
-  writeReg("[Software\\\\LucasArts Entertainment Company LLC\\\\X-Wing Alliance\\\\V1.0] 1\n"
-           "\"Install Path\"=\"C:\\\\Program Files\\\\\\\"X\\\"Wing \\x00e9t\\x00e9\"\n");
-  EXPECT_EQ(wineInstallPath(prefix()),
-            prefix() + QStringLiteral("/drive_c/Program Files/\"X\"Wing \u00e9t\u00e9"));
-}
-
-#ifndef Q_OS_WIN
-TEST_F(WinePrefixTest, GameFolderComesFromThePreferenceOrTheWinePrefix) {
-  writeReg(kSystemReg);
-  const QByteArray oldPrefix = qgetenv("WINEPREFIX");
-  qputenv("WINEPREFIX", prefix().toUtf8());
+TEST(GameFolder, ThePreferenceThenTheSearchThenWhatTheRegistryNames) {
+  FakeHome home;
+  const QString prefix = home.dir.path() + "/prefix";
   EXPECT_EQ(findGameFolder("/my/xwa"), "/my/xwa");
-  EXPECT_EQ(findGameFolder(QString()), prefix() + "/drive_c/Games/X-Wing Alliance");
-  if (oldPrefix.isNull())
-    qunsetenv("WINEPREFIX");
-  else
-    qputenv("WINEPREFIX", oldPrefix);
+  EXPECT_EQ(findGameFolder(QString()), QString());
+
+  // The installer recorded a folder that has no mission list yet.
+  ASSERT_TRUE(QDir().mkpath(prefix + "/drive_c/XWA"));
+  writeFile(prefix + "/system.reg",
+            "[Software\\\\LucasArts Entertainment Company LLC\\\\X-Wing Alliance\\\\V1.0] 1\n"
+            "\"Install Path\"=\"C:\\\\XWA\"\n");
+  EXPECT_EQ(findGameFolder(QString()), prefix + "/drive_c/XWA");
+
+  // A game in Steam's library wins over a folder without a list.
+  const QString steamGame = home.dir.path() + "/.local/share/Steam/steamapps/common/XWA";
+  ASSERT_TRUE(QDir().mkpath(steamGame + "/Missions"));
+  writeFile(steamGame + "/Missions/Mission.lst", "1\r\n");
+  EXPECT_EQ(findGameFolder(QString()), steamGame);
+  EXPECT_EQ(findGameFolder("/my/xwa"), "/my/xwa");
 }
 #endif
-
-TEST(ResolveCaseInsensitive, FindsTheSpellingOnDisk) {
-  QTemporaryDir dir;
-  const QString base = dir.path();
-  ASSERT_TRUE(QDir().mkpath(base + "/XWA/Wave/MissionVoice"));
-  writeFile(base + "/XWA/Wave/MissionVoice/b1m1.lst", "x");
-
-  EXPECT_EQ(resolveCaseInsensitive(base + "/XWA/Wave"), base + "/XWA/Wave");
-  EXPECT_EQ(resolveCaseInsensitive(base + "/xwa/WAVE/missionvoice/B1M1.LST"),
-            base + "/XWA/Wave/MissionVoice/b1m1.lst");
-  // The game's own relative paths use backslashes.
-  EXPECT_EQ(resolveCaseInsensitive(base + "/xwa\\wave\\missionvoice\\"),
-            base + "/XWA/Wave/MissionVoice");
-  // What does not exist is kept as written after the part that does.
-  EXPECT_EQ(resolveCaseInsensitive(base + "/xwa/Missing/Sub/file.TIE"),
-            base + "/XWA/Missing/Sub/file.TIE");
-  EXPECT_EQ(resolveCaseInsensitive(QString()), QString());
-}

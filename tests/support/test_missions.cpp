@@ -1,5 +1,7 @@
 #include "support/test_missions.h"
 
+#include "core/mission/utf8_path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -136,12 +138,12 @@ GeneratedMission generateMission(const GenOptions& o) {
 }
 
 std::vector<std::uint8_t> readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(pathFromUtf8(path), std::ios::binary);
   return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 void writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
+  std::ofstream out(pathFromUtf8(path), std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()),
             static_cast<std::streamsize>(bytes.size()));
 }
@@ -150,23 +152,24 @@ TempDir::TempDir() {
   std::random_device rd;
   fs::path p = fs::temp_directory_path() / ("zephlo-test-" + std::to_string(rd()));
   fs::create_directories(p);
-  root_ = p.string();
+  root_ = utf8FromPath(p);
 }
 
 TempDir::~TempDir() {
   std::error_code ec;
-  fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, ec);
-  fs::remove_all(root_, ec);
+  fs::permissions(pathFromUtf8(root_), fs::perms::owner_all, fs::perm_options::add, ec);
+  fs::remove_all(pathFromUtf8(root_), ec);
 }
 
 std::string TempDir::path(const std::string& name) const {
-  return (fs::path(root_) / name).string();
+  // With the system's own separators throughout, as a file dialog gives it.
+  return utf8FromPath((pathFromUtf8(root_) / pathFromUtf8(name)).make_preferred());
 }
 
 std::vector<std::string> TempDir::entries() const {
   std::vector<std::string> names;
-  for (const auto& e : fs::directory_iterator(root_))
-    names.push_back(e.path().filename().string());
+  for (const auto& e : fs::directory_iterator(pathFromUtf8(root_)))
+    names.push_back(utf8FromPath(e.path().filename()));
   return names;
 }
 

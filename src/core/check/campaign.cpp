@@ -4,6 +4,8 @@
 #include "core/check/describe.h"
 #include "core/check/mission_logic.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
@@ -14,6 +16,8 @@ namespace zephlo {
 
 namespace {
 
+using Json = nlohmann::ordered_json;
+
 bool hasTieExtension(const fs::path& p) {
   std::string ext = p.extension().string();
   std::transform(ext.begin(), ext.end(), ext.begin(),
@@ -21,25 +25,85 @@ bool hasTieExtension(const fs::path& p) {
   return ext == ".tie";
 }
 
-// Reads each file in turn and hands the readable ones to run.
+// What a run prints of one readable file, in the form the format asks for.
+struct FileReport {
+  std::string text; // whole lines, UTF-8
+  Json json = Json::object();
+};
+
+// Reads each file in turn, hands the readable ones to run and prints what
+// it reports: text with "== PATH" heads when there are several files, or one
+// JSON array with an object a line.
 template <class Run>
-CampaignSummary forEachMission(const std::vector<std::string>& paths, std::ostream& out,
-                               std::ostream& err, Run run) {
+CampaignSummary forEachMission(const std::vector<std::string>& paths, ReportFormat format,
+                               std::ostream& out, std::ostream& err, Run run,
+                               bool needsSize = false) {
   CampaignSummary summary;
+  const bool json = format == ReportFormat::Json;
   const bool headed = paths.size() > 1;
+  if (json) out << "[";
+  bool first = true;
+  std::string problems;
   for (const std::string& path : paths) {
-    if (headed) out << "== " << path << "\n";
-    Result<Document> r = readMissionInput(path);
+    Json entry = Json::object();
+    entry["path"] = path;
+    if (headed && !json) out << "== " << path << "\n";
+    // The file's size is known only to a whole read; a mission read from the
+    // file goes straight into its records, which is faster.
+    std::size_t size = 0;
+    auto read = [&]() -> Result<Document> {
+      if (!needsSize) return readMissionInput(path);
+      const Result<std::vector<Byte>> bytes =
+          readWholeInput(path, missionSizeLimit(), refusedByPlatform);
+      if (!bytes) return bytes.error();
+      size = bytes->size();
+      return parseMission(*bytes, inputName(path));
+    };
+    Result<Document> r = read();
     if (!r) {
-      // Keep the two streams in order for a reader watching both.
-      out.flush();
-      err << "zephlo-tool: " << readFailureText(r.error(), inputName(path)) << "\n";
+      const std::string why = readFailureText(r.error(), inputName(path));
+      if (json) {
+        // Told after the array, which a reader of both streams then sees whole.
+        problems += "zephlo-tool: " + why + "\n";
+      } else {
+        // Keep the two streams in order for a reader watching both.
+        out.flush();
+        err << "zephlo-tool: " << why << "\n";
+      }
       ++summary.unreadable;
-      continue;
+      entry["read"] = false;
+      entry["problem"] = why;
+    } else {
+      FileReport report;
+      if (!run(*r, size, report)) ++summary.withErrors;
+      if (!json) out << report.text;
+      entry["read"] = true;
+      entry.update(report.json);
     }
-    if (!run(*r)) ++summary.withErrors;
+    if (json) {
+      // A path need not be UTF-8; JSON text must be.
+      out << (first ? "\n" : ",\n") << entry.dump(-1, ' ', false, Json::error_handler_t::replace);
+      first = false;
+    }
+  }
+  if (json) {
+    out << "\n]\n";
+    out.flush();
+    err << problems;
   }
   return summary;
+}
+
+// A checker line "SEVERITY: text" as its two parts.
+Json messageJson(const std::string& line) {
+  const std::size_t colon = line.find(": ");
+  std::string severity = colon == std::string::npos ? std::string() : line.substr(0, colon);
+  const bool word = !severity.empty() && std::all_of(severity.begin(), severity.end(),
+                                                     [](char c) { return c >= 'A' && c <= 'Z'; });
+  if (!word) return Json{{"severity", "note"}, {"text", latin1ToUtf8(line)}};
+  std::transform(severity.begin(), severity.end(), severity.begin(),
+                 [](char c) { return static_cast<char>(c - 'A' + 'a'); });
+  return Json{{"severity", severity}, {"text", latin1ToUtf8(line.substr(colon + 2))}};
 }
 
 } // namespace
@@ -69,31 +133,59 @@ std::string readFailureText(const Error& e, const std::string& path) {
 
 CampaignSummary checkMissions(const std::vector<std::string>& paths, const CampaignOptions& options,
                               std::ostream& out, std::ostream& err) {
-  return forEachMission(paths, out, err, [&](const Document& doc) {
-    const CheckResult result = checkMission(doc);
-    std::vector<std::string> lines = result.lines(options.omitWarnings);
-    if (options.limits) {
-      for (std::string& line : checkLimits(doc, options.limitOptions))
-        lines.push_back(std::move(line));
-    }
-    if (options.logic) {
-      for (std::string& line : analyseMissionLogic(doc).findings)
-        lines.push_back(std::move(line));
-    }
-    if (lines.empty()) out << "No known errors.\n";
-    for (const std::string& line : lines)
-      out << line << "\n";
-    return result.errors.empty();
-  });
+  return forEachMission(paths, options.format, out, err,
+                        [&](const Document& doc, std::size_t, FileReport& report) {
+                          const CheckResult result = checkMission(doc);
+                          std::vector<std::string> lines = result.lines(options.omitWarnings);
+                          if (options.limits) {
+                            for (std::string& line : checkLimits(doc, options.limitOptions))
+                              lines.push_back(std::move(line));
+                          }
+                          if (options.logic) {
+                            for (std::string& line : analyseMissionLogic(doc).findings)
+                              lines.push_back(std::move(line));
+                          }
+                          if (lines.empty()) report.text = "No known errors.\n";
+                          Json messages = Json::array();
+                          for (const std::string& line : lines) {
+                            appendLatin1AsUtf8(report.text, line);
+                            report.text += '\n';
+                            messages.push_back(messageJson(line));
+                          }
+                          report.json["messages"] = std::move(messages);
+                          return result.errors.empty();
+                        });
 }
 
 CampaignSummary describeMissions(const std::vector<std::string>& paths, std::ostream& out,
                                  std::ostream& err) {
-  return forEachMission(paths, out, err, [&](const Document& doc) {
-    for (const std::string& line : describeMission(doc))
-      out << line << "\n";
-    return true;
-  });
+  return forEachMission(paths, ReportFormat::Text, out, err,
+                        [](const Document& doc, std::size_t, FileReport& report) {
+                          describeMission(doc, report.text);
+                          return true;
+                        });
+}
+
+CampaignSummary infoMissions(const std::vector<std::string>& paths, ReportFormat format,
+                             std::ostream& out, std::ostream& err) {
+  return forEachMission(
+      paths, format, out, err,
+      [](const Document& doc, std::size_t size, FileReport& report) {
+        Json& j = report.json;
+        j["platform"] = doc.platform & 0xFF;
+        j["flightGroups"] = doc.flightGroups.size();
+        j["messages"] = doc.messages.size();
+        j["title"] = latin1ToUtf8(doc.title());
+        j["size"] = size;
+        j["trailingBytes"] = doc.trailing.size();
+        report.text = "platform: " + std::to_string(doc.platform & 0xFF) +
+                      "\nflight groups: " + std::to_string(doc.flightGroups.size()) +
+                      "\nmessages: " + std::to_string(doc.messages.size()) +
+                      "\ntitle: " + latin1ToUtf8(doc.title()) + "\nsize: " + std::to_string(size) +
+                      "\ntrailing bytes: " + std::to_string(doc.trailing.size()) + "\n";
+        return true;
+      },
+      true);
 }
 
 } // namespace zephlo

@@ -1,6 +1,7 @@
 #include "core/check/clipboards.h"
 
 #include "core/mission/safe_write.h"
+#include "core/mission/utf8_path.h"
 #include "core/mission/writer.h"
 
 #include <cerrno>
@@ -23,7 +24,7 @@ template <std::size_t N> Status RecordClipboard<N>::load() {
   records_.clear();
   readable_ = true;
   std::error_code ec;
-  const std::string path = file_.string();
+  const std::string path = utf8FromPath(file_);
   if (!std::filesystem::exists(file_, ec) && !ec) return {};
   readable_ = false;
   if (ec || !std::filesystem::is_regular_file(file_, ec))
@@ -53,7 +54,7 @@ template <std::size_t N> Status RecordClipboard<N>::load() {
 }
 
 template <std::size_t N> Status RecordClipboard<N>::add(const Record& r) {
-  const std::string path = file_.string();
+  const std::string path = utf8FromPath(file_);
   if (!readable_) {
     return makeError(ErrorKind::Refused, "Cannot add to " + path +
                                              ": it could not be read, and rewriting it would "

@@ -3,12 +3,15 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 namespace zephlo {
 
 struct Document;
 
-std::vector<std::string> describeMission(const Document& doc);
+// Appends the description to out: "key: value" lines, each ended by a
+// newline, in UTF-8 (the mission's 8-bit texts read as Latin-1). One buffer
+// for the whole mission, as a campaign of thousands of missions is
+// described line by line.
+void describeMission(const Document& doc, std::string& out);
 
 } // namespace zephlo

@@ -12,6 +12,7 @@
 #include "core/mission/list_lines.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -22,16 +23,23 @@ namespace {
 
 using vocab::List;
 
+void appendNumber(std::string& out, int n) {
+  // Nearly every number in a mission is a byte: digit by digit is fastest.
+  if (n >= 0 && n < 1000) {
+    if (n >= 100) out += static_cast<char>('0' + n / 100);
+    if (n >= 10) out += static_cast<char>('0' + n / 10 % 10);
+    out += static_cast<char>('0' + n % 10);
+    return;
+  }
+  char digits[12];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out.append(digits, end);
+}
+
 // Entry i of a list, or nullptr when i lies outside it.
 const std::string* entryAt(const List& list, int i) {
   if (i < 0 || static_cast<std::size_t>(i) >= list.size()) return nullptr;
   return &list[static_cast<std::size_t>(i)];
-}
-
-// Entry i of a list, or i in decimal when the list has no such entry.
-std::string entryOrNumber(const List& list, int i) {
-  const std::string* e = entryAt(list, i);
-  return e ? *e : std::to_string(i);
 }
 
 // Team name for the subject text: the team-name entry without its "n."
@@ -69,15 +77,15 @@ std::string fillIn(std::string_view format, const std::string& arg) {
 std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
 
 // The two target pairs of an order line: "  T1 or T2" and "  /  T3 only if T4".
-std::string targetPair(const Byte* order, std::size_t typeA, std::size_t varA, std::size_t typeB,
-                       std::size_t varB, std::size_t either, const MissionLists& lists) {
-  std::string out = subjectText(order[typeA], order[varA], lists);
+void appendTargetPair(std::string& out, const Byte* order, std::size_t typeA, std::size_t varA,
+                      std::size_t typeB, std::size_t varB, std::size_t either,
+                      const MissionLists& lists) {
+  appendSubjectText(out, order[typeA], order[varA], lists);
   if (order[typeB] != 0) out += order[either] != 0 ? " or" : " only if";
   // The blank and the second subject come even without a second target (its
   // subject is then empty), so such a line ends with a blank.
   out += " ";
-  out += subjectText(order[typeB], order[varB], lists);
-  return out;
+  appendSubjectText(out, order[typeB], order[varB], lists);
 }
 
 } // namespace
@@ -118,19 +126,32 @@ MissionLists listsForOrders(const Document& doc, const std::vector<const Byte*>&
   return lists;
 }
 
-std::string subjectText(int variableType, int variable, const MissionLists& lists) {
+void appendSubjectText(std::string& out, int variableType, int variable,
+                       const MissionLists& lists) {
   // Types 2-7 name an entry of a fixed list; a file written by another tool
   // may hold a number past its end, which then reads "Unknown <n>".
-  auto listed = [variable](const List& list, const char* before, const char* after) {
+  auto listed = [&](const List& list, std::string_view before, std::string_view after) {
     const std::string* e = entryAt(list, variable);
-    if (!e) return "Unknown " + std::to_string(variable);
-    return before + *e + after;
+    if (!e) {
+      out += "Unknown ";
+      appendNumber(out, variable);
+      return;
+    }
+    out.append(before).append(*e).append(after);
+  };
+  auto numbered = [&](std::string_view before) {
+    out.append(before);
+    appendNumber(out, variable);
   };
   switch (variableType) {
-  case 0: return {};
+  case 0: return;
   case 1: {
     const std::string* label = entryAt(lists.fgNames, variable);
-    return label ? *label : "FG#" + std::to_string(variable);
+    if (label)
+      out += *label;
+    else
+      numbered("FG#");
+    return;
   }
   case 2: return listed(vocab::craftTypes(), "", "s");
   case 3: return listed(vocab::shipCategories(), "", "");
@@ -138,40 +159,73 @@ std::string subjectText(int variableType, int variable, const MissionLists& list
   case 5: return listed(vocab::iffs(), "", "s");
   case 6: return listed(vocab::orders(), "Craft order: ", "");
   case 7: return listed(vocab::craftStates(), "", "");
-  case 8: return "GGroup " + std::to_string(variable);
-  case 12: return "Team " + teamSubjectName(variable, lists);
-  case 21: return "any Team but " + teamSubjectName(variable, lists);
-  case 23: return "GUnit " + std::to_string(variable);
-  case 27: return "Message #" + std::to_string(variable);
-  default: return std::to_string(variableType) + "? " + std::to_string(variable);
+  case 8: return numbered("GGroup ");
+  case 12: out.append("Team ").append(teamSubjectName(variable, lists)); return;
+  case 21: out.append("any Team but ").append(teamSubjectName(variable, lists)); return;
+  case 23: return numbered("GUnit ");
+  case 27: return numbered("Message #");
+  default:
+    appendNumber(out, variableType);
+    numbered("? ");
+    return;
   }
 }
 
-std::string conditionPhrase(const Byte* trigger, const MissionLists& lists) {
-  const int condition = trigger[trig::Condition];
-  const std::string* c = entryAt(vocab::conditions(), condition);
-  if (!c) return {};
-  std::string text = *c;
-  const int parameter = trigger[trig::Parameter1];
-  if (condition == 47 || condition == 48) {
-    text += std::to_string(parameter);
-  } else if (condition == 49 || condition == 50) {
-    if (const std::string* p = entryAt(lists.proximity, parameter))
-      text += " " + *p;
-    else
-      text += std::to_string(parameter);
-  }
+std::string subjectText(int variableType, int variable, const MissionLists& lists) {
+  std::string text;
+  appendSubjectText(text, variableType, variable, lists);
   return text;
 }
 
-std::string triggerText(const Byte* trigger, const MissionLists& lists) {
+namespace {
+
+// The condition and its parameter: "must" is the caller's.
+void appendConditionPhrase(std::string& out, const Byte* trigger, const MissionLists& lists) {
   const int condition = trigger[trig::Condition];
-  if (condition == 0) return "(Always true)";
-  if (condition == 10) return "(Never true)";
-  std::string text = amountPrefix(trigger[trig::Amount]);
-  text += subjectText(trigger[trig::VariableType], trigger[trig::Variable], lists);
-  if (const std::string phrase = conditionPhrase(trigger, lists); !phrase.empty())
-    text += " must " + phrase;
+  const std::string* c = entryAt(vocab::conditions(), condition);
+  if (!c) return;
+  out += *c;
+  const int parameter = trigger[trig::Parameter1];
+  if (condition == 47 || condition == 48) {
+    appendNumber(out, parameter);
+  } else if (condition == 49 || condition == 50) {
+    if (const std::string* p = entryAt(lists.proximity, parameter))
+      out.append(" ").append(*p);
+    else
+      appendNumber(out, parameter);
+  }
+}
+
+} // namespace
+
+std::string conditionPhrase(const Byte* trigger, const MissionLists& lists) {
+  std::string text;
+  appendConditionPhrase(text, trigger, lists);
+  return text;
+}
+
+void appendTriggerText(std::string& out, const Byte* trigger, const MissionLists& lists) {
+  const int condition = trigger[trig::Condition];
+  if (condition == 0) {
+    out += "(Always true)";
+    return;
+  }
+  if (condition == 10) {
+    out += "(Never true)";
+    return;
+  }
+  if (const std::string* amount = entryAt(vocab::amounts(), trigger[trig::Amount]))
+    out.append(*amount).append(" of ");
+  appendSubjectText(out, trigger[trig::VariableType], trigger[trig::Variable], lists);
+  if (entryAt(vocab::conditions(), condition)) {
+    out += " must ";
+    appendConditionPhrase(out, trigger, lists);
+  }
+}
+
+std::string triggerText(const Byte* trigger, const MissionLists& lists) {
+  std::string text;
+  appendTriggerText(text, trigger, lists);
   return text;
 }
 
@@ -237,68 +291,102 @@ Choices variableChoices(int variableType, int variable, const MissionLists& list
   return choices;
 }
 
-std::string orderLineText(const Byte* order, const MissionLists& lists) {
+void appendOrderLineText(std::string& out, const Byte* order, const MissionLists& lists) {
   const int command = order[ord::Command];
   const int p1 = order[ord::Parameter1];
-  std::string text;
   if (command == 0) {
-    text = "---";
+    out += "---";
   } else {
     if (command == 7)
-      text = "Attack";
+      out += "Attack";
     else if (command == 11)
-      text = "Disable";
+      out += "Disable";
+    else if (const std::string* name = entryAt(vocab::orders(), command))
+      out += *name;
     else
-      text = entryOrNumber(vocab::orders(), command); // past the list: the number
+      appendNumber(out, command); // past the list: the number
     if (command == 2 || command == 21) {
-      text += ", " + std::to_string(p1) + " time";
-      if (p1 > 1) text += "s";
+      out += ", ";
+      appendNumber(out, p1);
+      out += p1 > 1 ? " times" : " time";
     } else if (command == 50) {
-      text += " #" + std::to_string(p1 + 1);
+      out += " #";
+      appendNumber(out, p1 + 1);
     }
-    text += ":  ";
-    text += targetPair(order, ord::Target1Type, ord::Target1, ord::Target2Type, ord::Target2,
-                       ord::Target12Either, lists);
+    out += ":  ";
+    appendTargetPair(out, order, ord::Target1Type, ord::Target1, ord::Target2Type, ord::Target2,
+                     ord::Target12Either, lists);
   }
   if (order[ord::Target3Type] != 0) {
-    text += "  /  ";
-    text += targetPair(order, ord::Target3Type, ord::Target3, ord::Target4Type, ord::Target4,
-                       ord::Target34Either, lists);
+    out += "  /  ";
+    appendTargetPair(out, order, ord::Target3Type, ord::Target3, ord::Target4Type, ord::Target4,
+                     ord::Target34Either, lists);
   }
+}
+
+std::string orderLineText(const Byte* order, const MissionLists& lists) {
+  std::string text;
+  appendOrderLineText(text, order, lists);
   return text;
 }
 
-std::string goalPhrase(const Byte* goal, const MissionLists& lists) {
-  const int condition = goal[goal::Condition];
-  // Values past their list show as the number itself.
-  const std::string requirement = entryOrNumber(vocab::goalRequirements(), goal[goal::Requirement]);
-  const std::string* c = entryAt(vocab::conditions(), condition);
-  std::string text;
-  text.reserve(requirement.size() + 1 + (c ? c->size() : 3) + 24);
-  text.append(requirement).append(" ");
-  if (c)
-    text.append(*c);
+namespace {
+
+// Values past their list show as the number itself.
+void appendEntry(std::string& out, const List& list, int i) {
+  if (const std::string* e = entryAt(list, i))
+    out += *e;
   else
-    text.append(std::to_string(condition));
+    appendNumber(out, i);
+}
+
+void appendGoalPhrase(std::string& out, const Byte* goal, const MissionLists& lists) {
+  const int condition = goal[goal::Condition];
+  appendEntry(out, vocab::goalRequirements(), goal[goal::Requirement]);
+  out += ' ';
+  appendEntry(out, vocab::conditions(), condition);
   const int parameter = goal[goal::Parameter];
-  if (condition == 47 || condition == 48)
-    text += std::to_string(parameter);
-  else if (condition == 49 || condition == 50)
-    text.append(" ").append(entryOrNumber(lists.proximity, parameter));
+  if (condition == 47 || condition == 48) {
+    appendNumber(out, parameter);
+  } else if (condition == 49 || condition == 50) {
+    out += ' ';
+    appendEntry(out, lists.proximity, parameter);
+  }
+}
+
+} // namespace
+
+std::string goalPhrase(const Byte* goal, const MissionLists& lists) {
+  std::string text;
+  appendGoalPhrase(text, goal, lists);
   return text;
+}
+
+void appendFgGoalLineText(std::string& out, const Byte* goal, const MissionLists& lists) {
+  if (goal[goal::Condition] == 10) {
+    out += "<None>";
+    return;
+  }
+  appendEntry(out, vocab::amounts(), goal[goal::Amount]);
+  out += " of it ";
+  appendGoalPhrase(out, goal, lists);
+  const int points = static_cast<std::int8_t>(goal[goal::Points]);
+  if (points != 0) {
+    out += " : ";
+    appendNumber(out, points * 25);
+    out += " Pts";
+  }
+  out += "  - Team ";
+  const int team = goal[goal::Team];
+  if (const std::string* name = entryAt(lists.teamNames, team))
+    out += trimmed(*name);
+  else
+    appendNumber(out, team);
 }
 
 std::string fgGoalLineText(const Byte* goal, const MissionLists& lists) {
-  if (goal[goal::Condition] == 10) return "<None>";
-  std::string text = entryOrNumber(vocab::amounts(), goal[goal::Amount]);
-  text += " of it ";
-  text += goalPhrase(goal, lists);
-  const int points = static_cast<std::int8_t>(goal[goal::Points]);
-  if (points != 0) text += " : " + std::to_string(points * 25) + " Pts";
-  text += "  - Team ";
-  const int team = goal[goal::Team];
-  const std::string* name = entryAt(lists.teamNames, team);
-  text += name ? trimmed(*name) : std::to_string(team);
+  std::string text;
+  appendFgGoalLineText(text, goal, lists);
   return text;
 }
 

@@ -53,6 +53,13 @@ Choices variableChoices(int variableType, int variable, const MissionLists& list
 // One-line summary of an order record (148 bytes).
 std::string orderLineText(const Byte* order, const MissionLists& lists);
 
+// The same texts appended to out, for a caller that builds thousands of
+// lines (a campaign's description) and should not pay for a string each.
+void appendSubjectText(std::string& out, int variableType, int variable, const MissionLists& lists);
+void appendTriggerText(std::string& out, const Byte* trigger, const MissionLists& lists);
+void appendOrderLineText(std::string& out, const Byte* order, const MissionLists& lists);
+void appendFgGoalLineText(std::string& out, const Byte* goal, const MissionLists& lists);
+
 // One line for a flight-group goal (80 bytes).
 std::string fgGoalLineText(const Byte* goal, const MissionLists& lists);
 // What a flight-group goal asks of its flight group: "must be destroyed",

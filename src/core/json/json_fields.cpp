@@ -1,5 +1,6 @@
 #include "core/json/json_fields.h"
 
+#include "core/gamedata/vocabularies.h"
 #include "core/mission/layout.h"
 
 #include <algorithm>
@@ -23,295 +24,11 @@ std::size_t Field::elementSize() const {
 
 namespace {
 
-class Table {
-public:
-  explicit Table(std::size_t size) { t_.size = size; }
-  Table& u8(const char* name, std::size_t off, int count = 0) {
-    return add(name, off, Kind::U8, 0, count);
-  }
-  Table& i8(const char* name, std::size_t off) { return add(name, off, Kind::I8, 0, 0); }
-  Table& u16(const char* name, std::size_t off) { return add(name, off, Kind::U16, 0, 0); }
-  Table& i16(const char* name, std::size_t off) { return add(name, off, Kind::I16, 0, 0); }
-  Table& text(const char* name, std::size_t off, std::size_t width, int count = 0) {
-    return add(name, off, Kind::Text, width, count);
-  }
-  Table& rec(const char* name, std::size_t off, const RecordTable& r, int count = 0) {
-    add(name, off, Kind::Record, 0, count);
-    t_.fields.back().record = &r;
-    return *this;
-  }
-
-  // Sorts the fields and names every byte left over "unnamedOFFSET".
-  RecordTable done() {
-    std::sort(t_.fields.begin(), t_.fields.end(),
-              [](const Field& a, const Field& b) { return a.offset < b.offset; });
-    std::vector<Field> all;
-    std::size_t at = 0;
-    for (const Field& f : t_.fields) {
-      if (f.offset < at) throw std::logic_error("overlapping JSON field " + f.name);
-      if (f.offset > at) all.push_back(gap(at, f.offset - at));
-      all.push_back(f);
-      at = f.offset + f.elementSize() * static_cast<std::size_t>(std::max(f.count, 1));
-    }
-    if (at > t_.size) throw std::logic_error("JSON field past the record's end");
-    if (at < t_.size) all.push_back(gap(at, t_.size - at));
-    t_.fields = std::move(all);
-    return t_;
-  }
-
-private:
-  Table& add(const char* name, std::size_t off, Kind kind, std::size_t width, int count) {
-    Field f;
-    f.name = name;
-    f.offset = off;
-    f.kind = kind;
-    f.width = width;
-    f.count = count;
-    t_.fields.push_back(f);
-    return *this;
-  }
-  static Field gap(std::size_t off, std::size_t n) {
-    Field f;
-    f.name = "unnamed" + std::to_string(off);
-    f.offset = off;
-    f.kind = Kind::Hex;
-    f.width = n;
-    return f;
-  }
-  RecordTable t_;
-};
-
 [[noreturn]] void refuse(const std::string& path, const std::string& what) {
   throw Refusal{path, what};
 }
 
 } // namespace
-
-const RecordTable& triggerTable() {
-  static const RecordTable t = Table(trig::Size)
-                                   .u8("condition", trig::Condition)
-                                   .u8("variableType", trig::VariableType)
-                                   .u8("variable", trig::Variable)
-                                   .u8("amount", trig::Amount)
-                                   .u8("parameter1", trig::Parameter1)
-                                   .u8("parameter2", trig::Parameter2)
-                                   .done();
-  return t;
-}
-
-const RecordTable& triggerPairTable() {
-  static const RecordTable t = Table(pair::Size)
-                                   .rec("first", pair::First, triggerTable())
-                                   .rec("second", pair::Second, triggerTable())
-                                   .u8("or", pair::Or)
-                                   .done();
-  return t;
-}
-
-const RecordTable& waypointTable() {
-  static const RecordTable t =
-      Table(8).i16("x", wp::X).i16("y", wp::Y).i16("z", wp::Z).i16("enabled", wp::Enabled).done();
-  return t;
-}
-
-const RecordTable& orderTable() {
-  static const RecordTable t = Table(ord::Size)
-                                   .u8("command", ord::Command)
-                                   .u8("speed", ord::Speed)
-                                   .u8("parameter1", ord::Parameter1)
-                                   .u8("parameter2", ord::Parameter2)
-                                   .u8("target3Type", ord::Target3Type)
-                                   .u8("target4Type", ord::Target4Type)
-                                   .u8("target3", ord::Target3)
-                                   .u8("target4", ord::Target4)
-                                   .u8("target34Either", ord::Target34Either)
-                                   .u8("target1Type", ord::Target1Type)
-                                   .u8("target1", ord::Target1)
-                                   .u8("target2Type", ord::Target2Type)
-                                   .u8("target2", ord::Target2)
-                                   .u8("target12Either", ord::Target12Either)
-                                   .rec("waypoints", ord::Waypoints, waypointTable(), 8)
-                                   .done();
-  return t;
-}
-
-const RecordTable& fgGoalTable() {
-  static const RecordTable t = Table(fg::GoalSize)
-                                   .u8("requirement", goal::Requirement)
-                                   .u8("condition", goal::Condition)
-                                   .u8("amount", goal::Amount)
-                                   .i8("points", goal::Points)
-                                   .u8("teamFlag", goal::TeamFlag)
-                                   .u8("team", goal::Team)
-                                   .u8("time", goal::Time)
-                                   .u8("parameter", goal::Parameter)
-                                   .u8("parameter2", goal::Parameter2)
-                                   .done();
-  return t;
-}
-
-const RecordTable& flightGroupTable() {
-  static const RecordTable t =
-      Table(size::flightGroup)
-          .text("name", fg::Name, fg::NameSize)
-          .u8("role1Switch", fg::Role1Switch)
-          .u8("role2Switch", fg::Role2Switch)
-          .u8("role1", fg::Role1)
-          .u8("role2", fg::Role2)
-          .u8("roleUnknown1", fg::RoleUnknown1)
-          .u8("backdropShadow", fg::BackdropShadow)
-          .u8("roleUnknown2", fg::RoleUnknown2)
-          .text("cargo", fg::Cargo, fg::CargoSize)
-          .text("specialCargo", fg::SpecialCargo, fg::CargoSize)
-          .u8("specialCraft", fg::SpecialCraft)
-          .u8("randomSpecialCraft", fg::RandomSpecialCraft)
-          .u8("craftType", fg::CraftType)
-          .u8("numCraft", fg::NumCraft)
-          .u8("status1", fg::Status1)
-          .u8("warhead", fg::Warhead)
-          .u8("beam", fg::Beam)
-          .u8("iff", fg::Iff)
-          .u8("team", fg::Team)
-          .u8("aiRank", fg::AiRank)
-          .u8("colour", fg::Colour)
-          .u8("radio", fg::Radio)
-          .u8("formation", fg::Formation)
-          .u8("formationSpacing", fg::FormationSpacing)
-          .u8("globalGroup", fg::GlobalGroup)
-          .u8("numWavesMinusOne", fg::NumWavesMinusOne)
-          .u8("playerNumber", fg::PlayerNumber)
-          .u8("playerFlag", fg::PlayerFlag)
-          .u8("playerCraftPosition", fg::PlayerCraftPosition)
-          .u8("heading", fg::Heading)
-          .u8("orientation", fg::Orientation)
-          .u8("difficulty", fg::Difficulty)
-          .rec("arrivalPair1", fg::ArrivalPair1, triggerPairTable())
-          .rec("arrivalPair2", fg::ArrivalPair2, triggerPairTable())
-          .u8("arrivalPairsOr", fg::ArrivalPairsOr)
-          .u8("arrivalDelayMinutes", fg::ArrivalDelayMinutes)
-          .u8("arrivalDelaySeconds", fg::ArrivalDelaySeconds)
-          .rec("departurePair", fg::DeparturePair, triggerPairTable())
-          .u8("departureDelayMinutes", fg::DepartureDelayMinutes)
-          .u8("departureDelaySeconds", fg::DepartureDelaySeconds)
-          .u8("abortWhen", fg::AbortWhen)
-          .u8("arrivalMothership", fg::ArrivalMothership)
-          .u8("arriveByMothership", fg::ArriveByMothership)
-          .u8("departureMothership", fg::DepartureMothership)
-          .u8("departByMothership", fg::DepartByMothership)
-          .u8("altArrivalMothership", fg::AltArrivalMothership)
-          .u8("arriveByAltMothership", fg::ArriveByAltMothership)
-          .u8("altDepartureMothership", fg::AltDepartureMothership)
-          .u8("departByAltMothership", fg::DepartByAltMothership)
-          .rec("orders", fg::Orders, orderTable(), kRegionCount * kOrdersPerRegion)
-          .rec("skipTriggers", fg::SkipTriggers, triggerPairTable(),
-               kRegionCount * kOrdersPerRegion)
-          .rec("goals", fg::Goals, fgGoalTable(), kFGGoalCount)
-          .rec("startPoints", fg::StartPoints, waypointTable(), 4)
-          .u8("startRegion", fg::StartRegion)
-          .u8("startPointRegions", fg::StartPointRegions, 3)
-          .rec("furtherPoint1", fg::FurtherPoint1, waypointTable())
-          .rec("furtherPoint2", fg::FurtherPoint2, waypointTable())
-          .u8("initialCountermeasure", fg::InitialCountermeasure)
-          .u8("explosionTime", fg::ExplosionTime)
-          .u8("status2", fg::Status2)
-          .u8("globalUnit", fg::GlobalUnit)
-          .u8("optionalWarheads", fg::OptionalWarheads, 8)
-          .u8("optionalBeams", fg::OptionalBeams, 6)
-          .u8("optionalCountermeasures", fg::OptionalCountermeasures, 4)
-          .u8("optionalCraftCategory", fg::OptionalCraftCategory)
-          .u8("optionalCraftTypes", fg::OptionalCraftTypes, 10)
-          .u8("optionalCraftCounts", fg::OptionalCraftCounts, 10)
-          .u8("optionalCraftWaves", fg::OptionalCraftWaves, 10)
-          .u8("backdropNumber", fg::BackdropNumber)
-          .done();
-  return t;
-}
-
-const RecordTable& messageTable() {
-  static const RecordTable t = Table(size::message)
-                                   .u16("number", msg::Number)
-                                   .text("text", msg::Text, msg::TextSize)
-                                   .u8("sentTo", msg::SentTo, 8)
-                                   .rec("pair1", msg::Pair1, triggerPairTable())
-                                   .rec("pair2", msg::Pair2, triggerPairTable())
-                                   .text("id", msg::Id, msg::IdSize)
-                                   .u8("unknown", msg::Unknown)
-                                   .u8("delay", msg::Delay)
-                                   .u8("pairsOr", msg::PairsOr)
-                                   .u8("colour", msg::Colour)
-                                   // Its "or" byte counts the other way: 1 = And.
-                                   .rec("cancelPair", msg::CancelPair, triggerPairTable())
-                                   .done();
-  return t;
-}
-
-namespace {
-const RecordTable& goalBlockTable() {
-  static const RecordTable t = Table(gg::BlockSize)
-                                   .u16("unknown0", gg::Unknown0)
-                                   .rec("pair1", gg::Pair1, triggerPairTable())
-                                   .rec("pair2", gg::Pair2, triggerPairTable())
-                                   .u8("unknown41", gg::Unknown41)
-                                   .u8("pairsOr", gg::PairsOr)
-                                   .u8("unknown52", gg::Unknown52)
-                                   .i8("points", gg::Points)
-                                   .u8("unknown54", gg::Unknown54)
-                                   .u8("unknown55", gg::Unknown55)
-                                   .u8("unknown58", gg::Unknown58)
-                                   .done();
-  return t;
-}
-
-const RecordTable& stringTable16Entry() {
-  static const RecordTable t = Table(hdr::StringTable16Entry)
-                                   .text("text", hdr::StringTable16Text, hdr::StringTable16TextSize)
-                                   .u8("byte68", hdr::StringTable16Byte1)
-                                   .u8("byte72", hdr::StringTable16Byte2)
-                                   .u8("byte75", hdr::StringTable16Byte3)
-                                   .done();
-  return t;
-}
-} // namespace
-
-const RecordTable& globalGoalTable() {
-  static const RecordTable t = Table(size::globalGoal)
-                                   .rec("primary", gg::blockOffset(0), goalBlockTable())
-                                   .rec("prevent", gg::blockOffset(1), goalBlockTable())
-                                   .rec("secondary", gg::blockOffset(2), goalBlockTable())
-                                   .done();
-  return t;
-}
-
-const RecordTable& teamTable() {
-  static const RecordTable t = Table(size::team)
-                                   .u16("unknown0", team::Unknown0)
-                                   .text("name", team::Name, team::NameSize)
-                                   .u8("allies", team::Allies, 8)
-                                   .text("endTexts", team::EndTexts, team::EndTextSize, 6)
-                                   .done();
-  return t;
-}
-
-const RecordTable& headerTable() {
-  static const RecordTable t =
-      Table(size::header)
-          .u16("NumFGs", hdr::NumFGs)
-          .u16("NumMessages", hdr::NumMessages)
-          .u8("unknownFlag1", hdr::UnknownFlag1)
-          .u8("unknownFlag2", hdr::UnknownFlag2)
-          .text("headerStrings", hdr::HeaderStrings, hdr::HeaderStringSize, 4)
-          .text("regionNames", hdr::RegionNames, hdr::RegionNameSize, 4)
-          .rec("stringTable16", hdr::StringTable16, stringTable16Entry(), 16)
-          .text("stringTable72", hdr::StringTable72, hdr::StringTable72Entry, 72)
-          .u8("missionType", hdr::MissionType)
-          .u8("timeValues", hdr::TimeValues, 4)
-          .u8("mothershipBriefing1", hdr::MothershipBriefing1)
-          .u8("unknownValues", hdr::UnknownValues, 2)
-          .u8("mothershipBriefing2", hdr::MothershipBriefing2)
-          .u8("unknownValue", hdr::UnknownValue)
-          .done();
-  return t;
-}
 
 std::string member(const std::string& path, const std::string& name) {
   return path.empty() ? name : path + "." + name;
@@ -335,21 +52,6 @@ std::string excerpt(const Json& j) {
     return Json(s).dump() + "...";
   }
   return j.dump();
-}
-
-std::string latin1ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
 }
 
 std::string utf8ToLatin1(const std::string& text, const std::string& path) {
@@ -467,9 +169,16 @@ void refuseUnknown(const Json& j, const std::vector<std::string>& names, const s
   }
 }
 
+std::string nameKey(const Field& f) {
+  std::string base = f.name;
+  if (f.count == 0) return base + "Name";
+  if (!base.empty() && base.back() == 's') base.pop_back();
+  return base + "Names";
+}
+
 namespace {
 
-Json valueToJson(const Byte* p, const Field& f) {
+Json valueToJson(const Byte* p, const Field& f, const MissionNames* names) {
   switch (f.kind) {
   case Kind::U8: return *p;
   case Kind::I8: return static_cast<std::int8_t>(*p);
@@ -477,9 +186,28 @@ Json valueToJson(const Byte* p, const Field& f) {
   case Kind::I16: return getI16(p);
   case Kind::Text: return textToJson(p, f.width);
   case Kind::Hex: return toHex(p, f.width, true);
-  case Kind::Record: return recordToJson(p, *f.record);
+  case Kind::Record: return recordToJson(p, *f.record, names);
   }
   return nullptr;
+}
+
+// The readable name of the number at p, if it has one. record is the start
+// of the record, where a subject's kind is found.
+std::optional<std::string> nameOf(const Byte* record, const Byte* p, const Field& f,
+                                  const MissionNames* names) {
+  const int v = *p;
+  switch (f.names) {
+  case Names::None: return std::nullopt;
+  case Names::List: {
+    const vocab::List& list = f.list();
+    if (static_cast<std::size_t>(v) >= list.size()) return std::nullopt;
+    return list[static_cast<std::size_t>(v)];
+  }
+  case Names::Subject: return names ? names->subject(record[f.typeOffset], v) : std::nullopt;
+  case Names::Team: return names ? names->team(v) : std::nullopt;
+  case Names::FlightGroup: return names ? names->flightGroup(v) : std::nullopt;
+  }
+  return std::nullopt;
 }
 
 void valueFromJson(const Json& j, Byte* p, const Field& f, const std::string& path) {
@@ -498,17 +226,26 @@ void valueFromJson(const Json& j, Byte* p, const Field& f, const std::string& pa
 
 } // namespace
 
-Json recordToJson(const Byte* p, const RecordTable& table) {
+Json recordToJson(const Byte* p, const RecordTable& table, const MissionNames* names) {
   Json j = Json::object();
   for (const Field& f : table.fields) {
+    if (f.derived) continue;
     if (f.count == 0) {
-      j[f.name] = valueToJson(p + f.offset, f);
+      j[f.name] = valueToJson(p + f.offset, f, names);
+      if (auto name = nameOf(p, p + f.offset, f, names)) j[nameKey(f)] = std::move(*name);
       continue;
     }
     Json a = Json::array();
-    for (int i = 0; i < f.count; ++i)
-      a.push_back(valueToJson(p + f.offset + static_cast<std::size_t>(i) * f.elementSize(), f));
+    Json named = Json::array();
+    for (int i = 0; i < f.count; ++i) {
+      const Byte* at = p + f.offset + static_cast<std::size_t>(i) * f.elementSize();
+      a.push_back(valueToJson(at, f, names));
+      if (f.names == Names::None) continue;
+      auto name = nameOf(p, at, f, names);
+      named.push_back(name ? Json(std::move(*name)) : Json());
+    }
     j[f.name] = std::move(a);
+    if (f.names != Names::None) j[nameKey(f)] = std::move(named);
   }
   return j;
 }
@@ -519,6 +256,9 @@ void recordFromJson(const Json& j, Byte* p, const RecordTable& table, const std:
   std::vector<std::string> names = extra;
   for (const Field& f : table.fields) {
     names.push_back(f.name);
+    // The names are there for reading; the numbers alone count.
+    if (f.names != Names::None) names.push_back(nameKey(f));
+    if (f.derived && !j.contains(f.name)) continue;
     const Json& v = require(j, f.name, path);
     const std::string at = member(path, f.name);
     if (f.count == 0) {
@@ -533,6 +273,30 @@ void recordFromJson(const Json& j, Byte* p, const RecordTable& table, const std:
     }
   }
   refuseUnknown(j, names, path);
+}
+
+// The offset of the first bracket that opens more than limit levels, if any.
+std::optional<std::size_t> nestingBeyond(std::string_view text, int limit) {
+  int depth = 0;
+  bool inString = false, escaped = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (inString) {
+      if (escaped)
+        escaped = false;
+      else if (c == '\\')
+        escaped = true;
+      else if (c == '"')
+        inString = false;
+    } else if (c == '"') {
+      inString = true;
+    } else if (c == '[' || c == '{') {
+      if (++depth > limit) return i;
+    } else if (c == ']' || c == '}') {
+      --depth;
+    }
+  }
+  return std::nullopt;
 }
 
 } // namespace zephlo::json

@@ -8,7 +8,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zephlo::json {
@@ -27,6 +29,11 @@ enum class Kind {
 
 struct RecordTable;
 
+// Where the readable name beside a number comes from: a word list of the
+// game, or the mission itself (a trigger's or target's subject, whose kind is
+// the byte at typeOffset; a team; a flight group).
+enum class Names { None, List, Subject, Team, FlightGroup };
+
 struct Field {
   std::string name;
   std::size_t offset = 0;
@@ -34,7 +41,26 @@ struct Field {
   std::size_t width = 0;               // Text: characters; Hex: bytes
   int count = 0;                       // 0: one value; n: an array of n values side by side
   const RecordTable* record = nullptr; // Kind::Record
+  Names names = Names::None;
+  const std::vector<std::string>& (*list)() = nullptr; // Names::List
+  std::size_t typeOffset = 0;                          // Names::Subject
+  // Exported for reading only and worked out again on import (a count).
+  bool derived = false;
   std::size_t elementSize() const;
+};
+
+// The member beside a named field: "craftTypeName" beside "craftType",
+// "optionalCraftTypeNames" beside the array "optionalCraftTypes".
+std::string nameKey(const Field& f);
+
+// The names that depend on the mission: its flight groups and teams, in
+// UTF-8. Nothing when there is no such one (a name is then left out).
+class MissionNames {
+public:
+  virtual ~MissionNames() = default;
+  virtual std::optional<std::string> subject(int type, int variable) const = 0;
+  virtual std::optional<std::string> team(int index) const = 0;
+  virtual std::optional<std::string> flightGroup(int index) const = 0;
 };
 
 struct RecordTable {
@@ -68,8 +94,8 @@ std::string element(const std::string& path, std::size_t index);
 // long text cut, a container by its kind and size.
 std::string excerpt(const Json& j);
 
-// 8-bit text as JSON text (each byte one character U+0000..U+00FF) and back.
-std::string latin1ToUtf8(std::string_view bytes);
+// JSON text back to 8-bit text (each byte one character U+0000..U+00FF);
+// the other way is latin1ToUtf8.
 std::string utf8ToLatin1(const std::string& text, const std::string& path); // throws Refusal
 
 // Bytes as lower-case hex; with trimZeros the trailing zero bytes are left out.
@@ -81,6 +107,10 @@ std::size_t fromHex(const Json& j, Byte* p, std::size_t n, const std::string& pa
 Json textToJson(const Byte* p, std::size_t width);
 void textFromJson(const Json& j, Byte* p, std::size_t width, const std::string& path);
 
+// The offset of the first bracket of a JSON text that opens more than limit
+// levels, if any: such a text is refused before it is parsed.
+std::optional<std::size_t> nestingBeyond(std::string_view text, int limit);
+
 // Checked integer in lo..hi.
 long long integerFromJson(const Json& j, long long lo, long long hi, const std::string& path);
 // The member name of object j at path, refusing a missing one.
@@ -90,9 +120,12 @@ void refuseUnknown(const Json& j, const std::vector<std::string>& names, const s
 const Json& requireObject(const Json& j, const std::string& path);
 const Json& requireArray(const Json& j, std::size_t size, const std::string& path);
 
-Json recordToJson(const Byte* p, const RecordTable& table);
-// Fills the record at p from j; every field must be there and nothing else.
-// extra names members that the caller reads itself.
+// The record by name, with the readable names beside the numbers that have
+// them (the mission's own names only when names are given).
+Json recordToJson(const Byte* p, const RecordTable& table, const MissionNames* names = nullptr);
+// Fills the record at p from j; every field must be there and nothing else,
+// except the readable names, which are ignored, and derived fields, which
+// may be left out. extra names members that the caller reads itself.
 void recordFromJson(const Json& j, Byte* p, const RecordTable& table, const std::string& path,
                     const std::vector<std::string>& extra = {});
 

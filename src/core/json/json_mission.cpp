@@ -1,6 +1,8 @@
 #include "core/json/json_mission.h"
 
 #include "core/briefing/briefing_codec.h"
+#include "core/check/texts.h"
+#include "core/gamedata/vocabularies.h"
 #include "core/json/json_fields.h"
 #include "core/mission/layout.h"
 #include "core/mission/reader.h"
@@ -9,6 +11,7 @@
 #include <array>
 #include <cstring>
 #include <optional>
+#include <tuple>
 
 namespace zephlo {
 
@@ -19,6 +22,9 @@ namespace {
 constexpr const char* kGoalStringNames[3] = {"incomplete", "success", "fail"};
 constexpr const char* kGoalKinds[3] = {"primary", "prevent", "secondary"};
 constexpr int kGoalEntries = 4; // entries of each global-goal kind
+constexpr std::uint16_t kNewIconCode = 26;
+// The readable names beside an instruction's numbers, ignored on import.
+const std::vector<std::string> kInstructionNames = {"commandName", "craftTypeName", "colorName"};
 
 // The parameter words of an instruction code with their names, in stream
 // order. Taken from the briefing codec's own table by filling each field of
@@ -65,6 +71,45 @@ private:
   std::size_t pos_ = 0;
 };
 
+// The names the mission itself gives its numbers, as the editor shows them.
+class DocumentNames : public MissionNames {
+public:
+  explicit DocumentNames(const Document& doc) : doc_(doc), lists_(buildMissionLists(doc)) {}
+  std::optional<std::string> subject(int type, int variable) const override {
+    return nonEmpty(subjectText(type, variable, lists_));
+  }
+  std::optional<std::string> team(int index) const override {
+    if (index < 0 || index >= kTeamCount) return std::nullopt;
+    return nonEmpty(trimmed(doc_.teams[static_cast<std::size_t>(index)].name()));
+  }
+  std::optional<std::string> flightGroup(int index) const override {
+    if (index < 0 || static_cast<std::size_t>(index) >= lists_.fgNames.size()) return std::nullopt;
+    return nonEmpty(lists_.fgNames[static_cast<std::size_t>(index)]);
+  }
+
+private:
+  static std::optional<std::string> nonEmpty(const std::string& latin1) {
+    if (latin1.empty()) return std::nullopt;
+    return latin1ToUtf8(latin1);
+  }
+  const Document& doc_;
+  MissionLists lists_;
+};
+
+// An instruction's name as the editor lists it, without the colon and
+// blanks that lead to its parameters there.
+std::string instructionName(std::uint16_t code) {
+  std::string name = commandName(code);
+  while (!name.empty() && (name.back() == ' ' || name.back() == ':'))
+    name.pop_back();
+  return name;
+}
+
+// A number's name from a list, or nothing past its end.
+void addName(Json& item, const char* key, const vocab::List& list, std::size_t value) {
+  if (value < list.size()) item[key] = list[value];
+}
+
 Json goalStringToJson(In& in) {
   const Byte* first = in.take(1);
   if (*first == 0) return "";
@@ -91,7 +136,9 @@ Json briefingToJson(In& in) {
   j["runningTime"] = word(brf::RunningTime);
   j["spare1"] = word(brf::Spare1);
   j["spare2"] = word(brf::Spare2);
-  j["streamLength"] = word(brf::StreamLength);
+  // The length is the instructions' words; only a length past the stream's
+  // room says more than they do.
+  if (word(brf::StreamLength) > brf::StreamWords) j["streamLength"] = word(brf::StreamLength);
   j["spare3"] = word(brf::Spare3);
 
   const int used = std::min<int>(word(brf::StreamLength), brf::StreamWords);
@@ -109,12 +156,19 @@ Json briefingToJson(In& in) {
       break;
     }
     Json item = Json::object();
+    const std::uint16_t code = streamWord(p + 1);
     item["time"] = streamWord(p);
-    item["command"] = streamWord(p + 1);
+    item["command"] = code;
+    item["commandName"] = instructionName(code);
     p += 2;
     for (const Param& prm : params) {
       const std::uint16_t w = streamWord(p++);
       item[prm.name] = prm.isSigned ? Json(static_cast<std::int16_t>(w)) : Json(w);
+      if (std::string_view(prm.name) == "craftType")
+        addName(item, "craftTypeName", vocab::craftTypes(), w);
+      // The colour of a new icon is its IFF.
+      if (std::string_view(prm.name) == "color" && code == kNewIconCode)
+        addName(item, "colorName", vocab::iffs(), w);
     }
     list.push_back(std::move(item));
   }
@@ -138,27 +192,27 @@ Json briefingToJson(In& in) {
   return j;
 }
 
-Json exportMission(std::span<const Byte> file) {
+Json exportMission(std::span<const Byte> file, const MissionNames& names) {
   In in(file);
   Json j = Json::object();
   j["platform"] = in.u16();
   const Byte* header = in.take(size::header);
-  j["header"] = recordToJson(header, headerTable());
+  j["header"] = recordToJson(header, headerTable(), &names);
   const std::size_t numFGs = getU16(header + hdr::NumFGs);
   const std::size_t numMsgs = getU16(header + hdr::NumMessages);
 
   Json fgs = Json::array();
   for (std::size_t i = 0; i < numFGs; ++i)
-    fgs.push_back(recordToJson(in.take(size::flightGroup), flightGroupTable()));
+    fgs.push_back(recordToJson(in.take(size::flightGroup), flightGroupTable(), &names));
   Json msgs = Json::array();
   for (std::size_t i = 0; i < numMsgs; ++i)
-    msgs.push_back(recordToJson(in.take(size::message), messageTable()));
+    msgs.push_back(recordToJson(in.take(size::message), messageTable(), &names));
   Json goals = Json::array();
   for (int t = 0; t < kTeamCount; ++t)
-    goals.push_back(recordToJson(in.take(size::globalGoal), globalGoalTable()));
+    goals.push_back(recordToJson(in.take(size::globalGoal), globalGoalTable(), &names));
   Json teams = Json::array();
   for (int t = 0; t < kTeamCount; ++t)
-    teams.push_back(recordToJson(in.take(size::team), teamTable()));
+    teams.push_back(recordToJson(in.take(size::team), teamTable(), &names));
   Json briefing = briefingToJson(in);
 
   const Byte* reservedA = in.take(size::reservedA);
@@ -285,8 +339,6 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
   setU16(b.data() + brf::RunningTime, word(j, "runningTime", path));
   setU16(b.data() + brf::Spare1, word(j, "spare1", path));
   setU16(b.data() + brf::Spare2, word(j, "spare2", path));
-  const std::uint16_t length = word(j, "streamLength", path);
-  setU16(b.data() + brf::StreamLength, length);
   setU16(b.data() + brf::Spare3, word(j, "spare3", path));
 
   std::vector<std::uint16_t> words;
@@ -309,6 +361,7 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
     words.push_back(word(item, "time", at));
     words.push_back(code);
     std::vector<std::string> names = {"time", "command"};
+    names.insert(names.end(), kInstructionNames.begin(), kInstructionNames.end());
     for (const Param& prm : paramsOf(code)) {
       names.push_back(prm.name);
       const Json& v = require(item, prm.name, at);
@@ -319,12 +372,17 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
     }
     refuseUnknown(item, names, at);
   }
-  const std::size_t expected = std::min<std::size_t>(length, brf::StreamWords);
-  if (words.size() != expected) {
-    refuse(listPath, "expected instructions of " + std::to_string(expected) +
-                         " words (the stream length, at most " + std::to_string(brf::StreamWords) +
-                         "), got " + std::to_string(words.size()) + " words");
+  if (words.size() > brf::StreamWords)
+    refuse(listPath, "expected instructions of at most " + std::to_string(brf::StreamWords) +
+                         " words, got " + std::to_string(words.size()) + " words");
+  // The stream length is the number of words the instructions take. A
+  // length past the stream's room is kept only while the stream is full.
+  std::uint16_t length = static_cast<std::uint16_t>(words.size());
+  if (j.contains("streamLength")) {
+    const std::uint16_t given = word(j, "streamLength", path);
+    if (given > brf::StreamWords && words.size() == brf::StreamWords) length = given;
   }
+  setU16(b.data() + brf::StreamLength, length);
   for (std::size_t k = 0; k < words.size(); ++k)
     setU16(b.data() + brf::Stream + k * 2, words[k]);
   const std::size_t restAt = brf::Stream + words.size() * 2;
@@ -384,15 +442,14 @@ std::vector<Byte> importMission(const Json& j) {
   recordFromJson(require(j, "header", ""), header.data(), headerTable(), "header");
   const Json& fgs = recordList(j, "flightGroups", 0, false);
   const Json& msgs = recordList(j, "messages", 0, false);
-  // The counts say how many records follow; they must agree with the lists.
-  if (getU16(header, hdr::NumFGs) != fgs.size())
-    refuse("header.NumFGs", "expected " + std::to_string(fgs.size()) +
-                                " (the number of flightGroups), got " +
-                                std::to_string(getU16(header, hdr::NumFGs)));
-  if (getU16(header, hdr::NumMessages) != msgs.size())
-    refuse("header.NumMessages", "expected " + std::to_string(msgs.size()) +
-                                     " (the number of messages), got " +
-                                     std::to_string(getU16(header, hdr::NumMessages)));
+  // The counts are the lengths of the lists, whatever an older export or a
+  // hand edit says beside them.
+  for (const auto& [list, name, at] : {std::tuple{&fgs, "flightGroups", hdr::NumFGs},
+                                       std::tuple{&msgs, "messages", hdr::NumMessages}}) {
+    if (list->size() > 0xFFFF)
+      refuse(name, "expected at most 65535 records, got " + std::to_string(list->size()));
+    setU16(header, at, static_cast<std::uint16_t>(list->size()));
+  }
   out.append(header.data(), header.size());
 
   for (std::size_t i = 0; i < fgs.size(); ++i)
@@ -486,37 +543,14 @@ std::vector<Byte> importMission(const Json& j) {
 // the value.
 constexpr int kMaxJsonDepth = 64;
 
-// The offset of the first bracket that opens more than limit levels, if any.
-std::optional<std::size_t> nestingBeyond(std::string_view text, int limit) {
-  int depth = 0;
-  bool inString = false, escaped = false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (inString) {
-      if (escaped)
-        escaped = false;
-      else if (c == '\\')
-        escaped = true;
-      else if (c == '"')
-        inString = false;
-    } else if (c == '"') {
-      inString = true;
-    } else if (c == '[' || c == '{') {
-      if (++depth > limit) return i;
-    } else if (c == ']' || c == '}') {
-      --depth;
-    }
-  }
-  return std::nullopt;
-}
-
 } // namespace
 
 Result<std::string> missionToJson(std::span<const Byte> file, const std::string& name) {
   const Result<Document> r = parseMission(file, name, false);
   if (!r) return r.error();
   try {
-    return exportMission(file).dump(2) + "\n";
+    const DocumentNames names(*r);
+    return exportMission(file, names).dump(2) + "\n";
   } catch (const Refusal& e) {
     return makeError(ErrorKind::Damaged, name + " is damaged: " + e.what + ".");
   }

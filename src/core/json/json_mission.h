@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/mission/bytes.h"
+#include "core/mission/document.h"
 #include "core/mission/result.h"
 
 #include <cstddef>
@@ -30,5 +31,13 @@ std::optional<Error> refusedAsJson(std::span<const Byte> first);
 // of range, missing or unknown is refused with its JSON path
 // ("IN.json: flightGroups[3].orders[1].speed: expected an integer 0..255, got 300").
 Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::string& name);
+
+// For the editor's File menu, one call each way. The document as JSON in the
+// file at path, written safely (a failed write leaves the old file whole);
+// and a document from a JSON file, read only if it is a regular file within
+// kMaxJsonBytes. The document is saved and read as the mission file would
+// be, so the JSON holds what Save would write. Failures name the file.
+Status exportMissionJson(const Document& doc, const std::string& path);
+Result<Document> importMissionJson(const std::string& path);
 
 } // namespace zephlo

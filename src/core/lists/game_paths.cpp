@@ -1,4 +1,6 @@
 #include "core/lists/game_paths.h"
+#include "core/mission/utf8_path.h"
+#include "core/mission/win32.h"
 
 #include <algorithm>
 #include <system_error>
@@ -25,15 +27,26 @@ std::vector<std::string> components(std::string_view s) {
   return out;
 }
 
-// The entry of dir named like name in any case, or name itself.
+// The entry of dir named like name in any case, or nothing.
 std::string matchInFolder(const fs::path& dir, const std::string& name) {
+#if defined(_WIN32)
+  // Windows matches in any case itself, and its listing of the one name
+  // gives the spelling on disk.
+  if (name == "." || name == ".." || name.find_first_of("*?") != std::string::npos) return name;
+  WIN32_FIND_DATAW found{};
+  const HANDLE h = ::FindFirstFileW((dir / pathFromUtf8(name)).c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  ::FindClose(h);
+  return utf8FromWide(found.cFileName);
+#else
   std::error_code ec;
-  if (name == "." || name == ".." || fs::exists(dir / name, ec)) return name;
+  if (name == "." || name == ".." || fs::exists(dir / pathFromUtf8(name), ec)) return name;
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string entry = it->path().filename().string();
+    const std::string entry = utf8FromPath(it->path().filename());
     if (equalsIgnoreCase(entry, name)) return entry;
   }
   return {};
+#endif
 }
 
 fs::path resolveComponents(fs::path base, const std::vector<std::string>& parts) {
@@ -42,9 +55,9 @@ fs::path resolveComponents(fs::path base, const std::vector<std::string>& parts)
     if (found) {
       const std::string match = matchInFolder(base, part);
       found = !match.empty();
-      base /= found ? match : part;
+      base /= pathFromUtf8(found ? match : part);
     } else {
-      base /= part;
+      base /= pathFromUtf8(part);
     }
   }
   return base;
@@ -77,13 +90,22 @@ fs::path resolvePath(std::string_view path) {
   std::string p(path);
   const bool drive = p.size() >= 2 && p[1] == ':';
   const bool absolute = !p.empty() && (p[0] == '/' || p[0] == '\\');
+#if defined(_WIN32)
+  // "\\server\share\...": a network share, whose names ignore case already.
+  if (p.size() >= 2 && (p[0] == '\\' || p[0] == '/') && (p[1] == '\\' || p[1] == '/'))
+    return pathFromUtf8(p);
+#endif
   if (drive) {
-    // Only Windows has drive letters, and its file names ignore case already.
-    fs::path out = p.substr(0, 2);
-    out += fs::path::preferred_separator;
+    fs::path root = pathFromUtf8(p.substr(0, 2));
+    root += fs::path::preferred_separator;
+#if defined(_WIN32)
+    return resolveComponents(root, components(p.substr(2)));
+#else
+    // Only Windows has drive letters: nothing here to look up.
     for (const std::string& part : components(p.substr(2)))
-      out /= part;
-    return out;
+      root /= pathFromUtf8(part);
+    return root;
+#endif
   }
   if (absolute) return resolveComponents("/", components(p));
   return resolveComponents(".", components(p)).lexically_normal();
@@ -109,7 +131,7 @@ Result<fs::path> listFolder(const std::string& gameFolder, ListFolder which) {
   const fs::path dir = resolveInFolder(*game, name);
   std::error_code ec;
   if (!fs::is_directory(dir, ec))
-    return makeError(ErrorKind::Missing, dir.string() +
+    return makeError(ErrorKind::Missing, utf8FromPath(dir) +
                                              " does not exist: the game folder has no \"" + name +
                                              "\" folder.");
   return dir;

@@ -1,6 +1,7 @@
 #include "core/lists/mission_list.h"
 
 #include "core/lists/text_lines.h"
+#include "core/mission/utf8_path.h"
 
 #include <algorithm>
 #include <charconv>
@@ -119,7 +120,7 @@ fs::path listBackupPath(const fs::path& listPath) {
 }
 
 Result<ListLines> readMissionList(const fs::path& path) {
-  return readLinesFile(path, "Can't find " + path.string());
+  return readLinesFile(path, "Can't find " + utf8FromPath(path));
 }
 
 Status writeMissionList(const fs::path& path, const ListLines& lines) {
@@ -159,7 +160,7 @@ Result<std::optional<fs::path>> missionForChoice(const std::string& gameFolder, 
   const fs::path path = resolveInFolder(*folder, entryFileName(choice.fileEntry));
   std::error_code ec;
   if (!fs::is_regular_file(path, ec))
-    return makeError(ErrorKind::Missing, path.string() + " does not exist!");
+    return makeError(ErrorKind::Missing, utf8FromPath(path) + " does not exist!");
   return std::optional<fs::path>(path);
 }
 

@@ -1,6 +1,7 @@
 #include "core/lists/text_lines.h"
 
 #include "core/mission/safe_write.h"
+#include "core/mission/utf8_path.h"
 #include "core/mission/writer.h"
 
 #include <cerrno>
@@ -48,28 +49,30 @@ Result<std::vector<std::string>> readLinesFile(const fs::path& path,
   std::error_code ec;
   const auto status = fs::status(path, ec);
   if (!fs::exists(status)) {
-    return makeError(ErrorKind::Missing,
-                     missingMessage.empty() ? path.string() + " does not exist." : missingMessage);
+    return makeError(ErrorKind::Missing, missingMessage.empty()
+                                             ? utf8FromPath(path) + " does not exist."
+                                             : missingMessage);
   }
   if (!fs::is_regular_file(status))
-    return makeError(ErrorKind::Unreadable, "Cannot read " + path.string() + ": it is not a file.");
+    return makeError(ErrorKind::Unreadable,
+                     "Cannot read " + utf8FromPath(path) + ": it is not a file.");
   const auto size = fs::file_size(path, ec);
   if (!ec && size > kMaxListFile)
     return makeError(ErrorKind::TooLarge,
-                     "Cannot read " + path.string() + ": it is too large for a list file.");
+                     "Cannot read " + utf8FromPath(path) + ": it is too large for a list file.");
   std::ifstream in(path, std::ios::binary);
   if (!in)
     return makeError(ErrorKind::Unreadable,
-                     "Cannot read " + path.string() + ": " + std::strerror(errno) + ".");
+                     "Cannot read " + utf8FromPath(path) + ": " + std::strerror(errno) + ".");
   std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return makeError(ErrorKind::Unreadable, "Cannot read " + path.string() + ".");
+  if (in.bad()) return makeError(ErrorKind::Unreadable, "Cannot read " + utf8FromPath(path) + ".");
   return splitLines(text);
 }
 
 Status writeLinesFile(const fs::path& path, const std::vector<std::string>& lines) {
   const std::string text = joinLines(lines);
   const auto* bytes = reinterpret_cast<const Byte*>(text.data());
-  return writeFileSafely(path.string(), std::span<const Byte>(bytes, text.size()));
+  return writeFileSafely(utf8FromPath(path), std::span<const Byte>(bytes, text.size()));
 }
 
 } // namespace zephlo

@@ -2,6 +2,7 @@
 
 #include "core/lists/game_paths.h"
 #include "core/lists/text_lines.h"
+#include "core/mission/utf8_path.h"
 
 #include <algorithm>
 #include <system_error>
@@ -26,8 +27,8 @@ Result<fs::path> voiceListTarget(const Document& doc, const std::string& gameFol
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (ec)
-    return makeError(ErrorKind::WriteFailed,
-                     "Cannot create the folder " + folder.string() + ": " + ec.message() + ".");
+    return makeError(ErrorKind::WriteFailed, "Cannot create the folder " + utf8FromPath(folder) +
+                                                 ": " + ec.message() + ".");
   return resolveInFolder(folder, voiceListName(doc.fileName));
 }
 
@@ -48,7 +49,7 @@ std::optional<fs::path> findVoiceList(const std::string& gameFolder, const std::
     if (fs::is_regular_file(p, ec)) return p;
   }
   if (cdromRoot && !cdromRoot->empty()) {
-    const fs::path p = resolveInFolder(*cdromRoot, relative);
+    const fs::path p = resolveInFolder(pathFromUtf8(*cdromRoot), relative);
     if (fs::is_regular_file(p, ec)) return p;
   }
   return std::nullopt;
@@ -79,7 +80,7 @@ Result<fs::path> createVoiceList(Document& doc, const std::string& gameFolder) {
     return makeError(ErrorKind::Refused,
                      "Mission File is unnamed. Can't create matching .lst file until it is named.");
   std::error_code ec;
-  if (doc.voiceListPath != kNoVoiceList && fs::exists(doc.voiceListPath, ec))
+  if (doc.voiceListPath != kNoVoiceList && fs::exists(pathFromUtf8(doc.voiceListPath), ec))
     return makeError(ErrorKind::Refused, doc.voiceListPath + " already exists!");
   if ((doc.platform & 0xFF) != kPlatformXwa)
     return makeError(ErrorKind::Refused,
@@ -90,11 +91,11 @@ Result<fs::path> createVoiceList(Document& doc, const std::string& gameFolder) {
   // A list found there in other capitals than the loader looked for is
   // still the designer's work; never replace it with an empty one.
   if (fs::exists(path, ec))
-    return makeError(ErrorKind::Refused, path.string() + " already exists!");
+    return makeError(ErrorKind::Refused, utf8FromPath(path) + " already exists!");
 
   const std::vector<std::string> entries(kNewVoiceListSize, kDummyVoice);
   if (Status s = writeLinesFile(path, entries); !s) return s.error();
-  doc.voiceListPath = path.string();
+  doc.voiceListPath = utf8FromPath(path);
   doc.voiceEntries = entries;
   return path;
 }
@@ -158,7 +159,7 @@ std::optional<fs::path> voiceFileToPlay(const std::string& gameFolder, const std
     if (fs::is_regular_file(p, ec)) return p;
   }
   if (cdromRoot && !cdromRoot->empty() && !isFullPath(entry)) {
-    const fs::path p = resolveInFolder(*cdromRoot, "Wave\\" + entry);
+    const fs::path p = resolveInFolder(pathFromUtf8(*cdromRoot), "Wave\\" + entry);
     if (fs::is_regular_file(p, ec)) return p;
   }
   return std::nullopt;
@@ -166,7 +167,8 @@ std::optional<fs::path> voiceFileToPlay(const std::string& gameFolder, const std
 
 bool offerVoiceListSave(const Document& doc, bool voicesChanged) {
   std::error_code ec;
-  return voicesChanged && doc.voiceListPath != kNoVoiceList && fs::exists(doc.voiceListPath, ec);
+  return voicesChanged && doc.voiceListPath != kNoVoiceList &&
+         fs::exists(pathFromUtf8(doc.voiceListPath), ec);
 }
 
 Status carryVoiceListTo(Document& doc, const std::string& gameFolder) {
@@ -174,12 +176,12 @@ Status carryVoiceListTo(Document& doc, const std::string& gameFolder) {
   auto path = voiceListTarget(doc, gameFolder);
   if (!path) return path.error();
   if (Status s = writeLinesFile(*path, entriesToSave(doc)); !s) return s;
-  doc.voiceListPath = path->string();
+  doc.voiceListPath = utf8FromPath(*path);
   return {};
 }
 
 std::string voiceListCreatedNotice(const fs::path& path) {
-  return path.string() + " has been created.";
+  return utf8FromPath(path) + " has been created.";
 }
 
 Status canAssignVoice(const Document& doc, int currentMessage) {

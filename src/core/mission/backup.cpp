@@ -1,6 +1,7 @@
 #include "core/mission/backup.h"
 
 #include "core/mission/document.h"
+#include "core/mission/utf8_path.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,11 +17,11 @@ std::optional<std::string> safetyCopyPath(const std::string& path, bool backupsE
                         upper(static_cast<unsigned char>(*cdromDrive))) {
     return std::nullopt;
   }
-  const std::filesystem::path p(path);
-  std::string name = p.filename().string();
+  const std::filesystem::path p = pathFromUtf8(path);
+  std::string name = utf8FromPath(p.filename());
   std::transform(name.begin(), name.end(), name.begin(), upper);
   if (name == "BACKUP.TIE") return std::nullopt;
-  return (p.parent_path() / "Backup.tie").string();
+  return utf8FromPath(p.parent_path() / "Backup.tie");
 }
 
 } // namespace zephlo

@@ -71,4 +71,28 @@ inline std::string trimmed(std::string_view s) {
   return std::string(s.substr(b, e - b));
 }
 
+// Mission texts are 8-bit; read as Latin-1 every byte is one character.
+// Appends the UTF-8 form of bytes to out.
+inline void appendLatin1AsUtf8(std::string& out, std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    // Runs of ASCII, which most texts are whole, go in one piece.
+    std::size_t run = i;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80)
+      ++run;
+    out.append(bytes.data() + i, run - i);
+    if (run == bytes.size()) return;
+    const auto c = static_cast<unsigned char>(bytes[run]);
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+    i = run + 1;
+  }
+}
+inline std::string latin1ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  appendLatin1AsUtf8(out, bytes);
+  return out;
+}
+
 } // namespace zephlo

@@ -1,10 +1,16 @@
 #include "core/mission/input_file.h"
 
+#include "core/mission/utf8_path.h"
+#include "core/mission/win32.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,6 +32,10 @@ Error tooLarge(const std::string& name, std::uintmax_t holds, const SizeLimit& l
 
 Result<std::vector<Byte>> readStandardInput(const SizeLimit& limit, const EarlyCheck& early) {
   const std::string name = inputName("-");
+#if defined(_WIN32)
+  // In text mode every CR LF would lose its CR and a 0x1A end the file.
+  _setmode(_fileno(stdin), _O_BINARY);
+#endif
   std::vector<Byte> bytes;
   Byte chunk[65536];
   for (;;) {
@@ -46,6 +56,55 @@ Result<std::vector<Byte>> readStandardInput(const SizeLimit& limit, const EarlyC
 
 } // namespace
 
+#if defined(_WIN32)
+
+Result<FileHandle> openRegularFile(const std::string& path, const SizeLimit& limit,
+                                   std::size_t& size) {
+  // Backup semantics open folders too, so the refusal can say what it is.
+  HANDLE h = ::CreateFileW(wideFromUtf8(path).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD err = ::GetLastError();
+    if (err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND)
+      return makeError(ErrorKind::Missing, path + " does not exist.");
+    return unreadable(path, windowsErrorText(err));
+  }
+  // The kind comes from the open handle: NUL, CON, COM1 and pipes are not
+  // files, and a console would wait for typing.
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool disk = ::GetFileType(h) == FILE_TYPE_DISK;
+  if (!disk || !::GetFileInformationByHandle(h, &info)) {
+    ::CloseHandle(h);
+    return unreadable(path, "it is not a regular file");
+  }
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    ::CloseHandle(h);
+    return unreadable(path, "it is a folder");
+  }
+  const std::uintmax_t bytes =
+      (static_cast<std::uintmax_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  if (bytes > limit.bytes) {
+    ::CloseHandle(h);
+    return tooLarge(path, bytes, limit);
+  }
+  const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_RDONLY | _O_BINARY);
+  if (fd < 0) {
+    ::CloseHandle(h);
+    return unreadable(path, std::strerror(errno));
+  }
+  FileHandle f(_fdopen(fd, "rb"));
+  if (!f) {
+    const int err = errno;
+    _close(fd);
+    return unreadable(path, std::strerror(err));
+  }
+  size = static_cast<std::size_t>(bytes);
+  return f;
+}
+
+#else
+
 Result<FileHandle> openRegularFile(const std::string& path, const SizeLimit& limit,
                                    std::size_t& size) {
   namespace fs = std::filesystem;
@@ -59,10 +118,6 @@ Result<FileHandle> openRegularFile(const std::string& path, const SizeLimit& lim
   const std::uintmax_t bytes = fs::file_size(path, ec);
   if (ec) return unreadable(path, ec.message());
   if (bytes > limit.bytes) return tooLarge(path, bytes, limit);
-#if defined(_WIN32)
-  FileHandle f(std::fopen(path.c_str(), "rb"));
-  if (!f) return unreadable(path, std::strerror(errno));
-#else
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return unreadable(path, std::strerror(errno));
   struct stat fst {};
@@ -80,10 +135,11 @@ Result<FileHandle> openRegularFile(const std::string& path, const SizeLimit& lim
     ::close(fd);
     return unreadable(path, std::strerror(err));
   }
-#endif
   size = static_cast<std::size_t>(bytes);
   return f;
 }
+
+#endif
 
 std::string inputName(const std::string& path) {
   return path == "-" ? std::string("standard input") : path;

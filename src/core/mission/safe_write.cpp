@@ -1,17 +1,17 @@
 #include "core/mission/safe_write.h"
 
+#include "core/mission/safe_write_detail.h"
+
+#include <cstring>
+#include <filesystem>
+
+#if !defined(_WIN32)
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
+#include <fcntl.h>
 #include <optional>
 #include <random>
-
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -22,35 +22,52 @@ namespace fs = std::filesystem;
 
 namespace zephlo {
 
-namespace {
+namespace detail {
 
 // Most file systems allow 255 bytes in one name.
 constexpr std::size_t kMaxNameBytes = 255;
-// Links followed before a chain is taken for a loop (as the system does).
-constexpr int kMaxLinks = 40;
 
-Error failure(const std::string& path, const std::string& reason) {
+Error saveFailure(const std::string& path, const std::string& reason) {
   return makeError(ErrorKind::WriteFailed, "Cannot save " + path + ": " + reason + ".");
 }
 
-bool flushToDisk(std::FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#if defined(_WIN32)
-  return _commit(_fileno(f)) == 0;
-#else
-  return ::fsync(fileno(f)) == 0;
-#endif
+std::string temporaryName(const std::string& targetName, std::uint32_t number) {
+  const std::string suffix = ".zephlo-" + std::to_string(number % 1000000) + ".tmp";
+  std::string base = targetName;
+  const std::size_t room = kMaxNameBytes - 1 - suffix.size();
+  if (base.size() > room) {
+    base.resize(room);
+    // Never leave half a UTF-8 character at the cut.
+    while (!base.empty() && (static_cast<unsigned char>(base.back()) & 0xC0) == 0x80)
+      base.pop_back();
+    if (!base.empty() && (static_cast<unsigned char>(base.back()) & 0x80) != 0) base.pop_back();
+  }
+  return "." + base + suffix;
 }
 
-void syncFolder([[maybe_unused]] const fs::path& dir) {
+} // namespace detail
+
 #if !defined(_WIN32)
+
+namespace {
+
+using detail::temporaryName;
+Error failure(const std::string& path, const std::string& reason) {
+  return detail::saveFailure(path, reason);
+}
+
+// Links followed before a chain is taken for a loop (as the system does).
+constexpr int kMaxLinks = 40;
+
+bool flushToDisk(std::FILE* f) { return std::fflush(f) == 0 && ::fsync(fileno(f)) == 0; }
+
+void syncFolder(const fs::path& dir) {
   // Makes the rename itself durable; a failure here leaves a complete file.
   const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd >= 0) {
     ::fsync(fd);
     ::close(fd);
   }
-#endif
 }
 
 // The file a save through path lands in: links are followed to their end, so
@@ -67,22 +84,6 @@ Result<fs::path> finalTarget(const std::string& path) {
   }
 }
 
-// A temporary name beside the target that stays within the name limit
-// however long the target's own name is.
-std::string temporaryName(const fs::path& target, std::uint32_t number) {
-  const std::string suffix = ".zephlo-" + std::to_string(number % 1000000) + ".tmp";
-  std::string base = target.filename().string();
-  const std::size_t room = kMaxNameBytes - 1 - suffix.size();
-  if (base.size() > room) {
-    base.resize(room);
-    // Never leave half a UTF-8 character at the cut.
-    while (!base.empty() && (static_cast<unsigned char>(base.back()) & 0xC0) == 0x80)
-      base.pop_back();
-    if (!base.empty() && (static_cast<unsigned char>(base.back()) & 0x80) != 0) base.pop_back();
-  }
-  return "." + base + suffix;
-}
-
 // A file the user has marked read-only, or may not write, is not replaced
 // even though the folder would allow the rename.
 std::optional<std::string> writeRefusal(const fs::path& target) {
@@ -92,25 +93,20 @@ std::optional<std::string> writeRefusal(const fs::path& target) {
   constexpr fs::perms anyWrite =
       fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   if ((st.permissions() & anyWrite) == fs::perms::none) return std::string(std::strerror(EACCES));
-#if !defined(_WIN32)
   if (::access(target.c_str(), W_OK) != 0) return std::string(std::strerror(errno));
-#endif
   return std::nullopt;
 }
 
 // What stands at target now, when it is no longer something a rename may
 // replace: a link, pipe or device put there while the save was written.
-std::optional<std::string> swappedAway([[maybe_unused]] const fs::path& target) {
-#if !defined(_WIN32)
+std::optional<std::string> swappedAway(const fs::path& target) {
   struct stat st {};
   if (::lstat(target.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
     return std::string(
         "it was replaced by something that is not a regular file while it was saved");
-#endif
   return std::nullopt;
 }
 
-#if !defined(_WIN32)
 std::string kindRefusal(mode_t mode) {
   if (S_ISDIR(mode)) return "it is a folder";
   if (S_ISBLK(mode)) return "it is a block device, not a file";
@@ -157,9 +153,7 @@ Status writeToSocket(const std::string& path, std::span<const Byte> bytes) {
   ::close(fd);
   return w;
 }
-#endif
 
-#if !defined(_WIN32)
 void ignoreFileSizeSignal() {
   // Past the process's file-size limit a write should fail with EFBIG, so the
   // temporary file is removed and the reason shown, instead of the signal
@@ -195,7 +189,6 @@ std::FILE* createTemporary(const fs::path& temp, const fs::path& target) {
   }
   return f;
 }
-#endif
 
 } // namespace
 
@@ -206,12 +199,8 @@ std::FILE* createTemporaryBeside(const fs::path& target, fs::path& temp) {
   std::mt19937 rng(rd());
   std::FILE* f = nullptr;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
-    temp = dir / temporaryName(target, static_cast<std::uint32_t>(rng()));
-#if defined(_WIN32)
-    f = std::fopen(temp.string().c_str(), "wbx");
-#else
+    temp = dir / temporaryName(target.filename().string(), static_cast<std::uint32_t>(rng()));
     f = createTemporary(temp, target);
-#endif
     if (!f && errno != EEXIST) break;
   }
   return f;
@@ -232,9 +221,7 @@ Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes) 
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
 
-#if !defined(_WIN32)
   ignoreFileSizeSignal();
-#endif
   fs::path temp;
   std::FILE* f = createTemporaryBeside(target, temp);
   if (!f) return failure(path, std::strerror(errno));
@@ -252,12 +239,6 @@ Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes) 
     return failure(path, std::strerror(err));
   }
 
-#if defined(_WIN32)
-  // Keep the permissions of the file being replaced.
-  const auto old = fs::status(target, ec);
-  if (!ec && fs::exists(old)) fs::permissions(temp, old.permissions(), ec);
-#endif
-
   if (auto changed = swappedAway(target); changed) {
     fs::remove(temp, ec);
     return failure(path, *changed);
@@ -273,30 +254,6 @@ Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes) 
 }
 
 } // namespace
-
-#if defined(_WIN32)
-
-Status writeFileSafely(const std::string& path, std::span<const Byte> bytes, const WriteOptions&) {
-  std::error_code ec;
-  const fs::file_status st = fs::status(path, ec);
-  if (fs::exists(st) && !fs::is_regular_file(st)) {
-    if (fs::is_directory(st)) return failure(path, "it is a folder");
-    return failure(path, "it is not a regular file");
-  }
-  return replaceRegularFile(path, bytes);
-}
-
-Status writeStandardOutput(std::span<const Byte> bytes) {
-  std::fflush(stdout);
-  const bool ok =
-      bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-  if (!ok || std::fflush(stdout) != 0)
-    return makeError(ErrorKind::WriteFailed,
-                     std::string("Cannot write to standard output: ") + std::strerror(errno) + ".");
-  return {};
-}
-
-#else
 
 Status writeFileSafely(const std::string& path, std::span<const Byte> bytes,
                        const WriteOptions& options) {

@@ -28,6 +28,10 @@ struct WriteOptions {
 // The kind is taken from the opened file itself, so a swap between the look
 // and the write cannot redirect the write. Every error names the file and
 // the system's reason.
+// On Windows path is UTF-8 and goes to the wide-character calls; a file is
+// replaced with ReplaceFileW (its attributes and permissions kept), a
+// device such as NUL or COM1 and a named pipe are written directly, and a
+// volume or disk opened by name is refused.
 Status writeFileSafely(const std::string& path, std::span<const Byte> bytes,
                        const WriteOptions& options = {});
 
@@ -35,10 +39,12 @@ Status writeFileSafely(const std::string& path, std::span<const Byte> bytes,
 // pipe is an error ("Cannot write to standard output: ...").
 Status writeStandardOutput(std::span<const Byte> bytes);
 
+#if !defined(_WIN32)
 // The temporary file such a save writes into: beside target, named within
 // the file system's limit however long target's name is, and with target's
 // mode (and owner, where the process may give files away) from the moment
 // it exists. Null with errno set when it cannot be created.
 std::FILE* createTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temp);
+#endif
 
 } // namespace zephlo

@@ -1,4 +1,5 @@
 #include "core/mission/session.h"
+#include "core/mission/utf8_path.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -8,9 +9,9 @@ namespace zephlo {
 std::string absolutePath(const std::string& path) {
   if (path.empty()) return path;
   std::error_code ec;
-  std::filesystem::path p = std::filesystem::absolute(path, ec);
-  if (ec) p = path;
-  return p.lexically_normal().string();
+  std::filesystem::path p = std::filesystem::absolute(pathFromUtf8(path), ec);
+  if (ec) p = pathFromUtf8(path);
+  return utf8FromPath(p.lexically_normal());
 }
 
 void History::assign(const std::vector<std::string>& paths) {
@@ -30,23 +31,8 @@ void History::add(const std::string& path) {
   if (entries_.size() > kLimit) entries_.resize(kLimit);
 }
 
-std::string latin1ToUtf8(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char ch : s) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 std::string windowTitle(const std::string& program, TitleKind kind, const Document& doc) {
-  const std::string file = std::filesystem::path(doc.fileName).filename().string();
+  const std::string file = utf8FromPath(pathFromUtf8(doc.fileName).filename());
   switch (kind) {
   case TitleKind::Program: return program;
   case TitleKind::New: return program + " - [" + kUnnamed + "]";

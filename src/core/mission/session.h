@@ -42,9 +42,6 @@ std::string absolutePath(const std::string& path);
 enum class TitleKind { Program, Opened, Saved, New };
 std::string windowTitle(const std::string& program, TitleKind kind, const Document& doc);
 
-// Mission texts are 8-bit; read as Latin-1 every byte is a character.
-std::string latin1ToUtf8(const std::string& s);
-
 // The start-up preference.
 enum class StartupMode { Ask = 0, NewMission = 1, OpenDialog = 2, LastFile = 3 };
 StartupMode startupModeFrom(int preference);

@@ -3,7 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 using namespace zephlo;
+
+namespace {
+
+std::vector<std::string> describedLines(const Document& d) {
+  std::string text;
+  describeMission(d, text);
+  EXPECT_EQ(text.back(), '\n');
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+} // namespace
 
 TEST(Describe, LinesComeInTheirOrderWithTheirKeys) {
   Document d = newMission({});
@@ -24,7 +41,7 @@ TEST(Describe, LinesComeInTheirOrderWithTheirKeys) {
   m.setText("Go");
   d.messages.push_back(m);
 
-  const std::vector<std::string> lines = describeMission(d);
+  const std::vector<std::string> lines = describedLines(d);
   // title; per flight group 2 + 4 + 2 + 16 + 8 lines and 2 per active order;
   // 7 per message; 10 teams x 3 kinds x 4 triggers.
   ASSERT_EQ(lines.size(), 1u + 2 * 32 + 2 + 7 + 120);
@@ -50,4 +67,17 @@ TEST(Describe, LinesComeInTheirOrderWithTheirKeys) {
   EXPECT_EQ(lines[msgAt + 7], "GG 1 Primary 1: (Always true)");
   EXPECT_EQ(lines[msgAt + 11], "GG 1 Prevent 1: (Always true)");
   EXPECT_EQ(lines.back(), "GG 10 Secondary 4: (Always true)");
+}
+
+TEST(Describe, EightBitTextsComeOutAsUtf8) {
+  Document d = newMission({});
+  d.briefing.texts[0] = "Kessa \xC9tape"; // Latin-1 E acute
+  d.flightGroups[0].setName("\xD8ks");
+  MsgObject m;
+  m.setText("\xA1Go!");
+  d.messages.push_back(m);
+  const std::vector<std::string> lines = describedLines(d);
+  EXPECT_EQ(lines[0], "title: Kessa \u00C9tape");
+  EXPECT_EQ(lines[2], "FG 0 label: X-W \u00D8ks (1)");
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "MSG 0 line:  0:  \u00A1Go!"), lines.end());
 }

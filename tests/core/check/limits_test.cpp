@@ -117,12 +117,12 @@ TEST(Limits, VoiceFilesTheGameCannotPlay) {
   writeWav(game + "/wave/missionvoice/float.wav", 3, 22050, 32);
   writeFile(game + "/wave/missionvoice/text.wav", {'h', 'i'});
   writeWav(game + "/wave/end.wav", 1, 48000, 8);
-  std::ofstream(game + "/wave/missionvoice/m1.lst")
+  std::ofstream(game + "/wave/missionvoice/m1.lst", std::ios::binary)
       << "MISSIONVOICE\\GOOD.WAV\r\ndummy.wav\r\nMISSIONVOICE\\FAST.WAV\r\n"
          "MISSIONVOICE\\DEEP.WAV\r\nMISSIONVOICE\\FLOAT.WAV\r\nMISSIONVOICE\\TEXT.WAV\r\n"
          "MISSIONVOICE\\GONE.WAV\r\n";
   {
-    std::ofstream more(game + "/wave/missionvoice/m1.lst", std::ios::app);
+    std::ofstream more(game + "/wave/missionvoice/m1.lst", std::ios::binary | std::ios::app);
     for (int i = 7; i < 64; ++i)
       more << "dummy.wav\r\n";
     more << "END.WAV\r\n";

@@ -1,17 +1,23 @@
 // The JSON form of a mission: exact round trips and clear refusals.
 #include "core/briefing/briefing_codec.h"
+#include "core/check/example_mission.h"
+#include "core/check/texts.h"
 #include "core/json/json_mission.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/reader.h"
 #include "core/mission/writer.h"
+#include "support/special_files.h"
 #include "support/test_missions.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
+
 using namespace zephlo;
 using namespace zephlo::testing;
 using Json = nlohmann::ordered_json;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -79,9 +85,9 @@ TEST(MissionJson, FieldsLandWhereTheirNamesSay) {
   EXPECT_EQ(j["flightGroups"][0]["name"], "Unnamed");
   EXPECT_EQ(j["teams"][1]["name"], "Imperial");
   EXPECT_EQ(j["briefing"]["texts"][0], "Caf\u00e9");
-  EXPECT_EQ(j["briefing"]["instructions"], Json::parse(R"([{"time":9999,"command":34}])"));
+  EXPECT_EQ(j["briefing"]["instructions"],
+            Json::parse(R"([{"time":9999,"command":34,"commandName":"<Briefing End Marker>"}])"));
 
-  j["header"]["NumFGs"] = 2;
   j["flightGroups"][1]["name"] = "Red";
   j["flightGroups"][1]["orders"][5]["speed"] = 7;                 // region 2, order 2
   j["flightGroups"][1]["orders"][5]["waypoints"][2]["x"] = -1234; // waypoint 3
@@ -91,7 +97,6 @@ TEST(MissionJson, FieldsLandWhereTheirNamesSay) {
   j["messages"] = Json::array();
   j["briefing"]["instructions"] = Json::parse(
       R"([{"time":5,"command":18,"index":2,"x":-3,"y":4,"color":1},{"time":9999,"command":34}])");
-  j["briefing"]["streamLength"] = 8;
   const Result<std::vector<Byte>> bytes = imported(j);
   ASSERT_TRUE(bytes.ok()) << bytes.error().message;
   Result<Document> r = parseMission(*bytes, "x");
@@ -132,12 +137,19 @@ TEST(MissionJson, BadValuesAreRefusedWithTheirPath) {
   EXPECT_EQ(with([](Json& j) { j["flightGroups"][0]["name"] = std::string(21, 'a'); }),
             "in.json: flightGroups[0].name: expected a text of at most 20 characters, got 21");
   EXPECT_EQ(with([](Json& j) { j["messages"].push_back(j["teams"][0]); }),
-            "in.json: header.NumMessages: expected 1 (the number of messages), got 0");
+            "in.json: messages[0].number: this field is missing");
   EXPECT_EQ(with([](Json& j) { j["briefing"]["texts"][0] = "\u20ac"; }),
             "in.json: briefing.texts[0]: expected 8-bit characters (U+0000..U+00FF), got U+20AC");
-  EXPECT_EQ(with([](Json& j) { j["briefing"]["streamLength"] = 4; }),
-            "in.json: briefing.instructions: expected instructions of 4 words (the stream "
-            "length, at most 7000), got 2 words");
+  EXPECT_EQ(with([](Json& j) {
+              j["briefing"]["instructions"] = Json::array();
+              for (int i = 0; i < 3501; ++i)
+                j["briefing"]["instructions"].push_back(Json{{"time", 1}, {"command", 3}});
+            }),
+            "in.json: briefing.instructions: expected instructions of at most 7000 words, got "
+            "7002 words");
+  EXPECT_EQ(with([](Json& j) { j["flightGroups"][0]["nameName"] = "x"; }),
+            "in.json: flightGroups[0].nameName: not a field of this record")
+      << "only the numbers that stand for words have names";
   EXPECT_EQ(with([](Json& j) { j["reservedA"] = "0g"; }),
             "in.json: reservedA: expected a hex string of at most 17458 bytes, got the "
             "character 'g'");
@@ -160,4 +172,97 @@ TEST(MissionJson, BadValuesAreRefusedWithTheirPath) {
   const auto tie = missionToJson(std::vector<Byte>(40, 0xFF), "t.tie");
   ASSERT_FALSE(tie.ok());
   EXPECT_EQ(tie.error().message, "Cannot import TIE Fighter files.");
+}
+
+TEST(MissionJson, NamesStandBesideTheNumbersAndImportIgnoresThem) {
+  Document d = exampleMission();
+  d.teams[0].setName("R\xE9publique"); // 8-bit text
+  d.flightGroups[1].set(fg::CraftType, 250);
+  const std::vector<Byte> bytes = *serializeMission(d);
+  Json j = exported(bytes);
+  const Json& red = j["flightGroups"][0];
+  EXPECT_EQ(red["craftType"], 1);
+  EXPECT_EQ(red["craftTypeName"], "Xwing");
+  EXPECT_EQ(red["teamName"], "R\u00E9publique");
+  EXPECT_FALSE(j["flightGroups"][1].contains("craftTypeName")) << "250 is past the list";
+  // Names the mission gives: its flight groups' labels for triggers and targets.
+  const MissionLists lists = buildMissionLists(d);
+  const int target = red["orders"][0]["target1"];
+  EXPECT_EQ(red["orders"][0]["target1Name"], lists.fgNames.at(static_cast<std::size_t>(target)));
+  EXPECT_EQ(red["orders"][0]["commandName"], "Attack targets");
+  const Json& arrival = j["flightGroups"][4]["arrivalPair1"]["first"];
+  EXPECT_EQ(arrival["conditionName"], "arrive");
+  EXPECT_EQ(arrival["variableName"], "X-W Red (1)");
+  EXPECT_EQ(j["briefing"]["instructions"][0]["commandName"], "Title Text");
+  EXPECT_EQ(red["optionalCraftTypeNames"].size(), 10u);
+
+  // Names changed or removed by hand change nothing.
+  Json edited = j;
+  edited["flightGroups"][0]["craftTypeName"] = "TIE Fighter";
+  edited["flightGroups"][0]["orders"][0].erase("target1Name");
+  edited["briefing"]["instructions"][0]["commandName"] = 5;
+  const Result<std::vector<Byte>> back = imported(edited);
+  ASSERT_TRUE(back.ok()) << back.error().message;
+  EXPECT_TRUE(*back == bytes);
+}
+
+TEST(MissionJson, CountsComeFromTheArrays) {
+  const std::vector<Byte> bytes = *serializeMission(exampleMission());
+  Json j = exported(bytes);
+  EXPECT_FALSE(j["header"].contains("NumFGs"));
+  EXPECT_FALSE(j["briefing"].contains("streamLength"));
+  // As a script adds a flight group and a message and drops an instruction.
+  j["flightGroups"].push_back(j["flightGroups"][1]);
+  j["flightGroups"].back()["name"] = "Blue";
+  j["messages"].push_back(j["messages"][0]);
+  Json& list = j["briefing"]["instructions"];
+  list.erase(list.begin() + 1);
+  // What an older export or a stale edit says beside them does not count.
+  j["header"]["NumFGs"] = 2;
+  j["briefing"]["streamLength"] = 3;
+  const Result<std::vector<Byte>> edited = imported(j);
+  ASSERT_TRUE(edited.ok()) << edited.error().message;
+  const Result<Document> doc = parseMission(*edited, "x");
+  ASSERT_TRUE(doc.ok()) << doc.error().message;
+  EXPECT_EQ(doc->flightGroups.size(), 7u);
+  EXPECT_EQ(doc->flightGroups.back().name(), "Blue");
+  EXPECT_EQ(doc->messages.size(), 4u);
+  const Result<Document> before = parseMission(bytes, "x");
+  EXPECT_EQ(decodeBriefing(doc->briefing).size(), decodeBriefing(before->briefing).size() - 1);
+  EXPECT_EQ(doc->briefing.streamLength(), before->briefing.streamLength() - 4) << "Zoom: 4 words";
+}
+
+TEST(MissionJson, TheEditorsFileCommandsTakeAndGiveADocument) {
+  TempDir dir;
+  const Document doc = exampleMission();
+  const std::string path = dir.path("example.json");
+  ASSERT_TRUE(exportMissionJson(doc, path).ok());
+  const Result<Document> back = importMissionJson(path);
+  ASSERT_TRUE(back.ok()) << back.error().message;
+  EXPECT_EQ(*serializeMission(*back), *serializeMission(doc));
+
+  // A failed export leaves the old file whole.
+  const std::vector<std::uint8_t> before = readFile(path);
+  fs::create_directory(dir.path("folder.json"));
+  EXPECT_FALSE(exportMissionJson(doc, dir.path("folder.json")).ok());
+  EXPECT_FALSE(exportMissionJson(doc, dir.path("no/such/x.json")).ok());
+  EXPECT_EQ(readFile(path), before);
+
+  // Whatever the name stands for, a refusal that names it, at once.
+  const std::string fifo = dir.path("fifo.json");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  writeFile(dir.path("empty.json"), {});
+  std::vector<std::uint8_t> deep(200000, '[');
+  writeFile(dir.path("deep.json"), deep);
+  for (const std::string& bad : {dir.path("folder.json"), fifo, dir.path("empty.json"),
+                                 dir.path("deep.json"), dir.path("missing.json")}) {
+    const Result<Document> r = importMissionJson(bad);
+    ASSERT_FALSE(r.ok()) << bad;
+    EXPECT_NE(r.error().message.find(bad), std::string::npos) << r.error().message;
+  }
+  const std::string zero = dir.path("zero");
+  if (!makeCharDevice(zero, 1, 5)) GTEST_SKIP() << "this test cannot create device nodes";
+  const Result<Document> r = importMissionJson(zero);
+  ASSERT_FALSE(r.ok());
+  EXPECT_NE(r.error().message.find(zero), std::string::npos) << r.error().message;
 }

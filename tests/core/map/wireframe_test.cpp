@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace zephlo {
 namespace {
@@ -27,7 +28,7 @@ TEST(Wireframe, ProjectionFollowsViewAndOrientation) {
   EXPECT_EQ(xy.project(10, 0, 0), (ScreenPoint{100, 200})); // up: into the screen
 
   // Facing +X, climbing at 30 degrees, seen from the side (X-Z).
-  const Orientation climb{std::cos(M_PI / 6), std::sin(M_PI / 6), 1, 0};
+  const Orientation climb{std::cos(std::numbers::pi / 6), std::sin(std::numbers::pi / 6), 1, 0};
   Wireframe xz(setupAt(ViewMode::XZ, 2000, {1, 0, 1, 0}), 2);
   Wireframe xzClimb(setupAt(ViewMode::XZ, 2000, climb), 2);
   EXPECT_EQ(xz.project(0, 10, 0), (ScreenPoint{120, 200}));
