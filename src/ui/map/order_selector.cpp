@@ -1,6 +1,6 @@
 #include "ui/map/order_selector.h"
 
-#include "core/map/order_captions.h"
+#include "core/check/order_captions.h"
 #include "ui/editing/editing_document.h"
 
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/map/waypoint_editor.h"
 
+#include "core/check/order_captions.h"
 #include "core/map/map_units.h"
-#include "core/map/order_captions.h"
 #include "core/map/waypoint_edits.h"
 #include "core/map/waypoints.h"
 #include "core/mission/store_values.h"

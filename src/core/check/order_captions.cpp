@@ -1,4 +1,4 @@
-#include "core/map/order_captions.h"
+#include "core/check/order_captions.h"
 
 #include "core/check/texts.h"
 

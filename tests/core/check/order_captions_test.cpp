@@ -1,5 +1,5 @@
+#include "core/check/order_captions.h"
 #include "core/check/texts.h"
-#include "core/map/order_captions.h"
 #include "support/test_documents.h"
 
 #include <gtest/gtest.h>
