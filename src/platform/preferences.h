@@ -32,6 +32,7 @@ struct Preferences {
   int defaultAI = 2;
   bool fileSavedMsg = false;
   bool doBackups = false;
+  int recoverySeconds = 60; // a recovery copy of unsaved work this often; 0: never
 
   // "Map"
   bool ghostText = true;

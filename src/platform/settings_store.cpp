@@ -105,6 +105,7 @@ const IntValue kInts[] = {
     {"Options", "OpenProgWith", &Preferences::openProgWith, 0, 3},
     {"Options", "DefaultShip", &Preferences::defaultShip, 0, kCraftTypeCount - 1},
     {"Options", "DefaultAI", &Preferences::defaultAI, 0, 5},
+    {"Options", "RecoverySeconds", &Preferences::recoverySeconds, 0, 3600},
     {"Map", "DefaultWPs", &Preferences::defaultWPs, 0, 2},
     {"Map", "AutoCtr", &Preferences::autoCtr, 0, 4},
     {"Map", "ZoomSpeed", &Preferences::zoomSpeed, kMinZoomSpeed, kMaxZoomSpeed},

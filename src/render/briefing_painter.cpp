@@ -1,6 +1,7 @@
 #include "render/briefing_painter.h"
 
 #include "core/briefing/briefing_look.h"
+#include "core/briefing/instruction_form.h"
 #include "core/briefing/instruction_list.h"
 #include "core/gamedata/vocabularies.h"
 #include "core/mission/document.h"
@@ -150,9 +151,7 @@ void paintBriefing(QPainter& p, QSize area, const BriefingScene& scene,
 BriefingPaintOptions briefingPaintOptions(const Document& doc) {
   BriefingPaintOptions o;
   o.team1Name = doc.teams[0].name();
-  for (std::size_t r = 0; r < 4; ++r)
-    o.regionNames[r] =
-        getText(doc.header, hdr::RegionNames + r * hdr::RegionNameSize, hdr::RegionNameSize);
+  o.regionNames = briefingRegionNames(doc);
   return o;
 }
 

@@ -1,47 +1,17 @@
 #include "core/briefing/briefing_codec.h"
 
+#include "core/briefing/instruction_schema.h"
+
 namespace zephlo {
 
-namespace {
-
-// The fields an instruction's parameter words fill, in stream order.
-enum class Slot { Index, X, Y, Color, CraftType, InfoIcon, Rotation };
-
-std::vector<Slot> slotsOf(std::uint16_t code) {
-  using S = Slot;
-  if (code == 4 || code == 5 || (code >= 9 && code <= 16) || code == 30) return {S::Index};
-  if (code == 6 || code == 7) return {S::X, S::Y};
-  if (code >= 18 && code <= 25) return {S::Index, S::X, S::Y, S::Color};
-  if (code == 26) return {S::Index, S::CraftType, S::Color};
-  if (code == 27) return {S::Index, S::InfoIcon};
-  if (code == 28) return {S::Index, S::X, S::Y};
-  if (code == 29) return {S::Index, S::Rotation};
-  return {};
+int parameterCount(std::uint16_t code) {
+  return static_cast<int>(instructionSchema(code).params.size());
 }
-
-std::uint16_t& field(TCommandObject& c, Slot s) {
-  switch (s) {
-  case Slot::Index: return c.Index;
-  case Slot::X: return reinterpret_cast<std::uint16_t&>(c.X);
-  case Slot::Y: return reinterpret_cast<std::uint16_t&>(c.Y);
-  case Slot::Color: return c.Color;
-  case Slot::CraftType: return c.CraftType;
-  case Slot::InfoIcon: return c.InfoIcon;
-  case Slot::Rotation: return c.Rotation;
-  }
-  return c.Index;
-}
-
-} // namespace
-
-int parameterCount(std::uint16_t code) { return static_cast<int>(slotsOf(code).size()); }
 
 std::vector<std::uint16_t> parameterWords(const TCommandObject& c) {
   std::vector<std::uint16_t> words;
-  // Only read through the reference.
-  auto& item = const_cast<TCommandObject&>(c);
-  for (Slot s : slotsOf(c.Command))
-    words.push_back(field(item, s));
+  for (const Parameter& p : instructionSchema(c.Command).params)
+    words.push_back(paramWord(c, p.field));
   return words;
 }
 
@@ -83,8 +53,8 @@ std::vector<TCommandObject> decodeBriefing(const Briefing& b) {
       c.Command = brf::EndCode;
       c.Time = static_cast<std::int16_t>(brf::EndTime);
     }
-    for (Slot s : slotsOf(c.Command))
-      field(c, s) = next();
+    for (const Parameter& s : instructionSchema(c.Command).params)
+      setParamWord(c, s.field, next());
     list.push_back(c);
     if (p >= length || p >= brf::StreamWords) break;
   }

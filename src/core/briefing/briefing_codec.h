@@ -12,6 +12,23 @@
 
 namespace zephlo {
 
+namespace brfcode {
+inline constexpr std::uint16_t PageBreak = 3;
+inline constexpr std::uint16_t TitleText = 4;
+inline constexpr std::uint16_t Text = 5;
+inline constexpr std::uint16_t MoveMap = 6;
+inline constexpr std::uint16_t ZoomMap = 7;
+inline constexpr std::uint16_t ClearBoxes = 8;
+inline constexpr std::uint16_t FirstBox = 9;
+inline constexpr std::uint16_t ClearTags = 17;
+inline constexpr std::uint16_t FirstTag = 18;
+inline constexpr std::uint16_t NewIcon = 26;
+inline constexpr std::uint16_t ShipData = 27;
+inline constexpr std::uint16_t MoveIcon = 28;
+inline constexpr std::uint16_t RotateIcon = 29;
+inline constexpr std::uint16_t ChangeRegion = 30;
+} // namespace brfcode
+
 // One decoded instruction. Fields a code does not use are never written.
 struct TCommandObject {
   std::int16_t Time = 0;
@@ -27,7 +44,8 @@ struct TCommandObject {
   bool operator==(const TCommandObject&) const = default;
 };
 
-// Number of parameter words that follow time and code in the stream.
+// Number of parameter words that follow time and code in the stream
+// (instruction_schema.h says which they are).
 int parameterCount(std::uint16_t code);
 // The parameter words of an item in stream order.
 std::vector<std::uint16_t> parameterWords(const TCommandObject& item);

@@ -78,8 +78,9 @@ Operation moveBriefingInstruction(int position, bool up, PositionOut where) {
                           });
 }
 
-Operation changeBriefingInstruction(int position, TCommandObject item, PositionOut where) {
-  return editBriefingList("Change Instruction", "brf-item:" + std::to_string(position),
+Operation changeBriefingInstruction(int position, TCommandObject item, PositionOut where,
+                                    std::string name, const std::string& control) {
+  return editBriefingList(std::move(name), "brf-item:" + std::to_string(position) + ":" + control,
                           [=](InstructionList& list) mutable -> Status {
                             if (!inList(list, position)) return badPosition(position);
                             TCommandObject& c = list[static_cast<std::size_t>(position)];

@@ -27,7 +27,11 @@ Operation insertInstructionAtTime(int current, int time, TCommandObject item, Po
 Operation deleteBriefingInstruction(int position);
 Operation moveBriefingInstruction(int position, bool up, PositionOut where);
 // Writes one instruction's fields (time, code, parameters) and re-sorts.
-Operation changeBriefingInstruction(int position, TCommandObject item, PositionOut where);
+// `name` says what changed; consecutive edits of one control (`control`)
+// on one instruction form one undo step.
+Operation changeBriefingInstruction(int position, TCommandObject item, PositionOut where,
+                                    std::string name = "Change Instruction",
+                                    const std::string& control = {});
 
 // A drag on the map: the instruction's X and Y become the given point.
 // Consecutive moves of one drag merge into one undo step.

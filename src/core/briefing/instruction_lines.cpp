@@ -4,6 +4,8 @@
 #include "core/briefing/playback.h"
 #include "core/gamedata/vocabularies.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -61,14 +63,42 @@ std::string briefingKmText(int mapUnits) {
   return buf;
 }
 
+std::optional<double> decimalNumber(const std::string& text) {
+  // Whatever the user's locale, a point is the decimal point.
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  while (first != last && (*first == ' ' || *first == '\t'))
+    ++first;
+  while (last != first && (last[-1] == ' ' || last[-1] == '\t'))
+    --last;
+  if (first != last && *first == '+') ++first;
+  double v = 0;
+  const auto [end, error] = std::from_chars(first, last, v);
+  if (first == last || error != std::errc() || end != last || !std::isfinite(v))
+    return std::nullopt;
+  return v;
+}
+
 std::optional<int> briefingKmField(const std::string& text) {
   if (text.empty() || text == "-") return 0;
-  char* end = nullptr;
-  const double km = std::strtod(text.c_str(), &end);
-  if (end != text.c_str() + text.size() || !std::isfinite(km)) return std::nullopt;
-  const double units = std::nearbyint(km * 160);
+  const std::optional<double> km = decimalNumber(text);
+  if (!km) return std::nullopt;
+  const double units = std::nearbyint(*km * 160);
   if (units < -32768 || units > 32767) return std::nullopt;
   return static_cast<int>(units);
+}
+
+std::optional<int> runningTimeField(const std::string& text) {
+  const std::optional<double> seconds = decimalNumber(text);
+  if (!seconds) return std::nullopt;
+  // Far beyond the 16-bit tick count: kept out of range, so the edit refuses it.
+  return static_cast<int>(std::nearbyint(std::clamp(*seconds * 25, -1.0, 70000.0)));
+}
+
+std::string briefingStringField(std::string text) {
+  // The reader takes a string's length from one byte.
+  if (text.size() > 255) text.resize(255);
+  return text;
 }
 
 std::string instructionLine(const TCommandObject& c, const InstructionLineContext& ctx) {

@@ -1,5 +1,5 @@
 // The lines of the briefing editor's instruction list and the reading of
-// its kilometre fields.
+// its typed fields.
 #pragma once
 
 #include "core/briefing/briefing_codec.h"
@@ -28,5 +28,13 @@ std::string briefingKmText(int mapUnits);
 // A kilometre field: value x 160, rounded; empty or "-" is 0; anything
 // that is not a number gives nothing, so the field is left as it was.
 std::optional<int> briefingKmField(const std::string& text);
+// A decimal number with a point, whatever the locale, blanks around it
+// allowed; nothing if the text is not one, or it is not finite.
+std::optional<double> decimalNumber(const std::string& text);
+// "Run time:" in seconds as ticks, rounded; nothing when it is no number.
+// Values far out of range come back out of range for the edit to refuse.
+std::optional<int> runningTimeField(const std::string& text);
+// A typed map tag or briefing text as stored: at most 255 characters.
+std::string briefingStringField(std::string text);
 
 } // namespace zephlo

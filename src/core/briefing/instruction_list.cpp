@@ -86,9 +86,13 @@ int insertAtTime(InstructionList& list, int current, int time, TCommandObject it
   return pos;
 }
 
+bool canDeleteInstruction(const InstructionList& list, int position) {
+  return list.size() > 1 && position >= 0 && position <= lastIndex(list) &&
+         !isEndMarker(at(list, position));
+}
+
 bool deleteInstruction(InstructionList& list, int position) {
-  if (list.size() <= 1 || position < 0 || position > lastIndex(list)) return false;
-  if (isEndMarker(at(list, position))) return false;
+  if (!canDeleteInstruction(list, position)) return false;
   list.erase(list.begin() + position);
   return true;
 }

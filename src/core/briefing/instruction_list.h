@@ -11,23 +11,6 @@
 
 namespace zephlo {
 
-namespace brfcode {
-inline constexpr std::uint16_t PageBreak = 3;
-inline constexpr std::uint16_t TitleText = 4;
-inline constexpr std::uint16_t Text = 5;
-inline constexpr std::uint16_t MoveMap = 6;
-inline constexpr std::uint16_t ZoomMap = 7;
-inline constexpr std::uint16_t ClearBoxes = 8;
-inline constexpr std::uint16_t FirstBox = 9;
-inline constexpr std::uint16_t ClearTags = 17;
-inline constexpr std::uint16_t FirstTag = 18;
-inline constexpr std::uint16_t NewIcon = 26;
-inline constexpr std::uint16_t ShipData = 27;
-inline constexpr std::uint16_t MoveIcon = 28;
-inline constexpr std::uint16_t RotateIcon = 29;
-inline constexpr std::uint16_t ChangeRegion = 30;
-} // namespace brfcode
-
 using InstructionList = std::vector<TCommandObject>;
 
 inline int instructionTime(const TCommandObject& c) { return static_cast<std::uint16_t>(c.Time); }
@@ -46,7 +29,8 @@ int insertOnListPage(InstructionList& list, int selected, TCommandObject item);
 // and every later one of the same time. Returns where.
 int insertAtTime(InstructionList& list, int current, int time, TCommandObject item);
 
-// False for the end marker and for a list of one item.
+// False for the end marker and for a list of one item: they stay.
+bool canDeleteInstruction(const InstructionList& list, int position);
 bool deleteInstruction(InstructionList& list, int position);
 // Exchanges with the neighbour (times too); the end marker never moves and
 // nothing moves below it. Returns the new position, or nothing.

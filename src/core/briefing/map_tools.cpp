@@ -53,6 +53,46 @@ BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
           d.lockY ? old.y : truncateToSnap(pointer.y, d.stepY)};
 }
 
+BriefingGrab grabOnBriefingMap(const BriefingPlayback& pb, int width, int height,
+                               BriefingMapPoint pixel, bool dragging) {
+  BriefingGrab g;
+  const PlaybackState& s = pb.state();
+  g.icon = hitBriefingIcon(s, screenToBriefing(s, width, height, pixel));
+  if (g.icon >= 0) {
+    if (dragging)
+      g.instruction = dragInstructionForIcon(
+          pb.list(), g.icon, s.icons[static_cast<std::size_t>(g.icon)].lastMove, pb.time());
+  } else if (const int tag = hitBriefingTag(s, pb.list(), width, height, pixel);
+             tag >= 0 && dragging) {
+    g.instruction = s.tags[static_cast<std::size_t>(tag)].instruction;
+  }
+  return g;
+}
+
+std::optional<BriefingMapPoint> briefingDragTarget(const InstructionList& list, int position,
+                                                   BriefingMapPoint pointer,
+                                                   const BriefingDragSettings& d) {
+  if (position < 0 || position >= static_cast<int>(list.size())) return std::nullopt;
+  const TCommandObject& c = list[static_cast<std::size_t>(position)];
+  const BriefingMapPoint old{c.X, c.Y};
+  const BriefingMapPoint to = briefingDragTo(pointer, old, d);
+  if (to == old) return std::nullopt;
+  return to;
+}
+
+std::string briefingCaption(const PlaybackState& s, const Briefing& b) {
+  return s.text >= 0 && s.text < static_cast<int>(b.texts.size())
+             ? b.texts[static_cast<std::size_t>(s.text)]
+             : std::string();
+}
+
+std::string selectedIconText(const Document& d, int icon) {
+  std::string text = "Icon #" + std::to_string(icon);
+  if (icon >= 0 && icon < static_cast<int>(d.flightGroups.size()))
+    text += ": " + d.flightGroups[static_cast<std::size_t>(icon)].name();
+  return text;
+}
+
 TCommandObject selectedIconInstruction(IconTool tool, int icon, int boxSlot) {
   const auto n = static_cast<std::uint16_t>(icon);
   TCommandObject c;

@@ -6,7 +6,10 @@
 #include "core/briefing/briefing_edits.h"
 #include "core/briefing/playback.h"
 
+#include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace zephlo {
 
@@ -37,6 +40,26 @@ struct BriefingDragSettings {
 // steps, on each axis that is not locked.
 BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
                                 const BriefingDragSettings& d);
+
+// What a press on the map takes hold of: the icon it selects (or -1) and
+// the instruction a drag from there edits (or -1). A drag takes the "Move
+// Icon" that placed the icon hit, else the "Map Tag" of the tag hit.
+struct BriefingGrab {
+  int icon = -1;
+  int instruction = -1;
+};
+BriefingGrab grabOnBriefingMap(const BriefingPlayback& pb, int width, int height,
+                               BriefingMapPoint pixel, bool dragging);
+// Where a drag of the instruction at `position` puts it for the pointer;
+// nothing when it stays where it is.
+std::optional<BriefingMapPoint> briefingDragTarget(const InstructionList& list, int position,
+                                                   BriefingMapPoint pointer,
+                                                   const BriefingDragSettings& d);
+
+// The caption under the map: the briefing text playback shows, if any.
+std::string briefingCaption(const PlaybackState& s, const Briefing& b);
+// "Icon #3: Red 1", the flight group's name when the icon has one.
+std::string selectedIconText(const Document& d, int icon);
 
 // The "Selected Icon:" buttons that insert one instruction for the icon.
 enum class IconTool { Rotate0, Rotate90, Rotate180, Rotate270, Mirror, Clear, Box };

@@ -1,6 +1,7 @@
 #include "core/json/json_mission.h"
 
 #include "core/briefing/briefing_codec.h"
+#include "core/briefing/instruction_schema.h"
 #include "core/check/texts.h"
 #include "core/gamedata/vocabularies.h"
 #include "core/json/json_fields.h"
@@ -25,32 +26,6 @@ constexpr int kGoalEntries = 4; // entries of each global-goal kind
 constexpr std::uint16_t kNewIconCode = 26;
 // The readable names beside an instruction's numbers, ignored on import.
 const std::vector<std::string> kInstructionNames = {"commandName", "craftTypeName", "colorName"};
-
-// The parameter words of an instruction code with their names, in stream
-// order. Taken from the briefing codec's own table by filling each field of
-// an item with a distinct marker and reading the words back.
-struct Param {
-  const char* name;
-  bool isSigned;
-};
-std::vector<Param> paramsOf(std::uint16_t code) {
-  TCommandObject m;
-  m.Command = code;
-  m.Index = 1;
-  m.X = 2;
-  m.Y = 3;
-  m.Color = 4;
-  m.CraftType = 5;
-  m.InfoIcon = 6;
-  m.Rotation = 7;
-  static const Param byMarker[8] = {{"", false},         {"index", false},   {"x", true},
-                                    {"y", true},         {"color", false},   {"craftType", false},
-                                    {"infoIcon", false}, {"rotation", false}};
-  std::vector<Param> out;
-  for (std::uint16_t w : parameterWords(m))
-    out.push_back(byMarker[w]);
-  return out;
-}
 
 // The file read front to back; the reader has already accepted it.
 class In {
@@ -145,8 +120,9 @@ Json briefingToJson(In& in) {
   Json list = Json::array();
   int p = 1;
   while (p <= used) {
-    const std::vector<Param> params =
-        p + 1 <= used ? paramsOf(streamWord(p + 1)) : std::vector<Param>{};
+    static const std::vector<Parameter> none;
+    const std::vector<Parameter>& params =
+        p + 1 <= used ? instructionSchema(streamWord(p + 1)).params : none;
     if (p + 1 > used || p + 1 + static_cast<int>(params.size()) > used) {
       // An instruction cut short by the stream length: its words as they stand.
       Json words = Json::array();
@@ -161,13 +137,13 @@ Json briefingToJson(In& in) {
     item["command"] = code;
     item["commandName"] = instructionName(code);
     p += 2;
-    for (const Param& prm : params) {
+    for (const Parameter& prm : params) {
       const std::uint16_t w = streamWord(p++);
-      item[prm.name] = prm.isSigned ? Json(static_cast<std::int16_t>(w)) : Json(w);
-      if (std::string_view(prm.name) == "craftType")
+      item[prm.name()] = prm.isSigned() ? Json(static_cast<std::int16_t>(w)) : Json(w);
+      if (std::string_view(prm.name()) == "craftType")
         addName(item, "craftTypeName", vocab::craftTypes(), w);
       // The colour of a new icon is its IFF.
-      if (std::string_view(prm.name) == "color" && code == kNewIconCode)
+      if (std::string_view(prm.name()) == "color" && code == kNewIconCode)
         addName(item, "colorName", vocab::iffs(), w);
     }
     list.push_back(std::move(item));
@@ -362,11 +338,11 @@ void briefingFromJson(const Json& j, Out& out, const std::string& path) {
     words.push_back(code);
     std::vector<std::string> names = {"time", "command"};
     names.insert(names.end(), kInstructionNames.begin(), kInstructionNames.end());
-    for (const Param& prm : paramsOf(code)) {
-      names.push_back(prm.name);
-      const Json& v = require(item, prm.name, at);
-      const std::string vp = member(at, prm.name);
-      words.push_back(prm.isSigned
+    for (const Parameter& prm : instructionSchema(code).params) {
+      names.push_back(prm.name());
+      const Json& v = require(item, prm.name(), at);
+      const std::string vp = member(at, prm.name());
+      words.push_back(prm.isSigned()
                           ? static_cast<std::uint16_t>(integerFromJson(v, -32768, 32767, vp))
                           : static_cast<std::uint16_t>(integerFromJson(v, 0, 65535, vp)));
     }

@@ -163,10 +163,10 @@ void ignoreFileSizeSignal() {
 
 // Creates the temporary file with the target's mode from the start, so a
 // private mission is never readable by others, not even while it is written.
-std::FILE* createTemporary(const fs::path& temp, const fs::path& target) {
+std::FILE* createTemporary(const fs::path& temp, const fs::path& target, bool privateFile) {
   struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
-  const mode_t mode = replacing ? (old.st_mode & 07777) : 0666;
+  const bool replacing = !privateFile && ::stat(target.c_str(), &old) == 0;
+  const mode_t mode = privateFile ? 0600 : replacing ? (old.st_mode & 07777) : 0666;
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0600);
   if (fd < 0) return nullptr;
   if (replacing) {
@@ -175,7 +175,7 @@ std::FILE* createTemporary(const fs::path& temp, const fs::path& target) {
     const bool ownerKept = ::fchown(fd, old.st_uid, old.st_gid) == 0;
     (void)ownerKept;
     ::fchmod(fd, mode);
-  } else {
+  } else if (!privateFile) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::fchmod(fd, mode & ~mask);
@@ -192,7 +192,7 @@ std::FILE* createTemporary(const fs::path& temp, const fs::path& target) {
 
 } // namespace
 
-std::FILE* createTemporaryBeside(const fs::path& target, fs::path& temp) {
+std::FILE* createTemporaryBeside(const fs::path& target, fs::path& temp, bool privateFile) {
   fs::path dir = target.parent_path();
   if (dir.empty()) dir = ".";
   std::random_device rd;
@@ -200,7 +200,7 @@ std::FILE* createTemporaryBeside(const fs::path& target, fs::path& temp) {
   std::FILE* f = nullptr;
   for (int attempt = 0; attempt < 100 && !f; ++attempt) {
     temp = dir / temporaryName(target.filename().string(), static_cast<std::uint32_t>(rng()));
-    f = createTemporary(temp, target);
+    f = createTemporary(temp, target, privateFile);
     if (!f && errno != EEXIST) break;
   }
   return f;
@@ -211,7 +211,8 @@ namespace {
 // The safe save proper: temporary file, flush, rename. Anything but a
 // regular file found at the target just before the rename was put there
 // meanwhile and is not replaced.
-Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes) {
+Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes,
+                          const WriteOptions& options) {
   std::error_code ec;
   Result<fs::path> resolved = finalTarget(path);
   if (!resolved) return resolved.error();
@@ -223,7 +224,7 @@ Status replaceRegularFile(const std::string& path, std::span<const Byte> bytes) 
 
   ignoreFileSizeSignal();
   fs::path temp;
-  std::FILE* f = createTemporaryBeside(target, temp);
+  std::FILE* f = createTemporaryBeside(target, temp, options.privateFile);
   if (!f) return failure(path, std::strerror(errno));
 
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
@@ -262,7 +263,7 @@ Status writeFileSafely(const std::string& path, std::span<const Byte> bytes,
   int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     const int err = errno;
-    if (err == ENOENT) return replaceRegularFile(path, bytes);
+    if (err == ENOENT) return replaceRegularFile(path, bytes, options);
     if (err == ELOOP) return failure(path, "it is a symbolic link that leads in a loop");
     // What stands there says more than the error: a pipe nobody reads from
     // yet and a socket both give ENXIO.
@@ -283,7 +284,7 @@ Status writeFileSafely(const std::string& path, std::span<const Byte> bytes,
   }
   if (S_ISREG(st.st_mode)) {
     ::close(fd);
-    return replaceRegularFile(path, bytes);
+    return replaceRegularFile(path, bytes, options);
   }
   if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISSOCK(st.st_mode)) {
     // A stream or a device takes the bytes as they come; replacing it would

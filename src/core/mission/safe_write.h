@@ -15,6 +15,9 @@ struct WriteOptions {
   // A pipe that no program reads from yet: refuse at once (a window must not
   // hang) or wait for a reader (as a script's tools do).
   bool waitForReader = false;
+  // The file is readable by its owner only, whatever it replaces (recovery
+  // copies of unsaved work). On Windows the user's own folders already are.
+  bool privateFile = false;
 };
 
 // Writes bytes to path by what path names:
@@ -44,7 +47,8 @@ Status writeStandardOutput(std::span<const Byte> bytes);
 // the file system's limit however long target's name is, and with target's
 // mode (and owner, where the process may give files away) from the moment
 // it exists. Null with errno set when it cannot be created.
-std::FILE* createTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temp);
+std::FILE* createTemporaryBeside(const std::filesystem::path& target, std::filesystem::path& temp,
+                                 bool privateFile = false);
 #endif
 
 } // namespace zephlo

@@ -1,5 +1,7 @@
 #include "ui/briefing/briefing_map_view.h"
 
+#include "ui/briefing/briefing_map_tools.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,19 +38,21 @@ void BrfMapView::paintEvent(QPaintEvent*) {
 
 void BrfMapView::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  if (onResize) onResize();
+  emit resized();
 }
 
 void BrfMapView::mousePressEvent(QMouseEvent* e) {
-  if (onPress) onPress(e);
+  emit pressedAt(e->position().toPoint());
+  if (tool_) tool_->press(e);
 }
 
 void BrfMapView::mouseMoveEvent(QMouseEvent* e) {
-  if (onMove) onMove(e);
+  emit pointerAt(e->position().toPoint());
+  if (tool_) tool_->move(e);
 }
 
 void BrfMapView::mouseReleaseEvent(QMouseEvent* e) {
-  if (onRelease) onRelease(e);
+  if (tool_) tool_->release(e);
 }
 
 } // namespace zephlo

@@ -1,5 +1,5 @@
 // The briefing editor's map area: keeps the last picture in an image, so a
-// zoom of 0 leaves it standing, and passes the mouse on to the window.
+// zoom of 0 leaves it standing, and hands the mouse to the active tool.
 #pragma once
 
 #include <QImage>
@@ -9,6 +9,8 @@
 
 namespace zephlo {
 
+class BrfMapTool;
+
 class BrfMapView : public QWidget {
   Q_OBJECT
 public:
@@ -17,9 +19,14 @@ public:
   // Paints into the kept picture and shows it.
   void paintWith(const std::function<void(QPainter&, QSize)>& paint);
   const QImage& picture() const { return picture_; }
+  // The tool the mouse goes to; it stays the caller's.
+  void setTool(BrfMapTool* tool) { tool_ = tool; }
 
-  std::function<void(QMouseEvent*)> onPress, onMove, onRelease;
-  std::function<void()> onResize;
+signals:
+  // Before the tool hears of it: where a button went down, where the pointer is.
+  void pressedAt(QPoint pixel);
+  void pointerAt(QPoint pixel);
+  void resized();
 
 protected:
   void paintEvent(QPaintEvent* e) override;
@@ -30,6 +37,7 @@ protected:
 
 private:
   QImage picture_;
+  BrfMapTool* tool_ = nullptr;
 };
 
 } // namespace zephlo

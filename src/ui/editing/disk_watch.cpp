@@ -18,11 +18,13 @@ DiskWatch::DiskWatch(QObject* parent) : QObject(parent) {
   }
 }
 
-void DiskWatch::track(const QString& path) {
+void DiskWatch::track(const QString& path) { track(path, stampOf(toPath(path))); }
+
+void DiskWatch::track(const QString& path, const std::optional<FileStamp>& stamp) {
   clear();
   path_ = path;
-  stamp_ = stampOf(toPath(path));
-  watcher_.addPath(path);
+  stamp_ = stamp;
+  if (QFileInfo::exists(path)) watcher_.addPath(path);
   watcher_.addPath(QFileInfo(path).absolutePath());
 }
 

@@ -21,6 +21,10 @@ public:
 
   // The file is now what the editor read or wrote: watch it from here on.
   void track(const QString& path);
+  // The same with what the file was when the editor last read or wrote it
+  // (work recovered after a crash); nothing: it did not exist then.
+  void track(const QString& path, const std::optional<FileStamp>& stamp);
+  const std::optional<FileStamp>& stamp() const { return stamp_; }
   // Nothing to watch (a new mission, a mission without a voice list).
   void clear();
   const QString& path() const { return path_; }

@@ -56,6 +56,8 @@ public:
   // A new or opened mission takes the place of this one: no undo, not
   // changed. A new mission also rebuilds the templates from the preferences.
   void replace(Document doc, EditorState state, bool rebuildTemplates);
+  // Work recovered after a crash: changed, though nothing can be undone.
+  void markRecovered() { undo_.resetClean(); }
   // The mission was written to fileName: not an edit, so nothing to undo.
   void markSaved(const std::string& fileName);
   // The voice list file the mission goes with, and its entries as read:

@@ -150,6 +150,35 @@ bool FileCommands::openPath(const QString& path) {
   return true;
 }
 
+bool FileCommands::openRecovered(const RecoveredWork& work, const RecoveryInfo& info) {
+  const bool named = !info.missionPath.empty();
+  const QString path = named ? fromPath(info.missionPath) : QString();
+  Result<Document> r =
+      parseMission(work.mission, named ? info.missionPath : std::string(kUnnamed), prefs_.autoLink);
+  if (!r) {
+    doc_.prompts().showError(fromMessage(r.error().message));
+    return false;
+  }
+  Document d = std::move(*r);
+  d.fileName = named ? info.missionPath : std::string(kUnnamed);
+  d.voiceListPath = info.voiceListPath;
+  if (work.voices)
+    d.voiceEntries = *work.voices;
+  else if (info.voiceListPath != kNoVoiceList)
+    voices_.loadFor(d);
+  const EditorState st = freshState(d);
+  doc_.replace(std::move(d), st, false);
+  doc_.markRecovered();
+  if (named)
+    missionWatch_.track(path, info.fileStamp);
+  else
+    missionWatch_.clear();
+  setTitle(named ? TitleKind::Opened : TitleKind::New);
+  voices_.replaced();
+  if (work.voices) voices_.markChanged();
+  return true;
+}
+
 bool FileCommands::reopen(int i) {
   if (i < 0 || i >= static_cast<int>(history_.entries().size())) return false;
   // Saving under a new name below shifts the history: take the entry first.

@@ -3,6 +3,7 @@
 // document; the changed prompt guards every way work could be lost.
 #pragma once
 
+#include "core/mission/recovery.h"
 #include "core/mission/session.h"
 #include "ui/editing/disk_watch.h"
 
@@ -35,6 +36,9 @@ public:
   bool newMission();
   bool open();
   bool openPath(const QString& path); // no prompt
+  // Work recovered after a crash: the mission as it was, changed, belonging
+  // to the file it came from (Save writes there after the usual check).
+  bool openRecovered(const RecoveredWork& work, const RecoveryInfo& info);
   bool reopen(int historyIndex);
   bool save();
   bool saveAs();

@@ -26,6 +26,8 @@ public:
   void loadFor(Document& doc);
   // A new or opened mission took the place of the old one.
   void replaced();
+  // The list holds changes not yet in its file (work recovered after a crash).
+  void markChanged() { changed_ = true; }
   // Each returns false when it was refused or failed; the reason has been shown.
   bool createVoiceList();
   // Assigns a chosen voice file to the current message, or with endLine >= 0

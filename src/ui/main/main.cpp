@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
 
 #include <cstdio>
@@ -35,6 +36,12 @@ int main(int argc, char** argv) {
           "Render the main window to <png> (and each tool window shown to <png>-<name>) and exit."),
       QStringLiteral("png"));
   parser.addOption(shot);
+  // Another editor asks for work left by a crash to be opened in this one.
+  QCommandLineOption recover(QStringLiteral("recover"),
+                             QStringLiteral("Open the recovered work <id> (used by the editor)."),
+                             QStringLiteral("id"));
+  recover.setFlags(QCommandLineOption::HiddenFromHelp);
+  parser.addOption(recover);
   parser.addPositionalArgument(QStringLiteral("mission"), QStringLiteral("A mission file to open."),
                                QStringLiteral("[mission.tie]"));
   parser.process(app);
@@ -81,7 +88,24 @@ int main(int argc, char** argv) {
 
   window.show();
   // Start-up runs once the window is up, so its questions have a parent.
-  QTimer::singleShot(0, &window,
-                     [&session, &parser] { session.files.startUp(parser.positionalArguments()); });
+  // Work left by a crash comes first; each further copy, and a mission named
+  // on the command line, then gets an editor of its own.
+  QTimer::singleShot(0, &window, [&session, &parser, &recover] {
+    session.recovery.start(RecoverySession::defaultFolder());
+    if (parser.isSet(recover)) {
+      session.recovery.recover(parser.value(recover));
+      return;
+    }
+    QStringList others;
+    const QStringList args = parser.positionalArguments();
+    if (!session.recovery.offerRecovery(others)) {
+      session.files.startUp(args);
+      return;
+    }
+    const QString program = QCoreApplication::applicationFilePath();
+    for (const QString& id : others)
+      QProcess::startDetached(program, {QStringLiteral("--recover"), id});
+    if (!args.isEmpty()) QProcess::startDetached(program, args);
+  });
   return QApplication::exec();
 }

@@ -414,6 +414,7 @@ void TForm1::PreferencesClick() {
           [this](bool on) { c_.apply(storeAutolinkEverywhere(on, c_.document())); });
   c_.prompts().runModal(form);
   files_.preferencesChanged();
+  session_.recovery.preferencesChanged();
   map_->preferencesChanged();
   fgModel_->refreshAll(); // dimming of absent flight groups is a preference
 }
@@ -504,6 +505,8 @@ void TForm1::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  // Saved or thrown away by choice: nothing is left to recover.
+  session_.recovery.closing();
   prefs_.mainGeometry = saveGeometry();
   prefs_.mainState = saveState();
   prefs_.wmx = isMaximized();

@@ -26,10 +26,9 @@ void TForm1::buildBriefingEditor() {
   connect((*actions_)[Act::BriefingEditor], &QAction::triggered, this, [this] {
     auto* form = findChild<TBrfForm*>();
     if (!form) {
-      form = new TBrfForm(c_, this);
+      form = new TBrfForm(c_, *actions_, this);
       // Undo, Redo, Save and Save As work in the briefing editor as everywhere.
       actions_->attachEditing(form);
-      connect(form, &TBrfForm::saveRequested, (*actions_)[Act::Save], &QAction::trigger);
     }
     form->show();
     form->raise();

@@ -159,6 +159,12 @@ void TPrefForm::buildControls() {
   auto* optionsForm = new QFormLayout;
   optionsForm->addRow(QStringLiteral("Default Mission Format"), DefaultFormatCombo);
   optionsForm->addRow(QStringLiteral("Open program with:"), OpenProgWithCombo);
+  RecoverySecondsSpin = new QSpinBox;
+  RecoverySecondsSpin->setObjectName(QStringLiteral("RecoverySecondsSpin"));
+  RecoverySecondsSpin->setRange(0, 3600);
+  RecoverySecondsSpin->setSpecialValueText(QStringLiteral("never"));
+  RecoverySecondsSpin->setSuffix(QStringLiteral(" s"));
+  optionsForm->addRow(QStringLiteral("Save a recovery copy every N seconds"), RecoverySecondsSpin);
   optionsLayout->addLayout(optionsForm);
   optionsLayout->addStretch(1);
   optionsBox->setLayout(optionsLayout);
@@ -313,6 +319,7 @@ std::vector<std::pair<QComboBox*, int Preferences::*>> TPrefForm::comboBindings(
 
 std::vector<std::pair<QSpinBox*, int Preferences::*>> TPrefForm::spinBindings() const {
   return {{ZoomSpeedSpin, &Preferences::zoomSpeed},
+          {RecoverySecondsSpin, &Preferences::recoverySeconds},
           {IconZoomSmallSpin, &Preferences::iconZoomSmall}};
 }
 

@@ -87,6 +87,7 @@ private:
   QComboBox* DefaultWPsCombo = nullptr;
   QComboBox* AutoCtrCombo = nullptr;
   QSpinBox* ZoomSpeedSpin = nullptr;
+  QSpinBox* RecoverySecondsSpin = nullptr;
   QComboBox* DblClickLinkCombo = nullptr;
   QCheckBox* DefaultNameChk = nullptr;
   QCheckBox* DefaultWPtimeChk = nullptr;

@@ -1,5 +1,6 @@
 // The JSON form of a mission: exact round trips and clear refusals.
 #include "core/briefing/briefing_codec.h"
+#include "core/briefing/test_instructions.h"
 #include "core/check/example_mission.h"
 #include "core/check/texts.h"
 #include "core/json/json_mission.h"
@@ -114,6 +115,29 @@ TEST(MissionJson, FieldsLandWhereTheirNamesSay) {
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[0].X, -3);
   EXPECT_EQ(list[0].Color, 1);
+}
+
+TEST(MissionJson, BriefingParametersAreNamedInStreamOrderAtTheEndsOfTheirRanges) {
+  for (bool high : {false, true}) {
+    Document d = newMission({});
+    const InstructionList list = everyCodeAtRangeEnd(high);
+    ASSERT_TRUE(encodeBriefing(list, d.briefing).ok());
+    const std::vector<Byte> bytes = *serializeMission(d);
+    const Json j = exported(bytes);
+    const Json& tag = j["briefing"]["instructions"][17]; // code 18
+    std::vector<std::string> keys;
+    for (auto it = tag.begin(); it != tag.end(); ++it)
+      keys.push_back(it.key());
+    // The readable name of the code stands beside it; the parameters follow.
+    EXPECT_EQ(keys, (std::vector<std::string>{"time", "command", "commandName", "index", "x", "y",
+                                              "color"}));
+    const Json& info = j["briefing"]["instructions"][26]; // code 27: the flag first
+    EXPECT_EQ(info["command"], 27);
+    EXPECT_EQ(std::next(info.begin(), 3).key(), "index");
+    EXPECT_EQ(std::next(info.begin(), 4).key(), "infoIcon");
+    EXPECT_EQ(tag["x"], high ? 32767 : -32768) << "positions are signed";
+    expectRoundTrip(bytes, high ? "high" : "low");
+  }
 }
 
 TEST(MissionJson, BadValuesAreRefusedWithTheirPath) {

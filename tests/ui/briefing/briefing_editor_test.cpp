@@ -1,7 +1,5 @@
-#include "core/briefing/instruction_list.h"
 #include "core/mission/reader.h"
-#include "support/editor_fixture.h"
-#include "ui/briefing/briefing_editor.h"
+#include "ui/briefing/briefing_window_fixture.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,84 +19,6 @@
 
 using namespace zephlo;
 using namespace zephlo::testing;
-
-namespace {
-
-TCommandObject item(int time, std::uint16_t code, int index = 0, int x = 0, int y = 0) {
-  TCommandObject c = newInstruction(code);
-  c.Time = static_cast<std::int16_t>(time);
-  c.Index = static_cast<std::uint16_t>(index);
-  c.X = static_cast<std::int16_t>(x);
-  c.Y = static_cast<std::int16_t>(y);
-  return c;
-}
-
-TCommandObject icon(int time, int number, int craft) {
-  TCommandObject c = item(time, brfcode::NewIcon, number);
-  c.CraftType = static_cast<std::uint16_t>(craft);
-  return c;
-}
-
-std::vector<int> codesOf(const InstructionList& l) {
-  std::vector<int> out;
-  for (const TCommandObject& c : l)
-    out.push_back(c.Command);
-  return out;
-}
-
-struct BriefingEditor {
-  Editor e;
-  TBrfForm* form = nullptr;
-
-  // A mission of three flight groups whose briefing holds `list`.
-  explicit BriefingEditor(InstructionList list = {newInstruction(brf::EndCode)},
-                          int runningTime = 600) {
-    EXPECT_TRUE(e.files.openPath(e.missionFile("brief.tie", "Title", 3)));
-    e.edit([&](Edit& ed) {
-      Briefing& b = ed.briefing();
-      EXPECT_TRUE(encodeBriefing(list, b).ok());
-      b.setRunningTime(static_cast<std::uint16_t>(runningTime));
-      b.tags[0] = "Red";
-      b.tags[1] = "Alpha";
-      b.texts[1] = "First words";
-    });
-    e.c.undoStack().clear();
-    e.trigger("BriefingBtn");
-    form = e.w.findChild<TBrfForm*>();
-    EXPECT_NE(form, nullptr);
-    form->resize(1180, 760);
-    QApplication::processEvents();
-  }
-  template <class T = QWidget> T* child(const char* name) {
-    T* w = form->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-  }
-  void insert(const char* action) {
-    QAction* a = child<QAction>(action);
-    ASSERT_TRUE(a->isEnabled()) << action;
-    a->trigger();
-  }
-  void click(const char* button) { child<QAbstractButton>(button)->click(); }
-  InstructionList list() const { return decodeBriefing(e.c.document().briefing); }
-  int steps() { return e.c.undoStack().count(); }
-  void page(int index) { child<QTabWidget>("BrfPages")->setCurrentIndex(index); }
-  QWidget* map() { return child<QWidget>("MapBox"); }
-  void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-    QMouseEvent ev(type, QPointF(at), map()->mapToGlobal(QPointF(at)),
-                   type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                   Qt::NoModifier);
-    QApplication::sendEvent(map(), &ev);
-  }
-  void drag(QPoint from, QPoint to) {
-    mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
-    mouse(QEvent::MouseMove, (from + to) / 2, Qt::LeftButton);
-    mouse(QEvent::MouseMove, to, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, to, Qt::NoButton);
-  }
-};
-
-} // namespace
 
 TEST(BriefingEditor, OpensWithCaptionAndTheDescriptionFromTheGamesList) {
   BriefingEditor b;
@@ -134,9 +54,10 @@ TEST(BriefingEditor, InsertsEveryKindOnTheListPageAsOneStepEach) {
   b.page(1);
   auto* list = b.child<QListWidget>("InstList");
   list->setCurrentRow(1); // the page break at 2 seconds
-  const char* names[] = {"InsPageBreak",  "InsTitle",    "InsText",      "InsMoveMap", "InsZoom",
-                         "InsClearBoxes", "InsBox",      "InsClearTags", "InsTag",     "InsNewIcon",
-                         "InsShipData",   "InsMoveIcon", "InsRotate",    "InsRegion"};
+  const char* names[] = {"BrfInsPageBreak", "BrfInsTitle",      "BrfInsText",     "BrfInsMoveMap",
+                         "BrfInsZoom",      "BrfInsClearBoxes", "BrfInsBox",      "BrfInsClearTags",
+                         "BrfInsTag",       "BrfInsNewIcon",    "BrfInsShipData", "BrfInsMoveIcon",
+                         "BrfInsRotate",    "BrfInsRegion"};
   int steps = 0;
   for (const char* n : names) {
     b.insert(n);
@@ -232,7 +153,7 @@ TEST(BriefingEditor, InsertModesPreviewUntilDoneAndCancelLeavesTheDocument) {
   b.click("StepBtn");
   b.click("StepBtn");
   ASSERT_EQ(b.form->playback().time(), 2);
-  b.insert("InsText");
+  b.insert("BrfInsText");
   EXPECT_EQ(b.form->insertMode(), BrfMode::Text);
   EXPECT_FALSE(vcr->isVisible());
   EXPECT_FALSE(b.child<QTabWidget>("BrfPages")->isTabEnabled(1)) << "the page cannot be left";
@@ -245,7 +166,7 @@ TEST(BriefingEditor, InsertModesPreviewUntilDoneAndCancelLeavesTheDocument) {
   EXPECT_EQ(b.e.c.document(), original);
   EXPECT_EQ(b.steps(), 0);
 
-  b.insert("InsText");
+  b.insert("BrfInsText");
   b.child<QComboBox>("InsTextBox")->setCurrentIndex(1);
   b.click("DoneBtn");
   EXPECT_EQ(b.steps(), 1) << "Done is one step";
@@ -254,14 +175,14 @@ TEST(BriefingEditor, InsertModesPreviewUntilDoneAndCancelLeavesTheDocument) {
   EXPECT_EQ(b.child<QLabel>("CaptionArea")->text(), "First words");
 
   // Zoom and move preview live and store what the bars show.
-  b.insert("InsZoom");
+  b.insert("BrfInsZoom");
   b.child<QScrollBar>("ZoomBar")->setValue(64);
   EXPECT_EQ(b.form->playback().state().zoom, 64);
   b.click("DoneBtn");
   EXPECT_EQ(b.list()[4].Command, brfcode::ZoomMap);
   EXPECT_EQ(b.list()[4].X, 64);
   EXPECT_EQ(b.form->playback().state().zoom, 64);
-  b.insert("InsMoveMap");
+  b.insert("BrfInsMoveMap");
   b.child<QScrollBar>("XScroll")->setValue(100);
   b.child<QScrollBar>("YScroll")->setValue(-64);
   b.click("DoneBtn");
@@ -271,7 +192,7 @@ TEST(BriefingEditor, InsertModesPreviewUntilDoneAndCancelLeavesTheDocument) {
 
   // A tag and an icon go where the map was last clicked.
   const QPoint spot = b.form->pixelOf({800, 400});
-  b.insert("InsTag");
+  b.insert("BrfInsTag");
   b.child<QComboBox>("InsTagBox")->setCurrentIndex(1);
   b.child<QComboBox>("InsColorBox")->setCurrentIndex(2);
   b.mouse(QEvent::MouseButtonPress, b.form->pixelOf({0, 0}), Qt::LeftButton);
@@ -284,7 +205,7 @@ TEST(BriefingEditor, InsertModesPreviewUntilDoneAndCancelLeavesTheDocument) {
   EXPECT_NEAR(tag.X, 800, 4);
   EXPECT_NEAR(tag.Y, 400, 4);
 
-  b.insert("InsNewIcon");
+  b.insert("BrfInsNewIcon");
   b.child<QComboBox>("InsCraftBox")->setCurrentIndex(5);
   EXPECT_EQ(b.child<QComboBox>("InsIffBox")->currentIndex(), 1) << "the craft presets its IFF";
   b.mouse(QEvent::MouseButtonPress, spot, Qt::LeftButton);
@@ -297,7 +218,7 @@ TEST(BriefingEditor, InsertModesPreviewUntilDoneAndCancelLeavesTheDocument) {
   EXPECT_EQ(instructionTime(l[8]), 2);
   EXPECT_TRUE(b.form->playback().state().icons[1].shown);
 
-  b.insert("InsRegion");
+  b.insert("BrfInsRegion");
   b.child<QComboBox>("InsRegionBox")->setCurrentIndex(2);
   b.click("DoneBtn");
   EXPECT_EQ(b.list()[9].Command, brfcode::ChangeRegion);
@@ -342,9 +263,9 @@ TEST(BriefingEditor, MapToolsInsertAtTheClock) {
   EXPECT_EQ(l[14].Command, brfcode::ShipData);
   EXPECT_EQ(instructionTime(l[15]) - instructionTime(l[14]), 120);
 
-  b.insert("InsPageBreak");
-  b.insert("InsClearBoxes");
-  b.insert("InsClearTags");
+  b.insert("BrfInsPageBreak");
+  b.insert("BrfInsClearBoxes");
+  b.insert("BrfInsClearTags");
   b.click("ClearIconBtn");
   const std::vector<int> got = codesOf(b.list());
   for (int code : {3, 8, 17})
@@ -374,8 +295,8 @@ TEST(BriefingEditor, DragsIconsAndTagsWithLocksAndSnapSteps) {
   EXPECT_EQ(b.form->playback().state().icons[0].x, pointer.x);
 
   // Locked X moves only Y; a snap step of 26 truncates Y to its multiple.
-  b.child<QAction>("LockX")->setChecked(true);
-  b.child<QAction>("YSnapBtn")->trigger();
+  b.command("BrfLockX")->setChecked(true);
+  b.command("BrfYSnap")->trigger();
   const QPoint from = b.form->pixelOf({pointer.x, pointer.y});
   const QPoint to = b.form->pixelOf({-700, -900});
   const BriefingMapPoint p2 = b.form->mapPointAt(to);
@@ -385,9 +306,9 @@ TEST(BriefingEditor, DragsIconsAndTagsWithLocksAndSnapSteps) {
   EXPECT_EQ(b.steps(), 2);
 
   // A tag is grabbed 20 pixels right of its place.
-  b.child<QAction>("LockX")->setChecked(false);
-  b.child<QAction>("XSnapBtn")->trigger();
-  b.child<QAction>("XSnapBtn")->trigger(); // 51
+  b.command("BrfLockX")->setChecked(false);
+  b.command("BrfXSnap")->trigger();
+  b.command("BrfXSnap")->trigger(); // 51
   const TCommandObject tagBefore = b.list()[2];
   const QPoint tagAt = b.form->pixelOf({1600, 800}) + QPoint(20, 0);
   const QPoint tagTo = b.form->pixelOf({2400, 1000});
@@ -450,12 +371,12 @@ TEST(BriefingEditor, ZeroRunningTimeAndAnOverfullBriefingAreRefused) {
 
   const Document before = b.e.c.document();
   b.page(1);
-  b.insert("InsMoveIcon");
+  b.insert("BrfInsMoveIcon");
   EXPECT_TRUE(b.e.prompts.log.last().startsWith("error: ")) << b.e.prompts.log.last().toStdString();
   EXPECT_EQ(b.e.c.document(), before);
 
   b.page(0);
-  b.insert("InsZoom");
+  b.insert("BrfInsZoom");
   b.click("DoneBtn");
   EXPECT_TRUE(b.e.prompts.log.last().startsWith("error: "));
   EXPECT_EQ(b.form->insertMode(), BrfMode::Zoom) << "nothing lost: the insert is still open";
@@ -479,7 +400,7 @@ TEST(BriefingEditor, SideFieldsKeysAndPopUpCommands) {
 
   b.e.edit([](Edit& ed) { ed.flightGroup(1).setStartPoint(1, {320, -160, 0, 1}); });
   b.e.prompts.yesNo = {true};
-  b.child<QAction>("SetAllToStart1")->trigger();
+  b.command("BrfSetAllToStart1")->trigger();
   EXPECT_EQ(b.e.prompts.log.last(),
             "question: Set Briefing Points to Start Point 1 for Briefing 1?");
   EXPECT_EQ(b.e.c.document().flightGroups[1].briefingPoint.x, 320);

@@ -1,0 +1,82 @@
+// Work left by an editor that was killed comes back at the next start.
+#include "support/editor_fixture.h"
+
+#include <QProcess>
+
+#include <filesystem>
+
+using namespace zephlo;
+using namespace zephlo::testing;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs the helper editor, which edits the mission and is killed by SIGKILL
+// once its recovery copy is written.
+void crashAfterEditing(const std::string& folder, const QString& mission, const char* name) {
+  QProcess p;
+  p.start(QStringLiteral(ZEPHLO_CRASH_HELPER), {q(folder), mission, QString::fromLatin1(name)});
+  ASSERT_TRUE(p.waitForFinished(30000));
+  ASSERT_EQ(p.exitStatus(), QProcess::CrashExit) << p.readAllStandardError().toStdString();
+}
+
+} // namespace
+
+TEST(Recovery, WorkOfAKilledEditorIsRecoveredAndSavedWhereItBelongs) {
+  Editor e;
+  const QString mission = e.missionFile("m.tie", "Mine");
+  const auto original = readFile(mission.toStdString());
+  const std::string folder = e.dir.path("recovery");
+  crashAfterEditing(folder, mission, "Survivor");
+
+  e.s.recovery.start(q(folder));
+  e.prompts.choices = {0}; // Recover
+  QStringList others;
+  ASSERT_TRUE(e.s.recovery.offerRecovery(others));
+  EXPECT_TRUE(others.isEmpty());
+  const QStringList asked = e.prompts.log.filter("Recover unsaved work");
+  ASSERT_EQ(asked.size(), 1);
+  EXPECT_TRUE(asked[0].contains(mission)) << asked[0].toStdString();
+  EXPECT_TRUE(asked[0].endsWith("[Recover, Discard]"));
+
+  // The edited mission, changed, belonging to its file; the file untouched.
+  EXPECT_EQ(e.c.document().flightGroups[0].name(), "Survivor");
+  EXPECT_TRUE(e.c.isModified());
+  EXPECT_EQ(q(e.c.document().fileName), mission);
+  EXPECT_EQ(readFile(mission.toStdString()), original);
+  EXPECT_EQ(e.c.undoStack().count(), 0) << "undo history is not recovered";
+  EXPECT_TRUE(e.s.recovery.hasCopy()) << "the recovered work is this editor's to keep safe";
+
+  ASSERT_TRUE(e.files.save());
+  EXPECT_EQ(readFile(mission.toStdString()), savedBytes(e.c.document()));
+  EXPECT_FALSE(e.s.recovery.hasCopy());
+  EXPECT_TRUE(e.s.recovery.folder()->orphans().empty()) << "the old copy is gone";
+}
+
+TEST(Recovery, DiscardedOrUnansweredCopiesAndTheOwnersOwn) {
+  Editor e;
+  const QString mission = e.missionFile("m.tie", "Mine");
+  const std::string folder = e.dir.path("recovery");
+  crashAfterEditing(folder, mission, "Lost");
+  crashAfterEditing(folder, mission, "Found");
+
+  e.s.recovery.start(q(folder));
+  QStringList others;
+  EXPECT_FALSE(e.s.recovery.offerRecovery(others)) << "closed without an answer";
+  EXPECT_EQ(e.s.recovery.folder()->orphans().size(), 2u) << "kept for the next start";
+  e.prompts.choices = {1}; // Discard
+  EXPECT_FALSE(e.s.recovery.offerRecovery(others));
+  EXPECT_TRUE(e.s.recovery.folder()->orphans().empty());
+
+  // This editor's own copy: written while there are unsaved edits, removed
+  // when they are thrown away by a new mission and at a clean exit.
+  ASSERT_TRUE(e.files.openPath(mission));
+  e.edit([](Edit& ed) { ed.flightGroup(0).setName("Mine"); });
+  e.s.recovery.writeNow();
+  EXPECT_TRUE(e.s.recovery.hasCopy());
+  e.prompts.yesNoCancel = {Answer::No};
+  ASSERT_TRUE(e.files.newMission());
+  EXPECT_FALSE(e.s.recovery.hasCopy());
+  e.s.recovery.closing();
+  EXPECT_TRUE(fs::is_empty(folder));
+}
