@@ -35,7 +35,7 @@ struct Campaign {
       const std::string path = dir.path("m" + std::to_string(1000 + i) + ".tie");
       writeFile(path, generateMission(o).bytes);
     }
-    paths = missionFilesUnder(dir.root()).value();
+    paths = missionFilesUnder(dir.root()).value().files;
   }
 };
 
@@ -149,7 +149,7 @@ BENCHMARK(BM_ToolDescribeCampaign)->Unit(benchmark::kMillisecond)->UseManualTime
 void BM_ListCampaignFolder(benchmark::State& state) {
   Campaign& c = campaign();
   for (auto _ : state)
-    benchmark::DoNotOptimize(missionFilesUnder(c.dir.root()).value().size());
+    benchmark::DoNotOptimize(missionFilesUnder(c.dir.root()).value().files.size());
 }
 BENCHMARK(BM_ListCampaignFolder)->Unit(benchmark::kMicrosecond);
 

@@ -1,6 +1,9 @@
 // check, describe and info over one mission or a whole campaign folder.
 #include "cli/tool.h"
 #include "core/check/campaign.h"
+#include "core/mission/utf8_path.h"
+
+#include <filesystem>
 
 #include <iostream>
 
@@ -13,6 +16,7 @@ struct FileArgs {
   CampaignOptions options;
   bool formatGiven = false;
   bool ok = true;
+  int unreadableFolders = 0; // passed over by --recursive
 };
 
 // Files and --recursive folders in the order given; each folder's files sorted.
@@ -48,6 +52,11 @@ FileArgs parseFileArgs(const Args& a, const std::string& cmd) {
         continue;
       }
       if (arg == "--game") {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(pathFromUtf8(value), ec)) {
+          fail(cmd + ": --game " + value + " is not a folder");
+          break;
+        }
         f.options.limitOptions.gameFolder = value;
         continue;
       }
@@ -55,11 +64,18 @@ FileArgs parseFileArgs(const Args& a, const std::string& cmd) {
       if (!found) {
         std::cerr << "zephlo-tool: " << found.error().message << "\n";
         f.ok = false;
-      } else if (found->empty()) {
-        std::cerr << "zephlo-tool: no .tie files under " << value << "\n";
+        continue;
+      }
+      // A folder passed over is said, and makes the run's status 2.
+      for (const std::string& line : found->unreadable)
+        std::cerr << "zephlo-tool: " << line << "\n";
+      f.unreadableFolders += static_cast<int>(found->unreadable.size());
+      if (found->files.empty()) {
+        std::cerr << "zephlo-tool: no .tie files under " << value
+                  << (found->unreadable.empty() ? "" : " that could be read") << "\n";
         f.ok = false;
       } else {
-        f.files.insert(f.files.end(), found->begin(), found->end());
+        f.files.insert(f.files.end(), found->files.begin(), found->files.end());
       }
     } else if (arg == "--no-warnings") {
       f.options.omitWarnings = true;
@@ -77,8 +93,8 @@ FileArgs parseFileArgs(const Args& a, const std::string& cmd) {
   return f;
 }
 
-int exitStatus(const CampaignSummary& s) {
-  if (s.unreadable > 0) return kExitBadInput;
+int exitStatus(const CampaignSummary& s, const FileArgs& f) {
+  if (s.unreadable > 0 || f.unreadableFolders > 0) return kExitBadInput;
   return s.withErrors > 0 ? kExitCheckErrors : kExitOk;
 }
 
@@ -92,7 +108,7 @@ int cmdCheck(const Args& a) {
   if (!f.ok) return kExitBadInput;
   if (!f.options.limitOptions.gameFolder.empty() && !f.options.limits)
     return usageError("check: --game is used by --limits only");
-  return exitStatus(checkMissions(f.files, f.options, std::cout, std::cerr));
+  return exitStatus(checkMissions(f.files, f.options, std::cout, std::cerr), f);
 }
 
 int cmdDescribe(const Args& a) {
@@ -100,14 +116,14 @@ int cmdDescribe(const Args& a) {
   if (!f.ok) return kExitBadInput;
   if (checkOnlyOptions(f) || f.formatGiven)
     return usageError("describe takes only FILE and --recursive DIR");
-  return exitStatus(describeMissions(f.files, std::cout, std::cerr));
+  return exitStatus(describeMissions(f.files, std::cout, std::cerr), f);
 }
 
 int cmdInfo(const Args& a) {
   const FileArgs f = parseFileArgs(a, "info");
   if (!f.ok) return kExitBadInput;
   if (checkOnlyOptions(f)) return usageError("info takes only --format, FILE and --recursive DIR");
-  return exitStatus(infoMissions(f.files, f.options.format, std::cout, std::cerr));
+  return exitStatus(infoMissions(f.files, f.options.format, std::cout, std::cerr), f);
 }
 
 constexpr const char* kManyFiles =

@@ -1,9 +1,11 @@
 #include "platform/settings_store.h"
 
+#include "core/mission/input_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextStream>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace zephlo {
@@ -132,15 +134,18 @@ bool importHistoryFile(const QString& editorDir, QStringList& history) {
   // folder relative to wherever the editor was started.
   if (editorDir.isEmpty() || !dir.isAbsolute() || !dir.isDir()) return false;
   const QString path = QDir(editorDir).filePath(kHistoryFile);
-  QFile file(path);
-  if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text)) return false;
-  QStringList imported;
-  QTextStream in(&file);
+  if (!QFileInfo::exists(path)) return false;
+  // Only a regular file of a list's size is read: a FIFO would stop the
+  // editor before its first window.
+  const Result<std::vector<Byte>> bytes = readWholeInput(QFile::encodeName(path).toStdString(),
+                                                         SizeLimit{1 << 20, "a history file may"});
+  if (!bytes) return false;
   // The file comes from Windows, written in its code page.
-  in.setEncoding(QStringConverter::System);
-  while (!in.atEnd())
-    addHistoryEntry(imported, in.readLine().trimmed());
-  file.close();
+  const QString text = QString::fromLocal8Bit(reinterpret_cast<const char*>(bytes->data()),
+                                              static_cast<qsizetype>(bytes->size()));
+  QStringList imported;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    addHistoryEntry(imported, line.trimmed());
   history = imported;
   QFile::remove(path);
   return true;
@@ -148,15 +153,41 @@ bool importHistoryFile(const QString& editorDir, QStringList& history) {
 
 } // namespace
 
-SettingsStore::SettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Quen's Editors"),
-                                            QStringLiteral("Zephlo"))) {}
+SettingsStore::SettingsStore() {
+#if defined(Q_OS_WIN)
+  // The registry: no file to be anything else.
+  settings_ =
+      std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                  QStringLiteral("Quen's Editors"), QStringLiteral("Zephlo"));
+#else
+  // Where the native format keeps the user's settings, named here so it can
+  // be looked at before Qt reads it.
+  open(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Quen's Editors/Zephlo.conf"),
+       QSettings::NativeFormat);
+#endif
+}
 
-SettingsStore::SettingsStore(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+SettingsStore::SettingsStore(const QString& iniPath) { open(iniPath, QSettings::IniFormat); }
+
+void SettingsStore::open(const QString& path, QSettings::Format format) {
+  const QFileInfo file(path);
+  if (file.exists() && !file.isFile()) {
+    problem_ = QStringLiteral("Cannot read ") + path +
+               QStringLiteral(": it is not a regular file. The preferences and history of "
+                              "this run will not be kept.");
+    return;
+  }
+  settings_ =
+      format == QSettings::NativeFormat
+          ? std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                        QStringLiteral("Quen's Editors"), QStringLiteral("Zephlo"))
+          : std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
 
 void SettingsStore::load(Preferences& prefs, QStringList& history) {
+  history.clear();
+  if (!settings_) return;
   QSettings& s = *settings_;
   const Preferences def;
 
@@ -173,7 +204,6 @@ void SettingsStore::load(Preferences& prefs, QStringList& history) {
   prefs.datapadGeometry = s.value(QStringLiteral("Layout/DatapadGeometry")).toByteArray();
   prefs.wpGeometry = s.value(QStringLiteral("Layout/WPGeometry")).toByteArray();
 
-  history.clear();
   if (importHistoryFile(prefs.editorDir, history)) return;
 
   s.beginGroup(QStringLiteral("History"));
@@ -184,6 +214,7 @@ void SettingsStore::load(Preferences& prefs, QStringList& history) {
 }
 
 bool SettingsStore::save(const Preferences& prefs, const QStringList& history) {
+  if (!settings_) return false;
   QSettings& s = *settings_;
 
   if (!cleared_) {
@@ -218,22 +249,29 @@ bool SettingsStore::save(const Preferences& prefs, const QStringList& history) {
   }
 
   s.sync();
-  return s.status() == QSettings::NoError;
+  // A format error comes from reading a damaged file; the write that
+  // follows replaces it whole. Only a failed write loses the history.
+  return s.status() != QSettings::AccessError;
 }
 
 void SettingsStore::clear() {
+  cleared_ = true;
+  if (!settings_) return;
   settings_->clear();
   settings_->sync();
   // The user's settings live under the organisation; remove what the
   // organisation itself holds as well. INI files used by tests have no
   // organisation to clear.
   if (settings_->format() == QSettings::NativeFormat && !settings_->organizationName().isEmpty()) {
+#if !defined(Q_OS_WIN)
+    const QFileInfo file(QFileInfo(settings_->fileName()).absolutePath() + QStringLiteral(".conf"));
+    if (file.exists() && !file.isFile()) return;
+#endif
     QSettings organisation(QSettings::NativeFormat, QSettings::UserScope,
                            settings_->organizationName());
     organisation.clear();
     organisation.sync();
   }
-  cleared_ = true;
 }
 
 } // namespace zephlo

@@ -76,6 +76,34 @@ TEST(Campaign, BadArgumentsAndEmptyFolders) {
   EXPECT_EQ(runTool(dir, "check --game . x.tie").status, 2);
 }
 
+TEST(Campaign, AFolderThatCannotBeReadIsNamedAndMakesTheStatusTwo) {
+  TempDir dir;
+  namespace fs = std::filesystem;
+  fs::permissions(dir.root(), fs::perms::all);
+  fs::create_directories(dir.path("camp/locked"));
+  writeNew(dir.path("camp/a.tie"));
+  writeNew(dir.path("camp/locked/b.tie"));
+  fs::permissions(dir.path("camp/locked"), fs::perms::none);
+  for (const char* cmd : {"check", "describe"}) {
+    const ToolRun r =
+        runTool(dir, std::string(cmd) + " --recursive " + quoted(dir.path("camp")), true);
+    EXPECT_EQ(r.status, 2) << cmd;
+    EXPECT_EQ(r.err,
+              "zephlo-tool: Cannot read " + dir.path("camp/locked") + ": Permission denied.\n")
+        << cmd;
+    EXPECT_FALSE(r.out.empty()) << "the readable missions are still " << cmd << "ed";
+  }
+  fs::permissions(dir.path("camp/locked"), fs::perms::owner_all);
+
+  // A game folder that is none is refused before anything is checked.
+  const ToolRun r = runTool(dir, "check --limits --game " + quoted(dir.path("nowhere")) + " " +
+                                     quoted(dir.path("camp/a.tie")));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("--game " + dir.path("nowhere") + " is not a folder"), std::string::npos)
+      << r.err;
+  EXPECT_TRUE(r.out.empty());
+}
+
 TEST(Campaign, LimitsComeAfterTheCheckersLinesOnlyWhenAsked) {
   TempDir dir;
   Document d = newMission({});

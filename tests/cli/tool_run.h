@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace zephlo::testing {
 
@@ -15,9 +16,13 @@ struct ToolRun {
   std::string err;
 };
 
-inline ToolRun runTool(const TempDir& dir, const std::string& args) {
+// unprivileged: as "nobody" when the tests run as root, where permissions
+// would not be enforced (the files it reads must be readable to all).
+inline ToolRun runTool(const TempDir& dir, const std::string& args, bool unprivileged = false) {
   const std::string errFile = dir.path("stderr.txt");
-  const std::string cmd = std::string(ZEPHLO_TOOL) + " " + args + " 2>" + errFile;
+  const std::string as =
+      unprivileged && ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+  const std::string cmd = as + std::string(ZEPHLO_TOOL) + " " + args + " 2>" + errFile;
   ToolRun r;
   FILE* p = popen(cmd.c_str(), "r");
   char buf[4096];

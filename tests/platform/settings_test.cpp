@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <vector>
 
 using namespace zephlo;
@@ -316,7 +317,49 @@ TEST_F(SettingsStoreTest, FailedWriteIsReported) {
   writeFile(dir.filePath(QStringLiteral("plain-file")), "x");
   SettingsStore store(dir.filePath(QStringLiteral("plain-file/zephlo.ini")));
   EXPECT_FALSE(store.save(Preferences{}, paths(1)));
+
+  // A damaged file is read as far as it goes and rewritten whole: that
+  // write succeeded, so it is no failure.
+  writeFile(ini(), QByteArray("[Options\0\xff\xfe\nAutoLink\n=x\n[\n", 24));
+  SettingsStore damaged(ini());
+  Preferences prefs;
+  QStringList history;
+  damaged.load(prefs, history);
+  EXPECT_TRUE(damaged.save(prefs, paths(2)));
+  SettingsStore again(ini());
+  again.load(prefs, history);
+  EXPECT_EQ(history, paths(2));
 }
+
+#ifndef Q_OS_WIN
+TEST_F(SettingsStoreTest, ASettingsOrHistoryFileThatIsNoFileIsNeverOpened) {
+  // Each of these would block the editor before its first window.
+  ASSERT_EQ(::mkfifo(ini().toLocal8Bit().constData(), 0600), 0);
+  SettingsStore store(ini());
+  EXPECT_EQ(store.problem(), "Cannot read " + ini() +
+                                 ": it is not a regular file. The preferences and history of "
+                                 "this run will not be kept.");
+  Preferences prefs;
+  QStringList history{"stale"};
+  store.load(prefs, history);
+  EXPECT_EQ(prefs, Preferences{});
+  EXPECT_TRUE(history.isEmpty());
+  EXPECT_FALSE(store.save(prefs, paths(1))) << "nothing was kept";
+  store.clear();
+  EXPECT_TRUE(QFileInfo(ini()).exists() && !QFileInfo(ini()).isFile());
+
+  const QString editorDir = dir.filePath(QStringLiteral("editor"));
+  QDir().mkpath(editorDir);
+  const QString historyFile = editorDir + QStringLiteral("/EDHistry.txt");
+  ASSERT_EQ(::mkfifo(historyFile.toLocal8Bit().constData(), 0600), 0);
+  SettingsStore plain(dir.filePath(QStringLiteral("plain.ini")));
+  ASSERT_TRUE(plain.save(prefs, paths(3)));
+  prefs.editorDir = editorDir;
+  plain.load(prefs, history);
+  EXPECT_EQ(history, paths(3)) << "the stored history, not the FIFO's";
+  EXPECT_TRUE(QFileInfo::exists(historyFile));
+}
+#endif
 
 #ifndef Q_OS_WIN
 namespace {

@@ -3,6 +3,7 @@
 #include "core/check/checker.h"
 #include "core/check/describe.h"
 #include "core/check/mission_logic.h"
+#include "core/mission/utf8_path.h"
 
 #include <nlohmann/json.hpp>
 
@@ -108,20 +109,35 @@ Json messageJson(const std::string& line) {
 
 } // namespace
 
-Result<std::vector<std::string>> missionFilesUnder(const std::string& dir) {
+Result<FoundMissions> missionFilesUnder(const std::string& dir) {
   std::error_code ec;
-  if (!fs::is_directory(dir, ec)) {
+  const fs::path root = pathFromUtf8(dir);
+  if (!fs::is_directory(root, ec)) {
     return makeError(ErrorKind::Missing, dir + " is not a folder.");
   }
-  std::vector<std::string> files;
-  fs::recursive_directory_iterator it(dir, fs::directory_options::skip_permission_denied, ec);
-  for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-    if (it->is_regular_file(ec) && hasTieExtension(it->path()))
-      files.push_back(it->path().string());
+  FoundMissions found;
+  // Folders are walked one by one so each that cannot be read is named;
+  // links to folders are not followed (no loops).
+  std::vector<fs::path> folders{root};
+  while (!folders.empty()) {
+    const fs::path folder = std::move(folders.back());
+    folders.pop_back();
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+      std::error_code kind;
+      if (it->is_directory(kind) && !it->is_symlink(kind))
+        folders.push_back(it->path());
+      else if (it->is_regular_file(kind) && hasTieExtension(it->path()))
+        found.files.push_back(utf8FromPath(it->path()));
+    }
+    if (ec) {
+      found.unreadable.push_back("Cannot read " + utf8FromPath(folder) + ": " + ec.message() + ".");
+      ec.clear();
+    }
   }
-  if (ec) return makeError(ErrorKind::Unreadable, "Cannot read " + dir + ": " + ec.message() + ".");
-  std::sort(files.begin(), files.end());
-  return files;
+  std::sort(found.files.begin(), found.files.end());
+  std::sort(found.unreadable.begin(), found.unreadable.end());
+  return found;
 }
 
 std::string readFailureText(const Error& e, const std::string& path) {

@@ -13,8 +13,13 @@
 namespace zephlo {
 
 // Every *.tie file under dir and its subfolders (the extension in any case),
-// sorted by path.
-Result<std::vector<std::string>> missionFilesUnder(const std::string& dir);
+// sorted by path, and a line for every folder that could not be read
+// ("Cannot read DIR: Permission denied."), which the search passes over.
+struct FoundMissions {
+  std::vector<std::string> files;
+  std::vector<std::string> unreadable;
+};
+Result<FoundMissions> missionFilesUnder(const std::string& dir);
 
 // The line that tells a designer why a file was not read; it always names the file.
 std::string readFailureText(const Error& error, const std::string& path);

@@ -1,5 +1,7 @@
 #include "core/check/clipboards.h"
 
+#include "core/mission/input_file.h"
+
 #include "core/mission/safe_write.h"
 #include "core/mission/utf8_path.h"
 #include "core/mission/writer.h"
@@ -27,19 +29,10 @@ template <std::size_t N> Status RecordClipboard<N>::load() {
   const std::string path = utf8FromPath(file_);
   if (!std::filesystem::exists(file_, ec) && !ec) return {};
   readable_ = false;
-  if (ec || !std::filesystem::is_regular_file(file_, ec))
-    return makeError(ErrorKind::Unreadable, "Cannot read " + path + ": it is not a file.");
-  const std::uintmax_t size = std::filesystem::file_size(file_, ec);
-  if (ec)
-    return makeError(ErrorKind::Unreadable, "Cannot read " + path + ": " + ec.message() + ".");
-  if (size > kMaxClipboardBytes)
-    return makeError(ErrorKind::TooLarge,
-                     "Cannot read " + path + ": it is too large to be a clipboard.");
-  std::ifstream in(file_, std::ios::binary);
-  std::vector<char> bytes(static_cast<std::size_t>(size));
-  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())))
-    return makeError(ErrorKind::Unreadable,
-                     "Cannot read " + path + ": " + std::strerror(errno) + ".");
+  const Result<std::vector<Byte>> read =
+      readWholeInput(path, SizeLimit{kMaxClipboardBytes, "a clipboard file may"});
+  if (!read) return read.error();
+  const std::vector<Byte>& bytes = *read;
   readable_ = true;
   const std::size_t whole = bytes.size() / N;
   records_.resize(whole);

@@ -1,6 +1,7 @@
 #include "core/check/limits.h"
 
 #include "core/mission/document.h"
+#include "core/mission/input_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -44,12 +45,23 @@ std::uint32_t le(const unsigned char* p, int n) {
 }
 
 std::vector<std::string> readLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::vector<std::string> lines;
+  const Result<std::vector<Byte>> bytes =
+      readWholeInput(path, SizeLimit{std::size_t{16} << 20, "a list file may"});
+  if (!bytes) return lines;
   std::string line;
-  while (std::getline(in, line)) {
+  for (Byte b : *bytes) {
+    if (b != '\n') {
+      line += static_cast<char>(b);
+      continue;
+    }
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
+    lines.push_back(std::move(line));
+    line.clear();
+  }
+  if (!line.empty()) {
+    if (line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
   }
   return lines;
 }
@@ -99,24 +111,33 @@ std::vector<int> craftPresentAtStart(const Document& doc) {
 
 WavInfo readWavInfo(const std::string& path) {
   WavInfo info;
-  std::ifstream in(path, std::ios::binary);
+  // Only a regular file is opened: a FIFO named like a voice file would
+  // otherwise stop the check for good.
+  std::size_t bytes = 0;
+  Result<FileHandle> file =
+      openRegularFile(path, SizeLimit{std::size_t{1} << 31, "a voice file may"}, bytes);
+  if (!file) return info;
+  std::FILE* f = file->get();
+  auto read = [f](unsigned char* to, std::size_t n) { return std::fread(to, 1, n, f) == n; };
   unsigned char riff[12];
-  if (!in.read(reinterpret_cast<char*>(riff), 12)) return info;
+  if (!read(riff, 12)) return info;
   if (std::string(riff, riff + 4) != "RIFF" || std::string(riff + 8, riff + 12) != "WAVE")
     return info;
   unsigned char chunk[8];
-  while (in.read(reinterpret_cast<char*>(chunk), 8)) {
+  while (read(chunk, 8)) {
     const std::uint32_t size = le(chunk + 4, 4);
     if (std::string(chunk, chunk + 4) == "fmt ") {
       unsigned char fmt[16];
-      if (size < 16 || !in.read(reinterpret_cast<char*>(fmt), 16)) return info;
+      if (size < 16 || !read(fmt, 16)) return info;
       info.isWav = true;
       info.format = static_cast<std::uint16_t>(le(fmt, 2));
       info.rate = le(fmt + 4, 4);
       info.bits = static_cast<std::uint16_t>(le(fmt + 14, 2));
       return info;
     }
-    in.seekg(static_cast<std::streamoff>(size + (size & 1)), std::ios::cur); // chunks are even
+    // Chunks are even; a chunk past the file's end ends the search.
+    const std::uint64_t skip = std::uint64_t{size} + (size & 1);
+    if (skip > bytes || std::fseek(f, static_cast<long>(skip), SEEK_CUR) != 0) return info;
   }
   return info;
 }

@@ -1,5 +1,7 @@
 #include "core/lists/text_lines.h"
 
+#include "core/mission/input_file.h"
+
 #include "core/mission/safe_write.h"
 #include "core/mission/utf8_path.h"
 #include "core/mission/writer.h"
@@ -53,19 +55,12 @@ Result<std::vector<std::string>> readLinesFile(const fs::path& path,
                                              ? utf8FromPath(path) + " does not exist."
                                              : missingMessage);
   }
-  if (!fs::is_regular_file(status))
-    return makeError(ErrorKind::Unreadable,
-                     "Cannot read " + utf8FromPath(path) + ": it is not a file.");
-  const auto size = fs::file_size(path, ec);
-  if (!ec && size > kMaxListFile)
-    return makeError(ErrorKind::TooLarge,
-                     "Cannot read " + utf8FromPath(path) + ": it is too large for a list file.");
-  std::ifstream in(path, std::ios::binary);
-  if (!in)
-    return makeError(ErrorKind::Unreadable,
-                     "Cannot read " + utf8FromPath(path) + ": " + std::strerror(errno) + ".");
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return makeError(ErrorKind::Unreadable, "Cannot read " + utf8FromPath(path) + ".");
+  // Read only as a regular file of a list's size, checked on the open file,
+  // so a FIFO or a device never blocks the editor.
+  const Result<std::vector<Byte>> bytes =
+      readWholeInput(utf8FromPath(path), SizeLimit{kMaxListFile, "a list file may"});
+  if (!bytes) return bytes.error();
+  const std::string text(bytes->begin(), bytes->end());
   return splitLines(text);
 }
 

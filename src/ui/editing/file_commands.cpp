@@ -246,6 +246,19 @@ void FileCommands::missionChangedOnDisk() {
   if (doc_.prompts().askYesNo(missionWatch_.reloadQuestion())) openPath(path);
 }
 
+bool FileCommands::openCommandLine(const QStringList& arguments) {
+  std::vector<std::string> args;
+  for (const QString& a : arguments)
+    args.push_back(toPath(a));
+  const auto path =
+      commandLinePath(args, [](const std::string& p) { return QFileInfo::exists(fromPath(p)); });
+  if (!path) {
+    doc_.prompts().showError(arguments.join(QLatin1Char(' ')) + QStringLiteral(" does not exist."));
+    return false;
+  }
+  return openPath(fromPath(*path));
+}
+
 void FileCommands::startUp(const QStringList& arguments) {
   Document fresh = zephlo::newMission(doc_.missionPrefs());
   const EditorState st = freshState(fresh);

@@ -47,6 +47,9 @@ public:
   bool canClose() { return confirmDiscard(); }
   bool saveAsCancelled() const { return saveAsCancelled_; }
 
+  // The mission named on the command line (a path split at its blanks is
+  // joined again); false, with the reason shown, when it cannot be opened.
+  bool openCommandLine(const QStringList& arguments);
   // Start-up: the command line wins over the start-up preference.
   void startUp(const QStringList& arguments);
   // The history captions show the full path or the file name by preference.

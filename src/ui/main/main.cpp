@@ -1,10 +1,13 @@
 // The Zephlo editor.
+#include "core/mission/safe_write.h"
 #include "platform/game_folder.h"
 #include "platform/settings_store.h"
 #include "ui/editing/editor_session.h"
+#include "ui/editing/path_text.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QProcess>
@@ -14,7 +17,76 @@
 
 using namespace zephlo;
 
+namespace {
+
+// The command line, the same whether Qt Widgets can start or not.
+struct CommandLine {
+  QCommandLineParser parser;
+  QCommandLineOption shot{
+      QStringLiteral("screenshot"),
+      QStringLiteral(
+          "Render the main window to <png> (and each tool window shown to <png>-<name>) and exit."),
+      QStringLiteral("png")};
+  // Another editor asks for work left by a crash to be opened in this one.
+  QCommandLineOption recover{QStringLiteral("recover"),
+                             QStringLiteral("Open the recovered work <id> (used by the editor)."),
+                             QStringLiteral("id")};
+
+  CommandLine() {
+    parser.setApplicationDescription(QStringLiteral("A mission editor for X-Wing Alliance."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(shot);
+    recover.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(recover);
+    parser.addPositionalArgument(QStringLiteral("mission"),
+                                 QStringLiteral("A mission file to open."),
+                                 QStringLiteral("[mission.tie]"));
+  }
+};
+
+void nameTheApplication() {
+  QCoreApplication::setApplicationName(QStringLiteral("Zephlo"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Quen's Editors"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(ZEPHLO_VERSION));
+}
+
+// --help and --version need no display: answered before Qt Widgets starts.
+void answerHelpWithoutADisplay(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray a(argv[i]);
+    if (a == "--help" || a == "-h" || a == "-?" || a == "--help-all" || a == "--version" ||
+        a == "-v") {
+      QCoreApplication core(argc, argv);
+      nameTheApplication();
+      CommandLine cl;
+      cl.parser.process(core); // prints and exits
+    }
+  }
+}
+
+// A picture of a window, written as any other output (a file safely, a
+// pipe or device as it is).
+bool writePicture(QWidget& w, const QString& file) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  const QByteArray format = QFileInfo(file).suffix().toLower().toLatin1();
+  if (!w.grab().save(&buffer, format.isEmpty() ? "png" : format.constData())) {
+    std::fprintf(stderr, "zephlo: cannot make a picture of the kind %s names\n", qPrintable(file));
+    return false;
+  }
+  const Status s =
+      writeFileSafely(toPath(file), std::span(reinterpret_cast<const Byte*>(bytes.constData()),
+                                              static_cast<std::size_t>(bytes.size())));
+  if (!s) std::fprintf(stderr, "zephlo: %s\n", s.error().message.c_str());
+  return bool(s);
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+  answerHelpWithoutADisplay(argc, argv);
   // A screenshot needs no display: pick the offscreen platform before Qt starts.
   for (int i = 1; i < argc; ++i) {
     if (QByteArray(argv[i]) == "--screenshot" && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -22,28 +94,11 @@ int main(int argc, char** argv) {
     }
   }
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Zephlo"));
-  QApplication::setOrganizationName(QStringLiteral("Quen's Editors"));
-  QApplication::setApplicationVersion(QStringLiteral(ZEPHLO_VERSION));
-
-  QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("A mission editor for X-Wing Alliance."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  QCommandLineOption shot(
-      QStringLiteral("screenshot"),
-      QStringLiteral(
-          "Render the main window to <png> (and each tool window shown to <png>-<name>) and exit."),
-      QStringLiteral("png"));
-  parser.addOption(shot);
-  // Another editor asks for work left by a crash to be opened in this one.
-  QCommandLineOption recover(QStringLiteral("recover"),
-                             QStringLiteral("Open the recovered work <id> (used by the editor)."),
-                             QStringLiteral("id"));
-  recover.setFlags(QCommandLineOption::HiddenFromHelp);
-  parser.addOption(recover);
-  parser.addPositionalArgument(QStringLiteral("mission"), QStringLiteral("A mission file to open."),
-                               QStringLiteral("[mission.tie]"));
+  nameTheApplication();
+  CommandLine cl;
+  QCommandLineParser& parser = cl.parser;
+  const QCommandLineOption& shot = cl.shot;
+  const QCommandLineOption& recover = cl.recover;
   parser.process(app);
 
   SettingsStore store;
@@ -62,15 +117,13 @@ int main(int argc, char** argv) {
   if (parser.isSet(shot)) {
     window.resize(1280, 800);
     window.show();
-    // Mission files are opened as given; the start-up preference is not asked.
+    // Mission files are opened as given; the start-up preference is not
+    // asked. One that cannot be opened is a failure to say (status 2).
     const QStringList args = parser.positionalArguments();
-    if (!args.isEmpty()) session.files.startUp(args);
+    if (!args.isEmpty() && !session.files.openCommandLine(args)) return 2;
     QApplication::processEvents();
     const QString out = parser.value(shot);
-    if (!window.grab().save(out)) {
-      std::fprintf(stderr, "zephlo: cannot write %s\n", qPrintable(out));
-      return 1;
-    }
+    if (!writePicture(window, out)) return 3;
     // Tool windows beside the main window go into files of their own,
     // "out-Datapad.png" beside "out.png".
     const QFileInfo base(out);
@@ -78,15 +131,13 @@ int main(int argc, char** argv) {
       if (!w->isWindow() || !w->isVisible() || w->objectName().isEmpty()) continue;
       const QString file = base.path() + QLatin1Char('/') + base.completeBaseName() +
                            QLatin1Char('-') + w->objectName() + QLatin1Char('.') + base.suffix();
-      if (!w->grab().save(file)) {
-        std::fprintf(stderr, "zephlo: cannot write %s\n", qPrintable(file));
-        return 1;
-      }
+      if (!writePicture(*w, file)) return 3;
     }
     return 0;
   }
 
   window.show();
+  if (!store.problem().isEmpty()) prompts.showError(store.problem());
   // Start-up runs once the window is up, so its questions have a parent.
   // Work left by a crash comes first; each further copy, and a mission named
   // on the command line, then gets an editor of its own.

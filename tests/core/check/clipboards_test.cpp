@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
 
 using namespace zephlo;
 using namespace zephlo::testing;
@@ -40,6 +43,18 @@ TEST(Clipboards, AppendsAndRewritesTheFile) {
   EXPECT_FALSE(orders.load().ok());
   EXPECT_FALSE(orders.add({}).ok());
   EXPECT_TRUE(std::filesystem::is_directory(dir.path("Orders.clp")));
+
+#if !defined(_WIN32)
+  // Nor is a FIFO read (it would block the editor at start) or replaced.
+  const std::string fifo = dir.path("fifo.clp");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  TriggerClipboard piped(fifo);
+  const Status p = piped.load();
+  ASSERT_FALSE(p.ok());
+  EXPECT_EQ(p.error().message, "Cannot read " + fifo + ": it is not a regular file.");
+  EXPECT_FALSE(piped.add({}).ok());
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+#endif
 }
 
 TEST(Clipboards, OrderKeepsOnlyTheOrderPageFields) {

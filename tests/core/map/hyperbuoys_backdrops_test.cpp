@@ -4,6 +4,9 @@
 #include "support/test_missions.h"
 
 #include <gtest/gtest.h>
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
 
 #include <string>
 
@@ -145,4 +148,13 @@ TEST(Backdrops, NamesComeFromBackdropsTxtWhenThereIsOne) {
   auto names = readBackdropNames(dir.path("Backdrops.txt"));
   ASSERT_TRUE(names);
   EXPECT_EQ(backdropNumberItems(*names), (std::vector<std::string>{"None", "Planet 1", "Nebula"}));
+
+#if !defined(_WIN32)
+  // A FIFO in its place is refused in words, not read (it would block the start).
+  const std::string fifo = dir.path("fifo.txt");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const auto piped = readBackdropNames(fifo);
+  ASSERT_FALSE(piped);
+  EXPECT_EQ(piped.error().message, "Cannot read " + fifo + ": it is not a regular file.");
+#endif
 }
