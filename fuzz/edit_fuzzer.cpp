@@ -1,17 +1,23 @@
 // Random sequences of the editor's operations on a small mission. Every
 // operation either succeeds or leaves the document as it was; undoing every
 // step gives back the original document, redoing them the edited one, and
-// the edited mission can be saved and read again.
+// the edited mission can be saved and read again. The map's cache, taken
+// again only for the flight groups each change names, stays what a full
+// rebuild gives.
 #include "fuzz_mission.h"
 
 #include "core/briefing/briefing_edits.h"
 #include "core/check/condition_tool.h"
+#include "core/map/map_cache.h"
+#include "core/map/map_interaction.h"
+#include "core/map/waypoint_edits.h"
 #include "core/mission/fg_stores.h"
 #include "core/mission/goal_edits.h"
 #include "core/mission/header_edits.h"
 #include "core/mission/list_commands.h"
 #include "core/mission/message_edits.h"
 #include "core/mission/reader.h"
+#include "core/mission/store_values.h"
 #include "core/mission/team_edits.h"
 #include "core/mission/text_edits.h"
 #include "core/mission/writer.h"
@@ -76,7 +82,7 @@ void choose(Ops& ops, const Document& d, EditorState& st) {
 std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState& st,
                                        const ListContext& ctx, Clipboards& clip) {
   const auto page = ops.u8() & 1 ? ListPage::Messages : ListPage::FlightGroups;
-  switch (ops.u8() % 46) {
+  switch (ops.u8() % 52) {
   case 0: return newItemOperation(page, ctx);
   case 1: return deleteOperation(page, ctx);
   case 2:
@@ -173,6 +179,30 @@ std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState&
       b = ops.u8();
     return writeTrigger(t, trigger, st);
   }
+  case 46: {
+    DragStep s{st.currentFG,
+               ops.u8() % 14,
+               ops.i16(),
+               ops.i16(),
+               (ops.u8() & 1) != 0,
+               (ops.u8() & 1) != 0,
+               std::vector<int>(st.selectedFGs.begin(), st.selectedFGs.end()),
+               static_cast<ViewMode>(ops.u8() % 3),
+               ops.u8() % 6,
+               ops.u8() % 6};
+    return dragOperation(s, "drag");
+  }
+  case 47: return startPointCellOperation(fgSelection(st), ops.u8() % 8, ops.u8() % 4, ops.i16());
+  case 48:
+    return orderWaypointCellOperation(fgSelection(st), st.currentRegion, st.currentOrder,
+                                      ops.u8() % 10, ops.u8() % 4, ops.i16());
+  case 49: return startEnabledOperation(fgSelection(st), ops.u8() % 8, ops.u8() & 1);
+  case 50:
+    return orderWaypointEnabledOperation(fgSelection(st), ops.u8() % 6, ops.u8() % 6, ops.u8() % 10,
+                                         ops.u8() & 1);
+  case 51:
+    return paletteOperation(newItemOperation(ListPage::FlightGroups, ctx), ops.u8(), ops.u8(),
+                            ops.u8());
   }
   return std::nullopt;
 }
@@ -200,8 +230,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Clipboards clip = makeClipboards(templates);
   EditorState st;
   std::vector<Applied> steps;
+  MapCache cache(doc, 1, 1);
+  // The map follows each change by the flight groups it names.
+  auto follow = [&cache](const Document& now, const Change& change) {
+    cache.update(now, change);
+    for (int i = 0; i < cache.size(); ++i) {
+      if (!(cache[i] == mapFieldsOf(now.flightGroups[static_cast<std::size_t>(i)], cache.region(),
+                                    cache.order())))
+        fault("a change does not name a flight group whose map fields changed");
+    }
+  };
   for (int n = 0; ops.more() && n < 64; ++n) {
     choose(ops, doc, st);
+    if (st.currentRegion != cache.region() || st.currentOrder != cache.order())
+      cache.rebuild(doc, st.currentRegion, st.currentOrder);
     const std::optional<Operation> op = nextOperation(ops, doc, st, ctx, clip);
     if (!op) continue;
     const Document before = doc;
@@ -215,12 +257,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fault("the step does not hold the states around it");
     if (doc.flightGroups.empty() && !original.flightGroups.empty())
       fault("the last flight group was removed");
+    follow(doc, applied->change);
     steps.push_back(std::move(*applied));
   }
   const Document edited = doc;
 
-  for (auto it = steps.rbegin(); it != steps.rend(); ++it)
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
     it->delta.revert(doc);
+    follow(doc, it->change);
+  }
   if (!(doc == original)) fault("undoing every step does not give back the original");
   for (const Applied& s : steps)
     s.delta.reapply(doc);

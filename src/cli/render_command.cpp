@@ -3,7 +3,7 @@
 #include "cli/tool.h"
 #include "core/map/battlefield.h"
 #include "core/map/filters.h"
-#include "core/map/waypoints.h"
+#include "core/map/map_cache.h"
 #include "render/map_painter.h"
 
 #include <QGuiApplication>
@@ -146,7 +146,7 @@ int cmdRender(const Args& a) {
     return usageError("--current " + std::to_string(r.current) + ": " + r.in + " has " +
                       std::to_string(count) + " flight groups");
 
-  prepareMapFields(*doc, r.region, r.order);
+  const MapCache cache(*doc, r.region, r.order);
   MapView view;
   view.resize(r.width, r.height);
   view.mode = r.mode;
@@ -159,7 +159,7 @@ int cmdRender(const Args& a) {
   view.iconsOnly = r.iconsOnly;
   MapFilters filters;
   filters.pressAll();
-  view.shown = applyFilters(*doc, filters, r.region);
+  view.shown = applyFilters(*doc, cache, filters, r.region);
   view.setZoom(r.zoom);
   if (r.fit)
     fitToBattlefield(view, computeBattlefield(*doc, view));
@@ -170,7 +170,7 @@ int cmdRender(const Args& a) {
   QImage image(r.width, r.height, QImage::Format_RGB32);
   {
     QPainter p(&image);
-    paintMap(p, *doc, view, MapOptions{});
+    paintMap(p, {*doc, cache}, view, MapOptions{});
   }
   return writePicture(image, r.out, *format);
 }

@@ -72,8 +72,8 @@ const QImage& cachedPalette(int paletteIff) {
   return it->second;
 }
 
-QRect paintIcon(QPainter& p, const Document& doc, const FGObject& f, const MapView& view,
-                const MapOptions& options, ScreenPoint at, Colour wireColour) {
+QRect paintIcon(QPainter& p, const Document& doc, const FGObject& f, const MapFields& fields,
+                const MapView& view, const MapOptions& options, ScreenPoint at, Colour wireColour) {
   const int type = f.at(fg::CraftType);
   switch (iconKind(type, view, options)) {
   case IconKind::None: return {};
@@ -89,7 +89,7 @@ QRect paintIcon(QPainter& p, const Document& doc, const FGObject& f, const MapVi
     s.mode = view.mode;
     s.origin = at;
     s.zoom = view.zoom;
-    s.orientation = orientationOf(f);
+    s.orientation = fields.orientation;
     s.colour = wireColour;
     s.limitShrink = options.limitShrink;
     s.platform = doc.platform & 0xFF;
@@ -184,11 +184,13 @@ void paintBackground(QPainter& p, const MapView& view, const MapOptions& options
   if (view.startLocked) textAt(p, view.width / 2 + 5, 3, "[Start Pt 1 Locked]", kYellow);
 }
 
-QRect paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
+QRect paintFlightGroup(QPainter& p, const MapContent& m, const MapView& view,
                        const MapOptions& options, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= doc.flightGroups.size()) return {};
+  if (index < 0 || static_cast<std::size_t>(index) >= m.doc.flightGroups.size()) return {};
   QRect drawn;
-  const FGObject& f = doc.flightGroups[static_cast<std::size_t>(index)];
+  const FGObject& f = m.doc.flightGroups[static_cast<std::size_t>(index)];
+  const MapFields& fields = m.cache[index];
+  const DisplayWaypoints& points = fields.points;
   const int iff = f.at(fg::Iff);
   const Colour bright = iffColour(iff, IffVariant::Bright);
   Colour wire = iffColour(iff, IffVariant::Normal);
@@ -199,14 +201,14 @@ QRect paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
   std::array<int, kSlotCount> cumulative{};
   int speed = 0;
   if (labels) {
-    cumulative = cumulativeDistances(f);
+    cumulative = cumulativeDistances(points);
     speed = flightSpeed(f, view.currentRegion);
   }
   const int lastSlot = lastSlotDrawn(view, index);
   ScreenPoint prev{};
   for (int slot = 1; slot <= lastSlot; ++slot) {
-    if (slot > 1 && !slotEnabled(f, slot)) continue;
-    const ScreenPoint at = view.project(f.WaypointX[slot], f.WaypointY[slot], f.WaypointZ[slot]);
+    if (slot > 1 && !points.enabled(slot)) continue;
+    const ScreenPoint at = view.project(points[slot].x, points[slot].y, points[slot].z);
     if (view.namesOn) {
       drawn |=
           textAt(p, at.x, at.y - 6, QString::fromLatin1(nameLabel(f, slot, true, view.currentOnly)),
@@ -218,7 +220,7 @@ QRect paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
       if (!d.empty()) drawn |= textAt(p, at.x + 5, at.y + 7, QString::fromLatin1(d), bright);
     }
     if (slot == 1) {
-      if (isOnScreen(f, view)) drawn |= paintIcon(p, doc, f, view, options, at, wire);
+      if (isOnScreen(f, view)) drawn |= paintIcon(p, m.doc, f, fields, view, options, at, wire);
       prev = at;
     } else {
       p.setPen(slot == 4 ? toQColor(kSilver) : brightQ);
@@ -253,10 +255,10 @@ QRect paintPalette(QPainter& p, const MapView& view) {
 
 namespace {
 
-void paintFlightGroups(QPainter& p, const Document& doc, const MapView& view,
+void paintFlightGroups(QPainter& p, const MapContent& m, const MapView& view,
                        const MapOptions& options, int skip) {
-  for (int i : drawOrder(view, static_cast<int>(doc.flightGroups.size()))) {
-    if (i != skip) paintFlightGroup(p, doc, view, options, i);
+  for (int i : drawOrder(view, static_cast<int>(m.doc.flightGroups.size()))) {
+    if (i != skip) paintFlightGroup(p, m, view, options, i);
   }
 }
 
@@ -268,12 +270,12 @@ void begin(QPainter& p) {
 
 } // namespace
 
-void paintMap(QPainter& p, const Document& doc, const MapView& view, const MapOptions& options) {
+void paintMap(QPainter& p, const MapContent& m, const MapView& view, const MapOptions& options) {
   if (view.zoom <= 0) return;
   p.save();
   begin(p);
   paintBackground(p, view, options);
-  paintFlightGroups(p, doc, view, options, -1);
+  paintFlightGroups(p, m, view, options, -1);
   paintPalette(p, view);
   p.restore();
 }
@@ -287,7 +289,7 @@ void MapRenderer::ensureSize(const MapView& view) {
   }
 }
 
-const QImage& MapRenderer::repaint(const Document& doc, const MapView& view,
+const QImage& MapRenderer::repaint(const MapContent& m, const MapView& view,
                                    const MapOptions& options) {
   ensureSize(view);
   if (view.zoom <= 0) return map_; // no view to draw yet
@@ -295,18 +297,18 @@ const QImage& MapRenderer::repaint(const Document& doc, const MapView& view,
     QPainter p(&background_);
     begin(p);
     paintBackground(p, view, options);
-    paintFlightGroups(p, doc, view, options, view.currentFG);
+    paintFlightGroups(p, m, view, options, view.currentFG);
   }
   cacheValid_ = true;
   cachedCurrent_ = view.currentFG;
   dirty_ = map_.rect();
-  return redrawCurrent(doc, view, options);
+  return redrawCurrent(m, view, options);
 }
 
-const QImage& MapRenderer::redrawCurrent(const Document& doc, const MapView& view,
+const QImage& MapRenderer::redrawCurrent(const MapContent& m, const MapView& view,
                                          const MapOptions& options) {
   ensureSize(view);
-  if (!cacheValid_ || cachedCurrent_ != view.currentFG) return repaint(doc, view, options);
+  if (!cacheValid_ || cachedCurrent_ != view.currentFG) return repaint(m, view, options);
   // Put back the background only where the current flight group (and the
   // palette over it) were drawn last time.
   const QRect restore = dirty_.intersected(map_.rect());
@@ -319,9 +321,9 @@ const QImage& MapRenderer::redrawCurrent(const Document& doc, const MapView& vie
   QPainter p(&map_);
   begin(p);
   dirty_ = QRect();
-  const int n = static_cast<int>(doc.flightGroups.size());
+  const int n = static_cast<int>(m.doc.flightGroups.size());
   if (view.currentFG >= 0 && view.currentFG < n && view.isShown(view.currentFG))
-    dirty_ = paintFlightGroup(p, doc, view, options, view.currentFG);
+    dirty_ = paintFlightGroup(p, m, view, options, view.currentFG);
   dirty_ |= paintPalette(p, view);
   return map_;
 }

@@ -4,6 +4,7 @@
 // change of the current flight group repaints only that flight group.
 #pragma once
 
+#include "core/map/map_cache.h"
 #include "core/map/map_options.h"
 #include "core/map/map_view.h"
 #include "core/mission/document.h"
@@ -16,14 +17,21 @@ namespace zephlo {
 
 // Black, the grid and the status texts.
 void paintBackground(QPainter& p, const MapView& view, const MapOptions& options);
+// What is drawn: the mission and the map's fields of its flight groups for
+// the region and order the view shows.
+struct MapContent {
+  const Document& doc;
+  const MapCache& cache;
+};
+
 // One flight group as the view shows it (nothing for a bad index); returns
 // the area it drew on, which may reach past the canvas.
-QRect paintFlightGroup(QPainter& p, const Document& doc, const MapView& view,
+QRect paintFlightGroup(QPainter& p, const MapContent& m, const MapView& view,
                        const MapOptions& options, int fg);
 // The palette strip at the bottom left, when it is on; returns its area.
 QRect paintPalette(QPainter& p, const MapView& view);
 // Everything: background, flight groups in drawing order, palette.
-void paintMap(QPainter& p, const Document& doc, const MapView& view, const MapOptions& options);
+void paintMap(QPainter& p, const MapContent& m, const MapView& view, const MapOptions& options);
 
 // The map's font: the application's default family at 8 points.
 QFont mapFont();
@@ -32,12 +40,12 @@ class MapRenderer {
 public:
   // A full repaint into the map image; also refreshes the cached background
   // (everything but the current flight group) for later redrawCurrent calls.
-  const QImage& repaint(const Document& doc, const MapView& view, const MapOptions& options);
+  const QImage& repaint(const MapContent& m, const MapView& view, const MapOptions& options);
   // Only the current flight group changed (a drag, an edit of its points):
   // the cached background with the current flight group (and the palette)
   // drawn over it, restoring only the area it covered before. Falls back to
   // a full repaint when there is no cache for this current flight group.
-  const QImage& redrawCurrent(const Document& doc, const MapView& view, const MapOptions& options);
+  const QImage& redrawCurrent(const MapContent& m, const MapView& view, const MapOptions& options);
   const QImage& image() const { return map_; }
   void invalidate() { cacheValid_ = false; }
 

@@ -30,6 +30,13 @@ std::set<Colour> coloursIn(const QImage& img, QRect r) {
   return s;
 }
 
+// The map's fields for region 1, order 1, as the map keeps them.
+MapContent content(const Document& d) {
+  static MapCache cache;
+  cache.rebuild(d, 1, 1);
+  return {d, cache};
+}
+
 MapView smallView() {
   MapView v;
   v.resize(400, 300);
@@ -44,7 +51,7 @@ TEST(MapRender, IconsTakeTheirColourAtTheProjectedSpot) {
   MapView v = smallView();
   v.currentFG = 1;
   MapRenderer r;
-  const QImage& img = r.repaint(d, v, MapOptions{});
+  const QImage& img = r.repaint(content(d), v, MapOptions{});
   // Y-wing at (200 + 64, 150 + 32): white figure pixels become the imperial icon colour.
   const std::set<Colour> icon = coloursIn(img, QRect(264 - 8, 182 - 10, 16, 16));
   EXPECT_EQ(icon, (std::set<Colour>{0, iconColour(1, 2)}));
@@ -58,7 +65,7 @@ TEST(MapRender, IconsTakeTheirColourAtTheProjectedSpot) {
   // Icons only turned off: the ISD is a wireframe in 90 percent of its colour.
   d.flightGroups[1].set(fg::CraftType, 53);
   d.flightGroups[1].set(fg::Iff, 2);
-  EXPECT_TRUE(coloursIn(r.repaint(d, v, MapOptions{}), QRect(100, 100, 80, 100))
+  EXPECT_TRUE(coloursIn(r.repaint(content(d), v, MapOptions{}), QRect(100, 100, 80, 100))
                   .count(darken(iffColour(2, IffVariant::Normal), 90)));
 }
 
@@ -68,14 +75,12 @@ TEST(MapRender, MarkersLinesAndPalette) {
   FGObject& f = d.flightGroups[0];
   setWaypoint(f, 1, 1, 1, 200, 0, 0); // 40 pixels right
   setWaypoint(f, 1, 1, 2, 200, 200, 0);
-  f.WaypointEnabled[4] = 1; // departure point
-  f.WaypointX[4] = -200;
-  reloadDisplayWaypoints(f, 1, 1);
+  f.setStartPoint(4, {-200, 0, 0, 1}); // departure point
   MapView v = smallView();
   v.waypoints = WaypointDisplay::All;
   v.paletteOn = true;
   MapRenderer r;
-  const QImage& img = r.repaint(d, v, MapOptions{});
+  const QImage& img = r.repaint(content(d), v, MapOptions{});
   const Colour bright = iffColour(3, IffVariant::Bright);
   EXPECT_EQ(pixel(img, 241, 151), bright);    // marker outline of waypoint 1
   EXPECT_EQ(pixel(img, 160, 150), 0u);        // hollow
@@ -93,7 +98,7 @@ TEST(MapRender, MarkersLinesAndPalette) {
 
 TEST(MapRender, RedrawOverTheCacheEqualsAFullRepaint) {
   Document d = testing::largeDocument();
-  prepareMapFields(d, 1, 1);
+  MapCache cache(d, 1, 1);
   MapView v;
   v.resize(640, 480);
   v.zoom = 6;
@@ -104,23 +109,24 @@ TEST(MapRender, RedrawOverTheCacheEqualsAFullRepaint) {
   MapOptions o;
   o.showDistances = o.showTime = true;
   MapRenderer r;
-  r.repaint(d, v, o);
+  r.repaint({d, cache}, v, o);
 
   // Drag steps move the current flight group; only it is redrawn, and
   // nothing of where it was before is left behind (even over the palette).
   FGObject& f = d.flightGroups[17];
   QImage fast, full(640, 480, QImage::Format_RGB32);
   for (const auto& [x, y] : {std::pair{1000, -900}, std::pair{-2000, 7200}, std::pair{0, 0}}) {
-    f.WaypointX[1] = static_cast<std::int16_t>(x);
-    f.WaypointY[1] = static_cast<std::int16_t>(y);
-    computeOrientation(f);
-    fast = r.redrawCurrent(d, v, o);
+    f.setStartPoint(1, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0, 1});
+    Change moved;
+    moved.flightGroups = {17};
+    cache.update(d, moved);
+    fast = r.redrawCurrent({d, cache}, v, o);
     QPainter p(&full);
-    paintMap(p, d, v, o);
+    paintMap(p, {d, cache}, v, o);
     p.end();
     ASSERT_EQ(fast, full) << x << "," << y;
   }
-  EXPECT_NE(fast, QImage(r.repaint(d, MapView{}, o))); // and the picture is not empty
+  EXPECT_NE(fast, QImage(r.repaint({d, cache}, MapView{}, o))); // and the picture is not empty
 }
 
 TEST(MapRender, IconSheetCellsAreDistinct) {

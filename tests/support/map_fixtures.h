@@ -10,11 +10,8 @@ inline FGObject craftAt(int type, int iff, int x, int y, int z, const char* name
   f.setName(name);
   f.set(fg::CraftType, static_cast<Byte>(type));
   f.set(fg::Iff, static_cast<Byte>(iff));
-  f.WaypointX[1] = static_cast<std::int16_t>(x);
-  f.WaypointY[1] = static_cast<std::int16_t>(y);
-  f.WaypointZ[1] = static_cast<std::int16_t>(z);
-  f.WaypointEnabled[1] = 1;
-  f.computeRegionSet();
+  f.setStartPoint(1, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+                      static_cast<std::int16_t>(z), 1});
   return f;
 }
 

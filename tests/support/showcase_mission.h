@@ -37,10 +37,8 @@ inline Document showcaseMission() {
     f.set(fg::CraftType, static_cast<Byte>(c.type));
     f.set(fg::Iff, static_cast<Byte>(c.iff));
     f.set(fg::PlayerNumber, 0);
-    f.WaypointX[1] = static_cast<std::int16_t>(c.x);
-    f.WaypointY[1] = static_cast<std::int16_t>(c.y);
-    f.WaypointZ[1] = static_cast<std::int16_t>(c.z);
-    f.WaypointEnabled[1] = 1;
+    f.setStartPoint(1, {static_cast<std::int16_t>(c.x), static_cast<std::int16_t>(c.y),
+                        static_cast<std::int16_t>(c.z), 1});
     setWaypoint(f, 1, 1, 1, c.x / 2, c.y / 2 - 640, c.z + 160, 1);
     setWaypoint(f, 1, 1, 2, c.x / 2 + 800, c.y / 2 - 1280, c.z, c.type < 50 ? 1 : 0);
     d.flightGroups.push_back(f);

@@ -169,14 +169,14 @@ Operation repairBriefingOperation(std::shared_ptr<bool> repaired) {
 Operation setBriefingPointsToStart1() {
   return {"Set all to Start 1", {}, [](Edit& e) -> Status {
             for (int i = 0; i < static_cast<int>(e.doc().flightGroups.size()); ++i) {
-              const FGObject& f = e.doc().flightGroups[static_cast<std::size_t>(i)];
-              if (f.briefingPoint.x == f.WaypointX[1] && f.briefingPoint.y == f.WaypointY[1] &&
-                  f.briefingPoint.z == f.WaypointZ[1])
-                continue;
+              const Point start = e.doc().flightGroups[static_cast<std::size_t>(i)].startPoint(1);
+              const BriefingPoint& now =
+                  e.doc().flightGroups[static_cast<std::size_t>(i)].briefingPoint;
+              if (now.x == start.x && now.y == start.y && now.z == start.z) continue;
               BriefingPoint& p = e.flightGroup(i).briefingPoint;
-              p.x = f.WaypointX[1];
-              p.y = f.WaypointY[1];
-              p.z = f.WaypointZ[1];
+              p.x = start.x;
+              p.y = start.y;
+              p.z = start.z;
             }
             return {};
           }};

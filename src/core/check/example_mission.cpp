@@ -41,7 +41,6 @@ FGObject flightGroup(const Templates& t, const Craft& c) {
   Byte* start = f.record.data() + fg::startPointOffset(1);
   setI16(start + wp::X, c.x);
   setI16(start + wp::Y, c.y);
-  f.loadStartPoints();
   return f;
 }
 
@@ -169,8 +168,6 @@ Document exampleMission() {
   FGObject backdrop = makeDefaultBackdrop(t, 0);
   backdrop.set(fg::Iff, kRebel);
   d.flightGroups.push_back(backdrop);
-  for (FGObject& f : d.flightGroups)
-    f.computeRegionSet();
   setU16(d.header, hdr::NumFGs, static_cast<std::uint16_t>(d.flightGroups.size()));
 
   d.messages = {

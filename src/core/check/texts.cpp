@@ -11,6 +11,7 @@
 #include "core/mission/layout.h"
 #include "core/mission/list_lines.h"
 
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -101,6 +102,27 @@ MissionLists buildMissionLists(const Document& doc) {
   for (int r = 1; r <= kRegionCount; ++r)
     lists.proximity.push_back("Region #" + std::to_string(r));
   lists.proximity.insert(lists.proximity.end(), lists.fgNames.begin(), lists.fgNames.end());
+  return lists;
+}
+
+MissionLists listsForOrders(const Document& doc, const std::vector<const Byte*>& orders) {
+  constexpr std::array<std::pair<std::size_t, std::size_t>, 4> kTargets{
+      {{ord::Target1Type, ord::Target1},
+       {ord::Target2Type, ord::Target2},
+       {ord::Target3Type, ord::Target3},
+       {ord::Target4Type, ord::Target4}}};
+  constexpr Byte kFlightGroupSubject = 1; // the subject type subjectText names by its label
+  MissionLists lists;
+  lists.teamNames = teamNameList(doc);
+  lists.fgNames.resize(doc.flightGroups.size());
+  for (const Byte* order : orders) {
+    for (const auto& [type, variable] : kTargets) {
+      const std::size_t fg = order[variable];
+      if (order[type] == kFlightGroupSubject && fg < lists.fgNames.size() &&
+          lists.fgNames[fg].empty())
+        lists.fgNames[fg] = fgLabel(doc, static_cast<int>(fg));
+    }
+  }
   return lists;
 }
 

@@ -20,6 +20,10 @@ struct MissionLists {
 };
 
 MissionLists buildMissionLists(const Document& doc);
+// The lists the lines of these orders (148-byte records) read, holding
+// only the flight-group labels the orders name: the same lines as with
+// buildMissionLists, for a fraction of the work on a long list.
+MissionLists listsForOrders(const Document& doc, const std::vector<const Byte*>& orders);
 
 // Subject text of (variable type, variable), e.g. "Xwings", "Team Rebel".
 std::string subjectText(int variableType, int variable, const MissionLists& lists);

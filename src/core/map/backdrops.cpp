@@ -17,8 +17,6 @@ FGObject makeDefaultBackdrop(const Templates& t, int startRegion) {
   f.set(fg::CraftType, kBackdrop);
   f.set(fg::StartRegion, static_cast<Byte>(std::clamp(startRegion, 0, kRegionCount - 1)));
   f.set(fg::BackdropNumber, 1);
-  f.loadStartPoints();
-  f.computeRegionSet();
   return f;
 }
 

@@ -19,7 +19,8 @@ int radiusUnits(const FGObject& f) {
 }
 
 std::array<int, 3> startPoint(const FGObject& f) {
-  return {f.WaypointX[1], f.WaypointY[1], f.WaypointZ[1]};
+  const Point p = f.startPoint(1);
+  return {p.x, p.y, p.z};
 }
 
 int marginStep(int zoom) {
@@ -89,9 +90,8 @@ void fitToBattlefield(MapView& view, const BattlefieldBox& box) {
 
 void centreOnFlightGroup(MapView& view, const Document& doc, int fg) {
   if (fg < 0 || static_cast<std::size_t>(fg) >= doc.flightGroups.size()) return;
-  const FGObject& f = doc.flightGroups[static_cast<std::size_t>(fg)];
-  view.centreOn(view.horizontalOf(f.WaypointX[1], f.WaypointY[1], f.WaypointZ[1]),
-                view.verticalOf(f.WaypointX[1], f.WaypointY[1], f.WaypointZ[1]));
+  const Point p = doc.flightGroups[static_cast<std::size_t>(fg)].startPoint(1);
+  view.centreOn(view.horizontalOf(p.x, p.y, p.z), view.verticalOf(p.x, p.y, p.z));
 }
 
 void applyAutoCentre(MapView& view, const Document& doc) {

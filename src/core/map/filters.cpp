@@ -8,8 +8,6 @@ void MapFilters::pressAll() {
   earlyOnly = false;
 }
 
-void updateArrivesEarly(FGObject& f) { f.ArrivesEarly = arrivesEarly(f); }
-
 bool passesClassFilter(int craftType, const MapFilters& filters) {
   const CraftClass c = craftClass(craftType);
   if (c == CraftClass::AlwaysShown) return true;
@@ -27,21 +25,25 @@ bool passesDifficulty(int d, DifficultyFilter filter) {
   return true;
 }
 
-bool passesFilters(const FGObject& f, const MapFilters& filters, int region) {
+bool passesFilters(const FGObject& f, const MapFields& m, const MapFilters& filters, int region) {
   const int iff = f.at(fg::Iff);
   if (iff > 5 || !filters.iff[static_cast<std::size_t>(iff)]) return false;
   if (!passesClassFilter(f.at(fg::CraftType), filters)) return false;
   if (!passesDifficulty(f.at(fg::Difficulty), filters.difficulty)) return false;
-  if (filters.earlyOnly && !f.ArrivesEarly) return false;
+  if (filters.earlyOnly && !m.arrivesEarly) return false;
   return region >= 1 && region <= kRegionCount &&
-         f.InRegion[static_cast<std::size_t>(region - 1)] == 1;
+         m.regions[static_cast<std::size_t>(region - 1)] == 1;
 }
 
-std::vector<Byte> applyFilters(const Document& doc, const MapFilters& filters, int region) {
+std::vector<Byte> applyFilters(const Document& doc, const MapCache& cache,
+                               const MapFilters& filters, int region) {
   std::vector<Byte> shown;
   shown.reserve(doc.flightGroups.size());
-  for (const FGObject& f : doc.flightGroups)
-    shown.push_back(passesFilters(f, filters, region) ? 1 : 0);
+  for (int i = 0; i < static_cast<int>(doc.flightGroups.size()); ++i)
+    shown.push_back(
+        passesFilters(doc.flightGroups[static_cast<std::size_t>(i)], cache[i], filters, region)
+            ? 1
+            : 0);
   return shown;
 }
 

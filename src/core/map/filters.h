@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/gamedata/craft_tables.h"
+#include "core/map/map_cache.h"
 #include "core/mission/document.h"
-#include "core/mission/fg_rules.h"
 
 #include <array>
 #include <vector>
@@ -23,15 +23,13 @@ struct MapFilters {
   void pressAll();
 };
 
-// Keeps the flag beside the record current; call on the flight groups an
-// edit touched (inside the Edit) or on every flight group after a load.
-void updateArrivesEarly(FGObject& f);
-
 bool passesClassFilter(int craftType, const MapFilters& filters);
 bool passesDifficulty(int difficulty, DifficultyFilter filter);
-// All five filters; region is 1-4.
-bool passesFilters(const FGObject& f, const MapFilters& filters, int region);
+// All five filters; m holds the flight group's early arrival and regions,
+// region is 1-4.
+bool passesFilters(const FGObject& f, const MapFields& m, const MapFilters& filters, int region);
 // The shown flag of every flight group.
-std::vector<Byte> applyFilters(const Document& doc, const MapFilters& filters, int region);
+std::vector<Byte> applyFilters(const Document& doc, const MapCache& cache,
+                               const MapFilters& filters, int region);
 
 } // namespace zephlo

@@ -56,8 +56,6 @@ FGObject makeHyperbuoy(const Templates& t, const BuoyPlan& plan, Byte missionTyp
   f.order(plan.region + 1, 1)[ord::Command] = kOrderBeacon;
   f.set(fg::StartRegion, static_cast<Byte>(plan.region));
   f.autolink = true;
-  f.loadStartPoints();
-  f.computeRegionSet();
   return f;
 }
 

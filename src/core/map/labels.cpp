@@ -2,6 +2,7 @@
 
 #include "core/gamedata/craft_tables.h"
 #include "core/map/map_units.h"
+#include "core/mission/fg_rules.h"
 
 namespace zephlo {
 
@@ -40,7 +41,7 @@ std::string distanceLabel(const FGObject& f, int slot, int cumulative, int speed
   const long long seconds = roundEven(km / (speed * kKmPerSecondPerMglt));
   s += "(" + std::to_string(seconds) + ")";
   const int minutes = f.at(fg::ArrivalDelayMinutes), secs = f.at(fg::ArrivalDelaySeconds);
-  if (f.ArrivesEarly && (minutes != 0 || secs != 0))
+  if (arrivesEarly(f) && (minutes != 0 || secs != 0))
     s += " <" + std::to_string(minutes * 60 + seconds + 5 + secs) + ">";
   return s;
 }

@@ -1,7 +1,6 @@
 #include "core/map/map_interaction.h"
 
 #include "core/gamedata/craft_tables.h"
-#include "core/map/filters.h"
 #include "core/map/map_scene.h"
 #include "core/map/map_units.h"
 #include "core/map/waypoints.h"
@@ -19,9 +18,9 @@ int hitTolerance(int zoom) {
   return 3600 / zoom;
 }
 
-std::optional<MapHit> hitTest(const Document& doc, const MapView& view, double x, double y,
+std::optional<MapHit> hitTest(const MapCache& cache, const MapView& view, double x, double y,
                               PressButton button) {
-  const int count = static_cast<int>(doc.flightGroups.size());
+  const int count = cache.size();
   if (count == 0 || view.zoom <= 0) return std::nullopt;
   const double t = hitTolerance(view.zoom);
   const double h = view.toWorldH(x), v = view.toWorldV(y);
@@ -29,12 +28,13 @@ std::optional<MapHit> hitTest(const Document& doc, const MapView& view, double x
   const int last = view.lastDrawn < 0 ? count - 1 : std::min(view.lastDrawn, count - 1);
   for (int fg = first; fg <= last; ++fg) {
     if (!view.isShown(fg)) continue;
-    const FGObject& f = doc.flightGroups[static_cast<std::size_t>(fg)];
+    const DisplayWaypoints& w = cache[fg].points;
     const int lastSlot = lastSlotDrawn(view, fg);
     for (int slot = 1; slot <= lastSlot; ++slot) {
-      if (slot != 1 && !slotEnabled(f, slot)) continue;
-      const double ph = view.horizontalOf(f.WaypointX[slot], f.WaypointY[slot], f.WaypointZ[slot]);
-      const double pv = view.verticalOf(f.WaypointX[slot], f.WaypointY[slot], f.WaypointZ[slot]);
+      if (slot != 1 && !w.enabled(slot)) continue;
+      const Point& p = w[slot];
+      const double ph = view.horizontalOf(p.x, p.y, p.z);
+      const double pv = view.verticalOf(p.x, p.y, p.z);
       if (std::abs(ph - h) <= t && std::abs(pv - v) <= t) {
         if (button == PressButton::Right && slot != 1) return std::nullopt;
         return MapHit{fg, slot};
@@ -70,24 +70,16 @@ int doubleClickZoom(int zoom) {
 
 namespace {
 
-std::int16_t& coordinate(FGObject& f, int axis, int slot) {
-  auto k = static_cast<std::size_t>(slot);
-  return axis == 0 ? f.WaypointX[k] : axis == 1 ? f.WaypointY[k] : f.WaypointZ[k];
-}
-
 std::int16_t clamp16(long long v) {
   return static_cast<std::int16_t>(std::clamp<long long>(v, -32768, 32767));
 }
 
-// Copies a display slot 5-12 into its waypoint of the order the map shows.
-void writeOrderWaypoint(FGObject& f, int slot, int region, int order) {
-  if (slot < kFirstWaypointSlot || slot > kLastSlot) return;
-  if (region < 1 || region > kRegionCount || order < 1 || order > kOrdersPerRegion) return;
-  Byte* p = f.order(region, order) + ord::waypointOffset(slot - 4);
-  const auto k = static_cast<std::size_t>(slot);
-  setI16(p + wp::X, f.WaypointX[k]);
-  setI16(p + wp::Y, f.WaypointY[k]);
-  setI16(p + wp::Z, f.WaypointZ[k]);
+// The record bytes of display slot 1-12: a start point, or a waypoint of
+// the order the map shows; null for an order outside 1-4.
+Byte* slotBytes(FGObject& f, int slot, int region, int order) {
+  if (slot <= 4) return f.record.data() + fg::startPointOffset(slot);
+  if (region < 1 || region > kRegionCount || order < 1 || order > kOrdersPerRegion) return nullptr;
+  return f.order(region, order) + ord::waypointOffset(slot - 4);
 }
 
 } // namespace
@@ -98,22 +90,52 @@ Operation dragOperation(const DragStep& s, std::string mergeKey) {
             if (s.fg < 0 || s.fg >= count || s.slot < 1 || s.slot > kLastSlot) return {};
             const Axes a = axesOf(s.mode);
             FGObject& f = e.flightGroup(s.fg);
-            const int dh = s.lockH ? 0 : s.h - coordinate(f, a.horizontal, s.slot);
-            const int dv = s.lockV ? 0 : s.v - coordinate(f, a.vertical, s.slot);
-            if (!s.lockH) coordinate(f, a.horizontal, s.slot) = clamp16(s.h);
-            if (!s.lockV) coordinate(f, a.vertical, s.slot) = clamp16(s.v);
-            writeOrderWaypoint(f, s.slot, s.region, s.order);
-            computeOrientation(f);
+            Byte* at = slotBytes(f, s.slot, s.region, s.order);
+            if (!at) return {};
+            Point p = readPoint(at);
+            const int dh = s.lockH ? 0 : s.h - p.axis(a.horizontal);
+            const int dv = s.lockV ? 0 : s.v - p.axis(a.vertical);
+            if (!s.lockH) p.axis(a.horizontal) = clamp16(s.h);
+            if (!s.lockV) p.axis(a.vertical) = clamp16(s.v);
+            writePoint(at, p);
             if (s.slot > 4 || (dh == 0 && dv == 0)) return {};
             for (int other : s.together) {
               if (other == s.fg || other < 0 || other >= count) continue;
               FGObject& g = e.flightGroup(other);
-              coordinate(g, a.horizontal, 1) = clamp16(coordinate(g, a.horizontal, 1) + dh);
-              coordinate(g, a.vertical, 1) = clamp16(coordinate(g, a.vertical, 1) + dv);
-              computeOrientation(g);
+              Point q = g.startPoint(1);
+              q.axis(a.horizontal) = clamp16(q.axis(a.horizontal) + dh);
+              q.axis(a.vertical) = clamp16(q.axis(a.vertical) + dv);
+              g.setStartPoint(1, q);
             }
             return {};
           }};
+}
+
+std::optional<DragStep> dragStepAt(const MapView& view, const std::set<int>& selection, double x,
+                                   double y) {
+  if (view.currentSlot == 1 && view.startLocked) return std::nullopt;
+  const SnappedPoint p = snappedWorld(view, x, y);
+  DragStep step{view.currentFG,     view.currentSlot, p.h, p.v,
+                view.lockX,         view.lockY,       {},  view.mode,
+                view.currentRegion, view.currentOrder};
+  if (selection.size() > 1 && selection.contains(step.fg))
+    step.together.assign(selection.begin(), selection.end());
+  return step;
+}
+
+PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapPress& press) {
+  if (press.left && press.right) return {PressKind::ToggleDatapad, {}, 0};
+  if (view.paletteOn && press.leftPressed) {
+    if (auto p = paletteIndexAt(static_cast<int>(press.x), static_cast<int>(press.y), view.height))
+      return {PressKind::Palette, {}, *p};
+  }
+  // A press with a modifier, or of another button, starts nothing.
+  if (press.modifiers || press.otherButtons || press.left == press.right) return {};
+  const auto hit =
+      hitTest(cache, view, press.x, press.y, press.right ? PressButton::Right : PressButton::Left);
+  if (!hit) return {press.right ? PressKind::Pan : PressKind::HoldZoom, {}, 0};
+  if (hit->slot == 1 && view.startLocked) return {PressKind::Locked, *hit, 0};
+  return {press.right ? PressKind::PanOnPoint : PressKind::Drag, *hit, 0};
 }
 
 bool placedWithoutWaypoint(int t) {
@@ -133,16 +155,13 @@ Operation paletteOperation(Operation base, int craftType, int iff, int team) {
     f.set(fg::CraftType, static_cast<Byte>(craftType));
     f.set(fg::Iff, static_cast<Byte>(iff));
     f.set(fg::Team, static_cast<Byte>(team));
-    f.WaypointEnabled[1] = 1;
+    setI16(f.record.data() + fg::startPointOffset(1) + wp::Enabled, 1);
     if (placedWithoutWaypoint(craftType)) {
-      f.WaypointEnabled[kFirstWaypointSlot] = 0;
       for (int r = 1; r <= kRegionCount; ++r) {
         for (int o = 1; o <= kOrdersPerRegion; ++o)
           setI16(f.order(r, o) + ord::waypointOffset(1) + wp::Enabled, 0);
       }
     }
-    updateArrivesEarly(f);
-    computeOrientation(f);
     e.state().currentFG = fg;
     e.state().currentGoal = 0;
     e.state().selectedFGs = {fg};

@@ -3,10 +3,12 @@
 // craft a palette cell places, and the edits a drag or a placement makes.
 #pragma once
 
+#include "core/map/map_cache.h"
 #include "core/map/map_view.h"
 #include "core/mission/edit.h"
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ enum class PressButton { Left, Right };
 // The point under the pixel (x, y): the lowest flight-group index wins, then
 // the lowest slot, whatever is drawn on top. A right press takes only a
 // start point 1; on any other point it misses.
-std::optional<MapHit> hitTest(const Document& doc, const MapView& view, double x, double y,
+std::optional<MapHit> hitTest(const MapCache& cache, const MapView& view, double x, double y,
                               PressButton button);
 
 // The world point under a pixel, rounded and snapped with the view's steps
@@ -42,7 +44,8 @@ int doubleClickZoom(int zoom);
 // A drag step: the dragged point of the current flight group goes to (h, v)
 // on the screen axes unless that axis is locked; other selected flight
 // groups move their start point 1 by the same offset when a start point is
-// dragged. Waypoint slots are written into the current order as well.
+// dragged. Slots 1-4 are the record's start points, slots 5-12 the
+// waypoints of the order (region, order).
 struct DragStep {
   int fg = 0;
   int slot = 1;
@@ -54,6 +57,39 @@ struct DragStep {
 };
 // Consecutive steps with one mergeKey are one undo step.
 Operation dragOperation(const DragStep& step, std::string mergeKey);
+// The step for the mouse at pixel (x, y) while the view's current point is
+// dragged: snapped, with the view's locks; a selection of several flight
+// groups that holds the dragged one moves along. Nothing while the point is
+// start point 1 and that is locked.
+std::optional<DragStep> dragStepAt(const MapView& view, const std::set<int>& selection, double x,
+                                   double y);
+
+// A press on the map, as the mouse reports it.
+struct MapPress {
+  double x = 0, y = 0;
+  bool left = false, right = false; // buttons held once pressed
+  bool otherButtons = false;        // any other button held
+  bool leftPressed = false;         // the button pressed is the left one
+  bool modifiers = false;           // Shift, Ctrl or Alt held
+};
+// What a press starts.
+enum class PressKind {
+  Nothing,
+  ToggleDatapad, // both buttons
+  Palette,       // a craft from the palette strip
+  Pan,           // right button on empty space
+  HoldZoom,      // left button on empty space
+  Drag,          // left button on a point
+  PanOnPoint,    // right button on a start point 1: it becomes current, the view pans
+  Locked,        // start point 1 while it is locked: it becomes current, nothing moves
+};
+struct PressOutcome {
+  PressKind kind = PressKind::Nothing;
+  MapHit hit;           // Drag, PanOnPoint, Locked
+  int paletteIndex = 0; // Palette
+  bool operator==(const PressOutcome&) const = default;
+};
+PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapPress& press);
 
 // Waypoint 1 of these craft stays off when they are placed from the palette.
 bool placedWithoutWaypoint(int craftType);

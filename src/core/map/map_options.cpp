@@ -9,12 +9,16 @@ MapOptions mapOptionsFrom(const MapPreferences& p) {
   o.showTime = p.defaultWPtime;
   o.showDistances = p.defaultWPdist;
   o.showHyp = false; // starts off and is only ever unchecked at start
+  applyPaintPreferences(o, p);
+  return o;
+}
+
+void applyPaintPreferences(MapOptions& o, const MapPreferences& p) {
   o.ghostText = p.ghostText;
   o.ghostGrid = p.ghostGrid;
   o.limitShrink = p.limitShrink;
   o.onlyXY = p.onlyXY;
   o.iconZoomSmall = p.iconZoomSmall;
-  return o;
 }
 
 void applyStartDefaults(MapView& view, const MapPreferences& p) {

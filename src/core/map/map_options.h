@@ -36,6 +36,9 @@ struct MapPreferences {
 };
 
 MapOptions mapOptionsFrom(const MapPreferences& p);
+// The preferences the painter reads follow a change; the four display
+// options keep their state for the run.
+void applyPaintPreferences(MapOptions& options, const MapPreferences& p);
 // The first activation's defaults on a freshly initialised view.
 void applyStartDefaults(MapView& view, const MapPreferences& p);
 

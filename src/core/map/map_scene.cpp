@@ -32,10 +32,9 @@ bool isOnScreen(const FGObject& f, const MapView& view) {
 
 bool isOnScreen(const FGObject& f, const MapView& view, const VisibleWindow& w) {
   const double size = craftSize(f.at(fg::CraftType));
-  const double h = view.horizontalOf(f.WaypointX[1], f.WaypointY[1], f.WaypointZ[1]) /
-                   static_cast<double>(kUnitsPerKm);
-  const double v = view.verticalOf(f.WaypointX[1], f.WaypointY[1], f.WaypointZ[1]) /
-                   static_cast<double>(kUnitsPerKm);
+  const Point p = f.startPoint(1);
+  const double h = view.horizontalOf(p.x, p.y, p.z) / static_cast<double>(kUnitsPerKm);
+  const double v = view.verticalOf(p.x, p.y, p.z) / static_cast<double>(kUnitsPerKm);
   const double left = std::min(w.left, w.right) - size, right = std::max(w.left, w.right) + size;
   const double low = std::min(w.top, w.bottom) - size, high = std::max(w.top, w.bottom) + size;
   return h > left && h < right && v > low && v < high;

@@ -72,6 +72,8 @@ struct MapView {
   bool iconsOnly = false;
   bool paletteOn = false;
   bool startLocked = false; // "Lock Start 1 waypoint"
+  bool lockX = false;       // "Lock current X coordinate": a drag keeps the horizontal value
+  bool lockY = false;       // "Lock current Y coordinate": a drag keeps the vertical value
   int team = 1;             // current team shown beside the palette, 1-10
   int paletteIff = 0;       // colour set of the palette strip
   bool narrowScreen = false;

@@ -1,7 +1,6 @@
 #include "core/map/waypoint_edits.h"
 
 #include "core/map/map_units.h"
-#include "core/map/waypoints.h"
 
 #include <charconv>
 #include <cmath>
@@ -19,15 +18,11 @@ std::size_t furtherPointOffset(int row) { return row == 5 ? fg::FurtherPoint1 : 
 
 std::size_t axisOffset(int axis) { return axis == 0 ? wp::X : axis == 1 ? wp::Y : wp::Z; }
 
-std::int16_t& slotCoordinate(FGObject& f, int slot, int axis) {
-  const auto k = static_cast<std::size_t>(slot);
-  return axis == 0 ? f.WaypointX[k] : axis == 1 ? f.WaypointY[k] : f.WaypointZ[k];
+// The record bytes of start-grid row 1-6: a start point or a further point.
+std::size_t startRowOffset(int row) {
+  return row <= 4 ? fg::startPointOffset(row) : furtherPointOffset(row);
 }
-
-int slotValue(const FGObject& f, int slot, int axis) {
-  const auto k = static_cast<std::size_t>(slot);
-  return axis == 0 ? f.WaypointX[k] : axis == 1 ? f.WaypointY[k] : f.WaypointZ[k];
-}
+bool validStartRow(int row) { return row >= 1 && row <= kStartGridRows; }
 
 Byte* orderWaypoint(FGObject& f, int region, int order, int waypoint) {
   return f.order(region, order) + ord::waypointOffset(waypoint);
@@ -55,17 +50,13 @@ Result<int> kmTextToUnits(const std::string& raw) {
 }
 
 int startGridValue(const FGObject& f, int row, int axis) {
-  if (row >= 1 && row <= 4) return slotValue(f, row, axis);
-  if (row == 5 || row == 6)
-    return getI16(f.record.data() + furtherPointOffset(row) + axisOffset(axis));
-  return 0;
+  if (!validStartRow(row)) return 0;
+  return getI16(f.record.data() + startRowOffset(row) + axisOffset(axis));
 }
 
 bool startGridEnabled(const FGObject& f, int row) {
-  if (row >= 1 && row <= 4) return f.WaypointEnabled[static_cast<std::size_t>(row)] != 0;
-  if (row == 5 || row == 6)
-    return getI16(f.record.data() + furtherPointOffset(row) + wp::Enabled) != 0;
-  return false;
+  if (!validStartRow(row)) return false;
+  return getI16(f.record.data() + startRowOffset(row) + wp::Enabled) != 0;
 }
 
 int orderWaypointValue(const FGObject& f, int region, int order, int waypoint, int axis) {
@@ -80,48 +71,36 @@ bool orderWaypointEnabled(const FGObject& f, int region, int order, int waypoint
 
 Operation startPointCellOperation(std::vector<int> fgs, int row, int axis, int units) {
   const std::string key = mergeKeyFor("WPGrid" + std::to_string(row * 3 + axis), fgs);
-  return editFlightGroups(
-      "Start Point", key, std::move(fgs), [row, axis, units](FGObject& f, Edit&) {
-        if (axis < 0 || axis > 2) return;
-        const auto v = static_cast<std::int16_t>(units);
-        if (row >= 1 && row <= 4) {
-          slotCoordinate(f, row, axis) = v;
-        } else if (row == 5 || row == 6) {
-          setI16(f.record.data() + furtherPointOffset(row) + axisOffset(axis), v);
-        }
-        computeOrientation(f);
-      });
+  return editFlightGroups("Start Point", key, std::move(fgs),
+                          [row, axis, units](FGObject& f, Edit&) {
+                            if (axis < 0 || axis > 2 || !validStartRow(row)) return;
+                            setI16(f.record.data() + startRowOffset(row) + axisOffset(axis),
+                                   static_cast<std::int16_t>(units));
+                          });
 }
 
 Operation orderWaypointCellOperation(std::vector<int> fgs, int region, int order, int waypoint,
                                      int axis, int units) {
   const std::string key = mergeKeyFor("OrderWPGrid" + std::to_string(waypoint * 3 + axis), fgs);
-  return editFlightGroups("Waypoint", key, std::move(fgs), [=](FGObject& f, Edit& e) {
+  return editFlightGroups("Waypoint", key, std::move(fgs), [=](FGObject& f, Edit&) {
     if (!validRegionOrder(region, order) || waypoint < 1 || waypoint > 8 || axis < 0 || axis > 2)
       return;
     setI16(orderWaypoint(f, region, order, waypoint) + axisOffset(axis),
            static_cast<std::int16_t>(units));
-    reloadDisplayWaypoints(f, e.state().currentRegion, e.state().currentOrder);
   });
 }
 
 Operation startEnabledOperation(std::vector<int> fgs, int row, bool on) {
   return editFlightGroups("Start Point Enabled", "", std::move(fgs), [row, on](FGObject& f, Edit&) {
-    if (row >= 1 && row <= 4) {
-      f.WaypointEnabled[static_cast<std::size_t>(row)] = on ? 1 : 0;
-    } else if (row == 5 || row == 6) {
-      setI16(f.record.data() + furtherPointOffset(row) + wp::Enabled, on ? 1 : 0);
-    }
-    computeOrientation(f);
+    if (validStartRow(row)) setI16(f.record.data() + startRowOffset(row) + wp::Enabled, on ? 1 : 0);
   });
 }
 
 Operation orderWaypointEnabledOperation(std::vector<int> fgs, int region, int order, int waypoint,
                                         bool on) {
-  return editFlightGroups("Waypoint Enabled", "", std::move(fgs), [=](FGObject& f, Edit& e) {
+  return editFlightGroups("Waypoint Enabled", "", std::move(fgs), [=](FGObject& f, Edit&) {
     if (!validRegionOrder(region, order) || waypoint < 1 || waypoint > 8) return;
     setI16(orderWaypoint(f, region, order, waypoint) + wp::Enabled, on ? 1 : 0);
-    reloadDisplayWaypoints(f, e.state().currentRegion, e.state().currentOrder);
   });
 }
 
@@ -129,7 +108,6 @@ Operation startRegionOperation(std::vector<int> fgs, int point, int region) {
   return editFlightGroups("Start Region", "", std::move(fgs), [point, region](FGObject& f, Edit&) {
     if (point < 1 || point > 4 || region < 0 || region >= kRegionCount) return;
     f.set(fg::StartRegion + static_cast<std::size_t>(point - 1), static_cast<Byte>(region));
-    f.computeRegionSet();
   });
 }
 

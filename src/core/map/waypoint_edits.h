@@ -25,8 +25,7 @@ Operation orderWaypointCellOperation(std::vector<int> fgs, int region, int order
                                      int axis, int units);
 // The enabled flag of start-grid row 1-6.
 Operation startEnabledOperation(std::vector<int> fgs, int row, bool on);
-// The enabled flag of waypoint 1-8 of the order (region, order); the map
-// shows the order (shownRegion, shownOrder).
+// The enabled flag of waypoint 1-8 of the order (region, order).
 Operation orderWaypointEnabledOperation(std::vector<int> fgs, int region, int order, int waypoint,
                                         bool on);
 // The region (0-3) of start point k (1-4).

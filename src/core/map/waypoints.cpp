@@ -1,7 +1,6 @@
 #include "core/map/waypoints.h"
 
 #include "core/gamedata/craft_tables.h"
-#include "core/map/filters.h"
 #include "core/map/map_units.h"
 
 #include <cmath>
@@ -14,20 +13,41 @@ bool validIndex(int v) { return v >= 1 && v <= 4; }
 
 } // namespace
 
-int lastWaypointSlot(const FGObject& f) {
+DisplayWaypoints displayWaypoints(const FGObject& f, int region, int order) {
+  DisplayWaypoints w;
+  for (int k = 1; k <= 4; ++k)
+    w.slot[static_cast<std::size_t>(k)] = f.startPoint(k);
+  if (!validIndex(region) || !validIndex(order)) return w;
+  for (int k = 1; k <= 8; ++k) {
+    w.slot[static_cast<std::size_t>(k + 4)] =
+        readPoint(f.order(region, order) + ord::waypointOffset(k));
+  }
+  return w;
+}
+
+int lastWaypointSlot(const DisplayWaypoints& w) {
   for (int k = kLastSlot; k >= kFirstWaypointSlot; --k) {
-    if (slotEnabled(f, k)) return k;
+    if (w.enabled(k)) return k;
   }
   return 1;
 }
 
-void computeOrientation(FGObject& f) {
-  f.LastWaypointSlot = lastWaypointSlot(f);
+int headingQuarter(int headingByte) {
+  switch (headingByte) {
+  case 64: return 1;
+  case 128: return 2;
+  case 192: return 3;
+  default: return 0;
+  }
+}
+
+Orientation orientationOf(const FGObject& f, const DisplayWaypoints& w) {
+  Orientation o;
   double dx = 0, dy = 0, dz = 0;
-  if (slotEnabled(f, kFirstWaypointSlot)) {
-    dx = static_cast<double>(f.WaypointX[5]) - f.WaypointX[1];
-    dy = static_cast<double>(f.WaypointY[5]) - f.WaypointY[1];
-    dz = static_cast<double>(f.WaypointZ[5]) - f.WaypointZ[1];
+  if (w.enabled(kFirstWaypointSlot)) {
+    dx = static_cast<double>(w[5].x) - w[1].x;
+    dy = static_cast<double>(w[5].y) - w[1].y;
+    dz = static_cast<double>(w[5].z) - w[1].z;
     // Straight up or down (or on the spot) has no heading: lean it so the
     // wireframe still shows which way is forward.
     if (dx == 0 && dy == 0) {
@@ -36,83 +56,45 @@ void computeOrientation(FGObject& f) {
       if (dz == 0) dz = 1;
     }
   } else {
-    f.PitchCos = 1;
-    f.PitchSin = 0;
-    switch (f.at(fg::Heading)) {
-    case 64: f.YawCos = 1, f.YawSin = 0; break;
-    case 128: f.YawCos = 0, f.YawSin = 1; break;
-    case 192: f.YawCos = -1, f.YawSin = 0; break;
-    default: f.YawCos = 0, f.YawSin = -1; break;
-    }
+    // Facing (yaw cos, yaw sin) for each quarter turn of the heading.
+    constexpr std::array<std::pair<double, double>, 4> kYaw{{{0, -1}, {1, 0}, {0, 1}, {-1, 0}}};
+    const auto [cos, sin] = kYaw[static_cast<std::size_t>(headingQuarter(f.at(fg::Heading)))];
+    o.yawCos = cos;
+    o.yawSin = sin;
   }
   const double flat = std::sqrt(dx * dx + dy * dy);
   const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
   if (length != 0) {
-    f.PitchCos = flat / length;
-    f.PitchSin = dz / length;
+    o.pitchCos = flat / length;
+    o.pitchSin = dz / length;
   }
   if (flat != 0) {
-    f.YawCos = dx / flat;
-    f.YawSin = dy / flat;
+    o.yawCos = dx / flat;
+    o.yawSin = dy / flat;
   }
+  return o;
 }
 
-void reloadDisplayWaypoints(FGObject& f, int region, int order) {
-  for (int w = 1; w <= 8; ++w) {
-    const int k = w + 4;
-    if (!validIndex(region) || !validIndex(order)) {
-      f.WaypointX[k] = f.WaypointY[k] = f.WaypointZ[k] = f.WaypointEnabled[k] = 0;
-      continue;
-    }
-    const Byte* p = f.order(region, order) + ord::waypointOffset(w);
-    f.WaypointX[k] = getI16(p + wp::X);
-    f.WaypointY[k] = getI16(p + wp::Y);
-    f.WaypointZ[k] = getI16(p + wp::Z);
-    f.WaypointEnabled[k] = getI16(p + wp::Enabled);
-  }
-  computeOrientation(f);
-}
-
-void updateMapFields(FGObject& f, int region, int order) {
-  f.computeRegionSet();
-  updateArrivesEarly(f);
-  reloadDisplayWaypoints(f, region, order);
-}
-
-void prepareMapFields(Document& doc, int region, int order) {
-  for (FGObject& f : doc.flightGroups)
-    updateMapFields(f, region, order);
-}
-
-void reloadDisplayWaypoints(Edit& e, int region, int order) {
-  const int n = static_cast<int>(e.doc().flightGroups.size());
-  for (int i = 0; i < n; ++i) {
-    FGObject copy = e.doc().flightGroups[static_cast<std::size_t>(i)];
-    reloadDisplayWaypoints(copy, region, order);
-    if (!(copy == e.doc().flightGroups[static_cast<std::size_t>(i)])) e.flightGroup(i) = copy;
-  }
-}
-
-std::array<int, kSlotCount> legDistances(const FGObject& f) {
+std::array<int, kSlotCount> legDistances(const DisplayWaypoints& w) {
   std::array<int, kSlotCount> legs{};
   for (int k = kFirstWaypointSlot; k <= kLastSlot; ++k) {
-    if (!slotEnabled(f, k)) continue;
+    if (!w.enabled(k)) continue;
     int prev = k - 1;
-    while (prev >= kFirstWaypointSlot && !slotEnabled(f, prev))
+    while (prev >= kFirstWaypointSlot && !w.enabled(prev))
       --prev;
     if (prev < kFirstWaypointSlot) prev = 1; // legs start at start point 1, not 2-4
-    if (!slotEnabled(f, prev)) continue;
-    const double dx = static_cast<double>(f.WaypointX[k]) - f.WaypointX[prev];
-    const double dy = static_cast<double>(f.WaypointY[k]) - f.WaypointY[prev];
-    const double dz = static_cast<double>(f.WaypointZ[k]) - f.WaypointZ[prev];
+    if (!w.enabled(prev)) continue;
+    const double dx = static_cast<double>(w[k].x) - w[prev].x;
+    const double dy = static_cast<double>(w[k].y) - w[prev].y;
+    const double dz = static_cast<double>(w[k].z) - w[prev].z;
     legs[static_cast<std::size_t>(k)] =
         static_cast<int>(roundEven(std::sqrt(dx * dx + dy * dy + dz * dz)));
   }
   return legs;
 }
 
-std::array<int, kSlotCount> cumulativeDistances(const FGObject& f) {
-  const std::array<int, kSlotCount> legs = legDistances(f);
+std::array<int, kSlotCount> cumulativeDistances(const DisplayWaypoints& w) {
+  const std::array<int, kSlotCount> legs = legDistances(w);
   std::array<int, kSlotCount> sum{};
   int total = 0;
   for (std::size_t k = kFirstWaypointSlot; k <= kLastSlot; ++k) {

@@ -1,13 +1,12 @@
-// The map fields kept beside each flight-group record: the display
-// waypoint table, the orientation of its wireframe, the last used slot,
-// and the distances and speed its labels show.
-//
-// Functions taking an FGObject& change derived fields only; inside an edit
-// call them on the reference Edit::flightGroup() hands out, so undo and the
-// change notices see them.
+// What the map draws of a flight group's points: the display waypoint table
+// (its start points and the waypoints of the order the map shows), the
+// orientation of its wireframe, the last used slot, and the distances and
+// speed its labels show. All are derived from the record and the region
+// and order shown; none is stored in the document.
 #pragma once
 
-#include "core/mission/edit.h"
+#include "core/map/wireframe.h"
+#include "core/mission/records.h"
 
 #include <array>
 
@@ -17,31 +16,31 @@ inline constexpr int kSlotCount = 13; // slot 0 unused, 1-4 start points, 5-12 w
 inline constexpr int kFirstWaypointSlot = 5;
 inline constexpr int kLastSlot = 12;
 
-inline bool slotEnabled(const FGObject& f, int slot) { return f.WaypointEnabled[slot] == 1; }
+struct DisplayWaypoints {
+  std::array<Point, kSlotCount> slot{};
+  bool enabled(int k) const { return slot[static_cast<std::size_t>(k)].enabled == 1; }
+  const Point& operator[](int k) const { return slot[static_cast<std::size_t>(k)]; }
+  bool operator==(const DisplayWaypoints&) const = default;
+};
+
+// Slots 1-4 the start points, 5-12 waypoints 1-8 of the order (region,
+// order), both 1-4; outside that range the waypoint slots stay empty.
+DisplayWaypoints displayWaypoints(const FGObject& f, int region, int order);
 
 // Highest enabled slot among 5..12, or 1.
-int lastWaypointSlot(const FGObject& f);
-// Sets LastWaypointSlot and the pitch and yaw of the wireframe.
-void computeOrientation(FGObject& f);
-// Slots 5-12 take waypoints 1-8 of the order (region, order), both 1-4;
-// then the orientation follows them.
-void reloadDisplayWaypoints(FGObject& f, int region, int order);
-// Every derived map field of one flight group: display waypoints,
-// orientation, region set and early arrival. For a flight group that is
-// new or whose orders, start region or arrival changed.
-void updateMapFields(FGObject& f, int region, int order);
-
-// The same for every flight group of an open document (after a load).
-void prepareMapFields(Document& doc, int region, int order);
-// Reload after a region or order change, on the edit path; touches only
-// the flight groups whose fields change.
-void reloadDisplayWaypoints(Edit& e, int region, int order);
+int lastWaypointSlot(const DisplayWaypoints& w);
+// Which quarter turn (0-3: 0, 90, 180, 270 degrees) the heading byte gives:
+// 64, 128 and 192 turn, any other value is the default heading.
+int headingQuarter(int headingByte);
+// The pitch and yaw of the wireframe: towards waypoint 1 when it is in use,
+// else by the heading byte.
+Orientation orientationOf(const FGObject& f, const DisplayWaypoints& w);
 
 // Distance of each waypoint slot from the previous enabled point, rounded
 // to map units; 0 for slots without a leg and for slots 0-4.
-std::array<int, kSlotCount> legDistances(const FGObject& f);
+std::array<int, kSlotCount> legDistances(const DisplayWaypoints& w);
 // Sum of the legs of slots 5..k; 0 at slots 0-4.
-std::array<int, kSlotCount> cumulativeDistances(const FGObject& f);
+std::array<int, kSlotCount> cumulativeDistances(const DisplayWaypoints& w);
 
 // Speed in MGLT used for the time labels: from the first moving order of
 // the region (or order 1).

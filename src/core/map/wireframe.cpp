@@ -1,13 +1,8 @@
 #include "core/map/wireframe.h"
 
 #include "core/map/map_units.h"
-#include "core/mission/records.h"
 
 namespace zephlo {
-
-Orientation orientationOf(const FGObject& f) {
-  return {f.PitchCos, f.PitchSin, f.YawCos, f.YawSin};
-}
 
 Wireframe::Wireframe(const WireframeSetup& setup, int craftType)
     : setup_(setup), craftType_(craftType),

@@ -12,18 +12,17 @@
 
 namespace zephlo {
 
-struct FGObject;
-
 struct WireStroke {
   Colour colour;
   ScreenPoint a, b;
   bool square = false; // a 3 x 3 outline centred on a; b unused
 };
 
+// Which way a flight group's wireframe faces (orientationOf in waypoints.h).
 struct Orientation {
   double pitchCos = 1, pitchSin = 0, yawCos = 0, yawSin = -1;
+  bool operator==(const Orientation&) const = default;
 };
-Orientation orientationOf(const FGObject& f);
 
 // What a craft shape needs besides its model: where and how it is seen.
 struct WireframeSetup {

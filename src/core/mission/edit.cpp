@@ -1,6 +1,7 @@
 #include "core/mission/edit.h"
 
 #include "core/mission/change_scope.h"
+#include "core/mission/fg_rules.h"
 
 #include <algorithm>
 #include <cassert>
@@ -15,41 +16,35 @@ void addIndex(std::vector<int>& v, int i) {
   if (it == v.end() || *it != i) v.insert(it, i);
 }
 
-bool sameRange(std::span<const Byte> a, std::span<const Byte> b, std::size_t from, std::size_t to) {
-  return std::equal(a.begin() + static_cast<std::ptrdiff_t>(from),
-                    a.begin() + static_cast<std::ptrdiff_t>(to),
-                    b.begin() + static_cast<std::ptrdiff_t>(from));
-}
+// The point coordinates of a record: the start points, the two further
+// points and every order's waypoints. A drag changes only these.
+constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kFixedPoints{
+    {{fg::StartPoints, fg::StartPoints + 4 * 8}, {fg::FurtherPoint1, fg::FurtherPoint2 + 8}}};
 
-// The record bytes that say where the map draws a flight group: the start
-// points, the two further points and every order's waypoints.
-bool positionBytesDiffer(const FGObject& a, const FGObject& b) {
-  const auto ra = std::span<const Byte>(a.record), rb = std::span<const Byte>(b.record);
-  if (!sameRange(ra, rb, fg::StartPoints, fg::FurtherPoint2 + 8)) return true;
-  if (a.record[fg::Orientation] != b.record[fg::Orientation] ||
-      a.record[fg::Heading] != b.record[fg::Heading])
-    return true;
-  for (int r = 1; r <= kRegionCount; ++r) {
-    for (int o = 1; o <= kOrdersPerRegion; ++o) {
-      const std::size_t w = fg::orderOffset(r, o) + ord::Waypoints;
-      if (!sameRange(ra, rb, w, w + 8 * 8)) return true;
-    }
-  }
-  return false;
+bool isPointByte(std::size_t at) {
+  for (const auto& [from, to] : kFixedPoints)
+    if (at >= from && at < to) return true;
+  constexpr std::size_t kOrderSize = fg::orderOffset(1, 2) - fg::orderOffset(1, 1);
+  const std::size_t first = fg::orderOffset(1, 1);
+  const std::size_t last = fg::orderOffset(kRegionCount, kOrdersPerRegion) + kOrderSize;
+  if (at < first || at >= last) return false;
+  const std::size_t inOrder = (at - first) % kOrderSize;
+  return inOrder >= ord::Waypoints && inOrder < ord::Waypoints + 8 * 8;
 }
 
 unsigned aspectsOf(const FGObject& a, const FGObject& b) {
   unsigned m = 0;
-  if (a.record != b.record || a.goalStrings != b.goalStrings) m |= kFGRecord;
-  if (a.WaypointX != b.WaypointX || a.WaypointY != b.WaypointY || a.WaypointZ != b.WaypointZ ||
-      a.WaypointEnabled != b.WaypointEnabled || a.PitchCos != b.PitchCos ||
-      a.PitchSin != b.PitchSin || a.YawCos != b.YawCos || a.YawSin != b.YawSin ||
-      a.LastWaypointSlot != b.LastWaypointSlot || positionBytesDiffer(a, b))
+  bool points = false, others = false;
+  for (std::size_t k = 0; k < a.record.size() && !(points && others); ++k) {
+    if (a.record[k] == b.record[k]) continue;
+    (isPointByte(k) ? points : others) = true;
+  }
+  if (others || a.goalStrings != b.goalStrings) m |= kFGRecord;
+  if (points || a.record[fg::Orientation] != b.record[fg::Orientation] ||
+      a.record[fg::Heading] != b.record[fg::Heading])
     m |= kFGPosition;
-  if (a.InRegion != b.InRegion) m |= kFGRegions;
-  if (a.autolink != b.autolink || a.ArrivesEarly != b.ArrivesEarly ||
-      a.briefingPoint != b.briefingPoint)
-    m |= kFGEditorOnly;
+  if (regionSet(a) != regionSet(b)) m |= kFGRegions;
+  if (a.autolink != b.autolink || a.briefingPoint != b.briefingPoint) m |= kFGEditorOnly;
   return m;
 }
 

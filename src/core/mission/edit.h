@@ -20,9 +20,12 @@ namespace zephlo {
 
 // What about a flight group changed.
 enum FGAspect : unsigned {
-  kFGRecord = 1u << 0,     // any byte of the file record or its goal strings
-  kFGPosition = 1u << 1,   // start points, waypoints, orientation: where the map draws it
-  kFGRegions = 1u << 2,    // the set of regions it is present in
+  // Any byte of the file record but the point coordinates, or its goal
+  // strings. A drag on the map changes only the coordinates, so the views
+  // that show none can skip it.
+  kFGRecord = 1u << 0,
+  kFGPosition = 1u << 1, // start points, further points, waypoints, heading: where the map draws it
+  kFGRegions = 1u << 2,  // the set of regions it is present in
   kFGEditorOnly = 1u << 3, // autolink flag, briefing point and other values kept beside the record
 };
 

@@ -132,4 +132,24 @@ bool arrivesEarly(const FGObject& f) {
   return f.at(fg::ArrivalDelayMinutes) == 0 && f.at(fg::ArrivalDelaySeconds) < 30;
 }
 
+RegionSet regionSet(const FGObject& f) {
+  constexpr Byte kHyperToRegion = 50;
+  RegionSet set{};
+  const Byte start = f.at(fg::StartRegion);
+  if (start < kRegionCount) set[start] = 1;
+  for (int r = 1; r <= kRegionCount; ++r) {
+    for (int o = 1; o <= kOrdersPerRegion; ++o) {
+      const Byte* order = f.order(r, o);
+      if (order[ord::Command] == kHyperToRegion && order[ord::Parameter1] < kRegionCount)
+        set[order[ord::Parameter1]] = 1;
+    }
+  }
+  return set;
+}
+
+bool presentInRegion(const FGObject& f, int region) {
+  return region >= 1 && region <= kRegionCount &&
+         regionSet(f)[static_cast<std::size_t>(region - 1)] == 1;
+}
+
 } // namespace zephlo

@@ -4,6 +4,8 @@
 
 #include "core/mission/document.h"
 
+#include <array>
+
 namespace zephlo {
 
 enum class CraftSide { Other, Rebel, Imperial };
@@ -28,5 +30,13 @@ void applyNameColourRule(FGObject& f);
 
 // Whether the flight group arrives unconditionally within 30 seconds.
 bool arrivesEarly(const FGObject& f);
+
+// The regions a flight group is present in, element k for region k + 1 (1
+// when present): the region of start point 1 and the target of every
+// "Hyper to Region" order. The start regions of points 2-4 do not count.
+using RegionSet = std::array<Byte, kRegionCount>;
+RegionSet regionSet(const FGObject& f);
+// Presence in region 1-4; false for any other number.
+bool presentInRegion(const FGObject& f, int region);
 
 } // namespace zephlo

@@ -333,12 +333,10 @@ Operation storeOrderField(OrderField field, int value, const EditorState& st) {
       std::string(o.control) + "@" + std::to_string(region) + "." + std::to_string(order);
   const Byte b = isLink(field) ? Byte(value != 0 ? 0 : 1) : clampByte(value);
   return editFlightGroups(o.caption, mergeKeyFor(key, sel), sel,
-                          [o, field, b, region, order](FGObject& f, Edit&) {
+                          [o, b, region, order](FGObject& f, Edit&) {
                             Byte* rec = f.order(region, order);
                             rec[o.offset] = b;
                             if (o.resets != 0) rec[o.resets] = 0;
-                            if (field == OrderField::Command || field == OrderField::Parameter1)
-                              f.computeRegionSet();
                           });
 }
 

@@ -148,7 +148,7 @@ std::string jumpLabelText(int region, int order);
 // Role page counts over the whole mission, as their labels read.
 struct RoleCounts {
   std::string total;   // "12 Craft (medium)"
-  std::string atStart; // "8 craft at 30 sec" (from each flight group's ArrivesEarly)
+  std::string atStart; // "8 craft at 30 sec": those that arrive within 30 seconds
   std::string objects; // "1 Object", "3 Objects"
 };
 RoleCounts roleCounts(const Document& doc);

@@ -112,13 +112,7 @@ void selectFlightGroup(EditorState& st, int i) {
   st.currentGoal = 0;
 }
 
-void resetToTemplate(FGObject& f, const Templates& t) {
-  f.record = t.flightGroup;
-  // The display slots and region set derive from the record; without this
-  // the old start points would be written back over the template's on save.
-  f.loadStartPoints();
-  f.computeRegionSet();
-}
+void resetToTemplate(FGObject& f, const Templates& t) { f.record = t.flightGroup; }
 
 void renumberMessages(Edit& e) {
   for (std::size_t k = 0; k < e.doc().messages.size(); ++k) {
@@ -331,8 +325,6 @@ void deleteMessages(Edit& e, const ListContext& ctx) {
 Clipboards makeClipboards(const Templates& t) {
   Clipboards c;
   c.flightGroup.record = t.flightGroup;
-  c.flightGroup.loadStartPoints();
-  c.flightGroup.computeRegionSet();
   c.message.record = t.message;
   c.message.computeSentToAny();
   return c;

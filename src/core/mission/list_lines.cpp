@@ -1,6 +1,7 @@
 #include "core/mission/list_lines.h"
 
 #include "core/gamedata/vocabularies.h"
+#include "core/mission/fg_rules.h"
 
 #include <cctype>
 #include <cstdio>
@@ -105,7 +106,7 @@ Colour fgLineColour(const Document& doc, int index, bool dimAbsent, int currentR
   const int difficulty = f.at(fg::Difficulty);
   if (difficulty == 6 || difficulty == 7) return rgb(128, 128, 128);
   const bool absent =
-      currentRegion >= 1 && currentRegion <= kRegionCount && f.InRegion[currentRegion - 1] == 0;
+      currentRegion >= 1 && currentRegion <= kRegionCount && !presentInRegion(f, currentRegion);
   if (absent && dimAbsent) return rgb(79, 78, 79);
   return iffColour(f.at(fg::Iff), IffVariant::Normal);
 }

@@ -44,13 +44,7 @@ FGObject makeFlightGroup(const Templates& t, Byte iff, int startRegion, bool aut
   f.record[fg::Iff] = iff;
   f.record[fg::StartRegion] = static_cast<Byte>(startRegion);
   setI16(f.record.data() + fg::startPointOffset(1) + wp::Enabled, 1);
-  f.loadStartPoints();
   f.autolink = autolink;
-  f.PitchCos = 1;
-  f.PitchSin = 0;
-  f.YawCos = 0;
-  f.YawSin = -1;
-  f.computeRegionSet();
   return f;
 }
 

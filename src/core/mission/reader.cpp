@@ -159,8 +159,6 @@ void parseXwa(Cursor& in, std::uint16_t platform, bool autolink, Document& d) {
     in.section("flight group", i + 1, numFGs);
     FGObject& f = d.flightGroups.emplace_back(in.take(size::flightGroup));
     f.autolink = autolink;
-    f.loadStartPoints();
-    f.computeRegionSet();
   }
   buildTeamIffTable(d);
 

@@ -21,6 +21,18 @@ struct BriefingPoint {
   bool operator==(const BriefingPoint&) const = default;
 };
 
+// A point as the records hold it: X, Y and Z in map units and the enabled
+// word (1 = in use).
+struct Point {
+  std::int16_t x = 0, y = 0, z = 0, enabled = 0;
+  bool operator==(const Point&) const = default;
+  // Coordinate 0 X, 1 Y, 2 Z.
+  std::int16_t axis(int a) const { return a == 0 ? x : a == 1 ? y : z; }
+  std::int16_t& axis(int a) { return a == 0 ? x : a == 1 ? y : z; }
+};
+Point readPoint(const Byte* p);
+void writePoint(Byte* p, const Point& point);
+
 struct FGObject {
   FGObject() : record{}, goalStrings{} {}
   // Takes a record as read from a file; the reader fills the goal strings
@@ -30,12 +42,6 @@ struct FGObject {
   Block<size::flightGroup> record;
   std::array<GoalString, size::fgGoalStrings> goalStrings; // goal k: 3k Incomplete, Success, Fail
   bool autolink = false;
-  std::array<Byte, kRegionCount> InRegion{};
-  double PitchCos = 1, PitchSin = 0, YawCos = 0, YawSin = -1;
-  // Display waypoint table; index 0 unused, slots 1-4 start points, 5-12 waypoints.
-  std::array<std::int16_t, 13> WaypointX{}, WaypointY{}, WaypointZ{}, WaypointEnabled{};
-  int LastWaypointSlot = 1;
-  bool ArrivesEarly = false;
   BriefingPoint briefingPoint;
 
   bool operator==(const FGObject&) const = default;
@@ -51,12 +57,14 @@ struct FGObject {
   Byte* goal(int g) { return record.data() + fg::goalOffset(g); }
   const Byte* goal(int g) const { return record.data() + fg::goalOffset(g); }
 
-  // Copies the four start points of the record into display slots 1-4.
-  void loadStartPoints();
-  // Recomputes InRegion from the start region and the hyperspace orders.
-  void computeRegionSet();
-  // The record as written: display slots 1-4 stored back as start points,
-  // and a backdrop at the origin moved to Z = 8 so the game shows it.
+  // Start point k (1-4).
+  Point startPoint(int k) const { return readPoint(record.data() + fg::startPointOffset(k)); }
+  void setStartPoint(int k, const Point& p) {
+    writePoint(record.data() + fg::startPointOffset(k), p);
+  }
+
+  // The record as written: a backdrop at the origin moved to Z = 8 so the
+  // game shows it.
   Block<size::flightGroup> recordForFile() const;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/editing/editing_document.h"
 
-#include "core/map/waypoints.h"
 #include "platform/game_folder.h"
 #include "ui/editing/path_text.h"
 
@@ -61,7 +60,6 @@ EditingDocument::EditingDocument(Preferences& prefs, Prompts& prompts, QObject* 
   doc_ = newMission(missionPrefs());
   templates_ = makeTemplates(missionPrefs(), doc_.teamIff[0]);
   st_.selectedFGs = {0};
-  refreshMapFields(nullptr);
   connect(&undo_, &QUndoStack::cleanChanged, this,
           [this](bool clean) { emit modifiedChanged(!clean); });
 }
@@ -97,7 +95,6 @@ void EditingDocument::replace(Document doc, EditorState state, bool rebuildTempl
   if (rebuildTemplates) templates_ = makeTemplates(missionPrefs(), doc_.teamIff[0]);
   undo_.clear();
   undo_.setClean();
-  refreshMapFields(nullptr);
   emit documentReplaced();
   emit stateChanged();
 }
@@ -122,7 +119,6 @@ bool EditingDocument::apply(const Operation& op) {
     return false;
   }
   const Change change = r->change;
-  refreshMapFields(&change);
   if (!r->delta.empty()) undo_.push(new EditCommand(*this, op, std::move(*r)));
   if (!change.empty()) emit documentChanged(change);
   stateSignals(prior);
@@ -130,7 +126,6 @@ bool EditingDocument::apply(const Operation& op) {
 }
 
 void EditingDocument::announce(const Change& change, const EditorState& target) {
-  refreshMapFields(&change);
   const EditorState prior = st_;
   // Where the user was in the lists comes back; the region and order shown
   // are the user's view and stay. The state is back before the views hear
@@ -144,18 +139,6 @@ void EditingDocument::announce(const Change& change, const EditorState& target) 
   st_.selectedMsgs = target.selectedMsgs;
   if (!change.empty()) emit documentChanged(change);
   stateSignals(prior);
-}
-
-void EditingDocument::refreshMapFields(const Change* change) {
-  auto& fgs = doc_.flightGroups;
-  if (!change || change->flightGroupList) {
-    prepareMapFields(doc_, st_.currentRegion, st_.currentOrder);
-    return;
-  }
-  for (int i : change->flightGroups) {
-    if (i >= 0 && i < static_cast<int>(fgs.size()))
-      updateMapFields(fgs[static_cast<std::size_t>(i)], st_.currentRegion, st_.currentOrder);
-  }
 }
 
 Operation EditingDocument::newFlightGroupOperation() const {
@@ -192,14 +175,13 @@ void EditingDocument::setMessageSelection(const std::set<int>& rows) { st_.selec
 void EditingDocument::setCurrentRegion(int region) {
   if (region < 1 || region > kRegionCount || region == st_.currentRegion) return;
   st_.currentRegion = region;
-  refreshMapFields(nullptr);
   emit regionChanged(region);
 }
 
 void EditingDocument::setCurrentOrder(int order) {
   if (order < 1 || order > kOrdersPerRegion || order == st_.currentOrder) return;
   st_.currentOrder = order;
-  refreshMapFields(nullptr);
+  emit orderChanged(order);
   emit stateChanged();
 }
 

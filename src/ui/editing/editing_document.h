@@ -86,6 +86,7 @@ signals:
   void currentFlightGroupChanged(int index);
   void currentMessageChanged(int index);
   void regionChanged(int region);
+  void orderChanged(int order);
   void modifiedChanged(bool modified);
   // Saved under a (maybe new) file name.
   void fileNameChanged();
@@ -98,9 +99,6 @@ private:
   void announce(const Change& change, const EditorState& target);
   // Tells the views about current items and selections that differ from prior.
   void stateSignals(const EditorState& prior);
-  // The map fields beside the records follow the records, the current
-  // region and the current order; they are no part of an undo step.
-  void refreshMapFields(const Change* change);
 
   Preferences& prefs_;
   Prompts& prompts_;

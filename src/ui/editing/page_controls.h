@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QStringList>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include <string>
@@ -174,6 +175,22 @@ inline void showNumber(QWidget* w, int value) {
     showValue(s, value);
   else if (auto* e = qobject_cast<QLineEdit*>(w))
     showValue(e, QString::number(value));
+}
+
+// Whether the user is editing that cell of the grid: its editor is open.
+// The grid commits the text when editing finishes.
+inline bool cellBeingEdited(const QTableWidget* g, int row, int column) {
+  return g->indexWidget(g->model()->index(row, column)) != nullptr;
+}
+// A grid cell shows a value: set in place and only when it differs (the
+// grid may be inside its own change signal), never under the user's typing.
+inline void showCell(QTableWidget* g, int row, int column, const QString& text) {
+  if (cellBeingEdited(g, row, column)) return;
+  if (QTableWidgetItem* i = g->item(row, column)) {
+    if (i->text() != text) i->setText(text);
+  } else {
+    g->setItem(row, column, new QTableWidgetItem(text));
+  }
 }
 
 inline void showEditText(QComboBox* b, const QString& text) {

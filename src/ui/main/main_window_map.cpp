@@ -22,7 +22,7 @@ namespace zephlo {
 
 void TForm1::buildMap() {
   auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
-  map_ = new MapWidget(c_, prefs_, split);
+  map_ = new MapWidget(c_, *actions_, prefs_, split);
   split->addWidget(map_);
   split->setStretchFactor(0, 0);
   split->setStretchFactor(1, 1);
@@ -46,19 +46,19 @@ void TForm1::buildMap() {
     regionMenu->addSeparator();
     auto* orders = new QActionGroup(this);
     for (int o = 1; o <= 4; ++o) {
-      QAction* a = regionMenu->addAction(QStringLiteral("Order %1").arg(o));
-      a->setObjectName(QStringLiteral("Order%1").arg(o) + QLatin1Char('1'));
-      a->setCheckable(true);
+      QAction* a = actions_->add({QStringLiteral("Order%1").arg(o) + QLatin1Char('1'),
+                                  QStringLiteral("Order %1").arg(o),
+                                  {},
+                                  QStyle::SP_CustomBase,
+                                  QKeySequence(QStringLiteral("Ctrl+F%1").arg(o)),
+                                  true});
       a->setChecked(o == c_.state().currentOrder);
-      a->setShortcut(QKeySequence(QStringLiteral("Ctrl+F%1").arg(o)));
-      addAction(a);
+      regionMenu->addAction(a);
       orders->addAction(a);
       connect(a, &QAction::triggered, this, [this, o] { c_.setCurrentOrder(o); });
     }
-    connect(&c_, &EditingDocument::stateChanged, orders, [this, orders] {
-      const int o = c_.state().currentOrder;
-      orders->actions().at(o - 1)->setChecked(true);
-    });
+    connect(&c_, &EditingDocument::orderChanged, orders,
+            [orders](int o) { orders->actions().at(o - 1)->setChecked(true); });
     connect(&c_, &EditingDocument::documentReplaced, orders, [this, orders] {
       orders->actions().at(c_.state().currentOrder - 1)->setChecked(true);
     });
@@ -73,21 +73,6 @@ void TForm1::buildMap() {
   });
 }
 
-namespace {
-
-QAction* checkable(QWidget* owner, const QString& name, const QString& caption, const QString& hint,
-                   const QString& key = {}) {
-  auto* a = new QAction(caption, owner);
-  a->setObjectName(name);
-  a->setCheckable(true);
-  if (!hint.isEmpty()) a->setToolTip(hint);
-  if (!key.isEmpty()) a->setShortcut(QKeySequence(key));
-  owner->addAction(a);
-  return a;
-}
-
-} // namespace
-
 // The order/region selector lives for the run; the waypoint editor exists
 // while its button is down. Each has a tool button on the map's bar and an
 // item in the View menu, kept in step.
@@ -98,10 +83,11 @@ void TForm1::buildMapToolWindows() {
   }
   orderSel_ = new TOrderSel(c_, this);
   actions_->attachEditing(orderSel_);
-  QAction* showSel = checkable(this, QStringLiteral("ShowOrderSel"), QStringLiteral("Orders"),
-                               QStringLiteral("Show Order-Region Selector"));
-  QAction* selItem = checkable(this, QStringLiteral("OrderRegionSelect1"),
-                               QStringLiteral("&Order-Region Selector"), {}, QStringLiteral("F7"));
+  ActionRegistry& r = *actions_;
+  QAction* showSel = mapCommand(r, "ShowOrderSel", QStringLiteral("Orders"),
+                                QStringLiteral("Show Order-Region Selector"), true);
+  QAction* selItem =
+      mapCommand(r, "OrderRegionSelect1", QStringLiteral("&Order-Region Selector"), {}, true, "F7");
   connect(showSel, &QAction::toggled, orderSel_, &QWidget::setVisible);
   connect(selItem, &QAction::toggled, orderSel_, &QWidget::setVisible);
   connect(orderSel_, &TOrderSel::visibilityChanged, this, [showSel, selItem](bool on) {
@@ -109,24 +95,22 @@ void TForm1::buildMapToolWindows() {
     selItem->setChecked(on);
   });
 
-  QAction* wpBtn = checkable(this, QStringLiteral("MapEditWPBtn"), QStringLiteral("Waypoints"),
-                             QStringLiteral("Waypoints"));
-  QAction* wpItem = checkable(this, QStringLiteral("WPEditor1"), QStringLiteral("&WP Editor"), {},
-                              QStringLiteral("F4"));
+  QAction* wpBtn =
+      mapCommand(r, "MapEditWPBtn", QStringLiteral("Waypoints"), QStringLiteral("Waypoints"), true);
+  QAction* wpItem = mapCommand(r, "WPEditor1", QStringLiteral("&WP Editor"), {}, true, "F4");
   connect(wpItem, &QAction::toggled, wpBtn, &QAction::setChecked);
-  connect(wpBtn, &QAction::toggled, this, [this, wpItem](bool on) {
+  connect(wpBtn, &QAction::toggled, this, [this, wpBtn, wpItem](bool on) {
     wpItem->setChecked(on);
     if (on && !wpForm_) {
       wpForm_ = new TWPform(c_, this);
       actions_->attachEditing(wpForm_);
       wpForm_->setAttribute(Qt::WA_DeleteOnClose);
       if (!prefs_.wpGeometry.isEmpty()) wpForm_->restoreGeometry(prefs_.wpGeometry);
-      connect(wpForm_, &TWPform::closed, this, [this] {
+      connect(wpForm_, &TWPform::closed, this, [this, wpBtn] {
         prefs_.wpGeometry = wpForm_->saveGeometry();
         wpForm_ = nullptr;
-        if (QAction* b = findChild<QAction*>(QStringLiteral("MapEditWPBtn"))) b->setChecked(false);
+        wpBtn->setChecked(false);
       });
-      connect(map_, &MapWidget::mouseReleased, wpForm_, &TWPform::refresh);
       wpForm_->show();
     } else if (!on && wpForm_) {
       wpForm_->close();
@@ -136,10 +120,8 @@ void TForm1::buildMapToolWindows() {
   // The selector comes back as it was left, once the main window is up.
   if (prefs_.osv) QTimer::singleShot(0, showSel, [showSel] { showSel->setChecked(true); });
 
-  QAction* classicMap = new QAction(QStringLiteral("Classic &Map view"), this);
-  classicMap->setObjectName(QStringLiteral("ClassicMapview1"));
-  classicMap->setShortcut(QKeySequence(QStringLiteral("F10")));
-  addAction(classicMap);
+  QAction* classicMap =
+      mapCommand(r, "ClassicMapview1", QStringLiteral("Classic &Map view"), {}, false, "F10");
   connect(classicMap, &QAction::triggered, this, [this, wpBtn] {
     (*actions_)[Act::MainPages]->setChecked(false);
     (*actions_)[Act::Datapad]->setChecked(false);
@@ -147,10 +129,8 @@ void TForm1::buildMapToolWindows() {
     if (QWidget* memo = findChild<QWidget*>(QStringLiteral("TMemoForm"))) memo->hide();
     wpBtn->setChecked(false);
   });
-  QAction* classicEditor = new QAction(QStringLiteral("Classic &Editor view"), this);
-  classicEditor->setObjectName(QStringLiteral("ClassicFGEditview1"));
-  classicEditor->setShortcut(QKeySequence(QStringLiteral("F9")));
-  addAction(classicEditor);
+  QAction* classicEditor =
+      mapCommand(r, "ClassicFGEditview1", QStringLiteral("Classic &Editor view"), {}, false, "F9");
   connect(classicEditor, &QAction::triggered, this, [this, wpBtn] {
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);

@@ -2,6 +2,7 @@
 
 #include "core/map/backdrops.h"
 #include "core/mission/layout.h"
+#include "core/mission/store_values.h"
 #include "render/backdrop_pictures.h"
 #include "ui/editing/editing_document.h"
 
@@ -130,10 +131,7 @@ bool TBDropForm::chooseBackdrop(EditingDocument& c,
   TBDropForm form(f.at(fg::BackdropNumber), f.at(fg::BackdropShadow),
                   names.value_or(std::vector<std::string>{}), parent);
   if (c.prompts().runModal(form) != QDialog::Accepted) return false;
-  const std::set<int>& sel = c.state().selectedFGs;
-  std::vector<int> fgs(sel.begin(), sel.end());
-  if (fgs.empty()) fgs.push_back(current);
-  return c.apply(useBackdropOperation(std::move(fgs), form.number(), form.shadow()));
+  return c.apply(useBackdropOperation(fgSelection(c.state()), form.number(), form.shadow()));
 }
 
 } // namespace zephlo

@@ -3,14 +3,11 @@
 // TBDropForm::chooseBackdrop.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "core/mission/bytes.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <string>
 #include <vector>
 

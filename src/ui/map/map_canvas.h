@@ -45,9 +45,4 @@ private:
   MapWidget& map_;
 };
 
-// Short text of a flight group for the chooser.
-inline QString fgName(const FGObject& f) { return QString::fromLatin1(f.name()); }
-// The chooser's colour of a flight group's line.
-QColor chooserColour(const FGObject& f, int region);
-
 } // namespace zephlo

@@ -5,41 +5,24 @@
 #include "core/map/battlefield.h"
 #include "core/map/map_interaction.h"
 #include "core/map/map_units.h"
-#include "core/map/waypoints.h"
+#include "core/mission/list_lines.h"
 #include "platform/preferences.h"
 #include "render/qt_colour.h"
 #include "ui/editing/editing_document.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
-
-QColor chooserColour(const FGObject& f, int region) {
-  const int difficulty = f.at(fg::Difficulty);
-  if (difficulty == 6 || difficulty == 7) return {0x80, 0x80, 0x80}; // never appears
-  if (region >= 1 && region <= kRegionCount &&
-      f.InRegion[static_cast<std::size_t>(region - 1)] == 1)
-    return toQColor(iffColour(f.at(fg::Iff), IffVariant::Normal));
-  return {0x4F, 0x4E, 0x4F};
-}
 
 MapPreferences mapPreferencesFrom(const Preferences& p) {
   MapPreferences m;
@@ -58,9 +41,15 @@ MapPreferences mapPreferencesFrom(const Preferences& p) {
   return m;
 }
 
-MapWidget::MapWidget(EditingDocument& controller, const Preferences& prefs, QWidget* parent)
-    : QWidget(parent), c_(controller), prefs_(prefs) {
+MapWidget::Tools::Tools(MapWidget& map)
+    : select(map), drag(map), palette(map), pan(map, panCursor()),
+      panHand(map, QCursor(Qt::OpenHandCursor)), holdZoom(map) {}
+
+MapWidget::MapWidget(EditingDocument& controller, ActionRegistry& actions, const Preferences& prefs,
+                     QWidget* parent)
+    : QWidget(parent), c_(controller), actions_(actions), prefs_(prefs), tools_(*this) {
   setObjectName(QStringLiteral("MapWidget"));
+  active_ = &tools_.select;
   const MapPreferences mp = mapPreferencesFrom(prefs_);
   options_ = mapOptionsFrom(mp);
   applyStartDefaults(view_, mp);
@@ -77,13 +66,16 @@ MapWidget::MapWidget(EditingDocument& controller, const Preferences& prefs, QWid
   connect(&c_, &EditingDocument::documentChanged, this, &MapWidget::documentChanged);
   connect(&c_, &EditingDocument::currentFlightGroupChanged, this,
           &MapWidget::currentFlightGroupChanged);
-  connect(&c_, &EditingDocument::regionChanged, this, &MapWidget::regionOrOrderChanged);
+  connect(&c_, &EditingDocument::regionChanged, this, &MapWidget::regionChanged);
+  connect(&c_, &EditingDocument::orderChanged, this, &MapWidget::orderChanged);
   connect(&c_, &EditingDocument::stateChanged, this, &MapWidget::stateChanged);
 
   // The first activation: the map is initialised and shows the mission.
-  view_.currentFG = c_.state().currentFG;
-  view_.currentRegion = c_.state().currentRegion;
-  view_.currentOrder = c_.state().currentOrder;
+  const EditorState& st = c_.state();
+  view_.currentFG = st.currentFG;
+  view_.currentRegion = st.currentRegion;
+  view_.currentOrder = st.currentOrder;
+  cache_.rebuild(c_.document(), st.currentRegion, st.currentOrder);
   initialised_ = true;
   refillSelectionBox();
   applyFilters();
@@ -93,10 +85,8 @@ MapWidget::MapWidget(EditingDocument& controller, const Preferences& prefs, QWid
 MapWidget::~MapWidget() = default;
 
 QWidget* MapWidget::canvas() const { return PaintBox1; }
-void MapWidget::addToolActions(const QList<QAction*>& actions) {
-  mapBar_->addSeparator();
-  mapBar_->addActions(actions);
-}
+bool MapWidget::holdsFocus(const QWidget* w) const { return w && (w == ScrollBox1); }
+int MapWidget::fgCount() const { return static_cast<int>(c_.document().flightGroups.size()); }
 
 void MapWidget::showOptionsDialog() {
   QDialog dialog(this);
@@ -128,26 +118,16 @@ void MapWidget::showOptionsDialog() {
 }
 
 void MapWidget::preferencesChanged() {
-  const MapOptions fresh = mapOptionsFrom(mapPreferencesFrom(prefs_));
-  // The four display options keep their state for the run; the rest follow.
-  options_.ghostText = fresh.ghostText;
-  options_.ghostGrid = fresh.ghostGrid;
-  options_.limitShrink = fresh.limitShrink;
-  options_.onlyXY = fresh.onlyXY;
-  options_.iconZoomSmall = fresh.iconZoomSmall;
+  applyPaintPreferences(options_, mapPreferencesFrom(prefs_));
   // The AutoCentre button of the preference is pressed again.
   view_.autoCentre = static_cast<AutoCentre>(std::clamp(prefs_.autoCtr, 0, 4));
-  for (QAction* a : {LockCtr, LockCurr, LockZero, LockBattleCtr}) {
-    const int mode = a == LockCtr ? 0 : a == LockCurr ? 1 : a == LockZero ? 2 : 3;
-    a->setChecked(mode == prefs_.autoCtr);
-  }
+  for (QAction* a : {LockCtr, LockCurr, LockZero, LockBattleCtr})
+    a->setChecked(a->data().toInt() == prefs_.autoCtr);
+  renderer_.invalidate();
   repaintMap();
 }
 
-bool MapWidget::holdsFocus(const QWidget* w) const { return w && (w == ScrollBox1); }
-int MapWidget::fgCount() const { return static_cast<int>(c_.document().flightGroups.size()); }
-
-// ---- following the controller ---------------------------------------------------
+// ---- following the editing document ---------------------------------------------
 
 void MapWidget::documentReplaced() {
   const EditorState& st = c_.state();
@@ -155,6 +135,7 @@ void MapWidget::documentReplaced() {
   view_.currentSlot = 0;
   view_.currentRegion = st.currentRegion;
   view_.currentOrder = st.currentOrder;
+  cache_.rebuild(c_.document(), st.currentRegion, st.currentOrder);
   view_.shown.assign(static_cast<std::size_t>(fgCount()), 1);
   view_.firstDrawn = 0;
   view_.lastDrawn = -1;
@@ -162,8 +143,7 @@ void MapWidget::documentReplaced() {
   XY->setChecked(true);
   view_.mode = ViewMode::XY;
   CurrOnly->setChecked(false);
-  for (QAction* a : regionButtons_)
-    a->setChecked(a == regionButtons_[static_cast<std::size_t>(st.currentRegion - 1)]);
+  regionButtons_[static_cast<std::size_t>(st.currentRegion - 1)]->setChecked(true);
   view_.keepCentre = true;
   view_.setZoom(kInitialZoom);
   AllIFF->trigger();
@@ -175,36 +155,31 @@ void MapWidget::documentReplaced() {
 }
 
 void MapWidget::documentChanged(const Change& change) {
-  const bool filtersMayChange =
-      change.flightGroupList || (change.fgAspects & (kFGRecord | kFGRegions | kFGEditorOnly)) != 0;
+  cache_.update(c_.document(), change);
+  // Names, IFFs, craft types, difficulties, arrivals and regions: what the
+  // chooser and the filters read. A drag changes none of them.
+  const bool records = (change.fgAspects & (kFGRecord | kFGRegions)) != 0;
   if (change.flightGroupList) {
     refillSelectionBox();
     applyCurrentOnly();
-  } else if (!change.flightGroups.empty()) {
-    // Names and colours of the chooser follow the records.
-    syncing_ = true;
-    for (int fg : change.flightGroups) {
-      if (fg >= SelectionBox->count()) continue;
-      const FGObject& f = c_.document().flightGroups[static_cast<std::size_t>(fg)];
-      SelectionBox->setItemText(fg, fgName(f));
-      SelectionBox->setItemData(fg, chooserColour(f, view_.currentRegion), Qt::ForegroundRole);
-    }
-    syncing_ = false;
+  } else if (records) {
+    for (int fg : change.flightGroups)
+      showChooserLine(fg);
   }
-  if (filtersMayChange) {
+  if (change.flightGroupList || records) {
     const std::vector<Byte> before = view_.shown;
-    view_.shown = zephlo::applyFilters(c_.document(), filters_, view_.currentRegion);
+    view_.shown = zephlo::applyFilters(c_.document(), cache_, filters_, view_.currentRegion);
     if (view_.shown != before || change.flightGroupList) {
       repaintMap();
       return;
     }
   }
-  if (change.flightGroups.size() == 1 && change.flightGroups.front() == view_.currentFG &&
-      !change.flightGroupList) {
+  // Values kept beside the records (autolink, briefing point) are not drawn.
+  if ((change.fgAspects & ~unsigned(kFGEditorOnly)) == 0) return;
+  if (change.flightGroups.size() == 1 && change.flightGroups.front() == view_.currentFG)
     redrawCurrent();
-  } else if (!change.flightGroups.empty() || change.teamIff || change.header) {
+  else
     repaintMap();
-  }
 }
 
 void MapWidget::currentFlightGroupChanged(int fg) {
@@ -216,28 +191,33 @@ void MapWidget::currentFlightGroupChanged(int fg) {
   repaintMap();
 }
 
-void MapWidget::regionOrOrderChanged() {
+void MapWidget::regionChanged(int region) {
+  regionButtons_[static_cast<std::size_t>(region - 1)]->setChecked(true);
+  shownOrderChanged();
+  // The chooser dims the flight groups absent from the region.
+  for (int fg = 0; fg < SelectionBox->count(); ++fg)
+    showChooserLine(fg);
+}
+
+void MapWidget::orderChanged(int) { shownOrderChanged(); }
+
+void MapWidget::shownOrderChanged() {
   const EditorState& st = c_.state();
   view_.currentRegion = st.currentRegion;
   view_.currentOrder = st.currentOrder;
-  for (QAction* a : regionButtons_)
-    a->setChecked(a == regionButtons_[static_cast<std::size_t>(st.currentRegion - 1)]);
-  refillSelectionBox(); // the chooser dims flight groups absent from the region
-  view_.shown = zephlo::applyFilters(c_.document(), filters_, view_.currentRegion);
+  cache_.rebuild(c_.document(), st.currentRegion, st.currentOrder);
+  view_.shown = zephlo::applyFilters(c_.document(), cache_, filters_, view_.currentRegion);
   renderer_.invalidate();
   fitToBattlefield();
 }
 
 void MapWidget::stateChanged() {
-  const EditorState& st = c_.state();
-  if (st.currentOrder != view_.currentOrder || st.currentRegion != view_.currentRegion)
-    regionOrOrderChanged();
-  if (st.currentTeam + 1 != view_.team) setTeam(st.currentTeam);
+  if (c_.state().currentTeam + 1 != view_.team) setTeam(c_.state().currentTeam);
 }
 
 void MapWidget::setTeam(int team) {
   view_.team = team + 1;
-  if (PaletOn->isChecked()) {
+  if (view_.paletteOn) {
     view_.paletteIff = paletteIffForTeam(c_.document(), team);
     repaintMap();
   }
@@ -248,18 +228,18 @@ void MapWidget::setTeam(int team) {
 void MapWidget::repaintMap() {
   lockedAt_.reset();
   if (!initialised_ || view_.zoom == 0 || view_.width <= 0 || view_.height <= 0) return;
-  renderer_.repaint(c_.document(), view_, options_);
+  renderer_.repaint({c_.document(), cache_}, view_, options_);
   PaintBox1->update();
 }
 
 void MapWidget::redrawCurrent() {
   if (!initialised_ || view_.zoom == 0 || view_.width <= 0 || view_.height <= 0) return;
-  renderer_.redrawCurrent(c_.document(), view_, options_);
+  renderer_.redrawCurrent({c_.document(), cache_}, view_, options_);
   PaintBox1->update();
 }
 
 void MapWidget::applyFilters() {
-  view_.shown = zephlo::applyFilters(c_.document(), filters_, view_.currentRegion);
+  view_.shown = zephlo::applyFilters(c_.document(), cache_, filters_, view_.currentRegion);
   syncing_ = true;
   if (view_.currentFG < SelectionBox->count()) SelectionBox->setCurrentIndex(view_.currentFG);
   syncing_ = false;
@@ -292,6 +272,11 @@ void MapWidget::applyAutoCentre() {
   repaintMap();
 }
 
+void MapWidget::centreOnCurrent() {
+  centreOnFlightGroup(view_, c_.document(), view_.currentFG);
+  syncScrollBars();
+}
+
 void MapWidget::setZoom(int zoom) { ZoomBar->setValue(zoom); }
 
 void MapWidget::syncScrollBars() {
@@ -306,14 +291,23 @@ void MapWidget::updateZoomLabel() { Label5->setText(QString::number(view_.zoom))
 void MapWidget::refillSelectionBox() {
   syncing_ = true;
   SelectionBox->clear();
-  const Document& doc = c_.document();
-  for (const FGObject& f : doc.flightGroups) {
-    SelectionBox->addItem(fgName(f));
-    SelectionBox->setItemData(SelectionBox->count() - 1, chooserColour(f, view_.currentRegion),
-                              Qt::ForegroundRole);
+  for (int fg = 0; fg < fgCount(); ++fg) {
+    SelectionBox->addItem(QString());
+    showChooserLine(fg);
   }
   if (view_.currentFG < SelectionBox->count()) SelectionBox->setCurrentIndex(view_.currentFG);
   syncing_ = false;
+}
+
+// The chooser's line of a flight group: its name in the colour of its line
+// in the flight-group list, dimmed when absent from the region shown.
+void MapWidget::showChooserLine(int fg) {
+  if (fg < 0 || fg >= SelectionBox->count() || fg >= fgCount()) return;
+  const Document& doc = c_.document();
+  SelectionBox->setItemText(
+      fg, QString::fromLatin1(doc.flightGroups[static_cast<std::size_t>(fg)].name()));
+  SelectionBox->setItemData(fg, toQColor(fgLineColour(doc, fg, true, view_.currentRegion)),
+                            Qt::ForegroundRole);
 }
 
 void MapWidget::applyCurrentOnly() {
@@ -340,5 +334,81 @@ void MapWidget::canvasResized(int w, int h) {
   else
     repaintMap();
 }
+
+// ---- the mouse: the active tool takes each event --------------------------------
+
+void MapWidget::PaintBox1MouseDown(QMouseEvent* e) {
+  ScrollBox1->setFocus(Qt::MouseFocusReason);
+  active_->press(*e);
+}
+
+void MapWidget::PaintBox1MouseMove(QMouseEvent* e) { active_->move(*e); }
+
+void MapWidget::PaintBox1MouseUp(QMouseEvent* e) {
+  active_->release(*e);
+  endTool();
+  if (view_.startLocked) repaintMap();
+}
+
+void MapWidget::PaintBox1DblClick(QMouseEvent*) {
+  endTool();
+  if (prefs_.dblClickLink == 0 || view_.fitted)
+    setZoom(doubleClickZoom(view_.zoom));
+  else
+    fitToBattlefield();
+}
+
+void MapWidget::Timer1Timer() { active_->tick(); }
+
+void MapWidget::startTool(MapTool& tool, const QMouseEvent& press) {
+  endTool();
+  active_ = &tool;
+  tool.activate(press);
+}
+
+void MapWidget::endTool() {
+  MapTool* was = active_;
+  active_ = &tools_.select;
+  if (was != active_) was->deactivate();
+}
+
+void MapWidget::readOut(double x, double y) {
+  const SnappedPoint p = snappedWorld(view_, x, y);
+  const Axes a = view_.axes();
+  Label1->setText((a.horizontal == 1 ? QStringLiteral("Y: ") : QStringLiteral("X: ")) +
+                  QString::fromStdString(kmText(p.h)));
+  Label2->setText((a.vertical == 1 ? QStringLiteral("Y: ") : QStringLiteral("Z: ")) +
+                  QString::fromStdString(kmText(p.v)));
+  Label1->repaint();
+  Label2->repaint();
+}
+
+void MapWidget::pickFlightGroup(int fg) {
+  // The list and the pages follow the map's flight group; a multiple
+  // selection that holds it stays, so the group can be dragged together.
+  if (!c_.state().selectedFGs.contains(fg)) c_.setFlightGroupSelection({fg});
+  if (fg != c_.state().currentFG) {
+    c_.selectFlightGroup(fg);
+  } else {
+    view_.currentFG = fg;
+    repaintMap();
+  }
+  emit selectionSet();
+  syncing_ = true;
+  SelectionBox->setCurrentIndex(fg);
+  syncing_ = false;
+}
+
+void MapWidget::showLocked(int fg, QPointF at) {
+  view_.currentFG = fg;
+  c_.selectFlightGroup(fg);
+  c_.setFlightGroupSelection({fg});
+  emit selectionSet();
+  repaintMap();
+  lockedAt_ = at;
+  PaintBox1->update();
+}
+
+std::string MapWidget::nextDragKey() { return "MapDrag" + std::to_string(++dragSerial_); }
 
 } // namespace zephlo

@@ -1,13 +1,17 @@
 // The map beside the editing pages: PaintBox1 inside ScrollBox1 with its
-// jog bars, the zoom bar and the map's tool bars. It follows the document
-// controller's notices and sends every change of the mission back through
-// the controller as an operation.
+// jog bars, the zoom bar and the map's tool bars. It follows the editing
+// document's notices, keeps the map's fields of the flight groups in a
+// cache of its own, and sends every change of the mission back through the
+// editing document as an operation. Its commands are actions of the
+// registry; its mouse modes are tools (map_tools.h).
 #pragma once
 
 #include "core/map/filters.h"
+#include "core/map/map_cache.h"
 #include "core/map/map_options.h"
 #include "core/map/map_view.h"
 #include "render/map_painter.h"
+#include "ui/map/map_tools.h"
 
 #include <QWidget>
 
@@ -23,10 +27,10 @@ class QScrollBar;
 class QSlider;
 class QTimer;
 class QToolBar;
-class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
 class EditingDocument;
 class MapCanvas;
 struct Change;
@@ -34,30 +38,40 @@ struct Preferences;
 
 MapPreferences mapPreferencesFrom(const Preferences& p);
 
+// A command of the map's windows, made once in the registry under its id;
+// a tool bar shows its short caption, the hint is its tool-tip.
+QAction* mapCommand(ActionRegistry& registry, const char* id, const QString& caption,
+                    const QString& hint, bool checkable = false, const char* key = nullptr);
+
 class MapWidget : public QWidget {
   Q_OBJECT
 public:
-  MapWidget(EditingDocument& controller, const Preferences& prefs, QWidget* parent = nullptr);
+  MapWidget(EditingDocument& controller, ActionRegistry& actions, const Preferences& prefs,
+            QWidget* parent = nullptr);
   ~MapWidget() override;
 
   const MapView& view() const { return view_; }
   const MapFilters& filters() const { return filters_; }
+  const MapOptions& options() const { return options_; }
+  // The map's fields of every flight group, for the region and order shown.
+  const MapCache& cache() const { return cache_; }
   const QImage& image() const { return renderer_.image(); }
-  // The Map menu's items: views, snaps, all snaps off, all waypoints, icons
-  // only and grid on.
-  void fillMapMenu(QMenu* menu);
+  QWidget* canvas() const;
   // Whether w is the map's own focus holder (Delete acts on its flight group).
   bool holdsFocus(const QWidget* w) const;
-  QWidget* canvas() const;
-  // Buttons of other windows that sit on the map's tool bar.
+
+  // The Map menu's items, drawn from the registry: views, snaps, all snaps
+  // off, all waypoints, icons only, grid on and the options dialog.
+  void fillMapMenu(QMenu* menu) const;
+  // Commands of other windows that sit on the map's tool bar.
   void addToolActions(const QList<QAction*>& actions);
   // The map options dialog: distances, times, hyperspace line, waypoint lines.
   void showOptionsDialog();
-  const MapOptions& options() const { return options_; }
   // The preferences changed: the painter's options follow.
   void preferencesChanged();
 
-  // Handlers of the map area, as the mouse and keyboard call them.
+  // Handlers of the map area, as the mouse and the hold timer call them:
+  // each hands the event to the active tool.
   void PaintBox1MouseDown(QMouseEvent* e);
   void PaintBox1MouseMove(QMouseEvent* e);
   void PaintBox1MouseUp(QMouseEvent* e);
@@ -67,24 +81,48 @@ public:
 signals:
   // Both buttons pressed together: show or hide the details window.
   void toggleDatapad();
-  // A mouse release: the waypoint editor refreshes its grids.
-  void mouseReleased();
   // The map made a flight group current and set the selection: the lists
   // show it.
   void selectionSet();
 
 private:
   friend class MapCanvas;
+  friend class MapTool;
+  friend class SelectTool;
+  friend class DragTool;
+  friend class PaletteTool;
+  friend class PanTool;
+  friend class HoldZoomTool;
 
+  struct Tools {
+    explicit Tools(MapWidget& map);
+    SelectTool select;
+    DragTool drag;
+    PaletteTool palette;
+    PanTool pan, panHand; // on empty space, on a start point
+    HoldZoomTool holdZoom;
+  };
+
+  // map_widget_bars.cpp
+  QAction* command(const char* id, const QString& caption, const QString& hint,
+                   bool checkable = false, const char* key = nullptr) {
+    return mapCommand(actions_, id, caption, hint, checkable, key);
+  }
   void buildToolBars();
+  void buildViewBar(QToolBar* bar);
+  void buildDisplayBar(QToolBar* bar);
+  void buildFilterBar(QToolBar* bar);
+  void buildMenuCommands();
   void buildMapArea();
-  QAction* toggle(QToolBar* bar, const char* name, const QString& caption, const QString& hint,
-                  bool checked = false);
+  void filterClicked();
 
+  // Following the editing document: only what a notice concerns.
   void documentReplaced();
   void documentChanged(const Change& change);
   void currentFlightGroupChanged(int fg);
-  void regionOrOrderChanged();
+  void regionChanged(int region);
+  void orderChanged(int order);
+  void shownOrderChanged();
   void stateChanged();
 
   void repaintMap();
@@ -92,10 +130,12 @@ private:
   void applyFilters();
   void fitToBattlefield();
   void applyAutoCentre();
+  void centreOnCurrent();
   void setZoom(int zoom);
   void syncScrollBars();
   void updateZoomLabel();
   void refillSelectionBox();
+  void showChooserLine(int fg);
   void applyCurrentOnly();
   void setView(ViewMode mode);
   void setTeam(int team);
@@ -103,21 +143,27 @@ private:
   void canvasResized(int w, int h);
   int fgCount() const;
 
+  // For the tools.
+  void startTool(MapTool& tool, const QMouseEvent& press);
+  void endTool();
+  void pickFlightGroup(int fg);
+  void showLocked(int fg, QPointF at);
+  std::string nextDragKey();
+
   EditingDocument& c_;
+  ActionRegistry& actions_;
   const Preferences& prefs_;
   MapView view_;
   MapFilters filters_;
   MapOptions options_;
+  MapCache cache_;
   MapRenderer renderer_;
   bool initialised_ = false;
   bool pendingFit_ = false; // a fit asked for before the map had a size
   bool syncing_ = false;    // the program sets bars and boxes: no write-back
 
-  // Interaction.
-  bool dragging_ = false, panning_ = false, holdZooming_ = false;
-  QPoint panStart_;
-  int panScrollX_ = 0, panScrollY_ = 0;
-  int ticks_ = 0;
+  Tools tools_;
+  MapTool* active_ = nullptr;
   int dragSerial_ = 0;
   std::optional<QPointF> lockedAt_; // where "Locked!" is shown until the next repaint
 
@@ -135,16 +181,12 @@ private:
 
   QAction *XY = nullptr, *XZ = nullptr, *YZ = nullptr;
   QAction *LockBattleCtr = nullptr, *LockCtr = nullptr, *LockCurr = nullptr, *LockZero = nullptr;
-  QAction *NamesOn = nullptr, *CurrOnly = nullptr, *AllWPS = nullptr, *CurrWPs = nullptr;
-  QAction *LockBtn = nullptr, *LockX = nullptr, *LockY = nullptr, *PaletOn = nullptr;
+  QAction *CurrOnly = nullptr, *AllWPS = nullptr, *CurrWPs = nullptr;
   QAction *AllIFF = nullptr, *ShowStartBtn = nullptr;
   QAction *EasyBtn = nullptr, *MedBtn = nullptr, *HardBtn = nullptr;
   std::array<QAction*, 6> iffButtons_{};
   std::array<QAction*, kClassButtons> classButtons_{};
   std::array<QAction*, 4> regionButtons_{};
-  QAction *XYView1 = nullptr, *XZView1 = nullptr, *YZView1 = nullptr;
-  QAction *AllSnapOff1 = nullptr, *Allwaypoints1 = nullptr;
-  QAction *ToggleIconsOnly1 = nullptr, *ToggleGrid1 = nullptr;
   QActionGroup *xSnapGroup_ = nullptr, *ySnapGroup_ = nullptr;
   QMenu *XsnapPop = nullptr, *YSnapPop = nullptr;
 };

@@ -1,34 +1,25 @@
-// The map's tool bars, its Map menu and the map area's controls.
+// The map's tool bars, its Map menu and the map area's controls. Every
+// command is an action of the registry, under the name the window gives it.
 #include "ui/map/map_widget.h"
 
 #include "ui/map/map_canvas.h"
 
 #include "core/map/battlefield.h"
-#include "core/map/map_interaction.h"
 #include "core/map/map_units.h"
-#include "core/map/waypoints.h"
-#include "platform/preferences.h"
 #include "render/qt_colour.h"
+#include "ui/editing/action_registry.h"
 #include "ui/editing/editing_document.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPixmap>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace zephlo {
@@ -46,16 +37,23 @@ const char* const kClassHints[kClassButtons] = {
 const char* const kClassCaptions[kClassButtons] = {"Ftr", "Ship", "Trn", "Frt", "Plt", "Obj"};
 const char* const kSnapCaptions[5] = {"Off", "0.1 km", "0.2 km", "0.5 km", "1.0 km"};
 
+QActionGroup* groupOf(QObject* parent, std::initializer_list<QAction*> actions,
+                      bool exclusive = true) {
+  auto* g = new QActionGroup(parent);
+  if (!exclusive) g->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+  for (QAction* a : actions)
+    g->addAction(a);
+  return g;
+}
+
 } // namespace
 
-QAction* MapWidget::toggle(QToolBar* bar, const char* name, const QString& caption,
-                           const QString& hint, bool checked) {
-  auto* a = new QAction(caption, this);
-  a->setObjectName(QString::fromLatin1(name));
-  a->setCheckable(true);
-  a->setChecked(checked);
-  if (!hint.isEmpty()) a->setToolTip(hint);
-  if (bar) bar->addAction(a);
+QAction* mapCommand(ActionRegistry& registry, const char* id, const QString& caption,
+                    const QString& hint, bool checkable, const char* key) {
+  QAction* a =
+      registry.add({QString::fromLatin1(id), caption, hint, QStyle::SP_CustomBase,
+                    key ? QKeySequence(QString::fromLatin1(key)) : QKeySequence(), checkable});
+  a->setIconText(caption);
   return a;
 }
 
@@ -63,128 +61,134 @@ void MapWidget::buildToolBars() {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
-
-  // The view bar: views, zoom presets, centring, AutoCentre and display toggles.
   auto* viewBar = new QToolBar(QStringLiteral("Map"), this);
   viewBar->setObjectName(QStringLiteral("MapBar"));
-  QToolBar* displayBar = nullptr; // made below
   viewBar->setIconSize(QSize(16, 16));
-  auto* views = new QActionGroup(this);
-  XY = toggle(viewBar, "XY", QStringLiteral("X-Y"), QStringLiteral("X-Y View"), true);
-  XZ = toggle(viewBar, "XZ", QStringLiteral("X-Z"), QStringLiteral("X-Z View"));
-  YZ = toggle(viewBar, "YZ", QStringLiteral("Y-Z"), QStringLiteral("Y-Z View"));
-  for (QAction* a : {XY, XZ, YZ})
-    views->addAction(a);
+  buildViewBar(viewBar);
+  outer->addWidget(viewBar);
+  mapBar_ = new QToolBar(QStringLiteral("Map display"), this);
+  mapBar_->setObjectName(QStringLiteral("MapDisplayBar"));
+  buildDisplayBar(mapBar_);
+  outer->addWidget(mapBar_);
+  auto* filterBar = new QToolBar(QStringLiteral("Filters"), this);
+  filterBar->setObjectName(QStringLiteral("FilterBar"));
+  buildFilterBar(filterBar);
+  outer->addWidget(filterBar);
+  buildMenuCommands();
+}
+
+// Views, zoom presets, centring, AutoCentre and the regions.
+void MapWidget::buildViewBar(QToolBar* bar) {
+  XY = command("XY", QStringLiteral("X-Y"), QStringLiteral("X-Y View"), true);
+  XZ = command("XZ", QStringLiteral("X-Z"), QStringLiteral("X-Z View"), true);
+  YZ = command("YZ", QStringLiteral("Y-Z"), QStringLiteral("Y-Z View"), true);
+  XY->setChecked(true);
+  groupOf(this, {XY, XZ, YZ});
+  bar->addActions({XY, XZ, YZ});
   connect(XY, &QAction::triggered, this, [this] { setView(ViewMode::XY); });
   connect(XZ, &QAction::triggered, this, [this] { setView(ViewMode::XZ); });
   connect(YZ, &QAction::triggered, this, [this] { setView(ViewMode::YZ); });
-  viewBar->addSeparator();
+  bar->addSeparator();
 
-  auto* zoom16 = viewBar->addAction(QStringLiteral("16"));
-  zoom16->setObjectName(QStringLiteral("ZoomTo16Btn"));
+  QAction* zoom16 = command("ZoomTo16Btn", QStringLiteral("16"), {});
+  QAction* zoom800 = command("ZoomTo800Btn", QStringLiteral("800"), {});
+  QAction* centre = command("CentreMapBtn", QStringLiteral("Ctr"), QStringLiteral("Centre Map"));
+  QAction* ctrFG =
+      command("CtrFGBtn", QStringLiteral("FG"), QStringLiteral("Centre on current FG"));
+  QAction* fit =
+      command("FitBattleBtn", QStringLiteral("Fit"), QStringLiteral("Fit to battlefield"));
+  bar->addActions({zoom16, zoom800, centre, ctrFG, fit});
   connect(zoom16, &QAction::triggered, this, [this] { setZoom(16); });
-  auto* zoom800 = viewBar->addAction(QStringLiteral("800"));
-  zoom800->setObjectName(QStringLiteral("ZoomTo800Btn"));
   connect(zoom800, &QAction::triggered, this, [this] { setZoom(800); });
-  auto* centre = viewBar->addAction(QStringLiteral("Ctr"));
-  centre->setObjectName(QStringLiteral("CentreMapBtn"));
-  centre->setToolTip(QStringLiteral("Centre Map"));
   connect(centre, &QAction::triggered, this, [this] {
     view_.centreOn(0, 0);
     syncScrollBars();
     repaintMap();
   });
-  auto* ctrFG = viewBar->addAction(QStringLiteral("FG"));
-  ctrFG->setObjectName(QStringLiteral("CtrFGBtn"));
-  ctrFG->setToolTip(QStringLiteral("Centre on current FG"));
   connect(ctrFG, &QAction::triggered, this, [this] {
-    centreOnFlightGroup(view_, c_.document(), view_.currentFG);
-    syncScrollBars();
+    centreOnCurrent();
     repaintMap();
   });
-  auto* fit = viewBar->addAction(QStringLiteral("Fit"));
-  fit->setObjectName(QStringLiteral("FitBattleBtn"));
-  fit->setToolTip(QStringLiteral("Fit to battlefield"));
   connect(fit, &QAction::triggered, this, &MapWidget::fitToBattlefield);
-  viewBar->addSeparator();
+  bar->addSeparator();
 
-  auto* autoGroup = new QActionGroup(this);
-  autoGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  LockBattleCtr = toggle(viewBar, "LockBattleCtr", QStringLiteral("A:Fit"),
-                         QStringLiteral("AutoCentre: Fit to battlefield"));
-  LockCtr = toggle(viewBar, "LockCtr", QStringLiteral("A:0"),
-                   QStringLiteral("AutoCentre: at Map centre"));
-  LockCurr = toggle(viewBar, "LockCurr", QStringLiteral("A:FG"),
-                    QStringLiteral("AutoCentre: on current FG"));
-  LockZero = toggle(viewBar, "LockZero", QStringLiteral("A:Y0"),
-                    QStringLiteral("AutoCentre: zero Y axis"));
-  const std::array<std::pair<QAction*, AutoCentre>, 4> autos{
-      {{LockCtr, AutoCentre::MapCentre},
-       {LockCurr, AutoCentre::CurrentFG},
-       {LockZero, AutoCentre::ZeroVertical},
-       {LockBattleCtr, AutoCentre::FitBattlefield}}};
-  for (const auto& [a, mode] : autos) {
-    autoGroup->addAction(a);
-    a->setChecked(view_.autoCentre == mode);
-  }
-  connect(autoGroup, &QActionGroup::triggered, this, [this, autos] {
-    view_.autoCentre = AutoCentre::None;
-    for (const auto& [a, mode] : autos) {
-      if (a->isChecked()) view_.autoCentre = mode;
-    }
+  LockBattleCtr = command("LockBattleCtr", QStringLiteral("A:Fit"),
+                          QStringLiteral("AutoCentre: Fit to battlefield"), true);
+  LockCtr =
+      command("LockCtr", QStringLiteral("A:0"), QStringLiteral("AutoCentre: at Map centre"), true);
+  LockCurr = command("LockCurr", QStringLiteral("A:FG"),
+                     QStringLiteral("AutoCentre: on current FG"), true);
+  LockZero =
+      command("LockZero", QStringLiteral("A:Y0"), QStringLiteral("AutoCentre: zero Y axis"), true);
+  LockCtr->setData(static_cast<int>(AutoCentre::MapCentre));
+  LockCurr->setData(static_cast<int>(AutoCentre::CurrentFG));
+  LockZero->setData(static_cast<int>(AutoCentre::ZeroVertical));
+  LockBattleCtr->setData(static_cast<int>(AutoCentre::FitBattlefield));
+  QActionGroup* autos = groupOf(this, {LockBattleCtr, LockCtr, LockCurr, LockZero}, false);
+  for (QAction* a : autos->actions())
+    a->setChecked(a->data().toInt() == static_cast<int>(view_.autoCentre));
+  bar->addActions(autos->actions());
+  connect(autos, &QActionGroup::triggered, this, [this, autos] {
+    QAction* down = autos->checkedAction();
+    view_.autoCentre = down ? static_cast<AutoCentre>(down->data().toInt()) : AutoCentre::None;
   });
-  outer->addWidget(viewBar);
+  bar->addSeparator();
 
-  // The display bar: what is drawn, the locks, the palette, the chooser and the team.
-  displayBar = new QToolBar(QStringLiteral("Map display"), this);
-  displayBar->setObjectName(QStringLiteral("MapDisplayBar"));
-  mapBar_ = displayBar;
+  const char* const regionIds[4] = {"R1btn", "R2btn", "R3btn", "R4Btn"};
+  auto* regions = new QActionGroup(this);
+  for (int r = 1; r <= 4; ++r) {
+    QAction* a = command(regionIds[r - 1], QStringLiteral("R%1").arg(r),
+                         QStringLiteral("Region %1").arg(r), true);
+    a->setChecked(r == c_.state().currentRegion);
+    regions->addAction(a);
+    regionButtons_[static_cast<std::size_t>(r - 1)] = a;
+    connect(a, &QAction::triggered, this, [this, r] { c_.setCurrentRegion(r); });
+  }
+  bar->addActions(regions->actions());
+}
 
-  NamesOn = toggle(displayBar, "NamesOn", QStringLiteral("Names"), QStringLiteral("Show Names"),
-                   view_.namesOn);
-  CurrOnly =
-      toggle(displayBar, "CurrOnly", QStringLiteral("Curr"), QStringLiteral("Current FG only"));
-  auto* wps = new QActionGroup(this);
-  wps->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  AllWPS = toggle(displayBar, "AllWPS", QStringLiteral("All WPs"), QStringLiteral("Show all WPs"),
-                  view_.waypoints == WaypointDisplay::All);
+// What is drawn, the locks, the palette, the snap pop-ups and the chooser.
+void MapWidget::buildDisplayBar(QToolBar* bar) {
+  QAction* names = command("NamesOn", QStringLiteral("Names"), QStringLiteral("Show Names"), true);
+  names->setChecked(view_.namesOn);
+  CurrOnly = command("CurrOnly", QStringLiteral("Curr"), QStringLiteral("Current FG only"), true);
+  AllWPS = command("AllWPS", QStringLiteral("All WPs"), QStringLiteral("Show all WPs"), true);
+  AllWPS->setChecked(view_.waypoints == WaypointDisplay::All);
   AllWPS->setEnabled(false); // pressed only by the start-up preference
-  CurrWPs = toggle(displayBar, "CurrWPs", QStringLiteral("WPs"), QStringLiteral("Current FG's WPs"),
-                   view_.waypoints == WaypointDisplay::Current);
-  wps->addAction(AllWPS);
-  wps->addAction(CurrWPs);
+  CurrWPs = command("CurrWPs", QStringLiteral("WPs"), QStringLiteral("Current FG's WPs"), true);
+  CurrWPs->setChecked(view_.waypoints == WaypointDisplay::Current);
+  QActionGroup* wps = groupOf(this, {AllWPS, CurrWPs}, false);
+  QAction* lock =
+      command("LockBtn", QStringLiteral("Lock"), QStringLiteral("Lock Start 1 waypoint"), true);
+  QAction* lockX =
+      command("LockX", QStringLiteral("X"), QStringLiteral("Lock current X coordinate"), true);
+  QAction* lockY =
+      command("LockY", QStringLiteral("Y"), QStringLiteral("Lock current Y coordinate"), true);
+  QAction* palette =
+      command("PaletOn", QStringLiteral("Palette"), QStringLiteral("Show icon palette"), true);
+  palette->setChecked(view_.paletteOn);
+  bar->addActions({names, CurrOnly, AllWPS, CurrWPs, lock, lockX, lockY, palette});
   connect(wps, &QActionGroup::triggered, this, [this] {
     view_.waypoints = AllWPS->isChecked()    ? WaypointDisplay::All
                       : CurrWPs->isChecked() ? WaypointDisplay::Current
                                              : WaypointDisplay::None;
     repaintMap();
   });
-  LockBtn = toggle(displayBar, "LockBtn", QStringLiteral("Lock"),
-                   QStringLiteral("Lock Start 1 waypoint"));
-  LockX =
-      toggle(displayBar, "LockX", QStringLiteral("X"), QStringLiteral("Lock current X coordinate"));
-  LockY =
-      toggle(displayBar, "LockY", QStringLiteral("Y"), QStringLiteral("Lock current Y coordinate"));
-  PaletOn = toggle(displayBar, "PaletOn", QStringLiteral("Palette"),
-                   QStringLiteral("Show icon palette"), view_.paletteOn);
-  connect(NamesOn, &QAction::toggled, this, [this](bool on) {
-    view_.namesOn = on;
-    repaintMap();
-  });
+  // A toggle that changes what is drawn: the view takes it, the map repaints.
+  auto drawnBy = [this](QAction* a, bool MapView::*flag) {
+    connect(a, &QAction::toggled, this, [this, flag](bool on) {
+      view_.*flag = on;
+      repaintMap();
+    });
+  };
+  drawnBy(names, &MapView::namesOn);
+  drawnBy(lock, &MapView::startLocked);
+  drawnBy(palette, &MapView::paletteOn);
+  connect(lockX, &QAction::toggled, this, [this](bool on) { view_.lockX = on; });
+  connect(lockY, &QAction::toggled, this, [this](bool on) { view_.lockY = on; });
   connect(CurrOnly, &QAction::toggled, this, [this] {
     applyCurrentOnly();
-    if (CurrOnly->isChecked() && prefs_.centre) {
-      centreOnFlightGroup(view_, c_.document(), view_.currentFG);
-      syncScrollBars();
-    }
-    repaintMap();
-  });
-  connect(LockBtn, &QAction::toggled, this, [this](bool on) {
-    view_.startLocked = on;
-    repaintMap();
-  });
-  connect(PaletOn, &QAction::toggled, this, [this](bool on) {
-    view_.paletteOn = on;
+    if (CurrOnly->isChecked() && prefs_.centre) centreOnCurrent();
     repaintMap();
   });
 
@@ -197,115 +201,95 @@ void MapWidget::buildToolBars() {
   ySnapGroup_ = new QActionGroup(this);
   for (int k = 0; k < 5; ++k) {
     for (bool x : {true, false}) {
-      QAction* a = (x ? XsnapPop : YSnapPop)->addAction(QString::fromLatin1(kSnapCaptions[k]));
-      a->setObjectName(
-          QStringLiteral("%1Snap%2").arg(x ? QStringLiteral("X") : QStringLiteral("Y")).arg(k));
-      a->setCheckable(true);
+      const std::string id = (x ? "XSnap" : "YSnap") + std::to_string(k);
+      QAction* a = command(id.c_str(), QString::fromLatin1(kSnapCaptions[k]), {}, true);
       a->setChecked(k == 0);
       a->setData(kSnapSteps[k]);
       (x ? xSnapGroup_ : ySnapGroup_)->addAction(a);
+      (x ? XsnapPop : YSnapPop)->addAction(a);
     }
   }
   connect(xSnapGroup_, &QActionGroup::triggered, this,
           [this](QAction* a) { view_.snapX = a->data().toInt(); });
   connect(ySnapGroup_, &QActionGroup::triggered, this,
           [this](QAction* a) { view_.snapY = a->data().toInt(); });
-  for (QAction* lock : {LockX, LockY}) {
-    QWidget* w = displayBar->widgetForAction(lock);
+  for (QAction* a : {lockX, lockY}) {
+    QWidget* w = bar->widgetForAction(a);
     if (!w) continue;
     w->setContextMenuPolicy(Qt::CustomContextMenu);
-    QMenu* pop = lock == LockX ? XsnapPop : YSnapPop;
+    QMenu* pop = a == lockX ? XsnapPop : YSnapPop;
     connect(w, &QWidget::customContextMenuRequested, this,
             [w, pop](const QPoint& p) { pop->exec(w->mapToGlobal(p)); });
   }
-  displayBar->addSeparator();
+  bar->addSeparator();
 
-  SelectionBox = new QComboBox(displayBar);
+  SelectionBox = new QComboBox(bar);
   SelectionBox->setObjectName(QStringLiteral("SelectionBox"));
   SelectionBox->setMaxVisibleItems(25);
   SelectionBox->setMinimumContentsLength(14);
   SelectionBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  {
-    QPalette pal = SelectionBox->palette();
-    pal.setColor(QPalette::Base, QColor(0x0C, 0x0C, 0x0C));
-    pal.setColor(QPalette::Button, QColor(0x0C, 0x0C, 0x0C));
-    pal.setColor(QPalette::Text, Qt::white);
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    SelectionBox->setPalette(pal);
-  }
-  displayBar->addWidget(SelectionBox);
+  QPalette pal = SelectionBox->palette();
+  pal.setColor(QPalette::Base, QColor(0x0C, 0x0C, 0x0C));
+  pal.setColor(QPalette::Button, QColor(0x0C, 0x0C, 0x0C));
+  pal.setColor(QPalette::Text, Qt::white);
+  pal.setColor(QPalette::ButtonText, Qt::white);
+  SelectionBox->setPalette(pal);
+  bar->addWidget(SelectionBox);
   connect(SelectionBox, &QComboBox::activated, this, [this](int i) {
     if (syncing_ || i < 0 || i >= fgCount()) return;
     c_.selectFlightGroup(i);
     c_.setFlightGroupSelection({i});
     emit selectionSet();
     applyCurrentOnly();
-    if (prefs_.centre) {
-      centreOnFlightGroup(view_, c_.document(), i);
-      syncScrollBars();
-    }
+    if (prefs_.centre) centreOnCurrent();
     repaintMap();
   });
+}
 
-  outer->addWidget(displayBar);
-
-  // The filter bar: IFF, class, early arrival, "All", then the regions.
-  auto* filterBar = new QToolBar(QStringLiteral("Filters"), this);
-  filterBar->setObjectName(QStringLiteral("FilterBar"));
-  AllIFF = filterBar->addAction(QStringLiteral("All"));
-  AllIFF->setObjectName(QStringLiteral("AllIFF"));
-  AllIFF->setToolTip(QStringLiteral("All FGs in mission"));
-  for (int k = 0; k < 6; ++k) {
-    iffButtons_[static_cast<std::size_t>(k)] =
-        toggle(filterBar, kIffNames[k], QStringLiteral("%1").arg(QChar(u"RIBYrA"[k])),
-               QString::fromLatin1(kIffHints[k]), true);
-  }
-  filterBar->addSeparator();
-  for (int k = 0; k < kClassButtons; ++k) {
-    classButtons_[static_cast<std::size_t>(k)] =
-        toggle(filterBar, kClassNames[k], QString::fromLatin1(kClassCaptions[k]),
-               QString::fromLatin1(kClassHints[k]), true);
-  }
-  ShowStartBtn = toggle(filterBar, "ShowStartBtn", QStringLiteral("30s"),
-                        QStringLiteral("FGs within 30 seconds"));
-  // The difficulty buttons are kept but hidden, with Medium down.
-  auto* difficulty = new QActionGroup(this);
-  difficulty->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  EasyBtn =
-      toggle(nullptr, "EasyBtn", QStringLiteral("E"), QStringLiteral("Easy or Cheat difficulty"));
-  MedBtn =
-      toggle(nullptr, "MedBtn", QStringLiteral("M"), QStringLiteral("Medium difficulty"), true);
-  HardBtn = toggle(nullptr, "HardBtn", QStringLiteral("H"), QStringLiteral("Hard difficulty"));
-  for (QAction* a : {EasyBtn, MedBtn, HardBtn}) {
-    difficulty->addAction(a);
-    a->setVisible(false);
-    a->setEnabled(false);
-  }
-  // Colour the IFF buttons' texts as the map draws those sides.
-  for (int k = 0; k < 6; ++k) {
-    if (QWidget* w = filterBar->widgetForAction(iffButtons_[static_cast<std::size_t>(k)])) {
+// IFF, class, early arrival and "All"; the hidden difficulty buttons.
+void MapWidget::buildFilterBar(QToolBar* bar) {
+  AllIFF = command("AllIFF", QStringLiteral("All"), QStringLiteral("All FGs in mission"));
+  bar->addAction(AllIFF);
+  for (std::size_t k = 0; k < 6; ++k) {
+    QAction* a = command(kIffNames[k], QString(QChar(u"RIBYrA"[k])),
+                         QString::fromLatin1(kIffHints[k]), true);
+    a->setChecked(true);
+    bar->addAction(a);
+    iffButtons_[k] = a;
+    // The caption in the colour the map draws that side in.
+    if (QWidget* w = bar->widgetForAction(a)) {
       QPalette pal = w->palette();
-      pal.setColor(QPalette::ButtonText, toQColor(iffColour(k, IffVariant::Normal)));
+      pal.setColor(QPalette::ButtonText,
+                   toQColor(iffColour(static_cast<int>(k), IffVariant::Normal)));
       w->setPalette(pal);
     }
   }
-  auto filterClicked = [this] {
-    for (std::size_t k = 0; k < 6; ++k)
-      filters_.iff[k] = iffButtons_[k]->isChecked();
-    for (std::size_t k = 0; k < kClassButtons; ++k)
-      filters_.classes[k] = classButtons_[k]->isChecked();
-    filters_.earlyOnly = ShowStartBtn->isChecked();
-    filters_.difficulty = EasyBtn->isChecked()   ? DifficultyFilter::Easy
-                          : MedBtn->isChecked()  ? DifficultyFilter::Medium
-                          : HardBtn->isChecked() ? DifficultyFilter::Hard
-                                                 : DifficultyFilter::None;
-    applyFilters();
-  };
+  bar->addSeparator();
+  for (std::size_t k = 0; k < kClassButtons; ++k) {
+    QAction* a = command(kClassNames[k], QString::fromLatin1(kClassCaptions[k]),
+                         QString::fromLatin1(kClassHints[k]), true);
+    a->setChecked(true);
+    bar->addAction(a);
+    classButtons_[k] = a;
+  }
+  ShowStartBtn =
+      command("ShowStartBtn", QStringLiteral("30s"), QStringLiteral("FGs within 30 seconds"), true);
+  bar->addAction(ShowStartBtn);
+  // The difficulty buttons are kept but hidden, with Medium down.
+  EasyBtn =
+      command("EasyBtn", QStringLiteral("E"), QStringLiteral("Easy or Cheat difficulty"), true);
+  MedBtn = command("MedBtn", QStringLiteral("M"), QStringLiteral("Medium difficulty"), true);
+  HardBtn = command("HardBtn", QStringLiteral("H"), QStringLiteral("Hard difficulty"), true);
+  MedBtn->setChecked(true);
+  for (QAction* a : groupOf(this, {EasyBtn, MedBtn, HardBtn}, false)->actions()) {
+    a->setVisible(false);
+    a->setEnabled(false);
+  }
   for (QAction* a : iffButtons_)
-    connect(a, &QAction::triggered, this, filterClicked);
+    connect(a, &QAction::triggered, this, &MapWidget::filterClicked);
   for (QAction* a : classButtons_)
-    connect(a, &QAction::triggered, this, filterClicked);
-  connect(ShowStartBtn, &QAction::triggered, this, filterClicked);
+    connect(a, &QAction::triggered, this, &MapWidget::filterClicked);
+  connect(ShowStartBtn, &QAction::triggered, this, &MapWidget::filterClicked);
   connect(AllIFF, &QAction::triggered, this, [this] {
     for (QAction* a : iffButtons_)
       a->setChecked(true);
@@ -317,76 +301,72 @@ void MapWidget::buildToolBars() {
     view_.shown.assign(static_cast<std::size_t>(fgCount()), 1);
     repaintMap();
   });
-  viewBar->addSeparator();
-  auto* regions = new QActionGroup(this);
-  for (int r = 1; r <= 4; ++r) {
-    const char* name = r == 4 ? "R4Btn" : nullptr;
-    const QString objectName = name ? QString::fromLatin1(name) : QStringLiteral("R%1btn").arg(r);
-    QAction* a = toggle(viewBar, "", QStringLiteral("R%1").arg(r),
-                        QStringLiteral("Region %1").arg(r), r == 1);
-    a->setObjectName(objectName);
-    regions->addAction(a);
-    regionButtons_[static_cast<std::size_t>(r - 1)] = a;
-    connect(a, &QAction::triggered, this, [this, r] { c_.setCurrentRegion(r); });
-  }
-  outer->addWidget(filterBar);
+}
 
-  // The Map menu's items.
-  XYView1 = new QAction(QStringLiteral("X-Y View"), this);
-  XZView1 = new QAction(QStringLiteral("X-Z View"), this);
-  YZView1 = new QAction(QStringLiteral("Y-Z View"), this);
-  const std::array<std::tuple<QAction*, QAction*, const char*, int>, 3> menuViews{
-      {{XYView1, XY, "XYView1", 1}, {XZView1, XZ, "XZView1", 2}, {YZView1, YZ, "YZView1", 3}}};
-  auto* menuViewGroup = new QActionGroup(this);
-  for (const auto& [item, button, name, key] : menuViews) {
-    item->setObjectName(QString::fromLatin1(name));
-    item->setCheckable(true);
+void MapWidget::filterClicked() {
+  for (std::size_t k = 0; k < 6; ++k)
+    filters_.iff[k] = iffButtons_[k]->isChecked();
+  for (std::size_t k = 0; k < kClassButtons; ++k)
+    filters_.classes[k] = classButtons_[k]->isChecked();
+  filters_.earlyOnly = ShowStartBtn->isChecked();
+  filters_.difficulty = EasyBtn->isChecked()   ? DifficultyFilter::Easy
+                        : MedBtn->isChecked()  ? DifficultyFilter::Medium
+                        : HardBtn->isChecked() ? DifficultyFilter::Hard
+                                               : DifficultyFilter::None;
+  applyFilters();
+}
+
+// The Map menu's own commands.
+void MapWidget::buildMenuCommands() {
+  const std::array<std::pair<const char*, QAction*>, 3> views{
+      {{"XYView1", XY}, {"XZView1", XZ}, {"YZView1", YZ}}};
+  auto* menuViews = new QActionGroup(this);
+  for (std::size_t k = 0; k < views.size(); ++k) {
+    const auto& [id, button] = views[k];
+    const std::string key = "F" + std::to_string(k + 1);
+    QAction* item = command(id, button->toolTip(), {}, true, key.c_str());
     item->setChecked(button->isChecked());
-    item->setShortcut(QKeySequence(QStringLiteral("F%1").arg(key)));
-    menuViewGroup->addAction(item);
+    menuViews->addAction(item);
+    // The item presses the matching button and is checked as it is.
     connect(item, &QAction::triggered, button, &QAction::trigger);
     connect(button, &QAction::toggled, item, &QAction::setChecked);
   }
-  AllSnapOff1 = new QAction(QStringLiteral("All Snap Off"), this);
-  AllSnapOff1->setObjectName(QStringLiteral("AllSnapOff1"));
-  AllSnapOff1->setShortcut(QKeySequence(QStringLiteral("Alt+S")));
-  connect(AllSnapOff1, &QAction::triggered, this, [this] {
+  QAction* snapOff = command("AllSnapOff1", QStringLiteral("All Snap Off"), {}, false, "Alt+S");
+  connect(snapOff, &QAction::triggered, this, [this] {
     view_.snapX = view_.snapY = 1;
     xSnapGroup_->actions().first()->setChecked(true);
     ySnapGroup_->actions().first()->setChecked(true);
   });
-  Allwaypoints1 = new QAction(QStringLiteral("All waypoints"), this);
-  Allwaypoints1->setObjectName(QStringLiteral("Allwaypoints1"));
-  Allwaypoints1->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
-  Allwaypoints1->setCheckable(true);
-  Allwaypoints1->setChecked(AllWPS->isChecked());
-  connect(Allwaypoints1, &QAction::triggered, this, [this] {
+  QAction* allWps = command("Allwaypoints1", QStringLiteral("All waypoints"), {}, true, "Ctrl+W");
+  allWps->setChecked(AllWPS->isChecked());
+  connect(allWps, &QAction::triggered, this, [this, allWps] {
     AllWPS->setChecked(false);
     if (view_.waypoints == WaypointDisplay::All) view_.waypoints = WaypointDisplay::None;
-    Allwaypoints1->setChecked(AllWPS->isChecked());
+    allWps->setChecked(AllWPS->isChecked());
     repaintMap();
   });
-  ToggleIconsOnly1 = new QAction(QStringLiteral("&Icons Only"), this);
-  ToggleIconsOnly1->setObjectName(QStringLiteral("ToggleIconsOnly1"));
-  ToggleIconsOnly1->setShortcut(QKeySequence(QStringLiteral("Alt+I")));
-  ToggleIconsOnly1->setCheckable(true);
-  connect(ToggleIconsOnly1, &QAction::toggled, this, [this](bool on) {
+  QAction* iconsOnly =
+      command("ToggleIconsOnly1", QStringLiteral("&Icons Only"), {}, true, "Alt+I");
+  connect(iconsOnly, &QAction::toggled, this, [this](bool on) {
     view_.iconsOnly = on;
     repaintMap();
   });
-  ToggleGrid1 = new QAction(QStringLiteral("&Grid on"), this);
-  ToggleGrid1->setObjectName(QStringLiteral("ToggleGrid1"));
-  ToggleGrid1->setShortcut(QKeySequence(QStringLiteral("Alt+G")));
-  ToggleGrid1->setCheckable(true);
-  ToggleGrid1->setChecked(true);
-  connect(ToggleGrid1, &QAction::toggled, this, [this](bool on) {
+  QAction* grid = command("ToggleGrid1", QStringLiteral("&Grid on"), {}, true, "Alt+G");
+  grid->setChecked(true);
+  connect(grid, &QAction::toggled, this, [this](bool on) {
     view_.gridOn = on;
     repaintMap();
   });
+  QAction* options = command("MapOptions1", QStringLiteral("Map &Options..."), {});
+  connect(options, &QAction::triggered, this, &MapWidget::showOptionsDialog);
 }
 
-void MapWidget::fillMapMenu(QMenu* menu) {
-  menu->addActions({XYView1, XZView1, YZView1});
+void MapWidget::fillMapMenu(QMenu* menu) const {
+  auto add = [this, menu](std::initializer_list<const char*> ids) {
+    for (const char* id : ids)
+      menu->addAction(actions_.find(QString::fromLatin1(id)));
+  };
+  add({"XYView1", "XZView1", "YZView1"});
   menu->addSeparator();
   QMenu* xs = menu->addMenu(QStringLiteral("X Snap"));
   xs->setObjectName(QStringLiteral("XSnap1"));
@@ -394,18 +374,16 @@ void MapWidget::fillMapMenu(QMenu* menu) {
   QMenu* ys = menu->addMenu(QStringLiteral("Y Snap"));
   ys->setObjectName(QStringLiteral("YSnap1"));
   ys->addActions(ySnapGroup_->actions());
-  menu->addAction(AllSnapOff1);
+  add({"AllSnapOff1"});
   menu->addSeparator();
-  menu->addActions({Allwaypoints1, ToggleIconsOnly1, ToggleGrid1});
+  add({"Allwaypoints1", "ToggleIconsOnly1", "ToggleGrid1"});
   menu->addSeparator();
-  QAction* options = menu->addAction(QStringLiteral("Map &Options..."));
-  options->setObjectName(QStringLiteral("MapOptions1"));
-  connect(options, &QAction::triggered, this, &MapWidget::showOptionsDialog);
-  // The shortcuts work wherever the main window has the focus.
-  if (QWidget* w = window()) {
-    w->addActions(
-        {XYView1, XZView1, YZView1, AllSnapOff1, Allwaypoints1, ToggleIconsOnly1, ToggleGrid1});
-  }
+  add({"MapOptions1"});
+}
+
+void MapWidget::addToolActions(const QList<QAction*>& actions) {
+  mapBar_->addSeparator();
+  mapBar_->addActions(actions);
 }
 
 void MapWidget::buildMapArea() {

@@ -1,6 +1,6 @@
 #include "ui/map/order_selector.h"
 
-#include "core/check/texts.h"
+#include "core/check/order_captions.h"
 #include "ui/editing/editing_document.h"
 
 #include <QHBoxLayout>
@@ -37,33 +37,59 @@ TOrderSel::TOrderSel(EditingDocument& controller, QWidget* parent)
   connect(RegionTabs, &QTabBar::currentChanged, this, [this](int tab) {
     if (!filling_ && tab >= 0) c_.setCurrentRegion(tab + 1);
   });
-  connect(&c_, &EditingDocument::documentReplaced, this, &TOrderSel::refresh);
-  connect(&c_, &EditingDocument::documentChanged, this, &TOrderSel::refresh);
-  connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TOrderSel::refresh);
-  connect(&c_, &EditingDocument::regionChanged, this, &TOrderSel::refresh);
-  connect(&c_, &EditingDocument::stateChanged, this, &TOrderSel::refresh);
+  auto whileShown = [this](void (TOrderSel::*show)()) {
+    return [this, show] {
+      if (isVisible()) (this->*show)();
+    };
+  };
+  connect(&c_, &EditingDocument::documentReplaced, this, whileShown(&TOrderSel::refresh));
+  connect(&c_, &EditingDocument::documentChanged, this, [this](const Change& change) {
+    if (isVisible()) documentChanged(change);
+  });
+  connect(&c_, &EditingDocument::currentFlightGroupChanged, this,
+          whileShown(&TOrderSel::showLines));
+  connect(&c_, &EditingDocument::regionChanged, this, whileShown(&TOrderSel::refresh));
+  connect(&c_, &EditingDocument::orderChanged, this, [this] {
+    if (!isVisible()) return;
+    showCaption();
+    showCurrent();
+  });
   resize(420, 88);
   refresh();
 }
 
 void TOrderSel::refresh() {
-  const Document& d = c_.document();
+  showCaption();
+  showLines();
+  showCurrent();
+}
+
+void TOrderSel::documentChanged(const Change& change) {
+  if (change.header) showCaption(); // the region names
+  // The lines name flight groups by their labels and teams by their names.
+  if (change.flightGroupList || change.teams.any() || (change.fgAspects & kFGRecord)) showLines();
+}
+
+void TOrderSel::showCaption() {
+  const EditorState& st = c_.state();
+  setWindowTitle(
+      QString::fromLatin1(orderSelectorCaption(c_.document(), st.currentRegion, st.currentOrder)));
+}
+
+void TOrderSel::showLines() {
+  const EditorState& st = c_.state();
+  if (st.currentFG < 0 || st.currentFG >= static_cast<int>(c_.document().flightGroups.size()))
+    return;
+  const auto lines = regionOrderLines(c_.document(), st.currentFG, st.currentRegion);
+  for (int o = 0; o < 4; ++o) {
+    const QString text = QString::fromLatin1(lines[static_cast<std::size_t>(o)]);
+    if (OrderSelBox->item(o)->text() != text) OrderSelBox->item(o)->setText(text);
+  }
+}
+
+void TOrderSel::showCurrent() {
   const EditorState& st = c_.state();
   ++filling_;
-  const std::size_t off =
-      hdr::RegionNames + static_cast<std::size_t>(st.currentRegion - 1) * hdr::RegionNameSize;
-  const QString region = QString::fromLatin1(getText(d.header, off, hdr::RegionNameSize)).trimmed();
-  setWindowTitle(QStringLiteral("Order %1, Region #%2: \"%3\"")
-                     .arg(st.currentOrder)
-                     .arg(st.currentRegion)
-                     .arg(region));
-  if (st.currentFG >= 0 && st.currentFG < static_cast<int>(d.flightGroups.size())) {
-    const FGObject& f = d.flightGroups[static_cast<std::size_t>(st.currentFG)];
-    const MissionLists lists = buildMissionLists(d);
-    for (int o = 1; o <= 4; ++o)
-      OrderSelBox->item(o - 1)->setText(
-          QString::fromLatin1(orderLineText(f.order(st.currentRegion, o), lists)));
-  }
   OrderSelBox->setCurrentRow(st.currentOrder - 1);
   RegionTabs->setCurrentIndex(st.currentRegion - 1);
   --filling_;

@@ -1,5 +1,10 @@
 // "Orders": the order/region selector. Four lines for the orders of the
 // current region of the current flight group, and a tab per region.
+//
+// While shown it follows the notices narrowly: the lines when the current
+// flight group, the region or what the lines name changes; the caption when
+// the region, the order or the region names change; a drag changes nothing
+// it shows. Hidden, it catches up when shown.
 #pragma once
 
 #include <QWidget>
@@ -10,11 +15,13 @@ class QTabBar;
 namespace zephlo {
 
 class EditingDocument;
+struct Change;
 
 class TOrderSel : public QWidget {
   Q_OBJECT
 public:
   explicit TOrderSel(EditingDocument& controller, QWidget* parent = nullptr);
+  // Shows everything afresh.
   void refresh();
 
 signals:
@@ -25,6 +32,11 @@ protected:
   void hideEvent(QHideEvent* e) override;
 
 private:
+  void documentChanged(const Change& change);
+  void showCaption();
+  void showLines();
+  void showCurrent();
+
   EditingDocument& c_;
   int filling_ = 0;
   QListWidget* OrderSelBox = nullptr;

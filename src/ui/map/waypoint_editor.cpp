@@ -1,8 +1,10 @@
 #include "ui/map/waypoint_editor.h"
 
-#include "core/check/texts.h"
+#include "core/check/order_captions.h"
 #include "core/map/map_units.h"
 #include "core/map/waypoint_edits.h"
+#include "core/map/waypoints.h"
+#include "core/mission/store_values.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
@@ -18,6 +20,8 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zephlo {
 
@@ -47,20 +51,10 @@ QListWidget* enabledList(const char* name, const QStringList& items, QWidget* pa
   return l;
 }
 
-// Sets a cell's text in place: the grid may be inside its own change signal.
-void setCell(QTableWidget* g, int row, int column, const QString& text) {
-  if (QTableWidgetItem* i = g->item(row, column))
-    i->setText(text);
-  else
-    g->setItem(row, column, new QTableWidgetItem(text));
-}
-
 QString km(int units) { return QString::fromStdString(kmText(units)); }
 
-QString regionName(const Document& d, int region) {
-  const std::size_t off =
-      hdr::RegionNames + static_cast<std::size_t>(region - 1) * hdr::RegionNameSize;
-  return QString::fromLatin1(getText(d.header, off, hdr::RegionNameSize)).trimmed();
+void showSelected(QListWidget* l, int row, bool on) {
+  if (l->item(row)->isSelected() != on) l->item(row)->setSelected(on);
 }
 
 } // namespace
@@ -135,13 +129,15 @@ TWPform::TWPform(EditingDocument& controller, QWidget* parent)
   connect(OrderWPEnabledList, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* i) { OrderWPEnabledListClick(OrderWPEnabledList->row(i)); });
 
-  // Whatever changes the current flight group, its points, the region or
-  // the order shows here.
   connect(&c_, &EditingDocument::documentReplaced, this, &TWPform::refresh);
-  connect(&c_, &EditingDocument::documentChanged, this, &TWPform::refresh);
+  connect(&c_, &EditingDocument::documentChanged, this, &TWPform::documentChanged);
   connect(&c_, &EditingDocument::currentFlightGroupChanged, this, &TWPform::refresh);
-  connect(&c_, &EditingDocument::regionChanged, this, &TWPform::refresh);
-  connect(&c_, &EditingDocument::stateChanged, this, &TWPform::refresh);
+  auto shownOrderChanged = [this] {
+    showCaption();
+    showOrderPoints();
+  };
+  connect(&c_, &EditingDocument::regionChanged, this, shownOrderChanged);
+  connect(&c_, &EditingDocument::orderChanged, this, shownOrderChanged);
   refresh();
   resize(360, sizeHint().height());
 }
@@ -151,84 +147,133 @@ void TWPform::closeEvent(QCloseEvent* e) {
   emit closed();
 }
 
-std::vector<int> TWPform::targets() const {
-  const EditorState& st = c_.state();
-  std::vector<int> out(st.selectedFGs.begin(), st.selectedFGs.end());
-  if (out.empty()) out.push_back(st.currentFG);
-  return out;
+const FGObject* TWPform::current() const {
+  const Document& d = c_.document();
+  const int fg = c_.state().currentFG;
+  if (fg < 0 || fg >= static_cast<int>(d.flightGroups.size())) return nullptr;
+  return &d.flightGroups[static_cast<std::size_t>(fg)];
 }
 
 void TWPform::refresh() {
-  const Document& d = c_.document();
+  showCaption();
+  showStartPoints();
+  showOrderPoints();
+  showRecordFields();
+}
+
+void TWPform::documentChanged(const Change& change) {
+  if (change.flightGroupList) {
+    refresh();
+    return;
+  }
+  const std::vector<int>& fgs = change.flightGroups;
+  const bool current = std::binary_search(fgs.begin(), fgs.end(), c_.state().currentFG);
+  if (current && (change.fgAspects & kFGPosition)) {
+    showStartPoints();
+    showOrderPoints();
+  }
+  if (current && (change.fgAspects & kFGRecord)) showRecordFields();
+  // The caption names the region and the order's targets: flight groups by
+  // their labels, teams by their names. A drag changes none of them.
+  if (change.header || change.teams.any() || (change.fgAspects & kFGRecord)) showCaption();
+}
+
+void TWPform::showCaption() {
   const EditorState& st = c_.state();
-  if (st.currentFG < 0 || st.currentFG >= static_cast<int>(d.flightGroups.size())) return;
+  Label1->setText(QString::fromLatin1(
+      waypointEditorCaption(c_.document(), st.currentFG, st.currentRegion, st.currentOrder)));
+}
+
+void TWPform::showStartPoints() {
+  const FGObject* f = current();
+  if (!f) return;
   ++filling_;
-  const FGObject& f = d.flightGroups[static_cast<std::size_t>(st.currentFG)];
-  const MissionLists lists = buildMissionLists(d);
-  Label1->setText(QStringLiteral("At \"%1\" - %2")
-                      .arg(regionName(d, st.currentRegion),
-                           QString::fromLatin1(
-                               orderLineText(f.order(st.currentRegion, st.currentOrder), lists))));
   for (int row = 1; row <= kStartGridRows; ++row) {
     for (int axis = 0; axis < 3; ++axis)
-      setCell(WPGrid, row - 1, axis, km(startGridValue(f, row, axis)));
-    WPEnabledList->item(row - 1)->setSelected(startGridEnabled(f, row));
+      pages::showCell(WPGrid, row - 1, axis, km(startGridValue(*f, row, axis)));
+    showSelected(WPEnabledList, row - 1, startGridEnabled(*f, row));
   }
-  for (int w = 1; w <= 8; ++w) {
-    for (int axis = 0; axis < 3; ++axis) {
-      setCell(OrderWPGrid, w - 1, axis,
-              km(orderWaypointValue(f, st.currentRegion, st.currentOrder, w, axis)));
-    }
-    OrderWPEnabledList->item(w - 1)->setSelected(
-        orderWaypointEnabled(f, st.currentRegion, st.currentOrder, w));
-  }
-  for (std::size_t k = 0; k < 4; ++k)
-    startRegions_[k]->setCurrentIndex(std::min<int>(f.at(fg::StartRegion + k), 3));
-  const int heading = f.at(fg::Heading);
-  const int pressed = heading == 64 ? 1 : heading == 128 ? 2 : heading == 192 ? 3 : 0;
-  ToolOrient->actions().at(pressed)->setChecked(true);
   --filling_;
 }
 
-void TWPform::WPGridSetEditText(int row, int column) {
-  if (filling_) return;
-  const auto units = kmTextToUnits(WPGrid->item(row, column)->text().toStdString());
-  if (!units) {
-    c_.prompts().showError(QString::fromStdString(units.error().message));
-    refresh();
-    return;
+void TWPform::showOrderPoints() {
+  const FGObject* f = current();
+  if (!f) return;
+  const EditorState& st = c_.state();
+  ++filling_;
+  for (int w = 1; w <= 8; ++w) {
+    for (int axis = 0; axis < 3; ++axis) {
+      pages::showCell(OrderWPGrid, w - 1, axis,
+                      km(orderWaypointValue(*f, st.currentRegion, st.currentOrder, w, axis)));
+    }
+    showSelected(OrderWPEnabledList, w - 1,
+                 orderWaypointEnabled(*f, st.currentRegion, st.currentOrder, w));
   }
-  c_.apply(startPointCellOperation(targets(), row + 1, column, *units));
+  --filling_;
+}
+
+void TWPform::showRecordFields() {
+  const FGObject* f = current();
+  if (!f) return;
+  ++filling_;
+  for (std::size_t k = 0; k < 4; ++k)
+    pages::showValue(startRegions_[k], std::min<int>(f->at(fg::StartRegion + k), 3));
+  ToolOrient->actions().at(headingQuarter(f->at(fg::Heading)))->setChecked(true);
+  --filling_;
+}
+
+void TWPform::showCommitted(QTableWidget* grid, int row, int column, int units) {
+  ++filling_;
+  if (QTableWidgetItem* i = grid->item(row, column); i && i->text() != km(units))
+    i->setText(km(units));
+  --filling_;
+}
+
+// A cell commits when its editing ends: Enter, the focus leaving, another
+// cell. A refused text shows the stored value again.
+void TWPform::WPGridSetEditText(int row, int column) {
+  const FGObject* f = current();
+  if (filling_ || !f) return;
+  const auto units = kmTextToUnits(WPGrid->item(row, column)->text().toStdString());
+  if (!units)
+    c_.prompts().showError(QString::fromStdString(units.error().message));
+  else
+    c_.apply(startPointCellOperation(fgSelection(c_.state()), row + 1, column, *units));
+  if ((f = current())) showCommitted(WPGrid, row, column, startGridValue(*f, row + 1, column));
 }
 
 void TWPform::OrderWPGridSetEditText(int row, int column) {
-  if (filling_) return;
-  const auto units = kmTextToUnits(OrderWPGrid->item(row, column)->text().toStdString());
-  if (!units) {
-    c_.prompts().showError(QString::fromStdString(units.error().message));
-    refresh();
-    return;
-  }
+  const FGObject* f = current();
+  if (filling_ || !f) return;
   const EditorState& st = c_.state();
-  c_.apply(orderWaypointCellOperation(targets(), st.currentRegion, st.currentOrder, row + 1, column,
-                                      *units));
+  const auto units = kmTextToUnits(OrderWPGrid->item(row, column)->text().toStdString());
+  if (!units)
+    c_.prompts().showError(QString::fromStdString(units.error().message));
+  else
+    c_.apply(orderWaypointCellOperation(fgSelection(c_.state()), st.currentRegion, st.currentOrder,
+                                        row + 1, column, *units));
+  if ((f = current())) {
+    showCommitted(OrderWPGrid, row, column,
+                  orderWaypointValue(*f, st.currentRegion, st.currentOrder, row + 1, column));
+  }
 }
 
 void TWPform::WPEnabledListClick(int row) {
   if (filling_ || row < 0) return;
-  c_.apply(startEnabledOperation(targets(), row + 1, WPEnabledList->item(row)->isSelected()));
+  c_.apply(startEnabledOperation(fgSelection(c_.state()), row + 1,
+                                 WPEnabledList->item(row)->isSelected()));
 }
 
 void TWPform::OrderWPEnabledListClick(int row) {
   if (filling_ || row < 0) return;
   const EditorState& st = c_.state();
-  c_.apply(orderWaypointEnabledOperation(targets(), st.currentRegion, st.currentOrder, row + 1,
-                                         OrderWPEnabledList->item(row)->isSelected()));
+  c_.apply(orderWaypointEnabledOperation(fgSelection(c_.state()), st.currentRegion, st.currentOrder,
+                                         row + 1, OrderWPEnabledList->item(row)->isSelected()));
 }
 
 void TWPform::StartRegionChange(int point, int region) {
   if (filling_ || region < 0) return;
-  c_.apply(startRegionOperation(targets(), point, region));
+  c_.apply(startRegionOperation(fgSelection(c_.state()), point, region));
 }
 
 } // namespace zephlo

@@ -1,7 +1,12 @@
 // "Waypoints": the waypoint editor tool window. It shows the current flight
 // group's start points, further points, start regions, heading and the
 // waypoints of the current order, and writes typed values into every
-// selected flight group through the controller.
+// selected flight group through the editing document.
+//
+// It follows the notices narrowly: a drag of the current flight group
+// touches only the point cells whose value changed, a region or order
+// switch only the caption and the order's waypoints; a cell the user is
+// typing in is never rewritten, and a cell commits when its editing ends.
 #pragma once
 
 #include <QWidget>
@@ -17,6 +22,8 @@ class QTableWidget;
 namespace zephlo {
 
 class EditingDocument;
+struct Change;
+struct FGObject;
 
 class TWPform : public QWidget {
   Q_OBJECT
@@ -38,7 +45,15 @@ private:
   void WPEnabledListClick(int row);
   void OrderWPEnabledListClick(int row);
   void StartRegionChange(int point, int region);
-  std::vector<int> targets() const;
+
+  void documentChanged(const Change& change);
+  void showCaption();
+  void showStartPoints();
+  void showOrderPoints();
+  void showRecordFields();
+  // A finished cell shows the value as stored ("1.5" reads "1.50").
+  void showCommitted(QTableWidget* grid, int row, int column, int units);
+  const FGObject* current() const;
 
   EditingDocument& c_;
   int filling_ = 0;

@@ -160,8 +160,7 @@ TEST(InstructionList, EditsGoThroughTheEditPathAndUndoExactly) {
   Applied s = apply(d, st, setBriefingString(true, 3, "Red Squadron"));
   EXPECT_EQ(d.briefing.tags[3], "Red Squadron");
   EXPECT_FALSE(applyOperation(d, st, setBriefingString(false, 0, std::string(256, 'x'))).ok());
-  d.flightGroups[0].WaypointX[1] = 321;
-  d.flightGroups[0].WaypointZ[1] = -7;
+  d.flightGroups[0].setStartPoint(1, {321, 0, -7, 1});
   Applied p = apply(d, st, setBriefingPointsToStart1());
   EXPECT_EQ(d.flightGroups[0].briefingPoint, (BriefingPoint{321, 0, -7, false}));
   p.delta.revert(d);

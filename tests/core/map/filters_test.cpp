@@ -9,36 +9,39 @@ namespace {
 
 using testing::craftAt;
 
+// The filters as the map runs them: with the flight group's map fields.
+bool passes(const FGObject& f, const MapFilters& filters, int region) {
+  return passesFilters(f, mapFieldsOf(f, 1, 1), filters, region);
+}
+
 TEST(MapFilters, EachFilterHidesWhatItShould) {
   MapFilters all;
   FGObject f = craftAt(1, 0, 0, 0, 0);
-  EXPECT_TRUE(passesFilters(f, all, 1));
-  EXPECT_FALSE(passesFilters(f, all, 2)); // not in region 2
+  EXPECT_TRUE(passes(f, all, 1));
+  EXPECT_FALSE(passes(f, all, 2)); // not in region 2
 
   f.set(fg::Iff, 6); // an IFF without a button is never shown
-  EXPECT_FALSE(passesFilters(f, all, 1));
+  EXPECT_FALSE(passes(f, all, 1));
   f.set(fg::Iff, 5);
   MapFilters noAzzameen = all;
   noAzzameen.iff[5] = false;
-  EXPECT_FALSE(passesFilters(f, noAzzameen, 1));
+  EXPECT_FALSE(passes(f, noAzzameen, 1));
 
   f.set(fg::Difficulty, 3); // "Hard" is hidden behind the Medium button
-  EXPECT_FALSE(passesFilters(f, all, 1));
+  EXPECT_FALSE(passes(f, all, 1));
   EXPECT_TRUE(passesDifficulty(3, DifficultyFilter::Hard));
   EXPECT_TRUE(passesDifficulty(7, DifficultyFilter::None));
   EXPECT_FALSE(passesDifficulty(7, DifficultyFilter::Easy));
   f.set(fg::Difficulty, 4);
-  EXPECT_TRUE(passesFilters(f, all, 1));
+  EXPECT_TRUE(passes(f, all, 1));
 
   MapFilters early = all;
   early.earlyOnly = true;
-  updateArrivesEarly(f);
-  EXPECT_TRUE(passesFilters(f, early, 1));
+  EXPECT_TRUE(passes(f, early, 1));
   f.set(fg::ArrivalPair2 + pair::Second + trig::Condition, 1);
-  updateArrivesEarly(f);
-  EXPECT_FALSE(passesFilters(f, early, 1));
+  EXPECT_FALSE(passes(f, early, 1));
   early.pressAll();
-  EXPECT_TRUE(passesFilters(f, early, 1));
+  EXPECT_TRUE(passes(f, early, 1));
 }
 
 TEST(MapFilters, ArrivesEarlyWithinThirtySecondsOnly) {
@@ -97,14 +100,20 @@ TEST(MapFilters, RegionsFollowHyperspaceOrders) {
   o[ord::Parameter1] = 2; // region 3
   f.order(4, 4)[ord::Command] = 50;
   f.order(4, 4)[ord::Parameter1] = 9; // no such region
-  f.computeRegionSet();
+  f.setStartPoint(2, f.startPoint(1));
+  f.set(fg::StartPointRegions, 1); // start point 2 in region 2 does not count
   Document d;
   d.flightGroups = {f};
   MapFilters all;
-  EXPECT_EQ(applyFilters(d, all, 1), std::vector<Byte>{1});
-  EXPECT_EQ(applyFilters(d, all, 2), std::vector<Byte>{0});
-  EXPECT_EQ(applyFilters(d, all, 3), std::vector<Byte>{1});
-  EXPECT_EQ(applyFilters(d, all, 4), std::vector<Byte>{0});
+  const MapCache cache(d, 1, 1);
+  EXPECT_EQ(applyFilters(d, cache, all, 1), std::vector<Byte>{1});
+  EXPECT_EQ(applyFilters(d, cache, all, 2), std::vector<Byte>{0});
+  EXPECT_EQ(applyFilters(d, cache, all, 3), std::vector<Byte>{1});
+  EXPECT_EQ(applyFilters(d, cache, all, 4), std::vector<Byte>{0});
+  EXPECT_EQ(regionSet(f), (RegionSet{1, 0, 1, 0}));
+  EXPECT_TRUE(presentInRegion(f, 3));
+  EXPECT_FALSE(presentInRegion(f, 0));
+  EXPECT_FALSE(presentInRegion(f, 5));
 }
 
 TEST(Battlefield, FitsTheShownFlightGroups) {

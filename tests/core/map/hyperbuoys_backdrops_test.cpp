@@ -1,5 +1,6 @@
 #include "core/map/backdrops.h"
 #include "core/map/hyperbuoys.h"
+#include "core/mission/fg_rules.h"
 #include "support/test_missions.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST(Hyperbuoys, EntryPointsMakeFourBuoysLinkingBothWays) {
     EXPECT_EQ(beaconRegions(b), std::vector<int>{expect[k].region});
     std::array<Byte, 4> only{};
     only[static_cast<std::size_t>(expect[k].region)] = 1;
-    EXPECT_EQ(b.InRegion, only);
+    EXPECT_EQ(regionSet(b), only);
     EXPECT_TRUE(b.autolink);
   }
   r->delta.revert(d);
@@ -109,7 +110,7 @@ TEST(Backdrops, DefaultBackdropIsAppendedInTheCurrentRegion) {
   EXPECT_EQ(getText(b.record, 60, 20), "1.0");
   EXPECT_EQ(b.at(107), 183);
   EXPECT_EQ(b.at(3602), 1);
-  EXPECT_EQ(b.InRegion, (std::array<Byte, 4>{0, 1, 0, 0}));
+  EXPECT_EQ(regionSet(b), (std::array<Byte, 4>{0, 1, 0, 0}));
   EXPECT_FALSE(b.autolink);
   EXPECT_EQ(st.currentFG, 0);
   EXPECT_EQ(st.selectedFGs, std::set<int>{0});

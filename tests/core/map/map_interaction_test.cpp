@@ -1,3 +1,4 @@
+#include "core/map/map_cache.h"
 #include "core/map/map_interaction.h"
 #include "core/map/waypoint_edits.h"
 #include "core/map/waypoints.h"
@@ -25,6 +26,9 @@ struct Scene {
     return r.ok() ? std::move(*r) : Applied{};
   }
   const FGObject& fg(int i) const { return doc.flightGroups[static_cast<std::size_t>(i)]; }
+  Point start(int i) const { return fg(i).startPoint(1); }
+  // What the map shows of the document, for the hit test.
+  MapCache cache() const { return MapCache(doc, st.currentRegion, st.currentOrder); }
 };
 
 TEST(MapHitTest, TolerancesAndTieBreaks) {
@@ -40,35 +44,103 @@ TEST(MapHitTest, TolerancesAndTieBreaks) {
                         craftAt(3, 1, 1600, 0, 0)};
   s.view.currentFG = 2;
   const int x = s.view.toScreenX(1600), y = s.view.toScreenY(0);
-  EXPECT_EQ(hitTest(s.doc, s.view, x, y, PressButton::Left), (MapHit{1, 1}));
+  EXPECT_EQ(hitTest(s.cache(), s.view, x, y, PressButton::Left), (MapHit{1, 1}));
   // 45 units from the point still hits at zoom 32; 48 do not.
-  EXPECT_EQ(hitTest(s.doc, s.view, x + 45 * 32 / 160.0, y, PressButton::Left), (MapHit{1, 1}));
-  EXPECT_FALSE(hitTest(s.doc, s.view, x + 48 * 32 / 160.0, y, PressButton::Left));
+  EXPECT_EQ(hitTest(s.cache(), s.view, x + 45 * 32 / 160.0, y, PressButton::Left), (MapHit{1, 1}));
+  EXPECT_FALSE(hitTest(s.cache(), s.view, x + 48 * 32 / 160.0, y, PressButton::Left));
   // Hidden flight groups are not hit, and neither is anything outside "Current FG only".
   s.view.shown = {1, 0, 1};
-  EXPECT_EQ(hitTest(s.doc, s.view, x, y, PressButton::Left), (MapHit{2, 1}));
+  EXPECT_EQ(hitTest(s.cache(), s.view, x, y, PressButton::Left), (MapHit{2, 1}));
   s.view.shown = {1, 1, 1};
   s.view.firstDrawn = s.view.lastDrawn = 0;
-  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Left));
+  EXPECT_FALSE(hitTest(s.cache(), s.view, x, y, PressButton::Left));
 }
 
 TEST(MapHitTest, WaypointsTakePartOnlyWhenShownAndRightPressTakesOnlyStartPoints) {
   Scene s;
   FGObject f = craftAt(1, 0, 0, 0, 0);
   setWaypoint(f, 1, 1, 1, 3200, 0, 0);
-  reloadDisplayWaypoints(f, 1, 1);
   s.doc.flightGroups = {f};
   const int x = s.view.toScreenX(3200), y = s.view.toScreenY(0);
-  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Left)); // waypoints not shown
+  EXPECT_FALSE(hitTest(s.cache(), s.view, x, y, PressButton::Left)); // waypoints not shown
   s.view.waypoints = WaypointDisplay::Current;
-  EXPECT_EQ(hitTest(s.doc, s.view, x, y, PressButton::Left), (MapHit{0, 5}));
-  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Right)); // pans instead
-  EXPECT_EQ(hitTest(s.doc, s.view, s.view.toScreenX(0), y, PressButton::Right), (MapHit{0, 1}));
+  EXPECT_EQ(hitTest(s.cache(), s.view, x, y, PressButton::Left), (MapHit{0, 5}));
+  EXPECT_FALSE(hitTest(s.cache(), s.view, x, y, PressButton::Right)); // pans instead
+  EXPECT_EQ(hitTest(s.cache(), s.view, s.view.toScreenX(0), y, PressButton::Right), (MapHit{0, 1}));
   // A disabled waypoint is not a point.
-  s.doc.flightGroups[0].WaypointEnabled[5] = 0;
-  EXPECT_FALSE(hitTest(s.doc, s.view, x, y, PressButton::Left));
+  setWaypoint(s.doc.flightGroups[0], 1, 1, 1, 3200, 0, 0, 0);
+  EXPECT_FALSE(hitTest(s.cache(), s.view, x, y, PressButton::Left));
   s.doc.flightGroups.clear();
-  EXPECT_FALSE(hitTest(s.doc, s.view, 400, 300, PressButton::Left));
+  EXPECT_FALSE(hitTest(s.cache(), s.view, 400, 300, PressButton::Left));
+}
+
+TEST(MapPress, WhatAPressStarts) {
+  Scene s;
+  FGObject f = craftAt(1, 0, 0, 0, 0);
+  setWaypoint(f, 1, 1, 1, 1600, 0, 0);
+  s.doc.flightGroups = {f};
+  s.view.waypoints = WaypointDisplay::All;
+  const MapCache cache = s.cache();
+  auto press = [&](double x, double y, bool left, bool right, bool modifiers = false) {
+    const MapPress p{.x = x,
+                     .y = y,
+                     .left = left,
+                     .right = right,
+                     .otherButtons = false,
+                     .leftPressed = left,
+                     .modifiers = modifiers};
+    return pressOutcome(cache, s.view, p);
+  };
+  const double x0 = s.view.toScreenX(0), x1 = s.view.toScreenX(1600), y = s.view.toScreenY(0);
+  const double emptyX = s.view.toScreenX(-3200);
+  EXPECT_EQ(press(x0, y, true, false).kind, PressKind::Drag);
+  EXPECT_EQ(press(x1, y, true, false), (PressOutcome{PressKind::Drag, {0, 5}, 0}));
+  EXPECT_EQ(press(x0, y, false, true), (PressOutcome{PressKind::PanOnPoint, {0, 1}, 0}));
+  EXPECT_EQ(press(x1, y, false, true).kind, PressKind::Pan) << "a right press takes no waypoint";
+  EXPECT_EQ(press(emptyX, y, true, false).kind, PressKind::HoldZoom);
+  EXPECT_EQ(press(emptyX, y, false, true).kind, PressKind::Pan);
+  EXPECT_EQ(press(x0, y, true, true).kind, PressKind::ToggleDatapad);
+  EXPECT_EQ(press(x0, y, true, false, true).kind, PressKind::Nothing) << "Ctrl, Shift or Alt";
+  EXPECT_EQ(press(x0, y, false, false).kind, PressKind::Nothing) << "a middle button";
+
+  // A locked start point 1 is refused (it still becomes current); waypoints still move.
+  s.view.startLocked = true;
+  EXPECT_EQ(press(x0, y, true, false), (PressOutcome{PressKind::Locked, {0, 1}, 0}));
+  EXPECT_EQ(press(x0, y, false, true).kind, PressKind::Locked);
+  EXPECT_EQ(press(x1, y, true, false).kind, PressKind::Drag);
+
+  // The palette strip takes a left press, even with a modifier, before any point.
+  s.view.paletteOn = true;
+  const double strip = s.view.height - 30;
+  EXPECT_EQ(press(2 * 16 + 4, strip, true, false, true), (PressOutcome{PressKind::Palette, {}, 3}));
+  EXPECT_EQ(press(2 * 16 + 4, strip, false, true).kind, PressKind::Pan);
+}
+
+TEST(MapDrag, StepFromTheView) {
+  MapView v;
+  v.resize(800, 600);
+  v.currentFG = 2;
+  v.currentSlot = 1;
+  v.mode = ViewMode::YZ;
+  v.currentRegion = 3;
+  v.currentOrder = 4;
+  v.snapX = 160;
+  v.lockY = true;
+  auto step = dragStepAt(v, {2}, v.toScreenX(250), v.toScreenY(-90));
+  ASSERT_TRUE(step);
+  EXPECT_EQ(step->h, 160);
+  EXPECT_EQ(step->v, -90);
+  EXPECT_FALSE(step->lockH);
+  EXPECT_TRUE(step->lockV);
+  EXPECT_EQ(step->mode, ViewMode::YZ);
+  EXPECT_EQ(std::make_pair(step->region, step->order), std::make_pair(3, 4));
+  EXPECT_TRUE(step->together.empty()) << "a selection of one moves alone";
+  EXPECT_EQ(dragStepAt(v, {0, 2, 5}, 0, 0)->together, (std::vector<int>{0, 2, 5}));
+  EXPECT_TRUE(dragStepAt(v, {0, 5}, 0, 0)->together.empty()) << "a selection without it stays";
+  v.startLocked = true;
+  EXPECT_FALSE(dragStepAt(v, {2}, 0, 0));
+  v.currentSlot = 5;
+  EXPECT_TRUE(dragStepAt(v, {2}, 0, 0));
 }
 
 TEST(MapZoomSteps, HoldAndDoubleClick) {
@@ -91,25 +163,27 @@ TEST(MapDrag, SnapsLocksAndWritesTheShownOrder) {
   setWaypoint(f, 2, 3, 1, 100, 100, 100);
   s.st.currentRegion = 2;
   s.st.currentOrder = 3;
-  reloadDisplayWaypoints(f, 2, 3);
   s.doc.flightGroups = {f};
   s.view.snapX = 80; // 0.5 km
   const SnappedPoint p = snappedWorld(s.view, s.view.toScreenX(130), s.view.toScreenY(-25));
   EXPECT_EQ(p.h, 80);
   EXPECT_EQ(p.v, -25);
 
-  // A start point changes only the display table; the record waits for the save.
+  // A start point goes into the record's start point, and nothing else does.
   const auto recordBefore = s.fg(0).record;
   s.apply(dragOperation({0, 1, 80, -25, false, false, {}, ViewMode::XZ, 2, 3}, "d1"));
-  EXPECT_EQ(s.fg(0).WaypointX[1], 80);
-  EXPECT_EQ(s.fg(0).WaypointZ[1], -25);
-  EXPECT_EQ(s.fg(0).WaypointY[1], 0);
-  EXPECT_EQ(s.fg(0).record, recordBefore);
+  EXPECT_EQ(s.start(0).x, 80);
+  EXPECT_EQ(s.start(0).z, -25);
+  EXPECT_EQ(s.start(0).y, 0);
+  auto record = recordBefore;
+  setI16(record.data() + fg::startPointOffset(1) + wp::X, 80);
+  setI16(record.data() + fg::startPointOffset(1) + wp::Z, -25);
+  EXPECT_EQ(s.fg(0).record, record);
 
   // A waypoint goes into order 3 of region 2 as well; a locked axis stays.
   s.apply(dragOperation({0, 5, 480, 320, false, true, {}, ViewMode::XY, 2, 3}, "d2"));
-  EXPECT_EQ(s.fg(0).WaypointX[5], 480);
-  EXPECT_EQ(s.fg(0).WaypointY[5], 100);
+  EXPECT_EQ(s.cache()[0].points[5].x, 480);
+  EXPECT_EQ(s.cache()[0].points[5].y, 100);
   const Byte* w = s.fg(0).order(2, 3) + ord::waypointOffset(1);
   EXPECT_EQ(getI16(w + wp::X), 480);
   EXPECT_EQ(getI16(w + wp::Y), 100);
@@ -118,7 +192,7 @@ TEST(MapDrag, SnapsLocksAndWritesTheShownOrder) {
   // Both locks: nothing moves.
   const Applied none =
       s.apply(dragOperation({0, 5, 0, 0, true, true, {}, ViewMode::XY, 2, 3}, "d3"));
-  EXPECT_EQ(s.fg(0).WaypointX[5], 480);
+  EXPECT_EQ(s.cache()[0].points[5].x, 480);
   EXPECT_TRUE(none.delta.empty());
 }
 
@@ -127,14 +201,14 @@ TEST(MapDrag, SelectedFlightGroupsMoveTogetherAndStayInRange) {
   s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(1, 0, 32000, 160, 0),
                         craftAt(1, 0, -320, -320, 0)};
   s.apply(dragOperation({0, 1, 1600, 160, false, false, {0, 1, 2}, ViewMode::XY, 1, 1}, "d"));
-  EXPECT_EQ(s.fg(0).WaypointX[1], 1600);
-  EXPECT_EQ(s.fg(1).WaypointX[1], 32767); // clamped, not wrapped to the far side
-  EXPECT_EQ(s.fg(1).WaypointY[1], 320);
-  EXPECT_EQ(s.fg(2).WaypointX[1], 1280);
-  EXPECT_EQ(s.fg(2).WaypointY[1], -160);
+  EXPECT_EQ(s.start(0).x, 1600);
+  EXPECT_EQ(s.start(1).x, 32767); // clamped, not wrapped to the far side
+  EXPECT_EQ(s.start(1).y, 320);
+  EXPECT_EQ(s.start(2).x, 1280);
+  EXPECT_EQ(s.start(2).y, -160);
   // A waypoint drag moves only the dragged flight group.
   s.apply(dragOperation({0, 5, 50, 50, false, false, {0, 1, 2}, ViewMode::XY, 1, 1}, "e"));
-  EXPECT_EQ(s.fg(2).WaypointX[1], 1280);
+  EXPECT_EQ(s.start(2).x, 1280);
   // Far past the edge of the map the stored value stays inside the 16-bit range.
   EXPECT_EQ(snappedWorld(s.view, 1e9, -1e9).h, 32767);
   EXPECT_EQ(snappedWorld(s.view, 1e9, -1e9).v, -32768);
@@ -153,7 +227,7 @@ TEST(MapPalette, IndexCraftTypeAndPlacement) {
   Operation base{"New", "", [](Edit& e) -> Status {
                    FGObject f;
                    setWaypoint(f, 1, 1, 1, 10, 10, 10);
-                   f.WaypointEnabled[1] = 1;
+                   f.setStartPoint(1, {0, 0, 0, 1});
                    e.appendFlightGroup(f);
                    return {};
                  }};
@@ -203,9 +277,9 @@ TEST(WaypointEditor, EditsEverySelectedFlightGroup) {
   s.st.currentRegion = 2;
   s.st.currentOrder = 1;
   s.apply(startPointCellOperation({0, 2}, 1, 0, 240));
-  EXPECT_EQ(s.fg(0).WaypointX[1], 240);
-  EXPECT_EQ(s.fg(2).WaypointX[1], 240);
-  EXPECT_EQ(s.fg(1).WaypointX[1], 5);
+  EXPECT_EQ(s.start(0).x, 240);
+  EXPECT_EQ(s.start(2).x, 240);
+  EXPECT_EQ(s.start(1).x, 5);
   s.apply(startPointCellOperation({0, 2}, 6, 2, -160));
   EXPECT_EQ(startGridValue(s.fg(2), 6, 2), -160);
   EXPECT_EQ(getI16(s.fg(2).record.data() + fg::FurtherPoint2 + wp::Z), -160);
@@ -213,11 +287,11 @@ TEST(WaypointEditor, EditsEverySelectedFlightGroup) {
   s.apply(orderWaypointCellOperation({0, 1}, 2, 1, 3, 1, 800));
   s.apply(orderWaypointEnabledOperation({0, 1}, 2, 1, 3, true));
   EXPECT_EQ(orderWaypointValue(s.fg(1), 2, 1, 3, 1), 800);
-  EXPECT_EQ(s.fg(1).WaypointY[7], 800); // the map shows region 2, order 1
-  EXPECT_EQ(s.fg(1).WaypointEnabled[7], 1);
-  EXPECT_EQ(s.fg(1).LastWaypointSlot, 7);
+  EXPECT_EQ(s.cache()[1].points[7].y, 800); // the map shows region 2, order 1
+  EXPECT_EQ(s.cache()[1].points[7].enabled, 1);
+  EXPECT_EQ(s.cache()[1].lastWaypointSlot, 7);
   s.apply(orderWaypointEnabledOperation({1}, 2, 1, 3, false));
-  EXPECT_EQ(s.fg(1).LastWaypointSlot, 1);
+  EXPECT_EQ(s.cache()[1].lastWaypointSlot, 1);
 
   s.apply(startEnabledOperation({0, 1}, 2, true));
   EXPECT_TRUE(startGridEnabled(s.fg(1), 2));
@@ -226,9 +300,9 @@ TEST(WaypointEditor, EditsEverySelectedFlightGroup) {
 
   // Start point 1's region decides presence; start point 2's does not.
   s.apply(startRegionOperation({0, 1}, 1, 2));
-  EXPECT_EQ(s.fg(0).InRegion, (std::array<Byte, 4>{0, 0, 1, 0}));
+  EXPECT_EQ(regionSet(s.fg(0)), (std::array<Byte, 4>{0, 0, 1, 0}));
   s.apply(startRegionOperation({0}, 2, 1));
-  EXPECT_EQ(s.fg(0).InRegion, (std::array<Byte, 4>{0, 0, 1, 0}));
+  EXPECT_EQ(regionSet(s.fg(0)), (std::array<Byte, 4>{0, 0, 1, 0}));
   EXPECT_EQ(s.fg(0).at(fg::StartRegion + 1), 1);
 }
 

@@ -1,4 +1,5 @@
 #include "core/map/labels.h"
+#include "core/map/map_cache.h"
 #include "core/map/map_options.h"
 #include "core/map/map_scene.h"
 #include "core/map/waypoints.h"
@@ -19,69 +20,76 @@ TEST(Waypoints, ReloadTakesTheChosenOrderAndTurnsTheCraft) {
   setWaypoint(f, 2, 3, 1, 100, 100, 500); // straight up
   setWaypoint(f, 2, 3, 4, -7, 8, 9);
   setWaypoint(f, 1, 1, 1, 400, 500, 0);
-  reloadDisplayWaypoints(f, 2, 3);
-  EXPECT_EQ(f.WaypointZ[5], 500);
-  EXPECT_EQ(f.WaypointX[8], -7);
-  EXPECT_EQ(f.WaypointEnabled[8], 1);
-  EXPECT_EQ(f.LastWaypointSlot, 8);
+  MapFields m = mapFieldsOf(f, 2, 3);
+  EXPECT_EQ(m.points[5].z, 500);
+  EXPECT_EQ(m.points[8].x, -7);
+  EXPECT_EQ(m.points[8].enabled, 1);
+  EXPECT_EQ(m.points[1], f.startPoint(1)) << "slot 1 is start point 1 of the record";
+  EXPECT_EQ(m.lastWaypointSlot, 8);
   // No heading straight up: leaned to (1, -1, dz).
   const double len = std::sqrt(2.0 + 500.0 * 500.0);
-  EXPECT_DOUBLE_EQ(f.PitchCos, std::sqrt(2.0) / len);
-  EXPECT_DOUBLE_EQ(f.PitchSin, 500 / len);
-  EXPECT_DOUBLE_EQ(f.YawCos, 1 / std::sqrt(2.0));
-  EXPECT_DOUBLE_EQ(f.YawSin, -1 / std::sqrt(2.0));
+  EXPECT_DOUBLE_EQ(m.orientation.pitchCos, std::sqrt(2.0) / len);
+  EXPECT_DOUBLE_EQ(m.orientation.pitchSin, 500 / len);
+  EXPECT_DOUBLE_EQ(m.orientation.yawCos, 1 / std::sqrt(2.0));
+  EXPECT_DOUBLE_EQ(m.orientation.yawSin, -1 / std::sqrt(2.0));
 
-  reloadDisplayWaypoints(f, 1, 1); // towards (+300, +400) on the flat
-  EXPECT_EQ(f.WaypointEnabled[8], 0);
-  EXPECT_EQ(f.LastWaypointSlot, 5);
-  EXPECT_DOUBLE_EQ(f.PitchCos, 1);
-  EXPECT_DOUBLE_EQ(f.PitchSin, 0);
-  EXPECT_DOUBLE_EQ(f.YawCos, 0.6);
-  EXPECT_DOUBLE_EQ(f.YawSin, 0.8);
+  m = mapFieldsOf(f, 1, 1); // towards (+300, +400) on the flat
+  EXPECT_EQ(m.points[8].enabled, 0);
+  EXPECT_EQ(m.lastWaypointSlot, 5);
+  EXPECT_DOUBLE_EQ(m.orientation.pitchCos, 1);
+  EXPECT_DOUBLE_EQ(m.orientation.pitchSin, 0);
+  EXPECT_DOUBLE_EQ(m.orientation.yawCos, 0.6);
+  EXPECT_DOUBLE_EQ(m.orientation.yawSin, 0.8);
 
   // Without waypoint 1 the heading byte decides.
-  reloadDisplayWaypoints(f, 3, 1);
-  EXPECT_EQ(f.LastWaypointSlot, 1);
+  EXPECT_EQ(mapFieldsOf(f, 3, 1).lastWaypointSlot, 1);
   const std::pair<int, std::pair<double, double>> headings[] = {
       {64, {1, 0}}, {128, {0, 1}}, {192, {-1, 0}}, {0, {0, -1}}, {65, {0, -1}}};
   for (const auto& [byte, yaw] : headings) {
     f.set(fg::Heading, static_cast<Byte>(byte));
-    computeOrientation(f);
-    EXPECT_EQ(std::make_pair(f.YawCos, f.YawSin), yaw) << byte;
-    EXPECT_EQ(f.PitchCos, 1);
+    const Orientation o = mapFieldsOf(f, 3, 1).orientation;
+    EXPECT_EQ(std::make_pair(o.yawCos, o.yawSin), yaw) << byte;
+    EXPECT_EQ(o.pitchCos, 1);
   }
   // A waypoint on the spot still points somewhere.
   setWaypoint(f, 3, 1, 1, 100, 100, 0);
-  reloadDisplayWaypoints(f, 3, 1);
-  EXPECT_DOUBLE_EQ(f.PitchSin, 1 / std::sqrt(3.0));
+  EXPECT_DOUBLE_EQ(mapFieldsOf(f, 3, 1).orientation.pitchSin, 1 / std::sqrt(3.0));
   // A region or order outside 1-4 shows no waypoints rather than other bytes.
-  reloadDisplayWaypoints(f, 5, 1);
-  EXPECT_EQ(f.LastWaypointSlot, 1);
+  EXPECT_EQ(mapFieldsOf(f, 5, 1).lastWaypointSlot, 1);
+  EXPECT_EQ(mapFieldsOf(f, 1, 0).points[5], Point{});
+}
+
+TEST(Waypoints, HeadingQuarters) {
+  // The waypoint editor's heading buttons and the wireframe's default yaw
+  // read the heading byte alike: only the three exact values turn.
+  const std::pair<int, int> quarters[] = {{0, 0},  {64, 1}, {128, 2}, {192, 3},
+                                          {63, 0}, {65, 0}, {127, 0}, {255, 0}};
+  for (auto [byte, quarter] : quarters)
+    EXPECT_EQ(headingQuarter(byte), quarter) << byte;
 }
 
 TEST(Waypoints, LegsSkipDisabledSlotsAndOtherStartPoints) {
   FGObject f = craftAt(1, 0, 0, 0, 0);
-  f.WaypointEnabled[2] = 1; // start point 2 is never a leg's start
-  f.WaypointX[2] = 9999;
+  f.setStartPoint(2, {9999, 0, 0, 1}); // start point 2 is never a leg's start
   setWaypoint(f, 1, 1, 1, 1600, 0, 0);
   setWaypoint(f, 1, 1, 2, 0, 0, 0, 0);     // off
   setWaypoint(f, 1, 1, 3, 1600, 300, 400); // 500 from waypoint 1
   setWaypoint(f, 1, 1, 4, 1601, 301, 400); // sqrt(2): rounds to 1
-  reloadDisplayWaypoints(f, 1, 1);
-  const auto legs = legDistances(f);
+  const DisplayWaypoints w = displayWaypoints(f, 1, 1);
+  const auto legs = legDistances(w);
   EXPECT_EQ(legs[5], 1600);
   EXPECT_EQ(legs[6], 0);
   EXPECT_EQ(legs[7], 500);
   EXPECT_EQ(legs[8], 1);
-  const auto sums = cumulativeDistances(f);
+  const auto sums = cumulativeDistances(w);
   EXPECT_EQ(sums[2], 0);
   EXPECT_EQ(sums[6], 1600);
   EXPECT_EQ(sums[8], 2101);
   EXPECT_EQ(sums[12], 2101);
 
-  f.WaypointEnabled[1] = 0; // without start point 1 waypoint 1 has no leg
-  EXPECT_EQ(legDistances(f)[5], 0);
-  EXPECT_EQ(legDistances(f)[7], 500);
+  f.setStartPoint(1, {0, 0, 0, 0}); // without start point 1 waypoint 1 has no leg
+  EXPECT_EQ(legDistances(displayWaypoints(f, 1, 1))[5], 0);
+  EXPECT_EQ(legDistances(displayWaypoints(f, 1, 1))[7], 500);
 }
 
 TEST(Waypoints, SpeedComesFromTheFirstMovingOrder) {
@@ -119,9 +127,11 @@ TEST(MapLabels, NamesAndDistances) {
   EXPECT_EQ(distanceLabel(f, 5, 1600, 0, o), "10.00km (Holding)");
   o.showDistances = false;
   EXPECT_EQ(distanceLabel(f, 5, 1600, 45, o), "(101)");
-  f.ArrivesEarly = true;
-  f.set(fg::ArrivalDelaySeconds, 20);
+  f.set(fg::ArrivalDelaySeconds, 20); // still within 30 seconds, so early
   EXPECT_EQ(distanceLabel(f, 5, 1600, 45, o), "(101) <126>");
+  f.set(fg::ArrivalDelaySeconds, 30); // no longer early
+  EXPECT_EQ(distanceLabel(f, 5, 1600, 45, o), "(101)");
+  f.set(fg::ArrivalDelaySeconds, 20);
   f.set(fg::CraftType, 83); // a buoy does not move
   EXPECT_EQ(distanceLabel(f, 5, 1600, 45, o), "");
 }
@@ -189,25 +199,51 @@ TEST(MapScene, DrawOrderSlotsCullingAndIcons) {
   EXPECT_EQ(iconKind(53, v, o), IconKind::Bitmap);
 }
 
-TEST(MapFields, ReloadStaysOnTheEditPath) {
+TEST(MapCache, FollowsTheChangesAndTheShownOrder) {
   Document d;
   d.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(2, 1, 50, 0, 0), craftAt(3, 2, 0, 0, 0)};
   setWaypoint(d.flightGroups[1], 2, 1, 1, 800, 0, 0);
   d.flightGroups[2].set(fg::ArrivalDelayMinutes, 3);
-  prepareMapFields(d, 1, 1);
-  EXPECT_TRUE(d.flightGroups[0].ArrivesEarly);
-  EXPECT_FALSE(d.flightGroups[2].ArrivesEarly);
+  MapCache cache(d, 1, 1);
+  ASSERT_EQ(cache.size(), 3);
+  EXPECT_TRUE(cache[0].arrivesEarly);
+  EXPECT_FALSE(cache[2].arrivesEarly);
+  EXPECT_EQ(cache[1].regions, (RegionSet{1, 0, 0, 0}));
+  EXPECT_FALSE(cache[1].points.enabled(5));
+  EXPECT_EQ(cache[7], MapFields{}) << "past the list: nothing";
+
+  // A region switch shows that region's order; the document stays as it was.
   const Document before = d;
-  EditorState st;
-  auto r = applyOperation(d, st, {"Region", "", [](Edit& e) -> Status {
-                                    reloadDisplayWaypoints(e, 2, 1);
-                                    return {};
-                                  }});
-  ASSERT_TRUE(r.ok());
-  EXPECT_EQ(r->change.flightGroups, std::vector<int>{1}); // only the one that moved
-  EXPECT_EQ(d.flightGroups[1].WaypointX[5], 800);
-  r->delta.revert(d);
+  cache.rebuild(d, 2, 1);
+  EXPECT_EQ(cache[1].points[5].x, 800);
   EXPECT_EQ(d, before);
+
+  // An edit names what it changed: only that flight group is taken again.
+  EditorState st;
+  auto r = applyOperation(d, st, editFlightGroups("Edit", "", {2}, [](FGObject& f, Edit&) {
+                            f.set(fg::ArrivalDelayMinutes, 0);
+                            setWaypoint(f, 2, 1, 1, -160, 0, 0);
+                            f.setStartPoint(1, {320, 0, 0, 1});
+                          }));
+  ASSERT_TRUE(r.ok());
+  d.flightGroups[0].setStartPoint(1, {999, 0, 0, 1}); // behind the cache's back
+  cache.update(d, r->change);
+  EXPECT_TRUE(cache[2].arrivesEarly);
+  EXPECT_EQ(cache[2].points[5].x, -160);
+  EXPECT_EQ(cache[2].points[1].x, 320);
+  EXPECT_EQ(cache[0].points[1].x, 0) << "not named by the change";
+  EXPECT_EQ(cache.region(), 2);
+
+  // A change of the list takes everything again.
+  r = applyOperation(d, st, {"Add", "", [](Edit& e) -> Status {
+                               e.appendFlightGroup(craftAt(4, 0, 1, 2, 3));
+                               return {};
+                             }});
+  ASSERT_TRUE(r.ok());
+  cache.update(d, r->change);
+  ASSERT_EQ(cache.size(), 4);
+  EXPECT_EQ(cache[0].points[1].x, 999);
+  EXPECT_EQ(cache[3].points[1].z, 3);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/mission/fg_rules.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/writer.h"
 
@@ -15,8 +16,8 @@ TEST(NewMission, Defaults) {
   EXPECT_EQ(f.at(fg::CraftType), 5);
   EXPECT_EQ(f.at(fg::AiRank), 3);
   EXPECT_FALSE(f.autolink);
-  EXPECT_EQ(f.WaypointEnabled[1], 1);
-  EXPECT_EQ(f.InRegion, (std::array<Byte, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(f.startPoint(1).enabled, 1);
+  EXPECT_EQ(regionSet(f), (std::array<Byte, 4>{1, 0, 0, 0}));
   EXPECT_EQ(f.order(4, 4)[ord::Speed], 10);
   EXPECT_EQ(f.goal(7)[goal::Condition], 10);
   EXPECT_EQ(d.numFGsField(), 1);

@@ -18,10 +18,8 @@ Applied applyOk(Document& d, EditorState& st, const Operation& op) {
 }
 
 Operation writeFGByte(std::vector<int> fgs, std::size_t off, Byte v) {
-  return editFlightGroups("Edit", "", std::move(fgs), [off, v](FGObject& f, Edit&) {
-    f.record[off] = v;
-    f.computeRegionSet();
-  });
+  return editFlightGroups("Edit", "", std::move(fgs),
+                          [off, v](FGObject& f, Edit&) { f.record[off] = v; });
 }
 
 // A random edit of any kind the editor makes: list commands, field writes
@@ -52,8 +50,9 @@ Operation randomOperation(std::mt19937& rng, const Document& d, const Templates&
   }
   case 6:
     return editFlightGroups("Move", "", {pick(fgs)}, [&rng, b](FGObject& f, Edit&) {
-      f.WaypointX[1 + static_cast<int>(rng() % 12)] = static_cast<std::int16_t>(b * 40 - 5000);
-      f.PitchSin = b / 255.0;
+      f.setStartPoint(1 + static_cast<int>(rng() % 4),
+                      {static_cast<std::int16_t>(b * 40 - 5000), 0, 0, 1});
+      f.briefingPoint.x = static_cast<std::int16_t>(b);
       setGoalText(f.goalStrings[rng() % 24], "goal " + std::to_string(b));
     });
   case 7:
@@ -161,17 +160,28 @@ TEST(Edit, KeepsOnlyWhatChanged) {
 TEST(Edit, ChangeNamesWhatTheViewsMustRefresh) {
   Document d = generatedDocument({.flightGroups = 6, .messages = 3});
   EditorState st;
+  // A drag writes only point coordinates: the views that show none skip it.
   Applied a = applyOk(d, st, editFlightGroups("Drag", "", {2}, [](FGObject& f, Edit&) {
-                        f.WaypointX[1] = static_cast<std::int16_t>(f.WaypointX[1] + 16);
+                        Point p = f.startPoint(1);
+                        p.x = static_cast<std::int16_t>(p.x + 16);
+                        f.setStartPoint(1, p);
+                        Byte* w = f.order(4, 4) + ord::waypointOffset(8);
+                        setI16(w + wp::Z, static_cast<std::int16_t>(getI16(w + wp::Z) + 1));
+                        setI16(f.record.data() + fg::FurtherPoint2 + wp::Y, 77);
                       }));
   EXPECT_EQ(a.change.flightGroups, (std::vector<int>{2}));
   EXPECT_EQ(a.change.fgAspects, unsigned(kFGPosition));
+  // The heading turns the craft on the map and shows on the pages.
+  a = applyOk(d, st, writeFGByte({2}, fg::Heading, 64));
+  EXPECT_EQ(a.change.fgAspects, unsigned(kFGRecord | kFGPosition));
+  // A byte beside the waypoints of an order is no point.
+  a = applyOk(d, st, writeFGByte({2}, fg::orderOffset(2, 1) + ord::Waypoints - 1, 3));
+  EXPECT_EQ(a.change.fgAspects, unsigned(kFGRecord));
 
   a = applyOk(d, st, editFlightGroups("Order", "", {1, 4}, [](FGObject& f, Edit&) {
                 Byte* o = f.order(1, 1);
                 o[ord::Command] = 50;
                 o[ord::Parameter1] = static_cast<Byte>(f.record[fg::StartRegion] == 3 ? 2 : 3);
-                f.computeRegionSet();
               }));
   EXPECT_EQ(a.change.flightGroups, (std::vector<int>{1, 4}));
   EXPECT_EQ(a.change.fgAspects, unsigned(kFGRecord | kFGRegions));

@@ -1,4 +1,5 @@
 #include "core/gamedata/vocabularies.h"
+#include "core/mission/fg_rules.h"
 #include "core/mission/fg_stores.h"
 #include "core/mission/new_mission.h"
 
@@ -229,10 +230,10 @@ TEST(FgStores, OrderRuleWorksOnTheCurrentOrderOfTheCurrentRegion) {
   x.run(storeOrderField(OrderField::Command, 50, x.st));
   x.run(storeOrderField(OrderField::Parameter1, 3, x.st));
   EXPECT_EQ(x.at(3, o), 50);
-  EXPECT_EQ(x.fg(3).InRegion, (std::array<Byte, 4>{1, 0, 0, 1}));
+  EXPECT_EQ(regionSet(x.fg(3)), (std::array<Byte, 4>{1, 0, 0, 1}));
   auto r = applyOperation(x.d, x.st, storeOrderField(OrderField::Parameter1, 1, x.st));
   ASSERT_TRUE(r.ok());
-  EXPECT_EQ(x.fg(0).InRegion, (std::array<Byte, 4>{1, 1, 0, 0}));
+  EXPECT_EQ(regionSet(x.fg(0)), (std::array<Byte, 4>{1, 1, 0, 0}));
   EXPECT_TRUE(r->change.fgAspects & kFGRegions);
 
   x.fg(0).record[o + 9] = 6;
@@ -267,7 +268,6 @@ TEST(FgStores, RoleCountsOverMediumDifficulty) {
   setFg(1, 90, 2, 3); // hard only: not counted
   setFg(2, 76, 3, 9); // mines count squared
   setFg(3, 83, 1, 4); // object
-  x.fg(0).ArrivesEarly = true;
   const RoleCounts c = roleCounts(x.d);
   EXPECT_EQ(c.total, "4 Craft (medium)");
   EXPECT_EQ(c.atStart, "4 craft at 30 sec");

@@ -1,3 +1,4 @@
+#include "core/mission/fg_rules.h"
 #include "core/mission/list_commands.h"
 #include "core/mission/new_mission.h"
 
@@ -356,11 +357,9 @@ TEST(ListCommandsNew, FlightGroup) {
   EXPECT_EQ(f.name(), "Unnamed");
   EXPECT_EQ(f.at(fg::Iff), 3);
   EXPECT_EQ(f.at(fg::StartRegion), 2);
-  EXPECT_EQ(f.InRegion, (std::array<Byte, 4>{0, 0, 1, 0}));
-  EXPECT_EQ(f.WaypointEnabled[1], 1);
+  EXPECT_EQ(regionSet(f), (std::array<Byte, 4>{0, 0, 1, 0}));
+  EXPECT_EQ(f.startPoint(1).enabled, 1);
   EXPECT_FALSE(f.autolink);
-  EXPECT_EQ(f.PitchCos, 1.0);
-  EXPECT_EQ(f.YawSin, -1.0);
   EXPECT_EQ(st.currentFG, 2);
   EXPECT_EQ(st.currentGoal, 0);
   EXPECT_EQ(st.selectedFGs, (std::set<int>{2}));
@@ -419,8 +418,7 @@ TEST(ListCommandsDeleteFlightGroups, OnlyFlightGroupBecomesTemplate) {
   f.setName("Red");
   f.set(fg::StartRegion, 2);
   f.set(fg::CraftType, 40);
-  f.computeRegionSet();
-  f.WaypointX[1] = 500;
+  f.setStartPoint(1, {500, 0, 0, 1});
   EditorState st;
   st.selectedFGs = {0};
   st.currentGoal = 4;
@@ -431,7 +429,7 @@ TEST(ListCommandsDeleteFlightGroups, OnlyFlightGroupBecomesTemplate) {
   EXPECT_EQ(d.flightGroups[0].name(), "Unnamed");
   // What is saved is the template too, not the old start point.
   EXPECT_EQ(d.flightGroups[0].recordForFile(), t.flightGroup);
-  EXPECT_EQ(d.flightGroups[0].InRegion, (std::array<Byte, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(regionSet(d.flightGroups[0]), (std::array<Byte, 4>{1, 0, 0, 0}));
   EXPECT_EQ(d.numFGsField(), 1);
   EXPECT_EQ(st.currentFG, 0);
   EXPECT_EQ(st.currentGoal, 0);
@@ -676,7 +674,7 @@ TEST(ListCommandsClipboard, CopyAndPaste) {
   const Templates t = templates();
   Clipboards clip = makeClipboards(t);
   EXPECT_EQ(clip.flightGroup.record, t.flightGroup);
-  EXPECT_EQ(clip.flightGroup.InRegion, (std::array<Byte, 4>{1, 0, 0, 0}));
+  EXPECT_EQ(regionSet(clip.flightGroup), (std::array<Byte, 4>{1, 0, 0, 0}));
   EXPECT_EQ(clip.message.record, t.message);
 
   Document d = mission(3, 2);
@@ -684,8 +682,10 @@ TEST(ListCommandsClipboard, CopyAndPaste) {
   setArrival(d, 1, 0);
   src.record[194] = 2;
   setGoalText(src.goalStrings[4], "Destroy it");
-  src.InRegion = {0, 1, 0, 1};
-  src.WaypointX[7] = -300;
+  src.set(fg::StartRegion, 1);
+  src.order(2, 3)[ord::Command] = 50; // hyperspace to region 4
+  src.order(2, 3)[ord::Parameter1] = 3;
+  src.setStartPoint(3, {-300, 0, 0, 1});
   src.autolink = false;
   d.messages[1].record[85] = 1;
   d.messages[1].sentToAnyTeam = 1;
@@ -703,8 +703,8 @@ TEST(ListCommandsClipboard, CopyAndPaste) {
   const FGObject& p = d.flightGroups[3];
   EXPECT_EQ(p.record, before[1]); // references copied as they are
   EXPECT_EQ(goalText(p.goalStrings[4]), "Destroy it");
-  EXPECT_EQ(p.InRegion, (std::array<Byte, 4>{0, 1, 0, 1}));
-  EXPECT_EQ(p.WaypointX[7], -300);
+  EXPECT_EQ(regionSet(p), (std::array<Byte, 4>{0, 1, 0, 1}));
+  EXPECT_EQ(p.startPoint(3).x, -300);
   EXPECT_FALSE(p.autolink);
   EXPECT_EQ(st.currentFG, 3);
   EXPECT_EQ(st.selectedFGs, (std::set<int>{3}));

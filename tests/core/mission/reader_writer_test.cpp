@@ -1,4 +1,5 @@
 #include "core/mission/backup.h"
+#include "core/mission/fg_rules.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/reader.h"
 #include "core/mission/utf8_path.h"
@@ -83,7 +84,7 @@ TEST(RoundTrip, WriterFixUps) {
   // A backdrop at the origin is moved to Z = 8 in the file only.
   FGObject& f = doc->flightGroups[1];
   f.record[fg::CraftType] = 183;
-  f.WaypointX[1] = f.WaypointY[1] = f.WaypointZ[1] = 0;
+  f.setStartPoint(1, {0, 0, 0, 1});
   // A briefing string holding a lone NUL is written as length 0.
   doc->briefing.tags[5] = std::string(1, '\0');
   doc->briefing.tags[5].clear();
@@ -93,17 +94,17 @@ TEST(RoundTrip, WriterFixUps) {
   ASSERT_TRUE(back);
   EXPECT_EQ(back->numFGsField(), 3);
   EXPECT_EQ(back->flightGroups.size(), 3u);
-  EXPECT_EQ(back->flightGroups[1].WaypointZ[1], 8);
-  EXPECT_EQ(doc->flightGroups[1].WaypointZ[1], 0) << "the document keeps 0";
+  EXPECT_EQ(back->flightGroups[1].startPoint(1).z, 8);
+  EXPECT_EQ(doc->flightGroups[1].startPoint(1).z, 0) << "the document keeps 0";
 
   // Any other position or craft type is written as it stands.
-  f.WaypointX[1] = 5;
+  f.setStartPoint(1, {5, 0, 0, 1});
   auto moved = parseOk(bytesFor(*doc));
-  EXPECT_EQ(moved->flightGroups[1].WaypointZ[1], 0);
-  f.WaypointX[1] = 0;
+  EXPECT_EQ(moved->flightGroups[1].startPoint(1).z, 0);
+  f.setStartPoint(1, {0, 0, 0, 1});
   f.record[fg::CraftType] = 182;
   auto other = parseOk(bytesFor(*doc));
-  EXPECT_EQ(other->flightGroups[1].WaypointZ[1], 0);
+  EXPECT_EQ(other->flightGroups[1].startPoint(1).z, 0);
 }
 
 TEST(Reader, LoneNulBriefingStringReadsEmptyAndWritesAsLengthZero) {
@@ -239,7 +240,7 @@ TEST(Reader, DerivedFields) {
   ASSERT_TRUE(back);
   EXPECT_EQ(back->teamIff[2], 2) << "the first flight group of the team wins";
   EXPECT_EQ(back->teamIff[0], 0);
-  const auto& region = back->flightGroups[0].InRegion;
+  const RegionSet region = regionSet(back->flightGroups[0]);
   EXPECT_EQ(region[0], 1);
   EXPECT_EQ(region[1], 0);
   EXPECT_EQ(region[2], 1);

@@ -38,7 +38,7 @@ TEST(Recovery, InfoSurvivesItsTextAndDamageIsRefused) {
   unnamed.voiceListPath = "none";
   EXPECT_EQ(*parseRecoveryInfo(recoveryInfoText(unnamed)), unnamed) << "no stamp, no name";
 
-  for (const std::string bad :
+  for (const std::string& bad :
        {std::string(""), std::string("path=x\n"), std::string("zephlo-recovery=2\nsaved=1\n"),
         std::string("zephlo-recovery=1\nsaved=soon\n"),
         std::string("zephlo-recovery=1\nsaved=1\npath=%4\n"),

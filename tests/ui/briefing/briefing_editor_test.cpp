@@ -398,10 +398,7 @@ TEST(BriefingEditor, SideFieldsKeysAndPopUpCommands) {
   EXPECT_TRUE(b.e.c.document().briefing.seenByTeam(2));
   EXPECT_EQ(b.steps(), 2);
 
-  b.e.edit([](Edit& ed) {
-    ed.flightGroup(1).WaypointX[1] = 320;
-    ed.flightGroup(1).WaypointY[1] = -160;
-  });
+  b.e.edit([](Edit& ed) { ed.flightGroup(1).setStartPoint(1, {320, -160, 0, 1}); });
   b.e.prompts.yesNo = {true};
   b.command("BrfSetAllToStart1")->trigger();
   EXPECT_EQ(b.e.prompts.log.last(),

@@ -1,5 +1,4 @@
-#include "support/editor_fixture.h"
-#include "ui/map/map_widget.h"
+#include "support/map_editor.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,50 +12,6 @@
 
 using namespace zephlo;
 using namespace zephlo::testing;
-
-namespace {
-
-// The map of a shown editor, with flight groups placed at start points.
-struct MapEditor : Editor {
-  MapWidget* map = nullptr;
-  QWidget* canvas = nullptr;
-
-  explicit MapEditor(const std::vector<std::pair<int, int>>& places) {
-    edit([&](Edit& ed) {
-      for (std::size_t k = 1; k < places.size(); ++k)
-        ed.appendFlightGroup(ed.doc().flightGroups[0]);
-      for (std::size_t k = 0; k < places.size(); ++k) {
-        FGObject& f = ed.flightGroup(static_cast<int>(k));
-        f.WaypointX[1] = static_cast<std::int16_t>(places[k].first);
-        f.WaypointY[1] = static_cast<std::int16_t>(places[k].second);
-        f.set(fg::CraftType, 1);
-      }
-    });
-    c.undoStack().clear();
-    map = w.findChild<MapWidget*>();
-    canvas = w.findChild<QWidget*>("PaintBox1");
-    w.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-    setZoom(32);
-    w.findChild<QAction*>("CentreMapBtn")->trigger();
-  }
-  void setZoom(int z) { w.findChild<QSlider*>("ZoomBar")->setValue(z); }
-  QPoint at(int x, int y) const { return {map->view().toScreenX(x), map->view().toScreenY(y)}; }
-  void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
-    QMouseEvent ev(type, QPointF(p), canvas->mapToGlobal(QPointF(p)), button, held, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &ev);
-  }
-  // A left drag from one pixel to another in two moves.
-  void drag(QPoint from, QPoint to, Qt::MouseButton b = Qt::LeftButton) {
-    send(QEvent::MouseButtonPress, from, b, b);
-    send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, b);
-    send(QEvent::MouseMove, to, Qt::NoButton, b);
-    send(QEvent::MouseButtonRelease, to, b, Qt::NoButton);
-  }
-  const FGObject& fg(int i) const { return c.document().flightGroups[static_cast<std::size_t>(i)]; }
-};
-
-} // namespace
 
 TEST(MapWidget, ShowsTheMissionBesideTheLists) {
   MapEditor e({{0, 0}, {1600, 800}});
@@ -99,8 +54,8 @@ TEST(MapWidget, PressSelectsDragSnapsAndOneUndoTakesItBack) {
   // X snap 0.5 km: a drag to x = 2.0 km + a bit stores 320.
   e.trigger("XSnap3");
   e.drag(e.at(1600, 800), e.at(330, 400));
-  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
-  EXPECT_NEAR(e.fg(1).WaypointY[1], 400, 5);
+  EXPECT_EQ(e.start(1).x, 320);
+  EXPECT_NEAR(e.start(1).y, 400, 5);
   EXPECT_EQ(e.c.undoStack().count(), 1) << "one drag is one undo step";
   EXPECT_TRUE(e.c.isModified());
   EXPECT_EQ(e.w.findChild<QLabel*>("Label1")->text(), "X: 2.00");
@@ -108,22 +63,22 @@ TEST(MapWidget, PressSelectsDragSnapsAndOneUndoTakesItBack) {
   // Locked X: only Y follows.
   e.trigger("LockX");
   e.drag(e.at(320, 400), e.at(-3200, -800));
-  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
-  EXPECT_NEAR(e.fg(1).WaypointY[1], -800, 5);
+  EXPECT_EQ(e.start(1).x, 320);
+  EXPECT_NEAR(e.start(1).y, -800, 5);
   e.trigger("LockX");
 
   // Locked start point: refused, nothing moves.
   e.trigger("LockBtn");
   e.drag(e.at(320, -800), e.at(3200, 3200));
-  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
+  EXPECT_EQ(e.start(1).x, 320);
   e.trigger("LockBtn");
 
   e.trigger("UndoAction");
-  EXPECT_EQ(e.fg(1).WaypointX[1], 320);
-  EXPECT_NEAR(e.fg(1).WaypointY[1], 400, 5);
+  EXPECT_EQ(e.start(1).x, 320);
+  EXPECT_NEAR(e.start(1).y, 400, 5);
   e.trigger("UndoAction");
-  EXPECT_EQ(e.fg(1).WaypointX[1], 1600);
-  EXPECT_EQ(e.fg(1).WaypointY[1], 800);
+  EXPECT_EQ(e.start(1).x, 1600);
+  EXPECT_EQ(e.start(1).y, 800);
   EXPECT_FALSE(e.c.isModified());
 }
 
@@ -131,13 +86,13 @@ TEST(MapWidget, SelectedFlightGroupsDragTogether) {
   MapEditor e({{0, 0}, {1600, 0}, {-1600, 1600}});
   e.c.setFlightGroupSelection({0, 2});
   e.drag(e.at(0, 0), e.at(800, 0));
-  EXPECT_NEAR(e.fg(0).WaypointX[1], 800, 5);
-  EXPECT_EQ(e.fg(2).WaypointX[1] - -1600, e.fg(0).WaypointX[1]);
-  EXPECT_EQ(e.fg(2).WaypointY[1], 1600 + e.fg(0).WaypointY[1]);
-  EXPECT_EQ(e.fg(1).WaypointX[1], 1600);
+  EXPECT_NEAR(e.start(0).x, 800, 5);
+  EXPECT_EQ(e.start(2).x - -1600, e.start(0).x);
+  EXPECT_EQ(e.start(2).y, 1600 + e.start(0).y);
+  EXPECT_EQ(e.start(1).x, 1600);
   e.trigger("UndoAction");
-  EXPECT_EQ(e.fg(0).WaypointX[1], 0);
-  EXPECT_EQ(e.fg(2).WaypointX[1], -1600);
+  EXPECT_EQ(e.start(0).x, 0);
+  EXPECT_EQ(e.start(2).x, -1600);
 }
 
 TEST(MapWidget, PanHoldZoomAndDoubleClick) {
@@ -181,7 +136,7 @@ TEST(MapWidget, PalettePlacesACraftThatFollowsTheMouse) {
   EXPECT_EQ(e.c.state().currentFG, 1);
   e.send(QEvent::MouseMove, e.at(1600, 0), Qt::NoButton, Qt::LeftButton);
   e.send(QEvent::MouseButtonRelease, e.at(1600, 0), Qt::LeftButton, Qt::NoButton);
-  EXPECT_NEAR(e.fg(1).WaypointX[1], 1600, 5);
+  EXPECT_NEAR(e.start(1).x, 1600, 5);
   EXPECT_EQ(e.c.undoStack().count(), 1) << "placing and moving it is one step";
   e.trigger("UndoAction");
   EXPECT_EQ(e.fgCount(), 1u);
@@ -195,7 +150,7 @@ TEST(MapWidget, DeleteActsOnTheMapsFlightGroup) {
   e.focus(e.w.findChild<QWidget*>("ScrollBox1"));
   e.trigger("DeleteBut");
   ASSERT_EQ(e.fgCount(), 1u);
-  EXPECT_EQ(e.fg(0).WaypointX[1], 0);
+  EXPECT_EQ(e.start(0).x, 0);
 }
 
 TEST(MapWidget, WaypointEditorWritesEverySelectedFlightGroup) {
@@ -208,11 +163,11 @@ TEST(MapWidget, WaypointEditorWritesEverySelectedFlightGroup) {
   EXPECT_EQ(grid->item(0, 0)->text(), "0.00");
 
   grid->item(0, 0)->setText("1.5");
-  EXPECT_EQ(e.fg(0).WaypointX[1], 240);
-  EXPECT_EQ(e.fg(2).WaypointX[1], 240);
-  EXPECT_EQ(e.fg(1).WaypointX[1], 160);
+  EXPECT_EQ(e.start(0).x, 240);
+  EXPECT_EQ(e.start(2).x, 240);
+  EXPECT_EQ(e.start(1).x, 160);
   grid->item(0, 1)->setText("-");
-  EXPECT_EQ(e.fg(2).WaypointY[1], 0);
+  EXPECT_EQ(e.start(2).y, 0);
   const int steps = e.c.undoStack().count();
   grid->item(0, 2)->setText("ten");
   EXPECT_TRUE(e.prompts.log.last().startsWith("error: 'ten'"))
@@ -226,14 +181,14 @@ TEST(MapWidget, WaypointEditorWritesEverySelectedFlightGroup) {
   auto* enabled = e.w.findChild<QListWidget*>("OrderWPEnabledList");
   QTest::mouseClick(enabled->viewport(), Qt::LeftButton, {},
                     enabled->visualItemRect(enabled->item(1)).center());
-  EXPECT_EQ(e.fg(2).WaypointX[6], -320);
-  EXPECT_EQ(e.fg(2).WaypointEnabled[6], 1);
+  EXPECT_EQ(e.shown(2, 6).x, -320);
+  EXPECT_EQ(e.shown(2, 6).enabled, 1);
   EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(2) + wp::X), -320);
 
   // Another order: the grid shows its (empty) waypoints.
   e.trigger("Order21");
   EXPECT_EQ(orders->item(1, 0)->text(), "0.00");
-  EXPECT_EQ(e.fg(0).WaypointEnabled[6], 0);
+  EXPECT_EQ(e.shown(0, 6).enabled, 0);
 
   e.trigger("UndoAction");
   e.trigger("UndoAction");
@@ -292,19 +247,19 @@ TEST(MapWidget, ShownWaypointsFollowRegionUndoAndTheChooser) {
       setI16(w + wp::Enabled, 1);
     }
   });
-  EXPECT_EQ(e.fg(0).WaypointX[5], 800) << "an order edit reaches the map";
+  EXPECT_EQ(e.shown(0, 5).x, 800) << "an order edit reaches the map";
   e.trigger("CurrWPs");
   e.drag(e.at(800, 800), e.at(1600, 1600));
   EXPECT_NEAR(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 1600, 5);
 
   e.trigger("Region2");
-  EXPECT_EQ(e.fg(0).WaypointX[5], -800);
+  EXPECT_EQ(e.shown(0, 5).x, -800);
   // Undoing the region 1 drag while region 2 is shown leaves region 2's point on the map.
   e.trigger("UndoAction");
   EXPECT_EQ(getI16(e.fg(0).order(1, 1) + ord::waypointOffset(1) + wp::X), 800);
-  EXPECT_EQ(e.fg(0).WaypointX[5], -800);
+  EXPECT_EQ(e.shown(0, 5).x, -800);
   e.trigger("Region1");
-  EXPECT_EQ(e.fg(0).WaypointX[5], 800);
+  EXPECT_EQ(e.shown(0, 5).x, 800);
 
   // The chooser on the tool bar makes a flight group current and the list follows.
   auto* box = e.w.findChild<QComboBox*>("SelectionBox");
