@@ -103,9 +103,11 @@ private:
   std::string error_;
 };
 
+// Never destroyed: std::cout flushes through it while the program exits,
+// after every static of ours is gone.
 StandardOutputBuffer& standardOutputBuffer() {
-  static StandardOutputBuffer buffer;
-  return buffer;
+  static auto* const buffer = new StandardOutputBuffer;
+  return *buffer;
 }
 
 } // namespace

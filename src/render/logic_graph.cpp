@@ -21,16 +21,22 @@ QString fromLatin1(const std::string& s) {
   return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Graphviz's objects, closed on every way out.
+// One Graphviz context for the whole run: its text plug-in remembers the
+// last font between layouts, which freeing the context would leave dangling.
+GVC_t* graphvizContext() {
+  static GVC_t* const gvc = gvContext();
+  return gvc;
+}
+
+// The graph, closed on every way out.
 struct Layout {
-  GVC_t* gvc = gvContext();
+  GVC_t* gvc = graphvizContext();
   Agraph_t* graph = nullptr;
   ~Layout() {
     if (graph) {
       gvFreeLayout(gvc, graph);
       agclose(graph);
     }
-    gvFreeContext(gvc);
   }
 };
 

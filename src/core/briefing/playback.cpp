@@ -43,16 +43,19 @@ void BriefingPlayback::load(const Briefing& briefing) {
   rewind();
 }
 
+bool BriefingPlayback::take(const Briefing& briefing) {
+  tags_ = briefing.tags;
+  runningTime_ = briefing.runningTime();
+  std::vector<TCommandObject> list = decodeBriefing(briefing);
+  if (list == list_) return false;
+  setList(std::move(list));
+  return true;
+}
+
 void BriefingPlayback::setList(std::vector<TCommandObject> list) {
   list_ = std::move(list);
   snapshots_.assign(list_.size(), std::nullopt);
   next_ = std::clamp(next_, 0, static_cast<int>(list_.size()));
-}
-
-const std::optional<PlaybackState>& BriefingPlayback::snapshot(int position) const {
-  static const std::optional<PlaybackState> none;
-  if (position < 0 || position >= static_cast<int>(snapshots_.size())) return none;
-  return snapshots_[static_cast<std::size_t>(position)];
 }
 
 bool BriefingPlayback::isEnd(int position) const {

@@ -74,8 +74,9 @@ public:
   // Takes an edited list. The state is kept; snapshots of the old list are
   // dropped, so stepping back replays from the start instead.
   void setList(std::vector<TCommandObject> list);
-  void setTags(const std::array<std::string, 128>& tags) { tags_ = tags; }
-  void setRunningTime(int ticks) { runningTime_ = ticks; }
+  // Takes an edited briefing: its strings and running time, and its list
+  // when that changed (as setList). True when the list changed.
+  bool take(const Briefing& briefing);
   void setPauseAtPageBreaks(bool on) { pauseAtPageBreaks_ = on; }
 
   const std::vector<TCommandObject>& list() const { return list_; }
@@ -97,7 +98,6 @@ public:
   bool tick();
   // One step of the region transition; true when it has ended.
   bool transitionTick();
-  void endTransition();
 
   // The VCR controls. play() answers why it refuses, or nothing.
   std::optional<std::string> play();
@@ -111,17 +111,17 @@ public:
   // The time bar: seeks while the clock is stopped.
   void seek(int ticks);
 
-  // Runs one instruction on the state and keeps its snapshot.
-  void execute(int position);
   // Runs an instruction just inserted at the clock and makes it current.
   void executeAt(int position);
   // Puts the clock at a time without running anything (the arrow moves).
   void setTime(int ticks) { time_ = ticks; }
   // Finishes pending zoom and pan, shows tags whole and boxes at rest.
   void completeAnimations();
-  const std::optional<PlaybackState>& snapshot(int position) const;
 
 private:
+  void endTransition();
+  // Runs one instruction on the state and keeps its snapshot.
+  void execute(int position);
   bool animate();
   void runDue();
   void restore(int position);

@@ -267,11 +267,26 @@ std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, To
                               boxes.parameter1, parseNumber(boxes.parameter2Text).value_or(0)},
                              st);
   }
-  if (triggerLoc(t, st).owner == Owner::None) return std::nullopt;
-  return writeTrigger(t,
-                      triggerFromBoxes(boxes.amount, boxes.variableType, boxes.variable,
-                                       boxes.condition, boxes.parameter1, boxes.parameter2Text),
-                      st);
+  const Loc loc = triggerLoc(t, st);
+  if (loc.owner == Owner::None) return std::nullopt;
+  const Trigger trigger = triggerFromBoxes(boxes.amount, boxes.variableType, boxes.variable,
+                                           boxes.condition, boxes.parameter1, boxes.parameter2Text);
+  if (t.page == CondPage::GlobalGoals) {
+    // A global goal's trigger takes only the byte of the box that changed:
+    // the others may hold values no list shows, which the boxes cannot keep.
+    std::size_t field = trig::Amount;
+    switch (changed) {
+    case ToolBox::Amount: field = trig::Amount; break;
+    case ToolBox::VariableType: field = trig::VariableType; break;
+    case ToolBox::Variable: field = trig::Variable; break;
+    case ToolBox::Condition: field = trig::Condition; break;
+    case ToolBox::Parameter1: field = trig::Parameter1; break;
+    case ToolBox::Parameter2: field = trig::Parameter2; break;
+    }
+    return writeAt(triggerCaption(t.page), keyOf("CondTool", t, st),
+                   Loc{loc.owner, loc.offset + field}, {trigger[field]}, st);
+  }
+  return writeTrigger(t, trigger, st);
 }
 
 std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,

@@ -4,8 +4,6 @@ namespace zephlo {
 
 namespace {
 
-constexpr std::size_t kShownLimit = 4094;
-
 Block<size::textSection>& storedText(Edit& e, TextTab tab) {
   switch (tab) {
   case TextTab::Notes: return e.notes();
@@ -49,9 +47,12 @@ const Block<size::textSection>& storedText(const Document& doc, TextTab tab) {
 }
 
 std::string textForEditor(const Block<size::textSection>& stored) {
+  // Every stored character is shown, whatever room its line breaks take on
+  // screen: a text cut here would be stored cut by the next edit.
   std::string out;
-  for (Byte b : stored) {
-    if (b == 0 || out.size() >= kShownLimit) break;
+  for (std::size_t i = 0; i < kTextEditorLimit; ++i) {
+    const Byte b = stored[i];
+    if (b == 0) break;
     if (b == '$')
       out += "\r\n";
     else

@@ -33,8 +33,7 @@ inline constexpr std::size_t kTextEditorLimit = 4095;
 const Block<size::textSection>& storedText(const Document& doc, TextTab tab);
 
 // The stored text as the editor shows it: each "$" becomes CR LF, the rest
-// is copied up to the terminating NUL, while the result has room (a
-// character starts only below position 4094).
+// is copied up to the terminating NUL or the field's 4095 characters of room.
 std::string textForEditor(const Block<size::textSection>& stored);
 
 // The editor's text as stored: each line break becomes "$" (CR LF, a lone

@@ -35,18 +35,10 @@ bool BriefingSession::apply(const Operation& op) {
   return ok;
 }
 
-bool BriefingSession::takeBriefing() {
-  const Briefing& b = document().briefing;
-  pb_.setTags(b.tags);
-  pb_.setRunningTime(b.runningTime());
-  InstructionList list = decodeBriefing(b);
-  if (list == pb_.list()) return false;
-  pb_.setList(std::move(list));
-  return true;
-}
+bool BriefingSession::takeBriefing() { return pb_.take(document().briefing); }
 
 void BriefingSession::play() {
-  pb_.setRunningTime(document().briefing.runningTime());
+  takeBriefing(); // the running time as it now stands
   if (auto refused = pb_.play()) doc_.prompts().showInformation(pages::fromBytes(*refused));
   settle();
 }
@@ -62,7 +54,7 @@ void BriefingSession::rewindAndStop() {
 }
 
 void BriefingSession::rewindAndPlay() {
-  pb_.setRunningTime(document().briefing.runningTime());
+  takeBriefing(); // the running time as it now stands
   if (auto refused = pb_.rewindAndPlay())
     doc_.prompts().showInformation(pages::fromBytes(*refused));
   settle();

@@ -12,6 +12,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <array>
+#include <functional>
+
 namespace zephlo {
 
 using pages::fromBytes;
@@ -46,13 +49,18 @@ PlaybackControls::PlaybackControls(BriefingSession& session, const BriefingActio
   row->addStretch(1);
   col->addWidget(VcrPanel);
 
-  using S = BriefingSession;
-  void (S::*const commands[])() = {
-      &S::rewindAndStop, &S::rewindAndPlay, &S::previousInstruction, &S::play,
-      &S::pause,         &S::step,          &S::nextInstruction,     &S::nextPage};
+  BriefingSession& s = session_;
+  const std::array<std::function<void()>, std::tuple_size_v<decltype(actions.vcr)>> commands{
+      [&s] { s.rewindAndStop(); },
+      [&s] { s.rewindAndPlay(); },
+      [&s] { s.previousInstruction(); },
+      [&s] { s.play(); },
+      [&s] { s.pause(); },
+      [&s] { s.step(); },
+      [&s] { s.nextInstruction(); },
+      [&s] { s.nextPage(); }};
   for (std::size_t i = 0; i < actions.vcr.size(); ++i)
-    connect(actions.vcr[i], &QAction::triggered, this,
-            [this, c = commands[i]] { (session_.*c)(); });
+    connect(actions.vcr[i], &QAction::triggered, this, commands[i]);
   connect(&session_, &BriefingSession::clockMoved, this, &PlaybackControls::showClock);
   connect(&session_, &BriefingSession::playingChanged, this, &PlaybackControls::showPlaying);
   showClock();

@@ -55,7 +55,6 @@ TDatapad::TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget
   layout->addLayout(top);
   layout->addWidget(CondTool);
 
-  connect(&c_, &EditingDocument::documentReplaced, this, [this] { currentGlobalGoal_ = 0; });
   follower_ = new DocumentFollower(c_, this, [this](const ViewUpdate& u) { refresh(u); });
   // Only the page shown is kept up to date: another page is filled afresh.
   connect(FGPages, &QTabWidget::currentChanged, this, [this] { follower_->refreshAll(); });

@@ -27,6 +27,11 @@ public:
   void setLimitsChecked(bool on) { limitsChecked_ = on; }
   // The warnings about the game's limits, voice files looked up in the game folder.
   std::vector<std::string> limitWarnings() const;
+  // "Check the mission's logic": kept for the whole run too.
+  bool logicChecked() const { return logicChecked_; }
+  void setLogicChecked(bool on) { logicChecked_ = on; }
+  // What the mission's triggers can never let happen.
+  std::vector<std::string> logicFindings() const;
   // A new mission starts with warnings shown.
   void reset() { omitWarnings_ = false; }
 
@@ -38,6 +43,7 @@ private:
   EditingDocument& doc_;
   bool omitWarnings_ = false;
   bool limitsChecked_ = false;
+  bool logicChecked_ = false;
 };
 
 } // namespace zephlo

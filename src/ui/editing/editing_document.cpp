@@ -57,8 +57,8 @@ private:
 
 EditingDocument::EditingDocument(Preferences& prefs, Prompts& prompts, QObject* parent)
     : QObject(parent), prefs_(prefs), prompts_(prompts) {
-  doc_ = newMission(missionPrefs());
-  templates_ = makeTemplates(missionPrefs(), doc_.teamIff[0]);
+  doc_ = newMission(missionPrefsOf(prefs_));
+  templates_ = makeTemplates(missionPrefsOf(prefs_), doc_.teamIff[0]);
   st_.selectedFGs = {0};
   connect(&undo_, &QUndoStack::cleanChanged, this,
           [this](bool clean) { emit modifiedChanged(!clean); });
@@ -69,32 +69,36 @@ EditingDocument::~EditingDocument() {
   undo_.clear();
 }
 
-MissionPrefs EditingDocument::missionPrefs() const {
+MissionPrefs missionPrefsOf(const Preferences& prefs) {
   MissionPrefs m;
-  m.defaultCraftType = static_cast<Byte>(prefs_.defaultShip);
-  m.defaultAiRank = static_cast<Byte>(prefs_.defaultAI);
-  m.autolink = prefs_.autoLink;
+  m.defaultCraftType = static_cast<Byte>(prefs.defaultShip);
+  m.defaultAiRank = static_cast<Byte>(prefs.defaultAI);
+  m.autolink = prefs.autoLink;
   return m;
 }
 
-ListContext EditingDocument::listContext() const {
+ListContext listContextOf(const EditingDocument& doc) {
   ListContext ctx;
-  ctx.templates = &templates_;
-  ctx.prefs = missionPrefs();
-  ctx.voicePanelVisible = voicePanelVisible_;
+  ctx.templates = &doc.templates();
+  ctx.prefs = missionPrefsOf(doc.preferences());
+  ctx.voicePanelVisible = doc.voicePanelVisible();
   return ctx;
 }
 
-QString EditingDocument::gameFolder() const { return findGameFolder(prefs_.gameDir); }
+QString gameFolderOf(const EditingDocument& doc) {
+  return findGameFolder(doc.preferences().gameDir);
+}
 
 // ---- replacing the mission --------------------------------------------------
 
-void EditingDocument::replace(Document doc, EditorState state, bool rebuildTemplates) {
+void EditingDocument::replace(Document doc, EditorState state, Replacement kind) {
   doc_ = std::move(doc);
   st_ = std::move(state);
-  if (rebuildTemplates) templates_ = makeTemplates(missionPrefs(), doc_.teamIff[0]);
+  if (kind == Replacement::New) templates_ = makeTemplates(missionPrefsOf(prefs_), doc_.teamIff[0]);
   undo_.clear();
   undo_.setClean();
+  // Recovered work is changed, though there is nothing to undo.
+  if (kind == Replacement::Recovered) undo_.resetClean();
   emit documentReplaced();
   emit stateChanged();
 }
@@ -141,8 +145,8 @@ void EditingDocument::announce(const Change& change, const EditorState& target) 
   stateSignals(prior);
 }
 
-Operation EditingDocument::newFlightGroupOperation() const {
-  return newItemOperation(ListPage::FlightGroups, listContext());
+Operation newFlightGroupOperation(const EditingDocument& doc) {
+  return newItemOperation(ListPage::FlightGroups, listContextOf(doc));
 }
 
 void EditingDocument::stateSignals(const EditorState& prior) {

@@ -34,15 +34,6 @@ public:
   Prompts& prompts() { return prompts_; }
   // New flight groups, backdrops and buoys start from these.
   const Templates& templates() const { return templates_; }
-  // The preferences a new mission and new flight groups follow.
-  MissionPrefs missionPrefs() const;
-  // What the list commands need: templates, preferences, the voice panel.
-  ListContext listContext() const;
-  // The list's "new flight group" edit, for commands that add one and then
-  // shape it (a craft placed from the map's palette).
-  Operation newFlightGroupOperation() const;
-  // The game's install folder: the preference, else where the game recorded it.
-  QString gameFolder() const;
 
   // Undo and redo: the stack's own actions serve every window.
   QUndoStack& undoStack() { return undo_; }
@@ -53,11 +44,11 @@ public:
   // changes nothing; returns whether the edit was made.
   bool apply(const Operation& op);
 
-  // A new or opened mission takes the place of this one: no undo, not
-  // changed. A new mission also rebuilds the templates from the preferences.
-  void replace(Document doc, EditorState state, bool rebuildTemplates);
-  // Work recovered after a crash: changed, though nothing can be undone.
-  void markRecovered() { undo_.resetClean(); }
+  // What takes the place of the mission being edited: nothing to undo for
+  // any. An opened mission is not changed; a new one also rebuilds the
+  // templates from the preferences; work recovered after a crash is changed.
+  enum class Replacement { Opened, New, Recovered };
+  void replace(Document doc, EditorState state, Replacement kind);
   // The mission was written to fileName: not an edit, so nothing to undo.
   void markSaved(const std::string& fileName);
   // The voice list file the mission goes with, and its entries as read:
@@ -75,6 +66,7 @@ public:
   void setCurrentTeam(int team);     // 0-9
   // Adds and deletes keep the voice list beside the messages while its panel shows.
   void setVoicePanelVisible(bool on) { voicePanelVisible_ = on; }
+  bool voicePanelVisible() const { return voicePanelVisible_; }
 
 signals:
   // A new or opened mission: everything changed.
@@ -108,5 +100,15 @@ private:
   QUndoStack undo_;
   bool voicePanelVisible_ = false;
 };
+
+// The preferences a new mission and new flight groups follow.
+MissionPrefs missionPrefsOf(const Preferences& prefs);
+// What the list commands need: templates, preferences, the voice panel.
+ListContext listContextOf(const EditingDocument& doc);
+// The list's "new flight group" edit, for commands that add one and then
+// shape it (a craft placed from the map's palette).
+Operation newFlightGroupOperation(const EditingDocument& doc);
+// The game's install folder: the preference, else where the game was found.
+QString gameFolderOf(const EditingDocument& doc);
 
 } // namespace zephlo

@@ -17,11 +17,14 @@ namespace {
 // How long the short notices stay up.
 constexpr int kNoticeMs = 1500;
 
-// Where the user starts in a mission just opened or made.
-EditorState freshState(const Document& d) {
+// Where the user starts in a mission just opened or made: at the first
+// lines, in region 1 and order 1, with the flight-group goal still the one
+// chosen before (it stays as chosen until changed).
+EditorState freshState(const Document& d, const EditorState& prior) {
   EditorState st;
   if (!d.flightGroups.empty()) st.selectedFGs = {0};
   if (!d.messages.empty()) st.selectedMsgs = {0};
+  st.currentGoal = prior.currentGoal;
   return st;
 }
 
@@ -99,11 +102,10 @@ bool FileCommands::confirmDiscard() {
 
 bool FileCommands::newMission() {
   if (!confirmDiscard()) return false;
-  Document d = zephlo::newMission(doc_.missionPrefs());
-  EditorState st;
-  st.selectedFGs = {0};
+  Document d = zephlo::newMission(missionPrefsOf(doc_.preferences()));
+  const EditorState st = freshState(d, doc_.state());
   checker_.reset();
-  doc_.replace(std::move(d), st, true);
+  doc_.replace(std::move(d), st, EditingDocument::Replacement::New);
   missionWatch_.clear();
   setTitle(TitleKind::New);
   voices_.replaced();
@@ -135,8 +137,8 @@ bool FileCommands::openPath(const QString& path) {
   Document d = std::move(*r);
   d.fileName = toPath(absolute);
   voices_.loadFor(d);
-  const EditorState st = freshState(d);
-  doc_.replace(std::move(d), st, false);
+  const EditorState st = freshState(d, doc_.state());
+  doc_.replace(std::move(d), st, EditingDocument::Replacement::Opened);
   missionWatch_.track(absolute);
   // Only a file that opened goes into the history.
   addToHistory(absolute);
@@ -166,9 +168,8 @@ bool FileCommands::openRecovered(const RecoveredWork& work, const RecoveryInfo& 
     d.voiceEntries = *work.voices;
   else if (info.voiceListPath != kNoVoiceList)
     voices_.loadFor(d);
-  const EditorState st = freshState(d);
-  doc_.replace(std::move(d), st, false);
-  doc_.markRecovered();
+  const EditorState st = freshState(d, doc_.state());
+  doc_.replace(std::move(d), st, EditingDocument::Replacement::Recovered);
   if (named)
     missionWatch_.track(path, info.fileStamp);
   else
@@ -260,10 +261,10 @@ bool FileCommands::openCommandLine(const QStringList& arguments) {
 }
 
 void FileCommands::startUp(const QStringList& arguments) {
-  Document fresh = zephlo::newMission(doc_.missionPrefs());
-  const EditorState st = freshState(fresh);
+  Document fresh = zephlo::newMission(missionPrefsOf(doc_.preferences()));
+  const EditorState st = freshState(fresh, doc_.state());
   checker_.reset();
-  doc_.replace(std::move(fresh), st, true);
+  doc_.replace(std::move(fresh), st, EditingDocument::Replacement::New);
   missionWatch_.clear();
   voices_.replaced();
   setTitle(TitleKind::Program);

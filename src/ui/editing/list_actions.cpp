@@ -15,7 +15,7 @@ ListActions::ListActions(EditingDocument& doc)
 
 void ListActions::addItem(MainPage page) {
   if (page == MainPage::Teams) return;
-  doc_.apply(newItemOperation(listPage(page), doc_.listContext()));
+  doc_.apply(newItemOperation(listPage(page), listContextOf(doc_)));
 }
 
 void ListActions::deleteSelection(MainPage page) {
@@ -31,7 +31,7 @@ void ListActions::deleteSelection(MainPage page) {
         !doc_.prompts().askYesNo(QStringLiteral("Delete all selected Messages - Are You Sure?")))
       return;
   }
-  doc_.apply(deleteOperation(listPage(page), doc_.listContext()));
+  doc_.apply(deleteOperation(listPage(page), listContextOf(doc_)));
 }
 
 void ListActions::copyItem(MainPage page) {
@@ -43,7 +43,7 @@ void ListActions::copyItem(MainPage page) {
 
 void ListActions::pasteItem(MainPage page) {
   if (page == MainPage::Teams) return;
-  doc_.apply(pasteOperation(listPage(page), clip_, doc_.listContext()));
+  doc_.apply(pasteOperation(listPage(page), clip_, listContextOf(doc_)));
 }
 
 void ListActions::moveUp(MainPage page) {

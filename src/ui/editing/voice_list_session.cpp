@@ -47,7 +47,7 @@ void VoiceListSession::changedOnDisk() {
 }
 
 void VoiceListSession::loadFor(Document& d) {
-  if (Status s = loadVoiceListFor(d, toPath(doc_.gameFolder())); !s)
+  if (Status s = loadVoiceListFor(d, toPath(gameFolderOf(doc_))); !s)
     doc_.prompts().showError(fromMessage(s.error().message));
 }
 
@@ -59,7 +59,7 @@ void VoiceListSession::replaced() {
 
 bool VoiceListSession::createVoiceList() {
   Document d = doc_.document();
-  auto r = zephlo::createVoiceList(d, toPath(doc_.gameFolder()));
+  auto r = zephlo::createVoiceList(d, toPath(gameFolderOf(doc_)));
   if (!r) {
     doc_.prompts().showError(fromMessage(r.error().message));
     return false;
@@ -133,7 +133,7 @@ void VoiceListSession::offerVoiceSave() {
 void VoiceListSession::carryToNewName() {
   const bool hadList = doc_.document().voiceListPath != kNoVoiceList;
   Document d = doc_.document();
-  if (Status s = carryVoiceListTo(d, toPath(doc_.gameFolder())); !s) {
+  if (Status s = carryVoiceListTo(d, toPath(gameFolderOf(doc_))); !s) {
     doc_.prompts().showError(fromMessage(s.error().message));
     return;
   }

@@ -430,10 +430,13 @@ void TForm1::AboutClick() {
 
 void TForm1::showCheckResults(const CheckResult& result) {
   CheckerSession& checker = session_.checker;
-  TErrForm form(result, checker.omitWarnings(), checker.limitWarnings(), checker.limitsChecked(),
+  TErrForm form(result, checker.omitWarnings(),
+                {checker.limitWarnings(), checker.limitsChecked(), checker.logicFindings(),
+                 checker.logicChecked()},
                 this);
   connect(&form, &TErrForm::omitWarningsChanged, &checker, &CheckerSession::setOmitWarnings);
   connect(&form, &TErrForm::checkLimitsChanged, &checker, &CheckerSession::setLimitsChecked);
+  connect(&form, &TErrForm::checkLogicChanged, &checker, &CheckerSession::setLogicChecked);
   c_.prompts().runModal(form);
 }
 

@@ -23,6 +23,7 @@ class TWPform;
 class TDatapad;
 class TShipExt;
 class TMemoForm;
+class MissionLogicWindow;
 class WavPanel;
 class SettingsStore;
 struct Change;
@@ -103,6 +104,7 @@ private:
   TDatapad* datapad_ = nullptr;
   TShipExt* shipExt_ = nullptr;
   TMemoForm* memo_ = nullptr;
+  MissionLogicWindow* logicWindow_ = nullptr;
   WavPanel* wavPanel_ = nullptr;
   bool endMsgMode_ = false; // the message list shows the end-of-mission lines
   bool endModeHidDatapad_ = false;

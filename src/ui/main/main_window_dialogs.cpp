@@ -15,6 +15,7 @@
 #include "ui/side/header_dialog.h"
 #include "ui/side/load_by_list_dialog.h"
 #include "ui/side/mission_list_editor.h"
+#include "ui/side/mission_logic_window.h"
 #include "ui/side/text_sections_window.h"
 #include "ui/side/voice_panel.h"
 
@@ -91,6 +92,24 @@ void TForm1::buildDialogs() {
   a.attachEditing(memo_);
   connect(a[Act::TextSections], &QAction::toggled, memo_, &QWidget::setVisible);
   connect(memo_, &TMemoForm::visibilityChanged, a[Act::TextSections], &QAction::setChecked);
+
+  // "Mission Logic": the web of triggers, made when first shown.
+  QAction* logic = a.add({QStringLiteral("MissionLogicAction"),
+                          QStringLiteral("Mission &Logic"),
+                          QStringLiteral("Mission Logic"),
+                          QStyle::SP_CustomBase,
+                          {},
+                          true});
+  if (QMenu* view = menuNamed(QStringLiteral("&View"))) view->addAction(logic);
+  connect(logic, &QAction::toggled, this, [this, logic](bool on) {
+    if (!logicWindow_) {
+      if (!on) return;
+      logicWindow_ = new MissionLogicWindow(c_, this);
+      actions_->attachEditing(logicWindow_);
+      connect(logicWindow_, &MissionLogicWindow::visibilityChanged, logic, &QAction::setChecked);
+    }
+    logicWindow_->setVisible(on);
+  });
 
   // The voice manager sits under the message list.
   wavPanel_ = new WavPanel(c_, session_.voices, MsgStrList->parentWidget());

@@ -101,7 +101,7 @@ void DragTool::move(const QMouseEvent& e) {
 void PaletteTool::activate(const QMouseEvent& press) {
   DragTool::activate(press);
   MapView& view = map_.view_;
-  Operation op = paletteOperation(map_.c_.newFlightGroupOperation(), paletteCraftType(cell),
+  Operation op = paletteOperation(newFlightGroupOperation(map_.c_), paletteCraftType(cell),
                                   view.paletteIff, map_.c_.state().currentTeam);
   op.mergeKey = mergeKey_;
   if (!map_.c_.apply(op)) {

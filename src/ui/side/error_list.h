@@ -17,26 +17,35 @@ namespace zephlo {
 class TErrForm : public QDialog {
   Q_OBJECT
 public:
+  // What the list shows besides the checker's own lines, each while its box
+  // is ticked: the warnings about the game's limits, then what the
+  // mission's triggers can never let happen.
+  struct Further {
+    std::vector<std::string> limitWarnings;
+    bool checkLimits = false;
+    std::vector<std::string> logicFindings;
+    bool checkLogic = false;
+  };
   TErrForm(const CheckResult& result, bool omitWarnings, QWidget* parent = nullptr);
-  // limitWarnings: the warnings about the game's limits, listed after the
-  // checker's own lines while "Check the game's limits" is ticked.
-  TErrForm(const CheckResult& result, bool omitWarnings, std::vector<std::string> limitWarnings,
-           bool checkLimits, QWidget* parent = nullptr);
+  TErrForm(const CheckResult& result, bool omitWarnings, Further further,
+           QWidget* parent = nullptr);
 
 signals:
   // The check box was clicked; the flag governs later checks.
   void omitWarningsChanged(bool omit);
   void checkLimitsChanged(bool on);
+  void checkLogicChanged(bool on);
 
 private:
   void fillList();
 
   CheckResult result_;
   bool omitWarnings_;
-  std::vector<std::string> limitWarnings_;
+  Further further_;
   QPlainTextEdit* ErrMemo;
   QCheckBox* OmitWarnsChk;
   QCheckBox* LimitsChk;
+  QCheckBox* LogicChk;
   QPushButton* Button1;
 };
 

@@ -54,15 +54,18 @@ ListFolder TLBLForm::folder() const {
 }
 
 void TLBLForm::TabControl1Change() {
-  auto path = missionListPath(toPath(c_.gameFolder()), folder());
+  auto path = missionListPath(toPath(gameFolderOf(c_)), folder());
   Result<ListLines> lines = path ? readMissionList(*path) : Result<ListLines>(path.error());
+  // The list shown before goes either way: its entries name missions of the
+  // other folder, and OK would open the wrong one.
+  choices_.clear();
+  ListBox1->clear();
+  Label1->clear();
   if (!lines) {
-    // The list shown before stays.
     c_.prompts().showError(fromMessage(lines.error().message));
     return;
   }
   choices_ = loadByListChoices(*lines);
-  ListBox1->clear();
   for (const ListChoice& choice : choices_) {
     auto* item = new QListWidgetItem(pages::fromBytes(choice.text), ListBox1);
     if (choice.bold) {
@@ -85,7 +88,7 @@ void TLBLForm::OKBtnClick() {
   hide();
   const int row = ListBox1->currentRow();
   if (row >= 0 && row < static_cast<int>(choices_.size())) {
-    auto r = missionForChoice(toPath(c_.gameFolder()), folder(),
+    auto r = missionForChoice(toPath(gameFolderOf(c_)), folder(),
                               choices_[static_cast<std::size_t>(row)]);
     if (!r)
       c_.prompts().showError(fromMessage(r.error().message));

@@ -106,7 +106,7 @@ TlstForm::TlstForm(EditingDocument& c, QWidget* parent) : QDialog(parent), c_(c)
 void TlstForm::readList(ListFolder which) {
   ListPage& p = page(which);
   p.path.reset();
-  auto path = missionListPath(toPath(c_.gameFolder()), which);
+  auto path = missionListPath(toPath(gameFolderOf(c_)), which);
   if (!path) {
     c_.prompts().showError(fromMessage(path.error().message));
     return;
@@ -149,7 +149,7 @@ void TlstForm::showNextNumbers(int mission, int battle) {
 
 void TlstForm::FormActivate() {
   // Without a game folder there is one thing to say, not one per list.
-  if (auto game = checkedGameFolder(toPath(c_.gameFolder())); !game) {
+  if (auto game = checkedGameFolder(toPath(gameFolderOf(c_))); !game) {
     c_.prompts().showError(fromMessage(game.error().message));
     for (ListPage& p : pages_)
       p.path.reset();
@@ -190,7 +190,7 @@ void TlstForm::Button1Click() {
 
 void TlstForm::BackupLstBtnClick() {
   const auto which = PageControl1->currentIndex() == 0 ? ListFolder::Missions : ListFolder::Melee;
-  auto path = missionListPath(toPath(c_.gameFolder()), which);
+  auto path = missionListPath(toPath(gameFolderOf(c_)), which);
   if (!path) {
     c_.prompts().showError(fromMessage(path.error().message));
     return;

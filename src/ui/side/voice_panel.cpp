@@ -107,7 +107,7 @@ void WavPanel::showVoice(bool play) {
 }
 
 void WavPanel::playEntry(const std::string& entry) {
-  const auto file = voiceFileToPlay(toPath(c_.gameFolder()), entry);
+  const auto file = voiceFileToPlay(toPath(gameFolderOf(c_)), entry);
   if (!file) {
     player_->close();
     return;

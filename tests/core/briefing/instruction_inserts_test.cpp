@@ -4,12 +4,14 @@
 #include "core/briefing/instruction_lines.h"
 #include "core/briefing/test_instructions.h"
 #include "core/mission/new_mission.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 using zephlo::testing::at;
 using zephlo::testing::endMarker;
 
@@ -26,11 +28,7 @@ struct Briefed {
   Document d = newMission({});
   EditorState st;
   explicit Briefed(const InstructionList& list) { EXPECT_TRUE(encodeBriefing(list, d.briefing)); }
-  Applied apply(const Operation& op) {
-    auto r = applyOperation(d, st, op);
-    EXPECT_TRUE(r.ok()) << op.name;
-    return r.ok() ? std::move(*r) : Applied{};
-  }
+  Applied apply(const Operation& op) { return applyChecked(d, st, op); }
   InstructionList list() const { return decodeBriefing(d.briefing); }
 };
 

@@ -2,10 +2,12 @@
 #include "core/briefing/map_tools.h"
 #include "core/briefing/test_instructions.h"
 #include "core/mission/new_mission.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 using zephlo::testing::at;
 
 namespace {
@@ -17,11 +19,7 @@ std::vector<int> times(const InstructionList& l) {
   return t;
 }
 
-Applied apply(Document& d, EditorState& st, const Operation& op) {
-  auto r = applyOperation(d, st, op);
-  EXPECT_TRUE(r.ok()) << op.name << ": " << r.error().message;
-  return r.ok() ? std::move(*r) : Applied{};
-}
+Applied apply(Document& d, EditorState& st, const Operation& op) { return applyChecked(d, st, op); }
 
 } // namespace
 

@@ -169,8 +169,8 @@ TEST(Playback, SeekingBackRestoresWhatPlayingForwardShowed) {
   // "Previous Instruction" restores the state stored with the instruction before.
   pb.seek(0);
   pb.nextInstruction(); // 10: text
+  const PlaybackState afterText = pb.state();
   pb.nextInstruction(); // 20: box
-  const PlaybackState afterText = *pb.snapshot(6);
   pb.nextInstruction(); // 30: tag
   pb.previousInstruction();
   EXPECT_EQ(pb.next(), 8);
@@ -237,7 +237,8 @@ TEST(Playback, PlayingLeavesAnUneditedBlockByteForByte) {
   pb.play();
   for (int i = 0; i < 700; ++i) {
     pb.tick();
-    if (pb.inTransition()) pb.endTransition();
+    while (pb.inTransition())
+      pb.transitionTick();
   }
   pb.seek(100);
   pb.previousInstruction();

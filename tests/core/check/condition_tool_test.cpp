@@ -1,11 +1,13 @@
 #include "core/check/condition_tool.h"
 #include "core/mission/new_mission.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 
 namespace {
 
@@ -17,10 +19,7 @@ struct Fixture {
       d.flightGroups.push_back(d.flightGroups[0]);
     d.messages.resize(3);
   }
-  void run(const Operation& op) {
-    auto r = applyOperation(d, st, op);
-    ASSERT_TRUE(r.ok()) << r.error().message;
-  }
+  void run(const Operation& op) { applyChecked(d, st, op); }
 };
 
 const Trigger kTrig = {2, 1, 1, 3, 7, 9};
@@ -156,6 +155,16 @@ TEST(ConditionTool, BoxChangesByPage) {
       << "a new variable type starts at its first variable";
   EXPECT_EQ(toolBoxesFor(x.d, x.st, {CondPage::Arrival, 2})->parameter2Text, "8");
   EXPECT_FALSE(toolBoxChanged({CondPage::Other, 1}, ToolBox::Amount, boxes, x.st));
+
+  // A global goal's trigger takes the byte of the box that changed, no more:
+  // a variable no list shows (200) survives a change of the amount.
+  x.st.currentTeam = 3;
+  const CondTarget primary{CondPage::GlobalGoals, 2, 0};
+  x.run(writeTrigger(primary, Trigger{2, 1, 200, 3, 7, 9}, x.st));
+  x.run(*toolBoxChanged(primary, ToolBox::Amount, boxes, x.st));
+  EXPECT_EQ(*loadTrigger(x.d, x.st, primary), (Trigger{2, 1, 200, 4, 7, 9}));
+  x.run(*toolBoxChanged(primary, ToolBox::Condition, boxes, x.st));
+  EXPECT_EQ(*loadTrigger(x.d, x.st, primary), (Trigger{1, 1, 200, 4, 7, 9}));
 }
 
 TEST(ConditionTool, BoxesAndChoices) {

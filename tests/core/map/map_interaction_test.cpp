@@ -2,6 +2,7 @@
 #include "core/map/map_interaction.h"
 #include "core/map/waypoint_edits.h"
 #include "core/map/waypoints.h"
+#include "support/apply_checked.h"
 #include "support/map_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 namespace zephlo {
 namespace {
 
+using testing::applyChecked;
 using testing::craftAt;
 using testing::setWaypoint;
 
@@ -20,11 +22,7 @@ struct Scene {
     view.resize(800, 600);
     view.zoom = 32;
   }
-  Applied apply(const Operation& op) {
-    auto r = applyOperation(doc, st, op);
-    EXPECT_TRUE(r.ok());
-    return r.ok() ? std::move(*r) : Applied{};
-  }
+  Applied apply(const Operation& op) { return applyChecked(doc, st, op); }
   const FGObject& fg(int i) const { return doc.flightGroups[static_cast<std::size_t>(i)]; }
   Point start(int i) const { return fg(i).startPoint(1); }
   // What the map shows of the document, for the hit test.

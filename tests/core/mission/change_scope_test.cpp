@@ -7,10 +7,12 @@
 #include "core/mission/message_edits.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/team_edits.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 
 namespace {
 
@@ -23,19 +25,17 @@ struct Mission {
   }();
   EditorState st;
 
-  Change apply(const Operation& op) {
-    auto r = applyOperation(doc, st, op);
-    EXPECT_TRUE(r.ok());
-    return r.ok() ? r->change : Change{};
-  }
+  Change apply(const Operation& op) { return applyChecked(doc, st, op).change; }
   Change writeFG(int i, std::size_t off, Byte v) {
     return apply(
         editFlightGroups("Edit", "", {i}, [off, v](FGObject& f, Edit&) { f.set(off, v); }));
   }
   // The update a view showing the current items gets for the change.
+  // It keeps the change by address, so the change must outlive it.
   ViewUpdate update(const Change& c) const {
     return ViewUpdate(&c, CurrentItems::of(st), CurrentItems::of(st));
   }
+  ViewUpdate update(Change&&) const = delete;
 };
 
 } // namespace
@@ -98,7 +98,8 @@ TEST(ChangeScope, AFieldEditConcernsOnlyTheControlsOfThatField) {
   Mission m;
   m.st.currentFG = 2;
   m.st.selectedFGs = {2};
-  const ViewUpdate u = m.update(m.apply(storeField(FgField::Team, 3, m.st)));
+  const Change team = m.apply(storeField(FgField::Team, 3, m.st));
+  const ViewUpdate u = m.update(team);
   EXPECT_TRUE(u.flightGroup(fieldBytes(FgField::Team)));
   EXPECT_FALSE(u.flightGroup(fieldBytes(FgField::Waves)));
   EXPECT_FALSE(u.flightGroup(fieldBytes(FgField::GlobalUnit)));
@@ -109,13 +110,15 @@ TEST(ChangeScope, AFieldEditConcernsOnlyTheControlsOfThatField) {
 
   // The same edit of another flight group does not concern this one.
   m.st.selectedFGs = {4};
-  const ViewUpdate other = m.update(m.apply(storeField(FgField::Team, 5, m.st)));
+  const Change otherTeam = m.apply(storeField(FgField::Team, 5, m.st));
+  const ViewUpdate other = m.update(otherTeam);
   EXPECT_FALSE(other.flightGroup(fieldBytes(FgField::Team)));
   EXPECT_TRUE(other.anyFlightGroup(fieldBytes(FgField::Team)));
 
   // The special-craft box shows the backdrop number for a backdrop.
   m.st.selectedFGs = {2};
-  const ViewUpdate type = m.update(m.writeFG(2, fg::CraftType, kBackdrop));
+  const Change craft = m.writeFG(2, fg::CraftType, kBackdrop);
+  const ViewUpdate type = m.update(craft);
   EXPECT_TRUE(type.flightGroup(fieldBytes(FgField::SpecialCraft)));
   EXPECT_TRUE(type.anyFlightGroup(roleCountBytes()));
   EXPECT_TRUE(type.fgLabels());

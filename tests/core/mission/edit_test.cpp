@@ -1,5 +1,6 @@
 #include "core/mission/edit.h"
 #include "core/mission/list_commands.h"
+#include "support/apply_checked.h"
 #include "support/test_documents.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,7 @@ using namespace zephlo::testing;
 namespace {
 
 Applied applyOk(Document& d, EditorState& st, const Operation& op) {
-  auto r = applyOperation(d, st, op);
-  EXPECT_TRUE(r.ok()) << op.name << ": " << r.error().message;
-  return r.ok() ? std::move(*r) : Applied{};
+  return applyChecked(d, st, op);
 }
 
 Operation writeFGByte(std::vector<int> fgs, std::size_t off, Byte v) {

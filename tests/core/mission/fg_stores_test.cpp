@@ -2,10 +2,12 @@
 #include "core/mission/fg_rules.h"
 #include "core/mission/fg_stores.h"
 #include "core/mission/new_mission.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 
 namespace {
 
@@ -25,10 +27,7 @@ struct Fixture {
     d.teams[2].setName(" empire ");
   }
   void select(std::set<int> s) { st.selectedFGs = std::move(s); }
-  void run(const Operation& op) {
-    auto r = applyOperation(d, st, op);
-    ASSERT_TRUE(r.ok()) << r.error().message;
-  }
+  void run(const Operation& op) { applyChecked(d, st, op); }
   Byte at(int i, std::size_t off) const {
     return d.flightGroups[static_cast<std::size_t>(i)].record[off];
   }

@@ -1,18 +1,24 @@
 #include "core/mission/header_edits.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/text_edits.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 
 namespace {
 
-Result<Applied> apply(Document& d, const Operation& op) {
+Applied apply(Document& d, const Operation& op) { return applyChecked(d, op); }
+
+// A refused edit changes nothing.
+bool refused(Document& d, const Operation& op) {
+  const Document before = d;
   EditorState st;
-  return applyOperation(d, st, op);
+  return !applyOperation(d, st, op).ok() && d == before;
 }
 
 } // namespace
@@ -30,8 +36,7 @@ TEST(HeaderEdits, OkWithoutEditsChangesNoByte) {
   EXPECT_EQ(shown.regionNames[0], "Region 1");
   const Document before = d;
   auto r = apply(d, changeHeaderOperation(shown));
-  ASSERT_TRUE(r);
-  EXPECT_TRUE(r->delta.empty());
+  EXPECT_TRUE(r.delta.empty());
   EXPECT_EQ(d, before);
 }
 
@@ -45,8 +50,7 @@ TEST(HeaderEdits, StoresEditedFieldsCutToTheirWidth) {
   v.use[2] = 1;
   v.values[2] = 42;
   auto r = apply(d, changeHeaderOperation(v));
-  ASSERT_TRUE(r);
-  EXPECT_TRUE(r->change.header);
+  EXPECT_TRUE(r.change.header);
   EXPECT_EQ(getText(d.header, 98 + 3 * 132, 132), std::string(132, 'r'));
   EXPECT_EQ(getText(d.header, 18, 20), "A header string long");
   EXPECT_EQ(d.header[18 + 20], 0); // the next string is untouched
@@ -55,18 +59,17 @@ TEST(HeaderEdits, StoresEditedFieldsCutToTheirWidth) {
   EXPECT_EQ(d.optional[2].flag, 1);
   EXPECT_EQ(d.optional[2].value, 42);
 
-  r->delta.revert(d);
+  r.delta.revert(d);
   EXPECT_EQ(d, newMission(MissionPrefs{}));
 }
 
 TEST(HeaderEdits, TableBytesAreWrittenAtOnce) {
   Document d = newMission(MissionPrefs{});
   auto r = apply(d, headerTableByteOperation(15, 9, 200));
-  ASSERT_TRUE(r);
   EXPECT_EQ(d.header[626 + 15 * 140 + 72], 200);
   EXPECT_EQ(headerTableByte(d, 15, 9), 200);
-  EXPECT_FALSE(apply(d, headerTableByteOperation(16, 5, 1)));
-  EXPECT_FALSE(apply(d, headerTableByteOperation(0, 6, 1)));
+  EXPECT_TRUE(refused(d, headerTableByteOperation(16, 5, 1)));
+  EXPECT_TRUE(refused(d, headerTableByteOperation(0, 6, 1)));
 
   EXPECT_EQ(*byteFromText(" 255", "Time"), 255);
   for (const char* bad : {"256", "-1", "", "1x"})
@@ -85,12 +88,18 @@ TEST(TextEdits, DollarSignsAreLineBreaksBothWays) {
   EXPECT_EQ(textForEditor(storedText(fresh, TextTab::Hints)), "#");
 }
 
-TEST(TextEdits, StayWithinTheirLimits) {
+TEST(TextEdits, AFullTextIsShownAndStoredWhole) {
   Block<size::textSection> full;
   full.fill('a');
-  EXPECT_EQ(textForEditor(full).size(), 4094u);
-  full.fill('$');
-  EXPECT_EQ(textForEditor(full).size(), 4094u); // 2047 breaks
+  full.back() = 0;
+  EXPECT_EQ(textForEditor(full).size(), 4095u);
+  // Line breaks take two characters on screen; none of the text is lost.
+  for (std::size_t i = 0; i < 4095; i += 3)
+    full[i] = '$';
+  const std::string shown = textForEditor(full);
+  EXPECT_EQ(shown.size(), 4095u + 1365u);
+  EXPECT_EQ(storedFromEditor(shown), full);
+  EXPECT_EQ(storedFromEditor(shown + "x"), full) << "typing past the room keeps nothing more";
 
   const auto stored = storedFromEditor(std::string(5000, 'b'));
   EXPECT_EQ(getText(stored, 0, size::textSection), std::string(4095, 'b'));
@@ -101,13 +110,11 @@ TEST(TextEdits, StoringAnUnchangedTextKeepsItsBytes) {
   setText(d.notes, 0, size::textSection, "Keep");
   d.notes[10] = 'z'; // behind the terminator
   const Document before = d;
-  auto same = apply(d, storeTextOperation(TextTab::Notes, textForEditor(d.notes)));
-  ASSERT_TRUE(same);
+  apply(d, storeTextOperation(TextTab::Notes, textForEditor(d.notes)));
   EXPECT_EQ(d, before);
 
-  auto edited = apply(d, storeTextOperation(TextTab::WinDebrief, "You won\r\nWell done"));
-  ASSERT_TRUE(edited);
-  EXPECT_TRUE(edited->change.texts);
+  const Applied edited = apply(d, storeTextOperation(TextTab::WinDebrief, "You won\r\nWell done"));
+  EXPECT_TRUE(edited.change.texts);
   EXPECT_EQ(getText(d.winDebrief, 0, size::textSection), "You won$Well done");
 }
 

@@ -1,6 +1,7 @@
 #include "core/mission/fg_rules.h"
 #include "core/mission/list_commands.h"
 #include "core/mission/new_mission.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <vector>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 
 namespace {
 
@@ -172,18 +174,11 @@ Change lastChange;
 // undo gives back exactly the document it started from and redo the edited one.
 template <class Fn> void run(Document& d, EditorState& st, VoiceList* vl, Fn fn) {
   if (vl) d.voiceEntries = vl->entries;
-  const Document before = d;
-  auto r = applyOperation(d, st, {"test", "", [&](Edit& e) -> Status { return fn(e); }});
-  ASSERT_TRUE(r.ok()) << r.error().message;
-  lastChange = r->change;
-  Document back = d;
-  r->delta.revert(back);
-  EXPECT_EQ(back, before) << "undo gives back the document";
-  r->delta.reapply(back);
-  EXPECT_EQ(back, d) << "redo gives the edited document";
+  const Applied r = applyChecked(d, st, {"test", "", [&](Edit& e) -> Status { return fn(e); }});
+  lastChange = r.change;
   if (vl) {
     vl->entries = d.voiceEntries;
-    vl->changed |= r->change.voices;
+    vl->changed |= r.change.voices;
   }
 }
 

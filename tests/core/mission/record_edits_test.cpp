@@ -2,10 +2,12 @@
 #include "core/mission/message_edits.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/team_edits.h"
+#include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
 
 using namespace zephlo;
+using zephlo::testing::applyChecked;
 
 namespace {
 
@@ -21,10 +23,7 @@ struct Fixture {
       d.messages.push_back(m);
     }
   }
-  void run(const Operation& op) {
-    auto r = applyOperation(d, st, op);
-    ASSERT_TRUE(r.ok()) << r.error().message;
-  }
+  void run(const Operation& op) { applyChecked(d, st, op); }
   Byte fgAt(int i, std::size_t off) const {
     return d.flightGroups[static_cast<std::size_t>(i)].record[off];
   }

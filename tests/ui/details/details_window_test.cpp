@@ -6,11 +6,13 @@
 #include "support/editor_fixture.h"
 #include "ui/details/details_window.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -430,4 +432,29 @@ TEST(ExtrasBoxes, TheSpecialCraftIsStoredWhenTypedAndTheCaptionsFollowTheCraft) 
   EXPECT_EQ(special->value(), 3);
   e.c.apply(storeAutolink(false, e.c.state()));
   EXPECT_FALSE(e.find<QCheckBox>("AutoLinkChk")->isChecked());
+}
+
+TEST(DatapadGoals, TheChosenGoalsStayAcrossAnotherMission) {
+  Pad e;
+  e.open(2);
+  e.pad->showPage(DatapadPage::FGGoals);
+  auto* goals = e.find<QListWidget>("FGgoalList");
+  QTest::mouseClick(goals->viewport(), Qt::LeftButton, {},
+                    goals->visualItemRect(goals->item(3)).center());
+  ASSERT_EQ(e.c.state().currentGoal, 3);
+  e.pad->showPage(DatapadPage::GGoals);
+  auto* kinds = e.w.findChild<QButtonGroup*>("GGRadios");
+  ASSERT_NE(kinds, nullptr);
+  kinds->button(2)->click(); // Secondary
+
+  // Another mission: the goals chosen stay as they were.
+  e.open(3);
+  EXPECT_EQ(e.c.state().currentGoal, 3);
+  EXPECT_TRUE(kinds->button(2)->isChecked());
+  e.pad->showPage(DatapadPage::FGGoals);
+  EXPECT_EQ(goals->currentRow(), 3);
+  // Clicking another flight group's line makes its goal 1 current, as a
+  // click on a line always has.
+  e.c.selectFlightGroup(1);
+  EXPECT_EQ(e.c.state().currentGoal, 0);
 }

@@ -321,4 +321,20 @@ TEST(MissionLists, LoadByListOpensTheChosenMission) {
   EXPECT_EQ(e.prompts.log.value(1),
             "error: " + q((g.root / "Missions" / "gone.tie").string()) + " does not exist!");
   EXPECT_EQ(e.fgCount(), 2u);
+
+  // The melee tab has no list: the missions' list must not stay and open
+  // the wrong mission from the other folder.
+  e.prompts.modal.push_back([](QDialog& d) {
+    child<QTabBar>(d, "TabControl1")->setCurrentIndex(1);
+    auto* list = child<QListWidget>(d, "ListBox1");
+    EXPECT_EQ(list->count(), 0);
+    list->setCurrentRow(1);
+    click(d, "OKBtn");
+    return d.result();
+  });
+  e.prompts.log.clear();
+  e.trigger("LoadByLst1");
+  EXPECT_TRUE(e.prompts.log.filter("error:").value(0).contains("Mission.lst"))
+      << e.prompts.log.join("\n").toStdString();
+  EXPECT_EQ(e.fgCount(), 2u) << "nothing opened";
 }
