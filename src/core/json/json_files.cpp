@@ -16,14 +16,14 @@ Status exportMissionJson(const Document& doc, const std::string& path) {
                          WriteOptions{});
 }
 
-Result<Document> importMissionJson(const std::string& path) {
+Result<Document> importMissionJson(const std::string& path, bool autolink) {
   const Result<std::vector<Byte>> raw =
       readWholeInput(path, SizeLimit{kMaxJsonBytes, "a mission's JSON may"});
   if (!raw) return raw.error();
   const std::string_view text(reinterpret_cast<const char*>(raw->data()), raw->size());
   const Result<std::vector<Byte>> bytes = missionFromJson(text, path);
   if (!bytes) return bytes.error();
-  return parseMission(*bytes, path);
+  return parseMission(*bytes, path, autolink);
 }
 
 } // namespace zephlo

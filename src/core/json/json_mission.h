@@ -38,6 +38,6 @@ Result<std::vector<Byte>> missionFromJson(std::string_view text, const std::stri
 // kMaxJsonBytes. The document is saved and read as the mission file would
 // be, so the JSON holds what Save would write. Failures name the file.
 Status exportMissionJson(const Document& doc, const std::string& path);
-Result<Document> importMissionJson(const std::string& path);
+Result<Document> importMissionJson(const std::string& path, bool autolink = true);
 
 } // namespace zephlo

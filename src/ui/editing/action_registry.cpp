@@ -37,6 +37,11 @@ ActionRegistry::ActionRegistry(QWidget* owner, QUndoStack& undoStack)
   set(Act::Open, {"OpenAction", "&Open...", "Open", QStyle::SP_DialogOpenButton, key("Ctrl+O")});
   set(Act::Save, {"SaveBtn", "&Save ", "Save", QStyle::SP_DialogSaveButton, key("Ctrl+S")});
   set(Act::SaveAs, {"SaveAsBtn", "Save &As...", "Save As", QStyle::SP_DriveFDIcon, key("Ctrl+A")});
+  // Ctrl+A is this editor's own; Ctrl+Shift+S is every other program's.
+  (*this)[Act::SaveAs]->setShortcuts({key("Ctrl+A"), key("Ctrl+Shift+S")});
+  set(Act::ExportJson, {"ExportJsonAction", "&Export JSON...", ""});
+  set(Act::ImportJson, {"ImportJsonAction", "&Import JSON...", ""});
+  set(Act::Quit, {"QuitAction", "&Quit", "", QStyle::SP_CustomBase, key("Ctrl+Q")});
 
   // The stack's own actions show what they will undo: "Undo Change Name".
   QAction* undo = undoStack.createUndoAction(owner, QStringLiteral("&Undo"));
@@ -67,6 +72,7 @@ ActionRegistry::ActionRegistry(QWidget* owner, QUndoStack& undoStack)
   set(Act::ErrorCheck, {"ErrBtn", "Error Check", "Error Check", QStyle::SP_MessageBoxWarning});
   set(Act::Preferences, {"PreferencesAction", "&Preferences...", ""});
   set(Act::About, {"AboutAction", "&About...", ""});
+  set(Act::AboutQt, {"AboutQtAction", "About &Qt", ""});
   set(Act::Datapad, {"DatapadAction", "&Datapad", "Show Datapad", QStyle::SP_FileDialogInfoView,
                      key("F6"), true});
   set(Act::MainPages, {"ShowFGList", "Main &Pages", "Show Main Pages",

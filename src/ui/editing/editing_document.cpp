@@ -97,8 +97,7 @@ void EditingDocument::replace(Document doc, EditorState state, Replacement kind)
   if (kind == Replacement::New) templates_ = makeTemplates(missionPrefsOf(prefs_), doc_.teamIff[0]);
   undo_.clear();
   undo_.setClean();
-  // Recovered work is changed, though there is nothing to undo.
-  if (kind == Replacement::Recovered) undo_.resetClean();
+  if (kind == Replacement::Recovered || kind == Replacement::Imported) undo_.resetClean();
   emit documentReplaced();
   emit stateChanged();
 }

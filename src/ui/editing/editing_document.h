@@ -47,7 +47,8 @@ public:
   // What takes the place of the mission being edited: nothing to undo for
   // any. An opened mission is not changed; a new one also rebuilds the
   // templates from the preferences; work recovered after a crash is changed.
-  enum class Replacement { Opened, New, Recovered };
+  // Recovered and imported work is changed, though there is nothing to undo.
+  enum class Replacement { Opened, New, Recovered, Imported };
   void replace(Document doc, EditorState state, Replacement kind);
   // The mission was written to fileName: not an edit, so nothing to undo.
   void markSaved(const std::string& fileName);

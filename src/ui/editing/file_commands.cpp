@@ -1,5 +1,6 @@
 #include "ui/editing/file_commands.h"
 
+#include "core/json/json_mission.h"
 #include "core/mission/backup.h"
 #include "core/mission/reader.h"
 #include "core/mission/writer.h"
@@ -8,6 +9,7 @@
 #include "ui/editing/path_text.h"
 #include "ui/editing/voice_list_session.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace zephlo {
@@ -208,6 +210,52 @@ bool FileCommands::saveAs() {
   // The voice list goes along to the new name instead of being offered.
   if (!write(path, false)) return false;
   voices_.carryToNewName();
+  return true;
+}
+
+bool FileCommands::exportJson() {
+  const Document& d = doc_.document();
+  // Offered beside the mission, under its name.
+  const QString suggested = d.hasFileName()
+                                ? QFileInfo(fromPath(d.fileName)).path() + QLatin1Char('/') +
+                                      QFileInfo(fromPath(d.fileName)).completeBaseName() +
+                                      QStringLiteral(".json")
+                                : prefs_.missionsDir;
+  const QString path =
+      doc_.prompts().chooseSaveFile(QStringLiteral("Export JSON"), suggested,
+                                    QStringLiteral("JSON files (*.json)"), QStringLiteral("json"));
+  if (path.isEmpty()) return false;
+  const Status w = exportMissionJson(d, toPath(path));
+  if (!w) {
+    doc_.prompts().showError(fromMessage(w.error().message));
+    return false;
+  }
+  emit statusMessage(QStringLiteral("Exported to %1").arg(QDir::toNativeSeparators(path)));
+  return true;
+}
+
+bool FileCommands::importJson() {
+  if (!confirmDiscard()) return false;
+  const QString path = doc_.prompts().chooseOpenFile(
+      QStringLiteral("Import JSON"), lastOpenDir_.isEmpty() ? prefs_.missionsDir : lastOpenDir_,
+      QStringLiteral("JSON files (*.json);;All Files (*.*) (*)"));
+  if (path.isEmpty()) return false;
+  lastOpenDir_ = QFileInfo(path).absolutePath();
+  Result<Document> r = importMissionJson(toPath(path), prefs_.autoLink);
+  // A refused file leaves the open mission as it was.
+  if (!r) {
+    doc_.prompts().showError(fromMessage(r.error().message));
+    return false;
+  }
+  Document d = std::move(*r);
+  d.fileName = kUnnamed;
+  const EditorState st = freshState(d, doc_.state());
+  checker_.reset();
+  doc_.replace(std::move(d), st, EditingDocument::Replacement::Imported);
+  missionWatch_.clear();
+  setTitle(TitleKind::New);
+  voices_.replaced();
+  emit statusMessage(QStringLiteral("Imported %1").arg(QDir::toNativeSeparators(path)));
   return true;
 }
 

@@ -42,6 +42,12 @@ public:
   bool reopen(int historyIndex);
   bool save();
   bool saveAs();
+  // The document as JSON in a file the user names; the file is not the
+  // mission's, so nothing else changes.
+  bool exportJson();
+  // A mission from a JSON file, unnamed and changed: Save asks where the
+  // mission file goes.
+  bool importJson();
   // The changed prompt; false when the command must stop.
   bool confirmDiscard();
   bool canClose() { return confirmDiscard(); }

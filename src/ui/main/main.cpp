@@ -4,6 +4,7 @@
 #include "platform/settings_store.h"
 #include "ui/editing/editor_session.h"
 #include "ui/editing/path_text.h"
+#include "ui/main/app_icon.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -95,6 +96,9 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   nameTheApplication();
+  // Wayland compositors take the icon and name from the desktop file.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zephlo"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zephlo"), applicationIcon()));
   CommandLine cl;
   QCommandLineParser& parser = cl.parser;
   const QCommandLineOption& shot = cl.shot;

@@ -23,11 +23,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -88,6 +91,7 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
   actions_ = new ActionRegistry(this, c_.undoStack());
   buildPages();
   buildMenusAndToolBars();
+  setAcceptDrops(true);
   buildToolWindows();
   buildBriefingEditor();
   buildDialogs();
@@ -231,8 +235,20 @@ void TForm1::buildMenusAndToolBars() {
     connect(a.region(r), &QAction::triggered, this, [this, r] { c_.setCurrentRegion(r); });
   }
 
+  connect(a[Act::ExportJson], &QAction::triggered, &files_, &FileCommands::exportJson);
+  connect(a[Act::ImportJson], &QAction::triggered, &files_, &FileCommands::importJson);
+  connect(a[Act::Quit], &QAction::triggered, this, &QWidget::close);
+  connect(a[Act::AboutQt], &QAction::triggered, qApp, &QApplication::aboutQt);
+
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addActions({a[Act::New], a[Act::Open], a[Act::Save], a[Act::SaveAs]});
+  file->addActions({a[Act::New], a[Act::Open]});
+  recentMenu_ = file->addMenu(QStringLiteral("Recent &Files"));
+  recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
+  file->addActions({a[Act::Save], a[Act::SaveAs]});
+  file->addSeparator();
+  file->addActions({a[Act::ExportJson], a[Act::ImportJson]});
+  file->addSeparator();
+  file->addAction(a[Act::Quit]);
 
   // Edit: undo and redo first; the list commands act on the page shown.
   QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -261,6 +277,9 @@ void TForm1::buildMenusAndToolBars() {
   connect(readmeAction, &QAction::triggered, this,
           [readme] { QDesktopServices::openUrl(QUrl::fromLocalFile(readme)); });
   info->addAction(a[Act::About]);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->addActions({a[Act::About], a[Act::AboutQt]});
 
   // Project bar: New, Open with the history, Save As, Save; then undo and redo.
   QToolBar* project = addToolBar(QStringLiteral("Project"));
@@ -333,10 +352,11 @@ void TForm1::updateCommandStates() {
 void TForm1::rebuildHistoryMenus() {
   HistPopUp->clear();
   reopenMenu_->clear();
+  recentMenu_->clear();
   const QStringList h = files_.history();
   for (int i = 0; i < h.size(); ++i) {
     const QString caption = files_.historyCaption(i);
-    for (QMenu* m : {HistPopUp, reopenMenu_}) {
+    for (QMenu* m : {HistPopUp, reopenMenu_, recentMenu_}) {
       QAction* a = m->addAction(caption);
       a->setToolTip(h.at(i));
       connect(a, &QAction::triggered, this, [this, i] { files_.reopen(i); });
@@ -345,6 +365,7 @@ void TForm1::rebuildHistoryMenus() {
   // "&Load by lst..." sits with the history: another way to reopen a mission.
   if ((*actions_)[Act::LoadByList]) reopenMenu_->addAction((*actions_)[Act::LoadByList]);
   reopenMenu_->setEnabled(!h.isEmpty());
+  recentMenu_->setEnabled(!h.isEmpty());
 }
 
 void TForm1::resetLists() {
@@ -504,6 +525,30 @@ void TForm1::showEvent(QShowEvent* e) {
     if (r.right() > avail.right()) r.moveRight(avail.right());
   }
   datapad_->move(r.topLeft());
+}
+
+namespace {
+
+// The local mission file among dropped URLs, if there is exactly one.
+QString droppedMission(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().constFirst();
+  if (!url.isLocalFile()) return {};
+  const QString path = url.toLocalFile();
+  return path.endsWith(QStringLiteral(".tie"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent* e) {
+  if (!droppedMission(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* e) {
+  const QString path = droppedMission(e->mimeData());
+  if (path.isEmpty()) return;
+  e->acceptProposedAction();
+  if (files_.confirmDiscard()) files_.openPath(path);
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {

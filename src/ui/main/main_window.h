@@ -57,6 +57,9 @@ public slots:
 protected:
   void closeEvent(QCloseEvent* e) override;
   void showEvent(QShowEvent* e) override;
+  // A mission file dropped on the window opens as Open would.
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
 private:
   void buildMenusAndToolBars();
@@ -99,6 +102,7 @@ private:
   LinesModel* msgModel_ = nullptr;
   QMenu* HistPopUp = nullptr;
   QMenu* reopenMenu_ = nullptr;
+  QMenu* recentMenu_ = nullptr; // File > Recent Files
   QMenu* fgPopup_ = nullptr;
   QMenu* msgPopup_ = nullptr;
   TDatapad* datapad_ = nullptr;

@@ -9,8 +9,12 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
@@ -371,4 +375,125 @@ TEST(MainWindow, SafetyCopyAndPreferences) {
   QFile::copy(m, q(e.dir.path("BACKUP.tie")));
   e.files.openPath(q(e.dir.path("BACKUP.tie")));
   EXPECT_FALSE(QFileInfo::exists(q(e.dir.path("Backup.tie")))) << "no copy of the copy";
+}
+
+namespace {
+
+QMenu* menuTitled(QMainWindow& w, const QString& title) {
+  for (QAction* a : w.menuBar()->actions())
+    if (a->text() == title) return a->menu();
+  return nullptr;
+}
+
+QStringList captions(QMenu* m) {
+  QStringList out;
+  for (QAction* a : m->actions())
+    if (!a->isSeparator()) out << a->text();
+  return out;
+}
+
+} // namespace
+
+TEST(MainWindow, JsonExportAndImportGoThroughTheFileMenu) {
+  Editor e;
+  const QString good = e.missionFile("good.tie", ">Into the Fire", 3);
+  e.prompts.openFiles = {good};
+  e.w.OpenBtnClick();
+  const std::vector<Byte> original = readFile(good.toStdString());
+
+  QMenu* file = menuTitled(e.w, "&File");
+  ASSERT_NE(file, nullptr);
+  EXPECT_TRUE(captions(file).contains("&Export JSON...") &&
+              captions(file).contains("&Import JSON..."))
+      << captions(file).join(", ").toStdString();
+
+  const QString json = q(e.dir.path("good.json"));
+  e.prompts.saveFiles = {json};
+  e.trigger("ExportJsonAction");
+  ASSERT_TRUE(QFileInfo::exists(json)) << e.prompts.log.join("\n").toStdString();
+  EXPECT_FALSE(e.c.isModified()) << "exporting is no save and no edit";
+  EXPECT_EQ(e.c.document().fileName, good.toStdString());
+
+  // Imported, the mission is the same bytes, unnamed and changed: Save asks
+  // where the mission file goes.
+  e.trigger("NewBtn");
+  e.prompts.openFiles = {json};
+  e.trigger("ImportJsonAction");
+  EXPECT_EQ(e.fgCount(), 3u);
+  EXPECT_EQ(savedBytes(e.c.document()), original);
+  EXPECT_TRUE(e.c.isModified());
+  EXPECT_EQ(e.w.windowTitle(), FileCommands::programTitle() + " - [Unnamed]");
+  e.prompts.log.clear();
+  e.w.SaveBtnClick();
+  EXPECT_EQ(e.prompts.log.value(0), "save dialog");
+
+  // A refused file leaves the open mission as it was, and says which file.
+  e.edit([](Edit& ed) { ed.briefing().texts[0] = ">Kept"; });
+  const QString bad = q(e.dir.path("bad.json"));
+  writeFile(e.dir.path("bad.json"), std::vector<Byte>{'{', '"', 'x', '"', ':'});
+  for (const QString& refused : {bad, q(e.dir.root())}) {
+    e.prompts.yesNoCancel = {Answer::No};
+    e.prompts.openFiles = {refused};
+    e.trigger("ImportJsonAction");
+    EXPECT_TRUE(e.prompts.log.last().startsWith("error: ") &&
+                e.prompts.log.last().contains(refused))
+        << e.prompts.log.last().toStdString();
+    EXPECT_EQ(e.c.document().briefing.texts[0], ">Kept");
+    EXPECT_EQ(e.fgCount(), 3u);
+  }
+
+  // An export that cannot be written says so and leaves nothing behind.
+  e.prompts.saveFiles = {q(e.dir.path("no/such/folder/m.json"))};
+  e.trigger("ExportJsonAction");
+  EXPECT_TRUE(e.prompts.log.last().startsWith("error: ")) << e.prompts.log.last().toStdString();
+}
+
+TEST(MainWindow, DesktopHabitsRecentFilesQuitHelpAndDrops) {
+  Editor e;
+  const QString first = e.missionFile("first.tie", ">First", 2);
+  const QString second = e.missionFile("second.tie", ">Second", 4);
+  e.files.openPath(first);
+
+  QMenu* recent = e.w.findChild<QMenu*>("RecentMenu");
+  ASSERT_NE(recent, nullptr);
+  ASSERT_EQ(recent->actions().size(), 1);
+  EXPECT_EQ(recent->actions()[0]->toolTip(), first);
+
+  EXPECT_TRUE(e.action("SaveAsBtn")->shortcuts().contains(QKeySequence("Ctrl+Shift+S")));
+  EXPECT_TRUE(e.action("SaveAsBtn")->shortcuts().contains(QKeySequence("Ctrl+A")));
+  EXPECT_EQ(e.action("QuitAction")->shortcut(), QKeySequence("Ctrl+Q"));
+  QMenu* help = menuTitled(e.w, "&Help");
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(captions(help).contains("About &Qt"));
+
+  // A mission file dropped on the window opens, after the changed prompt.
+  e.trigger("NewFGBut");
+  auto drop = [&](const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&e.w, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&e.w, &dropped);
+    return true;
+  };
+  e.prompts.yesNoCancel = {Answer::Cancel};
+  EXPECT_TRUE(drop(second));
+  EXPECT_EQ(e.fgCount(), 3u) << "Cancel keeps the changed mission";
+  e.prompts.yesNoCancel = {Answer::No};
+  EXPECT_TRUE(drop(second));
+  EXPECT_EQ(e.fgCount(), 4u);
+  EXPECT_EQ(recent->actions()[0]->toolTip(), second) << "the newest first";
+  EXPECT_FALSE(drop(q(e.dir.path("notes.txt")))) << "only mission files are taken";
+
+  // Quit closes the window, after the same prompt.
+  e.w.show();
+  e.trigger("NewFGBut");
+  e.prompts.yesNoCancel = {Answer::Cancel};
+  e.trigger("QuitAction");
+  EXPECT_TRUE(e.w.isVisible());
+  e.prompts.yesNoCancel = {Answer::No};
+  e.trigger("QuitAction");
+  EXPECT_FALSE(e.w.isVisible());
 }
