@@ -170,7 +170,10 @@ TEST(CliStreams, PicturesGoToStandardOutputOrInTheFormatTheirNameAsks) {
   ASSERT_EQ(runTool(dir, "render " + in + " " + q(dir.path("map.JPG")) + " --size 64x48").status,
             0);
   EXPECT_EQ(text(readFile(dir.path("map.JPG"))).substr(0, 3), "\xFF\xD8\xFF");
-  ASSERT_EQ(runTool(dir, "briefing-frame " + in + " 0 " + q(dir.path("f.bmp"))).status, 0);
+  {
+    const ToolRun fr = runTool(dir, "briefing-frame " + in + " 0 " + q(dir.path("f.bmp")));
+    ASSERT_EQ(fr.status, 0) << fr.err;
+  }
   EXPECT_EQ(text(readFile(dir.path("f.bmp"))).substr(0, 2), "BM");
 
   for (const std::string& cmd : {"render " + in + " ", "briefing-frame " + in + " 0 "}) {
