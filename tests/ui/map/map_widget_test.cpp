@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace zephlo;
@@ -322,4 +324,37 @@ TEST(MapWidget, ShownWaypointsFollowRegionUndoAndTheChooser) {
   e.send(QEvent::MouseButtonPress, e.at(0, 0), Qt::LeftButton, Qt::LeftButton);
   e.send(QEvent::MouseButtonRelease, e.at(0, 0), Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(e.c.state().currentFG, 1);
+}
+
+TEST(MapWidget, ToolBarsFitA1024By640WindowWithPicturesAndNamedTips) {
+  MapEditor e({{0, 0}});
+  e.w.resize(1024, 640);
+  QApplication::processEvents();
+  const QList<QToolBar*> bars = e.map->findChildren<QToolBar*>();
+  ASSERT_EQ(bars.size(), 3);
+  std::vector<std::pair<std::string, QImage>> pictures;
+  for (QToolBar* bar : bars) {
+    auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    EXPECT_TRUE(!more || !more->isVisible()) << bar->objectName().toStdString() << " overflows";
+    for (QAction* a : bar->actions()) {
+      if (!a->isVisible() || a->isSeparator()) continue;
+      const std::string id = a->objectName().toStdString();
+      QWidget* button = bar->widgetForAction(a);
+      ASSERT_NE(button, nullptr) << id;
+      EXPECT_TRUE(button->isVisible()) << id << " is hidden";
+      EXPECT_LE(button->geometry().right(), bar->contentsRect().right()) << id;
+      if (qobject_cast<QToolButton*>(button) == nullptr) continue; // the chooser
+      EXPECT_FALSE(a->icon().isNull()) << id;
+      EXPECT_FALSE(a->toolTip().isEmpty()) << id;
+      // Each command has a picture of its own.
+      const QImage picture = a->icon().pixmap(16, 16).toImage();
+      for (const auto& [other, seen] : pictures)
+        EXPECT_NE(picture, seen) << id << " looks like " << other;
+      pictures.emplace_back(id, picture);
+    }
+  }
+  // The captions stay with the commands for menus and for the tips' names.
+  EXPECT_EQ(e.action("ZoomTo16Btn")->text(), "16");
+  EXPECT_EQ(e.action("ZoomTo16Btn")->toolTip(), "Zoom to 16");
+  EXPECT_EQ(e.action("XY")->toolTip(), "X-Y View");
 }
