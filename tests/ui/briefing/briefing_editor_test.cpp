@@ -383,6 +383,25 @@ TEST(BriefingEditor, ADragThatCannotBeDoneSaysWhyInTheStatusLine) {
   EXPECT_TRUE(status->currentMessage().isEmpty());
 }
 
+TEST(BriefingEditor, StringsPageNamesEachGridOnce) {
+  BriefingEditor b;
+  b.page(2);
+  QWidget* page = b.child<QWidget>("StringsPage");
+  // Every title the page shows: labels, frames and column headers.
+  QStringList titles;
+  for (QLabel* l : page->findChildren<QLabel*>())
+    if (l->isVisible()) titles << l->text();
+  for (QGroupBox* g : page->findChildren<QGroupBox*>())
+    if (g->isVisible()) titles << g->title();
+  for (QTableWidget* t : page->findChildren<QTableWidget*>())
+    for (int c = 0; c < t->columnCount(); ++c)
+      titles << t->horizontalHeaderItem(c)->text();
+  EXPECT_EQ(titles.count("Map Tags"), 1) << titles.join(" | ").toStdString();
+  EXPECT_EQ(titles.count("Briefing Texts"), 1) << titles.join(" | ").toStdString();
+  EXPECT_EQ(b.child<QTableWidget>("TagGrid")->horizontalHeaderItem(1)->text(), "Map Tags");
+  EXPECT_EQ(b.child<QTableWidget>("TextGrid")->horizontalHeaderItem(1)->text(), "Briefing Texts");
+}
+
 TEST(BriefingEditor, VcrControlsRunTheClock) {
   BriefingEditor b({item(0, brfcode::Text, 1), item(50, brfcode::ZoomMap, 0, 64, 64),
                     item(100, brfcode::PageBreak), item(150, brfcode::Text, 0),
