@@ -76,8 +76,8 @@ TWPform::TWPform(EditingDocument& controller, QWidget* parent)
   WPGrid = grid("WPGrid", kStartGridRows, this);
   WPEnabledList =
       enabledList("WPEnabledList",
-                  {QStringLiteral(" Start 1"), QStringLiteral(" Start 2"),
-                   QStringLiteral(" Start 3"), QStringLiteral("Depart Hyp"),
+                  {QStringLiteral(" Start 1"), QStringLiteral(" Start 2 ?"),
+                   QStringLiteral(" Start 3 ?"), QStringLiteral("Depart Hyp"),
                    QStringLiteral(" Further point 1"), QStringLiteral(" Further point 2")},
                   this);
   starts->addWidget(WPEnabledList);
