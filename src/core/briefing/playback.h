@@ -68,7 +68,6 @@ int briefingMapUnits(int pixelFromOrigin, int zoom);
 
 class BriefingPlayback {
 public:
-  BriefingPlayback() = default;
   // Takes the list and the strings and rewinds for editing.
   void load(const Briefing& briefing);
   // Takes an edited list. The state is kept; snapshots of the old list are
