@@ -106,6 +106,7 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
     strLabels_[i] = label(StrPanel, nullptr);
     strEdits_[i] = edit(StrPanel, names[t], static_cast<int>(size::goalString) - 1);
     blackBase(strEdits_[i]);
+    strLabels_[i]->setBuddy(strEdits_[i]);
     sp->addWidget(strLabels_[i], t, 0);
     sp->addWidget(strEdits_[i], t, 1);
     connect(strEdits_[i], &QLineEdit::textEdited, this,

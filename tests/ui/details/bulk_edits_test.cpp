@@ -195,3 +195,46 @@ TEST(BulkEdits, EveryPageShowsItsTabAndTheToolSaysWhoseTriggersItShows) {
   e.pad->showPage(DatapadPage::Msg);
   EXPECT_EQ(heading->text(), "Message 1");
 }
+
+namespace {
+
+// A box is labelled when a label names it, when it names itself (a box in
+// a row that one label heads), or when its titled group does.
+bool labelled(QWidget* box, QWidget& window) {
+  for (QLabel* l : window.findChildren<QLabel*>())
+    if (l->buddy() == box && !l->text().trimmed().isEmpty()) return true;
+  if (!box->toolTip().isEmpty()) return true;
+  auto* group = qobject_cast<QGroupBox*>(box->parentWidget());
+  return group && !group->title().isEmpty();
+}
+
+// The boxes a designer types in or chooses from that show now.
+QList<QWidget*> shownBoxes(QWidget& window) {
+  QList<QWidget*> out;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    const bool box = qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                     (qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget()) &&
+                      !qobject_cast<QAbstractSpinBox*>(w->parentWidget()));
+    if (box && w->isVisible()) out << w;
+  }
+  return out;
+}
+
+} // namespace
+
+TEST(BulkEdits, EveryBoxOnEveryPageHasALabel) {
+  Bulk e;
+  for (int p = 0; p <= static_cast<int>(DatapadPage::Msg); ++p) {
+    e.pad->showPage(static_cast<DatapadPage>(p));
+    QApplication::processEvents();
+    for (QWidget* box : shownBoxes(*e.pad))
+      EXPECT_TRUE(labelled(box, *e.pad)) << "page " << p << ": " << box->objectName().toStdString();
+  }
+  auto* pages = e.w.findChild<QTabWidget*>(QStringLiteral("OverallPages"));
+  pages->setCurrentIndex(2);
+  QWidget* teams = pages->currentWidget();
+  QApplication::processEvents();
+  ASSERT_FALSE(shownBoxes(*teams).isEmpty());
+  for (QWidget* box : shownBoxes(*teams))
+    EXPECT_TRUE(labelled(box, *teams)) << "teams: " << box->objectName().toStdString();
+}
