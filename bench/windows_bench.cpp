@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
+#include <QMainWindow>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
@@ -52,8 +54,15 @@ struct Windows {
       if (QAction* a = w->findChild<QAction*>(name)) a->setChecked(open);
     settle();
   }
-  // One edit of the current flight group's name field, as the details page makes it.
+  // One edit of a number field of the current flight group (its waves), as
+  // the details page makes it: one box and no list line follow it.
   void fieldEdit(int k) {
+    EditingDocument& doc = session->doc;
+    doc.apply(storeField(FgField::Waves, k % 2 + 1, doc.state()));
+    settle();
+  }
+  // One edit of its name, which every list naming flight groups follows.
+  void nameEdit(int k) {
     EditingDocument& doc = session->doc;
     doc.apply(storeName(k % 2 ? "Red" : "Blue", doc.state(), false));
     settle();
@@ -79,6 +88,35 @@ void BM_FieldEdit(benchmark::State& state) {
   state.SetLabel(state.range(0) ? "tool windows open" : "tool windows closed");
 }
 BENCHMARK(BM_FieldEdit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void BM_NameEdit(benchmark::State& state) {
+  Windows& w = windows();
+  w.toolWindows(state.range(0) != 0);
+  int k = 0;
+  for (auto _ : state)
+    w.nameEdit(k++);
+  state.SetLabel(state.range(0) ? "tool windows open" : "tool windows closed");
+}
+BENCHMARK(BM_NameEdit)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// The floor any window pays for a change shown: a bare window of the same
+// size with one list whose current line changes.
+void BM_BareWindowEdit(benchmark::State& state) {
+  QMainWindow bare;
+  auto* list = new QListWidget(&bare);
+  for (int i = 0; i < 192; ++i)
+    list->addItem(QStringLiteral("FG %1").arg(i));
+  bare.setCentralWidget(list);
+  bare.resize(1920, 1080);
+  bare.show();
+  Windows::settle();
+  int k = 0;
+  for (auto _ : state) {
+    list->item(0)->setText(k++ % 2 ? QStringLiteral("Red") : QStringLiteral("Blue"));
+    Windows::settle();
+  }
+}
+BENCHMARK(BM_BareWindowEdit)->Unit(benchmark::kMicrosecond);
 
 // Steps of one drag of the current flight group, the tool windows open.
 void BM_MapDragStep(benchmark::State& state) {

@@ -2,6 +2,8 @@
 
 #include "core/map/backdrops.h"
 
+#include "render/screen_image.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -131,9 +133,9 @@ void paintBackdropPicture(QPainter& p, const QRect& cell, int number) {
   p.restore();
 }
 
-QImage backdropSheet(int selected) {
+QImage backdropSheet(int selected, qreal ratio) {
   const int columns = (kBackdropPictures + kPickerColumnCells - 1) / kPickerColumnCells;
-  QImage img(columns * kPickerCell, kPickerColumnCells * kPickerCell, QImage::Format_RGB32);
+  QImage img = screenImage(QSize(columns * kPickerCell, kPickerColumnCells * kPickerCell), ratio);
   img.fill(Qt::black);
   QPainter p(&img);
   for (int n = 1; n <= kBackdropPictures; ++n) {

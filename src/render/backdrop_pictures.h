@@ -13,7 +13,8 @@ inline constexpr int kBackdropPictures = 60;
 void paintBackdropPicture(class QPainter& p, const QRect& cell, int number);
 
 // The whole sheet: cells of 51 x 51 pixels numbered down the columns, 12 to
-// a column; selected (0 for none) is framed.
-QImage backdropSheet(int selected);
+// a column; selected (0 for none) is framed. Made for a screen of the given
+// scale (render/screen_image.h).
+QImage backdropSheet(int selected, qreal ratio = 1);
 
 } // namespace zephlo

@@ -7,11 +7,13 @@
 #include "core/map/wireframe.h"
 #include "render/icon_sheet.h"
 #include "render/qt_colour.h"
+#include "render/screen_image.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStaticText>
+#include <cmath>
 
 #include <algorithm>
 #include <cstring>
@@ -139,26 +141,40 @@ namespace {
 // Black and the grid written straight into a 32-bit image: one prepared
 // scan line with the columns copied to every row, then the rows. Zoomed
 // far out the grid has hundreds of lines, too many to stroke one by one.
+// On an image made for a screen scale, a map pixel covers ratio image
+// pixels on each axis.
 bool fillBackgroundDirect(QPainter& p, const MapView& view, const MapOptions& options) {
   auto* img = dynamic_cast<QImage*>(p.device());
   if (!img || img->format() != QImage::Format_RGB32 || p.transform().type() != QTransform::TxNone ||
       p.hasClipping())
     return false;
-  const int w = std::min(view.width, img->width()), h = std::min(view.height, img->height());
+  const double ratio = img->devicePixelRatio();
+  auto physical = [ratio](int pixel) { return static_cast<int>(std::floor(pixel * ratio)); };
+  const int w = std::min(physical(view.width), img->width());
+  const int h = std::min(physical(view.height), img->height());
   if (w <= 0 || h <= 0) return true;
+  // The image pixels [first, last) a map pixel covers, within `size`.
+  auto span = [&](int pixel, int size) {
+    const int first = physical(pixel);
+    return std::pair(std::clamp(first, 0, size),
+                     std::clamp(std::max(first + 1, physical(pixel + 1)), 0, size));
+  };
   const std::vector<GridLine> grid =
       view.gridOn ? gridLines(view, options.ghostGrid) : std::vector<GridLine>{};
   auto argb = [](Colour c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); };
   std::vector<QRgb> row(static_cast<std::size_t>(w), qRgb(0, 0, 0));
   for (const GridLine& g : grid) {
-    if (g.vertical && g.pixel >= 0 && g.pixel < w)
-      row[static_cast<std::size_t>(g.pixel)] = argb(g.colour);
+    if (!g.vertical) continue;
+    const auto [first, last] = span(g.pixel, w);
+    std::fill(row.begin() + first, row.begin() + last, argb(g.colour));
   }
   for (int y = 0; y < h; ++y)
     std::memcpy(img->scanLine(y), row.data(), row.size() * sizeof(QRgb));
   for (const GridLine& g : grid) {
-    if (!g.vertical && g.pixel >= 0 && g.pixel < h) {
-      auto* line = reinterpret_cast<QRgb*>(img->scanLine(g.pixel));
+    if (g.vertical) continue;
+    const auto [first, last] = span(g.pixel, h);
+    for (int y = first; y < last; ++y) {
+      auto* line = reinterpret_cast<QRgb*>(img->scanLine(y));
       std::fill(line, line + w, argb(g.colour));
     }
   }
@@ -280,11 +296,13 @@ void paintMap(QPainter& p, const MapContent& m, const MapView& view, const MapOp
   p.restore();
 }
 
+void MapRenderer::setDevicePixelRatio(qreal ratio) { ratio_ = ratio > 0 ? ratio : 1; }
+
 void MapRenderer::ensureSize(const MapView& view) {
   const QSize size(std::max(1, view.width), std::max(1, view.height));
-  if (map_.size() != size) {
-    map_ = QImage(size, QImage::Format_RGB32);
-    background_ = QImage(size, QImage::Format_RGB32);
+  if (map_.size() != screenPixels(size, ratio_) || map_.devicePixelRatio() != ratio_) {
+    map_ = screenImage(size, ratio_);
+    background_ = screenImage(size, ratio_);
     cacheValid_ = false;
   }
 }
@@ -301,7 +319,7 @@ const QImage& MapRenderer::repaint(const MapContent& m, const MapView& view,
   }
   cacheValid_ = true;
   cachedCurrent_ = view.currentFG;
-  dirty_ = map_.rect();
+  dirty_ = QRect(0, 0, view.width, view.height);
   return redrawCurrent(m, view, options);
 }
 
@@ -311,7 +329,10 @@ const QImage& MapRenderer::redrawCurrent(const MapContent& m, const MapView& vie
   if (!cacheValid_ || cachedCurrent_ != view.currentFG) return repaint(m, view, options);
   // Put back the background only where the current flight group (and the
   // palette over it) were drawn last time.
-  const QRect restore = dirty_.intersected(map_.rect());
+  const QRect restore = QRectF(dirty_.x() * ratio_, dirty_.y() * ratio_, dirty_.width() * ratio_,
+                               dirty_.height() * ratio_)
+                            .toAlignedRect()
+                            .intersected(map_.rect());
   const auto rowBytes = static_cast<std::size_t>(restore.width()) * sizeof(QRgb);
   for (int y = restore.top(); y <= restore.bottom(); ++y) {
     std::memcpy(map_.scanLine(y) + restore.left() * static_cast<int>(sizeof(QRgb)),

@@ -48,11 +48,15 @@ public:
   const QImage& redrawCurrent(const MapContent& m, const MapView& view, const MapOptions& options);
   const QImage& image() const { return map_; }
   void invalidate() { cacheValid_ = false; }
+  // The screen's scale: the images have that many pixels per map pixel, so
+  // the map stays sharp on a scaled screen. 1 until set.
+  void setDevicePixelRatio(qreal ratio);
 
 private:
   void ensureSize(const MapView& view);
 
   QImage map_, background_;
+  qreal ratio_ = 1;
   bool cacheValid_ = false;
   int cachedCurrent_ = -1;
   QRect dirty_; // where map_ differs from background_

@@ -2,6 +2,7 @@
 #include "render/icon_sheet.h"
 #include "render/map_painter.h"
 #include "render/qt_colour.h"
+#include "render/screen_image.h"
 #include "support/map_fixtures.h"
 #include "support/test_documents.h"
 
@@ -96,37 +97,57 @@ TEST(MapRender, MarkersLinesAndPalette) {
   EXPECT_GT(coloursIn(img, QRect(0, 260, 400, 40)).size(), 1u);
 }
 
-TEST(MapRender, RedrawOverTheCacheEqualsAFullRepaint) {
-  Document d = testing::largeDocument();
-  MapCache cache(d, 1, 1);
-  MapView v;
-  v.resize(640, 480);
-  v.zoom = 6;
-  v.currentFG = 17;
-  v.waypoints = WaypointDisplay::All;
-  v.namesOn = true;
-  v.paletteOn = true;
-  MapOptions o;
-  o.showDistances = o.showTime = true;
-  MapRenderer r;
-  r.repaint({d, cache}, v, o);
+TEST(MapRender, RedrawOverTheCacheEqualsAFullRepaintAtEveryScreenScale) {
+  for (const qreal ratio : {1.0, 2.0, 1.5}) {
+    Document d = testing::largeDocument();
+    MapCache cache(d, 1, 1);
+    MapView v;
+    v.resize(640, 480);
+    v.zoom = 6;
+    v.currentFG = 17;
+    v.waypoints = WaypointDisplay::All;
+    v.namesOn = true;
+    v.paletteOn = true;
+    MapOptions o;
+    o.showDistances = o.showTime = true;
+    MapRenderer r;
+    r.setDevicePixelRatio(ratio);
+    const QImage& first = r.repaint({d, cache}, v, o);
+    EXPECT_EQ(first.size(), QSize(640, 480) * ratio);
+    EXPECT_EQ(first.devicePixelRatio(), ratio);
 
-  // Drag steps move the current flight group; only it is redrawn, and
-  // nothing of where it was before is left behind (even over the palette).
-  FGObject& f = d.flightGroups[17];
-  QImage fast, full(640, 480, QImage::Format_RGB32);
-  for (const auto& [x, y] : {std::pair{1000, -900}, std::pair{-2000, 7200}, std::pair{0, 0}}) {
-    f.setStartPoint(1, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0, 1});
-    Change moved;
-    moved.flightGroups = {17};
-    cache.update(d, moved);
-    fast = r.redrawCurrent({d, cache}, v, o);
-    QPainter p(&full);
-    paintMap(p, {d, cache}, v, o);
-    p.end();
-    ASSERT_EQ(fast, full) << x << "," << y;
+    // Drag steps move the current flight group; only it is redrawn, and
+    // nothing of where it was before is left behind (even over the palette).
+    FGObject& f = d.flightGroups[17];
+    QImage fast, full = screenImage(QSize(640, 480), ratio);
+    for (const auto& [x, y] : {std::pair{1000, -900}, std::pair{-2000, 7200}, std::pair{0, 0}}) {
+      f.setStartPoint(1, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), 0, 1});
+      Change moved;
+      moved.flightGroups = {17};
+      cache.update(d, moved);
+      fast = r.redrawCurrent({d, cache}, v, o);
+      QPainter p(&full);
+      paintMap(p, {d, cache}, v, o);
+      p.end();
+      ASSERT_EQ(fast, full) << ratio << ": " << x << "," << y;
+    }
+    EXPECT_NE(fast, QImage(r.repaint({d, cache}, MapView{}, o))); // and the picture is not empty
   }
-  EXPECT_NE(fast, QImage(r.repaint({d, cache}, MapView{}, o))); // and the picture is not empty
+}
+
+TEST(MapRender, TheGridAtTwiceThePixelsIsTheGridDoubled) {
+  MapView v;
+  v.resize(320, 240);
+  v.zoom = 20;
+  QImage once = screenImage(QSize(320, 240), 1), twice = screenImage(QSize(320, 240), 2);
+  for (QImage* img : {&once, &twice}) {
+    QPainter p(img);
+    paintBackground(p, v, MapOptions{});
+  }
+  EXPECT_GT(coloursIn(once, once.rect()).size(), 1u) << "a grid is drawn";
+  QImage doubled = once.scaled(640, 480, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  doubled.setDevicePixelRatio(2);
+  EXPECT_TRUE(twice == doubled);
 }
 
 TEST(MapRender, IconSheetCellsAreDistinct) {

@@ -61,10 +61,15 @@ std::vector<TCommandObject> decodeBriefing(const Briefing& b) {
   return list;
 }
 
-Status encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b) {
+std::size_t briefingWords(const std::vector<TCommandObject>& list) {
   std::size_t needed = 0;
   for (const auto& c : list)
     needed += 2 + static_cast<std::size_t>(parameterCount(c.Command));
+  return needed;
+}
+
+Status encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b) {
+  const std::size_t needed = briefingWords(list);
   if (needed > static_cast<std::size_t>(brf::StreamWords)) {
     return makeError(ErrorKind::Refused, "The briefing needs " + std::to_string(needed) +
                                              " words but only 7000 fit. Remove some instructions.");

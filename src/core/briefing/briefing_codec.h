@@ -60,6 +60,8 @@ std::vector<TCommandObject> decodeBriefing(const Briefing& b);
 // words after it. A list that needs more than 7000 words is refused and the
 // block is then unchanged.
 Status encodeBriefing(const std::vector<TCommandObject>& list, Briefing& b);
+// The stream words a list takes (time, code and parameters of each item).
+std::size_t briefingWords(const std::vector<TCommandObject>& list);
 
 // Mends a stream whose length is too short to be real (below 7) while the
 // running time is not the new-mission default: the length is set to the

@@ -99,7 +99,7 @@ Operation changeBriefingInstruction(int position, TCommandObject item, PositionO
 }
 
 Operation dragBriefingPoint(int position, int x, int y, int dragId) {
-  return editBriefingList("Drag on Briefing Map", "brf-drag:" + std::to_string(dragId),
+  return editBriefingList("Drag on Briefing Map", briefingDragKey(dragId),
                           [=](InstructionList& list) -> Status {
                             if (!inList(list, position)) return badPosition(position);
                             TCommandObject& c = list[static_cast<std::size_t>(position)];
@@ -108,6 +108,8 @@ Operation dragBriefingPoint(int position, int x, int y, int dragId) {
                             return {};
                           });
 }
+
+std::string briefingDragKey(int dragId) { return "brf-drag:" + std::to_string(dragId); }
 
 Operation setBriefingString(bool tag, int index, std::string text) {
   return {tag ? "Edit Map Tag" : "Edit Briefing Text",

@@ -36,6 +36,8 @@ Operation changeBriefingInstruction(int position, TCommandObject item, PositionO
 // A drag on the map: the instruction's X and Y become the given point.
 // Consecutive moves of one drag merge into one undo step.
 Operation dragBriefingPoint(int position, int x, int y, int dragId);
+// The merge key of the steps of one drag.
+std::string briefingDragKey(int dragId);
 
 Operation setBriefingString(bool tag, int index, std::string text);
 Operation setBriefingRunningTime(int ticks);

@@ -133,6 +133,17 @@ InstructionInsert insertOnMapStep(std::uint16_t code, const BriefingPlayback& pb
   return insertAtClockStep(item, current, time);
 }
 
+InstructionInsert dragInsertMoveStep(int icon, BriefingMapPoint to, int current, int time,
+                                     int dragId) {
+  TCommandObject item = newInstruction(brfcode::MoveIcon);
+  item.Index = static_cast<std::uint16_t>(icon);
+  item.X = static_cast<std::int16_t>(std::clamp(to.x, -32768, 32767));
+  item.Y = static_cast<std::int16_t>(std::clamp(to.y, -32768, 32767));
+  InstructionInsert r = insertAtClockStep(item, current, time);
+  r.op.mergeKey = briefingDragKey(dragId);
+  return r;
+}
+
 InstructionInsert insertNewIconStep(int craftType, int iff, BriefingMapPoint at, int current,
                                     int time) {
   InstructionInsert r;

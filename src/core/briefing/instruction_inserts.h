@@ -63,6 +63,11 @@ InstructionInsert insertOnMapStep(std::uint16_t code, const BriefingPlayback& pb
 // "Done" of "Map Icon:": the next icon and its move to the clicked point.
 InstructionInsert insertNewIconStep(int craftType, int iff, BriefingMapPoint at, int current,
                                     int time);
+// The first step of a drag of an icon that no "Move Icon" placed: one to
+// the point at the clock. Later steps of the drag (dragBriefingPoint with
+// the same dragId) join its undo step.
+InstructionInsert dragInsertMoveStep(int icon, BriefingMapPoint to, int current, int time,
+                                     int dragId);
 // "Show Info for Selected Icon": on now, off 120 ticks later.
 InstructionInsert insertShowInfoStep(int icon, int current, int time);
 

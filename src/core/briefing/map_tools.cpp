@@ -58,13 +58,22 @@ BriefingGrab grabOnBriefingMap(const BriefingPlayback& pb, int width, int height
   BriefingGrab g;
   const PlaybackState& s = pb.state();
   g.icon = hitBriefingIcon(s, screenToBriefing(s, width, height, pixel));
+  if (!dragging) return g;
   if (g.icon >= 0) {
-    if (dragging)
-      g.instruction = dragInstructionForIcon(
-          pb.list(), g.icon, s.icons[static_cast<std::size_t>(g.icon)].lastMove, pb.time());
-  } else if (const int tag = hitBriefingTag(s, pb.list(), width, height, pixel);
-             tag >= 0 && dragging) {
+    g.instruction = dragInstructionForIcon(
+        pb.list(), g.icon, s.icons[static_cast<std::size_t>(g.icon)].lastMove, pb.time());
+    if (g.instruction >= 0) return g;
+    InstructionList more = pb.list();
+    more.push_back(newInstruction(brfcode::MoveIcon));
+    if (briefingWords(more) <= static_cast<std::size_t>(brf::StreamWords))
+      g.insertMove = true;
+    else
+      g.refusal = "The briefing is full: there is no room for a \"Move Icon\" of icon #" +
+                  std::to_string(g.icon) + ".";
+  } else if (const int tag = hitBriefingTag(s, pb.list(), width, height, pixel); tag >= 0) {
     g.instruction = s.tags[static_cast<std::size_t>(tag)].instruction;
+  } else {
+    g.refusal = "Nothing to drag here: no icon or map tag under the pointer.";
   }
   return g;
 }

@@ -43,10 +43,14 @@ BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
 
 // What a press on the map takes hold of: the icon it selects (or -1) and
 // the instruction a drag from there edits (or -1). A drag takes the "Move
-// Icon" that placed the icon hit, else the "Map Tag" of the tag hit.
+// Icon" that placed the icon hit, else the "Map Tag" of the tag hit. An
+// icon that no "Move Icon" placed gets one at the clock when the drag
+// starts (insertMove); a drag that can do nothing says why (refusal).
 struct BriefingGrab {
   int icon = -1;
   int instruction = -1;
+  bool insertMove = false;
+  std::string refusal;
 };
 BriefingGrab grabOnBriefingMap(const BriefingPlayback& pb, int width, int height,
                                BriefingMapPoint pixel, bool dragging);

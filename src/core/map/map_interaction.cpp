@@ -18,27 +18,45 @@ int hitTolerance(int zoom) {
   return 3600 / zoom;
 }
 
+namespace {
+
+// The first slot of one flight group under the world point (h, v), if any.
+std::optional<int> slotUnder(const MapCache& cache, const MapView& view, int fg, double h,
+                             double v) {
+  const double t = hitTolerance(view.zoom);
+  const DisplayWaypoints& w = cache[fg].points;
+  const int lastSlot = lastSlotDrawn(view, fg);
+  for (int slot = 1; slot <= lastSlot; ++slot) {
+    if (slot != 1 && !w.enabled(slot)) continue;
+    const Point& p = w[slot];
+    const double ph = view.horizontalOf(p.x, p.y, p.z);
+    const double pv = view.verticalOf(p.x, p.y, p.z);
+    if (std::abs(ph - h) <= t && std::abs(pv - v) <= t) return slot;
+  }
+  return std::nullopt;
+}
+
+} // namespace
+
 std::optional<MapHit> hitTest(const MapCache& cache, const MapView& view, double x, double y,
-                              PressButton button) {
+                              PressButton button, const std::set<int>& selected) {
   const int count = cache.size();
   if (count == 0 || view.zoom <= 0) return std::nullopt;
-  const double t = hitTolerance(view.zoom);
   const double h = view.toWorldH(x), v = view.toWorldV(y);
   const int first = std::max(0, view.firstDrawn);
   const int last = view.lastDrawn < 0 ? count - 1 : std::min(view.lastDrawn, count - 1);
-  for (int fg = first; fg <= last; ++fg) {
-    if (!view.isShown(fg)) continue;
-    const DisplayWaypoints& w = cache[fg].points;
-    const int lastSlot = lastSlotDrawn(view, fg);
-    for (int slot = 1; slot <= lastSlot; ++slot) {
-      if (slot != 1 && !w.enabled(slot)) continue;
-      const Point& p = w[slot];
-      const double ph = view.horizontalOf(p.x, p.y, p.z);
-      const double pv = view.verticalOf(p.x, p.y, p.z);
-      if (std::abs(ph - h) <= t && std::abs(pv - v) <= t) {
-        if (button == PressButton::Right && slot != 1) return std::nullopt;
-        return MapHit{fg, slot};
-      }
+  auto takes = [&](int fg) { return fg >= first && fg <= last && view.isShown(fg); };
+  std::vector<int> order;
+  if (takes(view.currentFG)) order.push_back(view.currentFG);
+  for (int fg : selected)
+    if (fg != view.currentFG && takes(fg)) order.push_back(fg);
+  for (int fg = first; fg <= last; ++fg)
+    if (fg != view.currentFG && !selected.contains(fg) && takes(fg)) order.push_back(fg);
+  // The first point found decides, as the button allows.
+  for (int fg : order) {
+    if (const auto slot = slotUnder(cache, view, fg, h, v)) {
+      if (button == PressButton::Right && *slot != 1) return std::nullopt;
+      return MapHit{fg, *slot};
     }
   }
   return std::nullopt;
@@ -123,7 +141,8 @@ std::optional<DragStep> dragStepAt(const MapView& view, const std::set<int>& sel
   return step;
 }
 
-PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapPress& press) {
+PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapPress& press,
+                          const std::set<int>& selected) {
   if (press.left && press.right) return {PressKind::ToggleDatapad, {}, 0};
   if (view.paletteOn && press.leftPressed) {
     if (auto p = paletteIndexAt(static_cast<int>(press.x), static_cast<int>(press.y), view.height))
@@ -131,8 +150,8 @@ PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapP
   }
   // A press with a modifier, or of another button, starts nothing.
   if (press.modifiers || press.otherButtons || press.left == press.right) return {};
-  const auto hit =
-      hitTest(cache, view, press.x, press.y, press.right ? PressButton::Right : PressButton::Left);
+  const auto hit = hitTest(cache, view, press.x, press.y,
+                           press.right ? PressButton::Right : PressButton::Left, selected);
   if (!hit) return {press.right ? PressKind::Pan : PressKind::HoldZoom, {}, 0};
   if (hit->slot == 1 && view.startLocked) return {PressKind::Locked, *hit, 0};
   return {press.right ? PressKind::PanOnPoint : PressKind::Drag, *hit, 0};

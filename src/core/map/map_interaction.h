@@ -23,11 +23,13 @@ struct MapHit {
   bool operator==(const MapHit&) const = default;
 };
 enum class PressButton { Left, Right };
-// The point under the pixel (x, y): the lowest flight-group index wins, then
-// the lowest slot, whatever is drawn on top. A right press takes only a
-// start point 1; on any other point it misses.
+// The point under the pixel (x, y). The view's current flight group comes
+// first, then the selected ones, so a press takes what the designer is
+// working on even under another icon; after them the lowest flight-group
+// index wins, then the lowest slot, whatever is drawn on top. A right press
+// takes only a start point 1; on any other point it misses.
 std::optional<MapHit> hitTest(const MapCache& cache, const MapView& view, double x, double y,
-                              PressButton button);
+                              PressButton button, const std::set<int>& selected = {});
 
 // The world point under a pixel, rounded and snapped with the view's steps
 // (horizontal with the X step, vertical with the Y step).
@@ -89,7 +91,9 @@ struct PressOutcome {
   int paletteIndex = 0; // Palette
   bool operator==(const PressOutcome&) const = default;
 };
-PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapPress& press);
+// `selected`: the flight groups selected in the list, taken first as hitTest says.
+PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapPress& press,
+                          const std::set<int>& selected = {});
 
 // Waypoint 1 of these craft stays off when they are placed from the palette.
 bool placedWithoutWaypoint(int craftType);

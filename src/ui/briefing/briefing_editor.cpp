@@ -13,7 +13,9 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace zephlo {
 
@@ -43,9 +45,18 @@ TBrfForm::TBrfForm(EditingDocument& doc, ActionRegistry& registry, QWidget* pare
   BrfPages->addTab(listPage_, QStringLiteral("Instruction List"));
   BrfPages->addTab(stringsPage_, QStringLiteral("Strings"));
   side_ = new BriefingSidePanel(*session_, registry, this);
-  auto* row = new QHBoxLayout(this);
+  auto* column = new QVBoxLayout(this);
+  auto* row = new QHBoxLayout;
   row->addWidget(BrfPages, 1);
   row->addWidget(side_);
+  column->addLayout(row, 1);
+  // Says why the mouse did nothing on the map.
+  statusLine_ = new QStatusBar(this);
+  statusLine_->setObjectName(QStringLiteral("BrfStatus"));
+  statusLine_->setSizeGripEnabled(false);
+  column->addWidget(statusLine_);
+  connect(session_, &BriefingSession::told, statusLine_,
+          [this](const QString& text) { statusLine_->showMessage(text); });
 
   for (QAction* a : actions_->inserts)
     connect(a, &QAction::triggered, this,

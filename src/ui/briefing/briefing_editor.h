@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class QStatusBar;
 class QTabWidget;
 
 namespace zephlo {
@@ -61,6 +62,7 @@ private:
   InstructionListPage* listPage_ = nullptr;
   BriefingStringsPage* stringsPage_ = nullptr;
   BriefingSidePanel* side_ = nullptr;
+  QStatusBar* statusLine_ = nullptr;
 };
 
 } // namespace zephlo

@@ -20,16 +20,47 @@ void BrfPickTool::press(QMouseEvent* e) {
                                               {pos.x(), pos.y()}, drag);
   if (grab.icon >= 0) session().selectIcon(grab.icon);
   dragPos_ = grab.instruction;
-  dragIcon_ = grab.instruction >= 0 ? grab.icon : -1;
+  dragIcon_ = grab.instruction >= 0 || grab.insertMove ? grab.icon : -1;
+  insertMove_ = grab.insertMove;
+  refusal_ = pages::fromBytes(grab.refusal);
   ++dragId_;
+  emit session().told({});
   page_.repaintMap();
 }
 
+void BrfPickTool::insertMove(BriefingMapPoint pointer) {
+  const BriefingIcon& icon =
+      session().playback().state().icons[static_cast<std::size_t>(dragIcon_)];
+  const BriefingMapPoint old{icon.x, icon.y};
+  const BriefingMapPoint to = briefingDragTo(pointer, old, page_.dragSettings());
+  if (to == old) return; // not moved yet
+  insertMove_ = false;
+  PositionOut where;
+  const bool ok = session().insertAtClock(
+      [&](int current, int time) {
+        InstructionInsert ins = dragInsertMoveStep(dragIcon_, to, current, time, dragId_);
+        where = ins.where;
+        return ins;
+      },
+      false, false);
+  dragPos_ = ok ? *where : -1;
+}
+
 void BrfPickTool::move(QMouseEvent* e) {
-  if (dragPos_ < 0 || !(e->buttons() & Qt::LeftButton)) return;
+  if (!(e->buttons() & Qt::LeftButton)) return;
+  if (!refusal_.isEmpty()) {
+    emit session().told(refusal_);
+    refusal_.clear();
+    return;
+  }
   BriefingPlayback& pb = session().playback();
-  const auto to = briefingDragTarget(pb.list(), dragPos_, page_.mapPointAt(e->position().toPoint()),
-                                     page_.dragSettings());
+  const BriefingMapPoint pointer = page_.mapPointAt(e->position().toPoint());
+  if (insertMove_) {
+    insertMove(pointer); // the new instruction stands where the pointer is
+    return;
+  }
+  if (dragPos_ < 0) return;
+  const auto to = briefingDragTarget(pb.list(), dragPos_, pointer, page_.dragSettings());
   if (!to) return;
   if (!session().apply(dragBriefingPoint(dragPos_, to->x, to->y, dragId_))) {
     dragPos_ = -1;
@@ -47,6 +78,8 @@ void BrfPickTool::move(QMouseEvent* e) {
 void BrfPickTool::release(QMouseEvent*) {
   dragPos_ = -1;
   dragIcon_ = -1;
+  insertMove_ = false;
+  refusal_.clear();
 }
 
 void BrfInsertTool::activate() {

@@ -56,9 +56,15 @@ public:
   void release(QMouseEvent*) override;
 
 private:
-  int dragPos_ = -1;  // the instruction the drag edits
-  int dragIcon_ = -1; // the icon whose picture follows
-  int dragId_ = 0;    // one undo step per drag
+  // The drag's first step on an icon that no "Move Icon" placed: one goes
+  // in at the clock where the pointer is, and the drag then edits it.
+  void insertMove(BriefingMapPoint pointer);
+
+  int dragPos_ = -1;        // the instruction the drag edits
+  int dragIcon_ = -1;       // the icon whose picture follows
+  int dragId_ = 0;          // one undo step per drag
+  bool insertMove_ = false; // the drag puts a "Move Icon" in first
+  QString refusal_;         // why this press cannot drag, said once it tries
 };
 
 // An insert mode: the new instruction is previewed until "Done" applies it

@@ -1,5 +1,6 @@
 #include "ui/briefing/briefing_map_view.h"
 
+#include "render/screen_image.h"
 #include "ui/briefing/briefing_map_tools.h"
 
 #include <QMouseEvent>
@@ -16,14 +17,14 @@ BrfMapView::BrfMapView(QWidget* parent) : QWidget(parent) {
 
 void BrfMapView::paintWith(const std::function<void(QPainter&, QSize)>& paint) {
   if (size().isEmpty()) return;
-  if (picture_.size() != size()) {
-    QImage grown(size(), QImage::Format_RGB32);
-    grown.fill(QColor(26, 18, 41));
-    picture_ = grown;
+  const qreal ratio = devicePixelRatioF();
+  if (picture_.size() != screenPixels(size(), ratio) || picture_.devicePixelRatio() != ratio) {
+    picture_ = screenImage(size(), ratio);
+    picture_.fill(QColor(26, 18, 41));
   }
   {
     QPainter p(&picture_);
-    paint(p, picture_.size());
+    paint(p, size());
   }
   update();
 }

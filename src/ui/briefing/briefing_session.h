@@ -73,6 +73,9 @@ signals:
   void pictureChanged();
   // Playing, paused or in a region transition.
   void playingChanged();
+  // A line for the window's status line: why the mouse did nothing, or
+  // empty to clear it.
+  void told(const QString& text);
 
 private:
   void playTick();

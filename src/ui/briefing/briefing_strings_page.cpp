@@ -6,7 +6,6 @@
 #include "ui/editing/page_controls.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,16 +51,15 @@ BriefingStringsPage::BriefingStringsPage(BriefingSession& session, QWidget* pare
   auto* grids = new QHBoxLayout;
   TagGrid = makeGrid("TagGrid", QStringLiteral("Map Tags"), true);
   TextGrid = makeGrid("TextGrid", QStringLiteral("Briefing Texts"), false);
-  grids->addWidget(TagGrid->parentWidget());
-  grids->addWidget(TextGrid->parentWidget());
+  grids->addWidget(TagGrid);
+  grids->addWidget(TextGrid);
   col->addLayout(grids, 1);
   showStrings();
 }
 
 QTableWidget* BriefingStringsPage::makeGrid(const char* name, const QString& title, bool tags) {
-  auto* box = new QGroupBox(title, this);
-  auto* l = new QVBoxLayout(box);
-  auto* g = new QTableWidget(kRows, 2, box);
+  // The column header names the grid; no frame repeats it.
+  auto* g = new QTableWidget(kRows, 2, this);
   g->setObjectName(QString::fromLatin1(name));
   g->setHorizontalHeaderLabels({QStringLiteral("#"), title});
   g->verticalHeader()->hide();
@@ -87,7 +85,6 @@ QTableWidget* BriefingStringsPage::makeGrid(const char* name, const QString& tit
     const QSignalBlocker block(item->tableWidget());
     if (item->text() != fromBytes(stored())) item->setText(fromBytes(stored()));
   });
-  l->addWidget(g);
   return g;
 }
 

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -446,9 +447,12 @@ void TForm1::PreferencesClick() {
 }
 
 void TForm1::AboutClick() {
-  c_.prompts().showInformation(FileCommands::programTitle() +
-                               QStringLiteral("\nA mission editor for X-Wing Alliance.\n"
-                                              "Free software under the MIT licence."));
+  // Where the settings live, so a designer can back them up or clear them.
+  c_.prompts().showInformation(
+      FileCommands::programTitle() +
+      QStringLiteral("\nA mission editor for X-Wing Alliance.\n"
+                     "Free software under the MIT licence.\n\nSettings: %1")
+          .arg(QDir::toNativeSeparators(store_.settings().fileName())));
 }
 
 void TForm1::showCheckResults(const CheckResult& result) {

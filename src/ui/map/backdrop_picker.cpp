@@ -24,8 +24,8 @@ class TBDropForm::Sheet : public QWidget {
 public:
   explicit Sheet(TBDropForm* form) : QWidget(form), form_(form) {
     setObjectName(QStringLiteral("Image1"));
-    image_ = backdropSheet(0);
-    setFixedSize(image_.size());
+    image_ = backdropSheet(0, devicePixelRatioF());
+    setFixedSize(image_.deviceIndependentSize().toSize());
     setCursor(Qt::PointingHandCursor);
   }
   void setNames(std::vector<std::string> names) {
@@ -33,7 +33,7 @@ public:
     setMouseTracking(!names_.empty());
   }
   void select(int n) {
-    image_ = backdropSheet(n);
+    image_ = backdropSheet(n, devicePixelRatioF());
     update();
   }
 

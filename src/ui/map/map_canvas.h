@@ -23,6 +23,10 @@ public:
 
 protected:
   void paintEvent(QPaintEvent*) override {
+    // Moved to a screen of another scale: the picture is made again for it.
+    if (!map_.renderer_.image().isNull() &&
+        map_.renderer_.image().devicePixelRatio() != devicePixelRatioF())
+      map_.repaintMap();
     QPainter p(this);
     const QImage& img = map_.renderer_.image();
     if (img.isNull())

@@ -65,7 +65,8 @@ void MapTool::move(const QMouseEvent& e) { map_.readOut(e.position().x(), e.posi
 // ---- select ------------------------------------------------------------------------
 
 void SelectTool::press(const QMouseEvent& e) {
-  const PressOutcome out = pressOutcome(map_.cache_, map_.view_, pressOf(e));
+  const PressOutcome out =
+      pressOutcome(map_.cache_, map_.view_, pressOf(e), map_.c_.state().selectedFGs);
   MapWidget::Tools& tools = map_.tools_;
   switch (out.kind) {
   case PressKind::Nothing: return;

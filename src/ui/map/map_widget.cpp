@@ -228,12 +228,14 @@ void MapWidget::setTeam(int team) {
 void MapWidget::repaintMap() {
   lockedAt_.reset();
   if (!initialised_ || view_.zoom == 0 || view_.width <= 0 || view_.height <= 0) return;
+  renderer_.setDevicePixelRatio(PaintBox1->devicePixelRatioF());
   renderer_.repaint({c_.document(), cache_}, view_, options_);
   PaintBox1->update();
 }
 
 void MapWidget::redrawCurrent() {
   if (!initialised_ || view_.zoom == 0 || view_.width <= 0 || view_.height <= 0) return;
+  renderer_.setDevicePixelRatio(PaintBox1->devicePixelRatioF());
   renderer_.redrawCurrent({c_.document(), cache_}, view_, options_);
   PaintBox1->update();
 }

@@ -3,6 +3,7 @@
 #include "ui/map/map_widget.h"
 
 #include "ui/map/map_canvas.h"
+#include "ui/map/map_tool_icons.h"
 
 #include "core/map/battlefield.h"
 #include "core/map/map_units.h"
@@ -54,6 +55,8 @@ QAction* mapCommand(ActionRegistry& registry, const char* id, const QString& cap
       registry.add({QString::fromLatin1(id), caption, hint, QStyle::SP_CustomBase,
                     key ? QKeySequence(QString::fromLatin1(key)) : QKeySequence(), checkable});
   a->setIconText(caption);
+  // Tool buttons show a picture and name the command in their tool tip.
+  if (const QIcon icon = mapToolIcon(QString::fromLatin1(id)); !icon.isNull()) a->setIcon(icon);
   return a;
 }
 
@@ -61,19 +64,17 @@ void MapWidget::buildToolBars() {
   auto* outer = new QVBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
-  auto* viewBar = new QToolBar(QStringLiteral("Map"), this);
-  viewBar->setObjectName(QStringLiteral("MapBar"));
-  viewBar->setIconSize(QSize(16, 16));
-  buildViewBar(viewBar);
-  outer->addWidget(viewBar);
-  mapBar_ = new QToolBar(QStringLiteral("Map display"), this);
-  mapBar_->setObjectName(QStringLiteral("MapDisplayBar"));
+  auto bar = [this, outer](const QString& title, const char* name) {
+    auto* b = new QToolBar(title, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setIconSize(QSize(16, 16));
+    outer->addWidget(b);
+    return b;
+  };
+  buildViewBar(bar(QStringLiteral("Map"), "MapBar"));
+  mapBar_ = bar(QStringLiteral("Map display"), "MapDisplayBar");
   buildDisplayBar(mapBar_);
-  outer->addWidget(mapBar_);
-  auto* filterBar = new QToolBar(QStringLiteral("Filters"), this);
-  filterBar->setObjectName(QStringLiteral("FilterBar"));
-  buildFilterBar(filterBar);
-  outer->addWidget(filterBar);
+  buildFilterBar(bar(QStringLiteral("Filters"), "FilterBar"));
   buildMenuCommands();
 }
 
@@ -90,8 +91,8 @@ void MapWidget::buildViewBar(QToolBar* bar) {
   connect(YZ, &QAction::triggered, this, [this] { setView(ViewMode::YZ); });
   bar->addSeparator();
 
-  QAction* zoom16 = command("ZoomTo16Btn", QStringLiteral("16"), {});
-  QAction* zoom800 = command("ZoomTo800Btn", QStringLiteral("800"), {});
+  QAction* zoom16 = command("ZoomTo16Btn", QStringLiteral("16"), QStringLiteral("Zoom to 16"));
+  QAction* zoom800 = command("ZoomTo800Btn", QStringLiteral("800"), QStringLiteral("Zoom to 800"));
   QAction* centre = command("CentreMapBtn", QStringLiteral("Ctr"), QStringLiteral("Centre Map"));
   QAction* ctrFG =
       command("CtrFGBtn", QStringLiteral("FG"), QStringLiteral("Centre on current FG"));

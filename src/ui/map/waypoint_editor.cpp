@@ -44,7 +44,11 @@ QListWidget* enabledList(const char* name, const QStringList& items, QWidget* pa
   l->addItems(items);
   l->setSelectionMode(QAbstractItemView::MultiSelection);
   l->setFixedHeight(items.size() * 20 + 4);
-  l->setFixedWidth(100);
+  // Wide enough for the longest name in the window's font.
+  int widest = 0;
+  for (const QString& item : items)
+    widest = std::max(widest, l->fontMetrics().horizontalAdvance(item));
+  l->setFixedWidth(std::max(100, widest + 2 * l->frameWidth() + 16));
   pages::blackBase(l);
   for (int i = 0; i < l->count(); ++i)
     l->item(i)->setSizeHint(QSize(90, 20));
@@ -70,11 +74,12 @@ TWPform::TWPform(EditingDocument& controller, QWidget* parent)
 
   auto* starts = new QHBoxLayout;
   WPGrid = grid("WPGrid", kStartGridRows, this);
-  WPEnabledList = enabledList("WPEnabledList",
-                              {QStringLiteral(" Start 1"), QStringLiteral(" Start 2 ?"),
-                               QStringLiteral(" Start 3 ?"), QStringLiteral("Depart Hyp"),
-                               QStringLiteral("?"), QStringLiteral("?")},
-                              this);
+  WPEnabledList =
+      enabledList("WPEnabledList",
+                  {QStringLiteral(" Start 1"), QStringLiteral(" Start 2 ?"),
+                   QStringLiteral(" Start 3 ?"), QStringLiteral("Depart Hyp"),
+                   QStringLiteral(" Further point 1"), QStringLiteral(" Further point 2")},
+                  this);
   starts->addWidget(WPEnabledList);
   starts->addWidget(WPGrid, 1);
   layout->addLayout(starts);

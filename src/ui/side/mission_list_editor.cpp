@@ -213,6 +213,12 @@ void TlstForm::OKBtnClick() {
 }
 
 void TlstForm::run(EditingDocument& c, QWidget* parent) {
+  // Without a game folder there are no lists to edit: an empty editor would
+  // only invite typing that has nowhere to go.
+  if (auto game = checkedGameFolder(toPath(gameFolderOf(c))); !game) {
+    c.prompts().showError(fromMessage(game.error().message));
+    return;
+  }
   TlstForm form(c, parent);
   c.prompts().runModal(form);
 }

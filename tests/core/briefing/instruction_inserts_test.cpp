@@ -14,6 +14,7 @@ using namespace zephlo;
 using zephlo::testing::applyChecked;
 using zephlo::testing::at;
 using zephlo::testing::endMarker;
+using zephlo::testing::newIconAt;
 
 namespace {
 
@@ -174,6 +175,49 @@ TEST(InstructionInserts, PreviewsGrabsAndDrags) {
   d.flightGroups[0].setName("Red 1");
   EXPECT_EQ(selectedIconText(d, 0), "Icon #0: Red 1");
   EXPECT_EQ(selectedIconText(d, 4), "Icon #4");
+}
+
+TEST(InstructionInserts, DraggingAnIconWithoutMoveInsertsOneOrSaysWhyNot) {
+  // Icon 0 stands where "New Icon" put it: no "Move Icon" to edit.
+  Briefed brief(
+      {at(0, brfcode::PageBreak), newIconAt(0, 0, 1, 0), at(50, brfcode::PageBreak), endMarker()});
+  BriefingPlayback pb;
+  pb.load(brief.d.briefing);
+  pb.seek(60);
+  const BriefingMapPoint icon = briefingToScreen(pb.state(), 640, 480, {0, 0});
+  const BriefingGrab g = grabOnBriefingMap(pb, 640, 480, icon, true);
+  EXPECT_EQ(g.icon, 0);
+  EXPECT_EQ(g.instruction, -1);
+  EXPECT_TRUE(g.insertMove);
+  EXPECT_TRUE(g.refusal.empty());
+  EXPECT_FALSE(grabOnBriefingMap(pb, 640, 480, icon, false).insertMove) << "a click moves nothing";
+
+  // The drag's first step puts the "Move Icon" in at the clock; its later
+  // steps join that one undo step.
+  const InstructionInsert ins = dragInsertMoveStep(0, {300, -200}, pb.current(), pb.time(), 7);
+  brief.apply(ins.op);
+  ASSERT_EQ(*ins.where, 3);
+  const TCommandObject move = brief.list()[3];
+  EXPECT_EQ(move.Command, brfcode::MoveIcon);
+  EXPECT_EQ(move.Time, 60);
+  EXPECT_EQ(move.Index, 0);
+  EXPECT_EQ(move.X, 300);
+  EXPECT_EQ(move.Y, -200);
+  EXPECT_EQ(ins.op.mergeKey, dragBriefingPoint(*ins.where, 0, 0, 7).mergeKey);
+  EXPECT_NE(ins.op.mergeKey, dragBriefingPoint(*ins.where, 0, 0, 8).mergeKey);
+
+  // Nothing under the pointer, or no room left for the new instruction: a reason.
+  EXPECT_FALSE(grabOnBriefingMap(pb, 640, 480, {5, 5}, true).refusal.empty());
+  InstructionList full(1165, at(1, brfcode::FirstTag)); // 6990 of the 7000 words
+  full.push_back(newIconAt(1, 0, 1, 0));
+  full.push_back(endMarker());
+  Briefing b;
+  ASSERT_TRUE(encodeBriefing(full, b));
+  pb.load(b);
+  pb.seek(2);
+  const BriefingGrab refused = grabOnBriefingMap(pb, 640, 480, icon, true);
+  EXPECT_FALSE(refused.insertMove);
+  EXPECT_NE(refused.refusal.find("full"), std::string::npos) << refused.refusal;
 }
 
 TEST(InstructionInserts, TypedFieldsAreReadOrRefused) {

@@ -40,7 +40,7 @@ TEST(MapHitTest, TolerancesAndTieBreaks) {
   // Two flight groups on one spot: the lower index wins though the other is on top.
   s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(2, 1, 1600, 0, 0),
                         craftAt(3, 1, 1600, 0, 0)};
-  s.view.currentFG = 2;
+  s.view.currentFG = 0; // elsewhere: the plain order holds
   const int x = s.view.toScreenX(1600), y = s.view.toScreenY(0);
   EXPECT_EQ(hitTest(s.cache(), s.view, x, y, PressButton::Left), (MapHit{1, 1}));
   // 45 units from the point still hits at zoom 32; 48 do not.
@@ -52,6 +52,38 @@ TEST(MapHitTest, TolerancesAndTieBreaks) {
   s.view.shown = {1, 1, 1};
   s.view.firstDrawn = s.view.lastDrawn = 0;
   EXPECT_FALSE(hitTest(s.cache(), s.view, x, y, PressButton::Left));
+}
+
+TEST(MapHitTest, TheCurrentThenTheSelectedFlightGroupsComeFirst) {
+  Scene s;
+  s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(2, 1, 1600, 0, 0),
+                        craftAt(3, 1, 1600, 0, 0), craftAt(4, 1, 1600, 0, 0)};
+  s.view.waypoints = WaypointDisplay::Current;
+  setWaypoint(s.doc.flightGroups[0], 1, 1, 1, 1600, 0, 0);
+  const int x = s.view.toScreenX(1600), y = s.view.toScreenY(0);
+  auto hit = [&](const std::set<int>& selected, PressButton b = PressButton::Left) {
+    return hitTest(s.cache(), s.view, x, y, b, selected);
+  };
+  s.view.currentFG = 3;
+  EXPECT_EQ(hit({}), (MapHit{3, 1})) << "the current one under the pointer";
+  EXPECT_EQ(hit({1, 2}), (MapHit{3, 1})) << "before the selected ones";
+  s.view.currentFG = 0; // its waypoint 1 lies there too
+  EXPECT_EQ(hit({}), (MapHit{0, 5}));
+  EXPECT_FALSE(hit({}, PressButton::Right)) << "its waypoint decides: a right press pans";
+  s.view.waypoints = WaypointDisplay::None;
+  EXPECT_EQ(hit({0, 2, 3}), (MapHit{2, 1})) << "the lowest selected one under the pointer";
+  EXPECT_EQ(hit({0}), (MapHit{1, 1})) << "none of them there: the plain order";
+  // A selected flight group that is hidden or outside "Current FG only" is passed over.
+  s.view.shown = {1, 1, 0, 1};
+  EXPECT_EQ(hit({2, 3}), (MapHit{3, 1}));
+  s.view.firstDrawn = s.view.lastDrawn = 1;
+  EXPECT_EQ(hit({2, 3}), (MapHit{1, 1}));
+
+  // A press takes them in the same order.
+  s.view.firstDrawn = 0;
+  s.view.lastDrawn = -1;
+  const MapPress p{.x = double(x), .y = double(y), .left = true, .leftPressed = true};
+  EXPECT_EQ(pressOutcome(s.cache(), s.view, p, {3}), (PressOutcome{PressKind::Drag, {3, 1}, 0}));
 }
 
 TEST(MapHitTest, WaypointsTakePartOnlyWhenShownAndRightPressTakesOnlyStartPoints) {

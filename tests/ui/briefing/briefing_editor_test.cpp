@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -319,6 +320,86 @@ TEST(BriefingEditor, DragsIconsAndTagsWithLocksAndSnapSteps) {
 
   b.e.c.undoStack().undo();
   EXPECT_EQ(b.list()[2], tagBefore);
+}
+
+TEST(BriefingEditor, DraggingAnIconWithoutMoveIconPutsOneInAtTheClock) {
+  BriefingEditor b({icon(0, 0, 1), item(100, brfcode::PageBreak), newInstruction(brf::EndCode)});
+  b.child<QScrollBar>("TimeBar")->setValue(150);
+  const QPoint from = b.form->pixelOf({0, 0});
+  const QPoint to = b.form->pixelOf({800, -400});
+  const BriefingMapPoint pointer = b.form->mapPointAt(to);
+  QTest::mousePress(b.map(), Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(b.map(), (from + to) / 2);
+  QTest::mouseMove(b.map(), to);
+  QTest::mouseRelease(b.map(), Qt::LeftButton, Qt::NoModifier, to);
+
+  auto saved = parseMission(savedBytes(b.e.c.document()), "m.tie");
+  ASSERT_TRUE(saved.ok());
+  const InstructionList list = decodeBriefing(saved->briefing);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[2].Command, brfcode::MoveIcon);
+  EXPECT_EQ(list[2].Time, 150) << "at the clock";
+  EXPECT_EQ(list[2].X, pointer.x);
+  EXPECT_EQ(list[2].Y, pointer.y);
+  EXPECT_EQ(b.steps(), 1) << "the insert and the drag are one step";
+  EXPECT_EQ(b.form->playback().state().icons[0].x, pointer.x);
+  auto* lines = b.child<QListWidget>("InstList");
+  ASSERT_EQ(lines->count(), 4);
+  EXPECT_TRUE(lines->item(2)->text().contains("<-> #0")) << lines->item(2)->text().toStdString();
+
+  // The next drag edits that instruction; undo takes both away one by one.
+  const QPoint further = b.form->pixelOf({1600, 0});
+  b.drag(to, further);
+  EXPECT_EQ(b.list().size(), 4u);
+  EXPECT_EQ(b.list()[2].X, b.form->mapPointAt(further).x);
+  b.e.c.undoStack().undo();
+  b.e.c.undoStack().undo();
+  EXPECT_EQ(codesOf(b.list()),
+            (std::vector<int>{brfcode::NewIcon, brfcode::PageBreak, brf::EndCode}));
+}
+
+TEST(BriefingEditor, ADragThatCannotBeDoneSaysWhyInTheStatusLine) {
+  // 1165 tags, an icon and the end marker: no room for one more "Move Icon".
+  InstructionList full(1165, item(0, brfcode::FirstTag));
+  full.insert(full.begin(), icon(0, 0, 1));
+  full.push_back(newInstruction(brf::EndCode));
+  BriefingEditor b(full);
+  auto* status = b.child<QStatusBar>("BrfStatus");
+  const QPoint empty = b.form->pixelOf({-1600, -1000});
+  b.drag(empty, empty + QPoint(30, 30));
+  EXPECT_TRUE(status->currentMessage().contains("no icon or map tag"))
+      << status->currentMessage().toStdString();
+
+  const Document before = b.e.c.document();
+  const auto boxes = b.e.prompts.log.size();
+  const QPoint iconAt = b.form->pixelOf({0, 0});
+  b.drag(iconAt, iconAt + QPoint(40, 0));
+  EXPECT_TRUE(status->currentMessage().contains("full")) << status->currentMessage().toStdString();
+  EXPECT_EQ(b.e.c.document(), before);
+  EXPECT_EQ(b.e.prompts.log.size(), boxes) << "said in the line, not in a box";
+
+  // The next press clears it.
+  QTest::mouseClick(b.map(), Qt::LeftButton, Qt::NoModifier, iconAt);
+  EXPECT_TRUE(status->currentMessage().isEmpty());
+}
+
+TEST(BriefingEditor, StringsPageNamesEachGridOnce) {
+  BriefingEditor b;
+  b.page(2);
+  QWidget* page = b.child<QWidget>("StringsPage");
+  // Every title the page shows: labels, frames and column headers.
+  QStringList titles;
+  for (QLabel* l : page->findChildren<QLabel*>())
+    if (l->isVisible()) titles << l->text();
+  for (QGroupBox* g : page->findChildren<QGroupBox*>())
+    if (g->isVisible()) titles << g->title();
+  for (QTableWidget* t : page->findChildren<QTableWidget*>())
+    for (int c = 0; c < t->columnCount(); ++c)
+      titles << t->horizontalHeaderItem(c)->text();
+  EXPECT_EQ(titles.count("Map Tags"), 1) << titles.join(" | ").toStdString();
+  EXPECT_EQ(titles.count("Briefing Texts"), 1) << titles.join(" | ").toStdString();
+  EXPECT_EQ(b.child<QTableWidget>("TagGrid")->horizontalHeaderItem(1)->text(), "Map Tags");
+  EXPECT_EQ(b.child<QTableWidget>("TextGrid")->horizontalHeaderItem(1)->text(), "Briefing Texts");
 }
 
 TEST(BriefingEditor, VcrControlsRunTheClock) {

@@ -465,6 +465,11 @@ TEST(MainWindow, DesktopHabitsRecentFilesQuitHelpAndDrops) {
   QMenu* help = menuTitled(e.w, "&Help");
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(captions(help).contains("About &Qt"));
+  e.trigger("AboutAction");
+  EXPECT_TRUE(
+      e.prompts.log.last().contains(ZEPHLO_VERSION) && e.prompts.log.last().contains("MIT") &&
+      e.prompts.log.last().contains(QDir::toNativeSeparators(q(e.dir.path("settings.ini")))))
+      << e.prompts.log.last().toStdString();
 
   // A mission file dropped on the window opens, after the changed prompt.
   e.trigger("NewFGBut");

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTableWidget>
@@ -147,6 +148,33 @@ TEST(WaypointEditorWindow, TypedKilometresCommitWhenEditingEnds) {
   EXPECT_EQ(orderWaypointValue(e.fg(0), 1, 1, 3, 1), -80);
   EXPECT_EQ(orders->item(2, 1)->text(), "-0.50");
   EXPECT_EQ(e.c.undoStack().count(), 2);
+}
+
+TEST(WaypointEditorWindow, RowsNameTheirPointsAndAClickEditsThatPoint) {
+  MapEditor e({{0, 0}});
+  e.trigger("WPEditor1");
+  auto* rows = e.w.findChild<QListWidget*>("WPEnabledList");
+  ASSERT_NE(rows, nullptr);
+  ASSERT_EQ(rows->count(), 6);
+  QSet<QString> names;
+  for (int r = 0; r < rows->count(); ++r) {
+    const QString name = rows->item(r)->text();
+    EXPECT_NE(name.trimmed(), "?") << "row " << r << " names no point";
+    EXPECT_LE(rows->fontMetrics().horizontalAdvance(name), rows->viewport()->width())
+        << name.toStdString() << " is cut";
+    names.insert(name.trimmed());
+  }
+  EXPECT_EQ(names.size(), 6) << "no two rows alike";
+  // The row named for further point 2 switches that point in the record.
+  const int row = 5;
+  EXPECT_TRUE(rows->item(row)->text().contains("Further point 2"));
+  const auto enabled = [&] {
+    return getI16(e.fg(0).record.data() + fg::FurtherPoint2 + wp::Enabled);
+  };
+  ASSERT_EQ(enabled(), 0);
+  QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    rows->visualItemRect(rows->item(row)).center());
+  EXPECT_EQ(enabled(), 1);
 }
 
 TEST(MapToolWindows, ADragRefreshesOnlyWhatItMoves) {

@@ -1,3 +1,4 @@
+#include "core/mission/reader.h"
 #include "support/map_editor.h"
 
 #include <QComboBox>
@@ -8,6 +9,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace zephlo;
@@ -93,6 +96,54 @@ TEST(MapWidget, SelectedFlightGroupsDragTogether) {
   e.trigger("UndoAction");
   EXPECT_EQ(e.start(0).x, 0);
   EXPECT_EQ(e.start(2).x, -1600);
+}
+
+TEST(MapWidget, APressTakesTheFlightGroupChosenInTheListUnderAnother) {
+  MapEditor e({{0, 0}, {1600, 0}, {1600, 0}}); // 1 lies over 2
+  auto startInSave = [&](int fg) {
+    const std::vector<Byte> bytes = savedBytes(e.c.document());
+    auto d = parseMission(bytes, "m.tie");
+    EXPECT_TRUE(d.ok());
+    return d->flightGroups[static_cast<std::size_t>(fg)].startPoint(1);
+  };
+  // The designer picks flight group 2 in the list, then drags on the map.
+  QListView* list = e.list("ShipList");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualRect(list->model()->index(2, 0)).center());
+  ASSERT_EQ(e.c.state().currentFG, 2);
+  QTest::mousePress(e.canvas, Qt::LeftButton, Qt::NoModifier, e.at(1600, 0));
+  QTest::mouseMove(e.canvas, e.at(2400, 400));
+  QTest::mouseMove(e.canvas, e.at(3200, 800));
+  QTest::mouseRelease(e.canvas, Qt::LeftButton, Qt::NoModifier, e.at(3200, 800));
+  EXPECT_NEAR(startInSave(2).x, 3200, 5);
+  EXPECT_NEAR(startInSave(2).y, 800, 5);
+  EXPECT_EQ(startInSave(1).x, 1600) << "the one drawn over it stays";
+  EXPECT_EQ(startInSave(1).y, 0);
+
+  // Flight groups 2 and 0 selected, 0 current: the selected one under the
+  // pointer is taken, and the selection moves together.
+  e.trigger("UndoAction");
+  ASSERT_EQ(startInSave(2).x, 1600);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list->visualRect(list->model()->index(0, 0)).center());
+  ASSERT_EQ(e.c.state().selectedFGs, (std::set<int>{0, 2}));
+  auto pressAndMove = [&](QPoint from, QPoint to) {
+    QTest::mousePress(e.canvas, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(e.canvas, to);
+    QTest::mouseRelease(e.canvas, Qt::LeftButton, Qt::NoModifier, to);
+  };
+  pressAndMove(e.at(1600, 0), e.at(1600, -1600));
+  EXPECT_NEAR(startInSave(2).y, -1600, 5);
+  EXPECT_EQ(startInSave(0).y, startInSave(2).y);
+  EXPECT_EQ(startInSave(1).y, 0);
+
+  // With nothing of the selection under the pointer, the lower index wins.
+  e.trigger("UndoAction");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    list->visualRect(list->model()->index(0, 0)).center());
+  pressAndMove(e.at(1600, 0), e.at(1600, 1600));
+  EXPECT_NEAR(startInSave(1).y, 1600, 5);
+  EXPECT_EQ(startInSave(2).y, 0);
 }
 
 TEST(MapWidget, PanHoldZoomAndDoubleClick) {
@@ -273,4 +324,37 @@ TEST(MapWidget, ShownWaypointsFollowRegionUndoAndTheChooser) {
   e.send(QEvent::MouseButtonPress, e.at(0, 0), Qt::LeftButton, Qt::LeftButton);
   e.send(QEvent::MouseButtonRelease, e.at(0, 0), Qt::LeftButton, Qt::NoButton);
   EXPECT_EQ(e.c.state().currentFG, 1);
+}
+
+TEST(MapWidget, ToolBarsFitA1024By640WindowWithPicturesAndNamedTips) {
+  MapEditor e({{0, 0}});
+  e.w.resize(1024, 640);
+  QApplication::processEvents();
+  const QList<QToolBar*> bars = e.map->findChildren<QToolBar*>();
+  ASSERT_EQ(bars.size(), 3);
+  std::vector<std::pair<std::string, QImage>> pictures;
+  for (QToolBar* bar : bars) {
+    auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button");
+    EXPECT_TRUE(!more || !more->isVisible()) << bar->objectName().toStdString() << " overflows";
+    for (QAction* a : bar->actions()) {
+      if (!a->isVisible() || a->isSeparator()) continue;
+      const std::string id = a->objectName().toStdString();
+      QWidget* button = bar->widgetForAction(a);
+      ASSERT_NE(button, nullptr) << id;
+      EXPECT_TRUE(button->isVisible()) << id << " is hidden";
+      EXPECT_LE(button->geometry().right(), bar->contentsRect().right()) << id;
+      if (qobject_cast<QToolButton*>(button) == nullptr) continue; // the chooser
+      EXPECT_FALSE(a->icon().isNull()) << id;
+      EXPECT_FALSE(a->toolTip().isEmpty()) << id;
+      // Each command has a picture of its own.
+      const QImage picture = a->icon().pixmap(16, 16).toImage();
+      for (const auto& [other, seen] : pictures)
+        EXPECT_NE(picture, seen) << id << " looks like " << other;
+      pictures.emplace_back(id, picture);
+    }
+  }
+  // The captions stay with the commands for menus and for the tips' names.
+  EXPECT_EQ(e.action("ZoomTo16Btn")->text(), "16");
+  EXPECT_EQ(e.action("ZoomTo16Btn")->toolTip(), "Zoom to 16");
+  EXPECT_EQ(e.action("XY")->toolTip(), "X-Y View");
 }
