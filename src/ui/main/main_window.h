@@ -119,8 +119,8 @@ private:
   TOrderSel* orderSel_ = nullptr;
   TWPform* wpForm_ = nullptr;
   bool toolWindowsPlaced_ = false;
-  bool listWidthChosen_ =
-      false;             // the designer moved the divider, or it came back from the settings
+  // The designer moved the divider, or it came back from the settings.
+  bool listWidthChosen_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };
 
