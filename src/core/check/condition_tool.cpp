@@ -354,6 +354,38 @@ bool slotSelectable(CondPage page, int slot) {
   return slot >= 1 && slot <= std::max(1, slotCount(page));
 }
 
+std::string toolHeading(const Document& doc, const EditorState& st, const CondTarget& t,
+                        const MissionLists& lists) {
+  const auto number = [](int i) { return std::to_string(i + 1); };
+  switch (t.page) {
+  case CondPage::Arrival:
+  case CondPage::Departure:
+  case CondPage::Jump:
+  case CondPage::FGGoals: {
+    if (st.currentFG < 0 || static_cast<std::size_t>(st.currentFG) >= lists.fgNames.size())
+      return {};
+    const std::string owner = " of " + lists.fgNames[static_cast<std::size_t>(st.currentFG)];
+    if (t.page == CondPage::Arrival) return "Arrival" + owner;
+    if (t.page == CondPage::Departure) return "Departure" + owner;
+    if (t.page == CondPage::FGGoals) return "Goal " + number(st.currentGoal) + owner;
+    return "Order " + std::to_string(st.currentOrder) + " jump, region " +
+           std::to_string(st.currentRegion) + "," + owner;
+  }
+  case CondPage::GlobalGoals: {
+    static const char* const kinds[] = {"Primary", "Prevent", "Secondary"};
+    if (!validKind(t.goalKind)) return {};
+    return std::string(kinds[static_cast<std::size_t>(t.goalKind)]) + " goal of team " +
+           number(st.currentTeam);
+  }
+  case CondPage::Message:
+    if (st.currentMsg < 0 || static_cast<std::size_t>(st.currentMsg) >= doc.messages.size())
+      return {};
+    return "Message " + number(st.currentMsg);
+  case CondPage::Other: return {};
+  }
+  return {};
+}
+
 StringPanel stringPanel(CondPage page, int goalKind) {
   const Colour yellow = rgb(255, 255, 0), green = rgb(0, 255, 0), red = rgb(255, 0, 0);
   if (page == CondPage::GlobalGoals && goalKind == 1)

@@ -109,6 +109,13 @@ struct StringPanel {
 };
 StringPanel stringPanel(CondPage page, int goalKind);
 
+// The tool's heading, naming the triggers it shows and their owner:
+// "Arrival of X-W Red", "Departure of X-W Red", "Order 2 jump, region 1, of
+// X-W Red", "Goal 3 of X-W Red", "Message 4", "Primary goal of team 1";
+// empty where the page shows none or the owner is not there.
+std::string toolHeading(const Document& doc, const EditorState& st, const CondTarget& t,
+                        const MissionLists& lists);
+
 // Which parts of the tool a page shows.
 struct ToolLayout {
   bool shown = false;       // pages without triggers or goals hide the tool

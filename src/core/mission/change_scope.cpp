@@ -35,6 +35,12 @@ bool contains(const std::vector<int>& sorted, int i) {
   return std::binary_search(sorted.begin(), sorted.end(), i);
 }
 
+// The current line or one of the selected ones is among the changed.
+bool touches(const std::vector<int>& changed, int current, const std::set<int>& selected) {
+  return contains(changed, current) ||
+         std::any_of(selected.begin(), selected.end(), [&](int i) { return contains(changed, i); });
+}
+
 // The fields the flight-group label reads.
 bool meetsLabel(const ByteSpans& b) {
   return b.meets(fg::Name, fg::NameSize) || b.meets(fg::CraftType, 2) ||
@@ -101,24 +107,30 @@ ViewUpdate::ViewUpdate(const Change* change, const CurrentItems& shown, const Cu
   teamMoved_ = shown.team != now.team;
   goalMoved_ = fgMoved_ || shown.goal != now.goal;
   orderMoved_ = fgMoved_ || shown.region != now.region || shown.order != now.order;
+  fgsMoved_ = shown.fgs != now.fgs;
+  msgsMoved_ = shown.msgs != now.msgs;
   if (!c_) return;
-  fgTouched_ = contains(c_->flightGroups, now.fg);
-  msgTouched_ = contains(c_->messages, now.msg);
+  fgTouched_ = touches(c_->flightGroups, now.fg, now.fgs);
+  msgTouched_ = touches(c_->messages, now.msg, now.msgs);
   teamTouched_ =
       now.team >= 0 && now.team < kTeamCount && c_->teams.test(static_cast<std::size_t>(now.team));
 }
 
 bool ViewUpdate::nothing() const {
   return !all_ && !fgMoved_ && !msgMoved_ && !teamMoved_ && !goalMoved_ && !orderMoved_ &&
-         (!c_ || c_->empty());
+         !fgsMoved_ && !msgsMoved_ && (!c_ || c_->empty());
 }
 
-bool ViewUpdate::fgChanged(ByteSpan bytes) const { return fgTouched_ && c_->fgBytes.meets(bytes); }
+// Another selection may make the selected flight groups differ where they
+// agreed: whatever shows their bytes looks again.
+bool ViewUpdate::fgChanged(ByteSpan bytes) const {
+  return fgsMoved_ || (fgTouched_ && c_->fgBytes.meets(bytes));
+}
 
 bool ViewUpdate::flightGroup(ByteSpan bytes) const { return fgMoved_ || fgChanged(bytes); }
 
 bool ViewUpdate::flightGroup(std::span<const ByteSpan> bytes) const {
-  return fgMoved_ ||
+  return fgMoved_ || fgsMoved_ ||
          std::any_of(bytes.begin(), bytes.end(), [this](ByteSpan b) { return fgChanged(b); });
 }
 
@@ -163,7 +175,7 @@ bool ViewUpdate::goalStrings() const {
 }
 
 bool ViewUpdate::message(ByteSpan bytes) const {
-  return msgMoved_ || (msgTouched_ && c_->msgBytes.meets(bytes));
+  return msgMoved_ || msgsMoved_ || (msgTouched_ && c_->msgBytes.meets(bytes));
 }
 
 bool ViewUpdate::team(ByteSpan bytes) const {

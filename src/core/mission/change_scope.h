@@ -7,6 +7,7 @@
 #include "core/mission/edit.h"
 
 #include <climits>
+#include <set>
 #include <span>
 
 namespace zephlo {
@@ -24,12 +25,14 @@ ByteSpans changedBytes(const MsgObject& before, const MsgObject& after);
 ByteSpan wholeRecord(const FGObject&);
 ByteSpan wholeRecord(const MsgObject&);
 
-// The items a view shows: where the user is.
+// The items a view shows: where the user is, and the lines an edit writes
+// into (a control shows whether they differ).
 struct CurrentItems {
   int fg = -1, msg = -1, team = -1, goal = -1, region = 0, order = 0;
+  std::set<int> fgs, msgs;
   static CurrentItems of(const EditorState& st) {
-    return {st.currentFG,   st.currentMsg,    st.currentTeam,
-            st.currentGoal, st.currentRegion, st.currentOrder};
+    return {st.currentFG,     st.currentMsg,   st.currentTeam, st.currentGoal,
+            st.currentRegion, st.currentOrder, st.selectedFGs, st.selectedMsgs};
   }
   bool operator==(const CurrentItems&) const = default;
 };
@@ -46,7 +49,8 @@ public:
   bool everything() const { return all_; }
   bool nothing() const;
 
-  // The current flight group is another one, or these bytes of it changed.
+  // The current flight group is another one, other flight groups are
+  // selected, or these bytes of the current or a selected one changed.
   bool flightGroup(ByteSpan bytes) const;
   bool flightGroup(std::span<const ByteSpan> bytes) const;
   bool flightGroupMoved() const { return fgMoved_; }
@@ -64,6 +68,7 @@ public:
   bool goal(ByteSpan inGoal) const;
   bool goalMoved() const { return goalMoved_; }
   bool goalStrings() const; // of the current goal
+  // The same for the current and the selected messages.
   bool message(ByteSpan bytes) const;
   bool messageMoved() const { return msgMoved_; }
   // The current team's record, or another team shown.
@@ -86,6 +91,7 @@ private:
   CurrentItems now_;
   bool fgMoved_ = false, msgMoved_ = false, teamMoved_ = false, goalMoved_ = false,
        orderMoved_ = false;
+  bool fgsMoved_ = false, msgsMoved_ = false; // other lines selected
   bool fgTouched_ = false, msgTouched_ = false, teamTouched_ = false;
 };
 

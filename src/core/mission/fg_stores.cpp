@@ -307,6 +307,10 @@ MothershipSlot mothershipSlot(bool alternative, bool departurePage) {
   return alternative ? MothershipSlot::AltArrival : MothershipSlot::Arrival;
 }
 
+std::string mothershipPanelTitle(bool departurePage) {
+  return departurePage ? "Departure mothership" : "Arrival mothership";
+}
+
 Operation storeMothership(MothershipSlot slot, int item, const EditorState& st) {
   const MotherInfo m = motherInfo(slot);
   const std::vector<int> sel = fgSelection(st);

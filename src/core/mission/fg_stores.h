@@ -112,6 +112,9 @@ std::string optionalCraftRowText(const FGObject& f, int row);
 // The mothership boxes: item 0 is none (flag 0), item k flight group k - 1.
 enum class MothershipSlot { Arrival, AltArrival, Departure, AltDeparture };
 MothershipSlot mothershipSlot(bool alternative, bool departurePage);
+// Which motherships the two boxes set: "Arrival mothership" or, on the
+// departure page, "Departure mothership".
+std::string mothershipPanelTitle(bool departurePage);
 Operation storeMothership(MothershipSlot slot, int item, const EditorState& st);
 int mothershipItem(const FGObject& f, MothershipSlot slot);
 

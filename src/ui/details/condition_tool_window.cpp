@@ -40,6 +40,19 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
   AddToClipBtn = new QToolButton(this);
   AddToClipBtn->setObjectName(QStringLiteral("AddToClipBtn"));
   AddToClipBtn->setFixedWidth(28);
+  heading_ = label(this, "CondHeading");
+  QFont bold = heading_->font();
+  bold.setBold(true);
+  heading_->setFont(bold);
+  g->addWidget(heading_, 0, 0, 1, 3);
+
+  // The boxes read as a sentence ("100% of ... must ..."); each names
+  // itself too.
+  const std::pair<QWidget*, const char*> named[] = {
+      {PercentBox, "Amount"}, {ClassBox, "Variable type"}, {IndexBox, "Variable"},
+      {CondBox, "Condition"}, {RegionFGBox, "Parameter"},  {CondUnk2, "Second parameter"}};
+  for (auto [w, name] : named)
+    nameBox(w, QString::fromLatin1(name));
 
   auto* boxes = new QHBoxLayout;
   boxes->addWidget(PercentBox);
@@ -51,7 +64,7 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
   boxes->addWidget(RegionFGBox);
   boxes->addWidget(CondUnk2);
   boxes->addWidget(AddToClipBtn);
-  g->addLayout(boxes, 0, 0, 1, 3);
+  g->addLayout(boxes, 1, 0, 1, 3);
 
   auto andOr = [this](const char* andName, const char* orName, QRadioButton*& a, QRadioButton*& o) {
     a = new QRadioButton(QStringLiteral("And"), this);
@@ -75,13 +88,13 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
     l->installEventFilter(this);
     CondLabs[static_cast<std::size_t>(k)] = l;
   }
-  g->addWidget(CondLabs[0], 1, 0);
-  g->addLayout(andOr("and2And", "and2Or", and2And, and2Or), 2, 0);
-  g->addWidget(CondLabs[1], 3, 0);
-  g->addLayout(andOr("GlbAnd", "GlbOr", GlbAnd, GlbOr), 4, 0);
-  g->addWidget(CondLabs[2], 5, 0);
-  g->addLayout(andOr("and4And", "And4Or", and4And, And4Or), 6, 0);
-  g->addWidget(CondLabs[3], 7, 0);
+  g->addWidget(CondLabs[0], 2, 0);
+  g->addLayout(andOr("and2And", "and2Or", and2And, and2Or), 3, 0);
+  g->addWidget(CondLabs[1], 4, 0);
+  g->addLayout(andOr("GlbAnd", "GlbOr", GlbAnd, GlbOr), 5, 0);
+  g->addWidget(CondLabs[2], 6, 0);
+  g->addLayout(andOr("and4And", "And4Or", and4And, And4Or), 7, 0);
+  g->addWidget(CondLabs[3], 8, 0);
 
   StrPanel = new QWidget(this);
   StrPanel->setObjectName(QStringLiteral("StrPanel"));
@@ -93,6 +106,7 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
     strLabels_[i] = label(StrPanel, nullptr);
     strEdits_[i] = edit(StrPanel, names[t], static_cast<int>(size::goalString) - 1);
     blackBase(strEdits_[i]);
+    strLabels_[i]->setBuddy(strEdits_[i]);
     sp->addWidget(strLabels_[i], t, 0);
     sp->addWidget(strEdits_[i], t, 1);
     connect(strEdits_[i], &QLineEdit::textEdited, this,
@@ -101,7 +115,7 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
       showValue(strEdits_[i], fromBytes(goalString(c_.document(), c_.state(), target(), t + 1)));
     });
   }
-  g->addWidget(StrPanel, 8, 0, 1, 3);
+  g->addWidget(StrPanel, 9, 0, 1, 3);
   g->setColumnStretch(0, 1);
 
   connect(PercentBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Amount); });
@@ -175,6 +189,7 @@ void TCondToolForm::fill() {
   const ToolLayout layout = toolLayout(page_);
   const int slotTotal = slotCount(page_);
   setVisible(layout.shown);
+  heading_->setText(fromBytes(toolHeading(d, st, target(), lists_)));
 
   // The trigger sentences of the target's slotTotal.
   const std::vector<std::string> texts = slotTexts(d, st, target(), lists_);

@@ -86,6 +86,7 @@ private:
   std::array<QLabel*, 3> strLabels_{};
   std::array<QLineEdit*, 3> strEdits_{}; // FGStrIncomp, FGStrSucc, FGStrFail
   QToolButton* AddToClipBtn = nullptr;
+  QLabel* heading_ = nullptr; // whose triggers the tool shows
 };
 
 } // namespace zephlo

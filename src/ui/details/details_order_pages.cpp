@@ -6,12 +6,14 @@
 #include "core/mission/goal_edits.h"
 #include "core/mission/list_lines.h"
 #include "core/mission/message_edits.h"
+#include "core/mission/shared_values.h"
 #include "core/mission/team_edits.h"
 #include "render/qt_colour.h"
 #include "ui/details/condition_tool_window.h"
 #include "ui/details/details_window.h"
 #include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
+#include "ui/editing/mixed_controls.h"
 #include "ui/editing/page_controls.h"
 
 #include <QButtonGroup>
@@ -41,19 +43,19 @@ void TDatapad::buildFGGoalsPage() {
   FGgoalList = blackList(FGGoals, "FGgoalList");
   for (int i = 0; i < kFGGoalCount; ++i)
     FGgoalList->addItem(QString());
-  FGGoalPointsSpin = spin(FGGoals, "FGGoalPointsSpin", -3200, 3175, 25);
+  FGGoalPointsSpin = mixedSpin(FGGoals, "FGGoalPointsSpin", -3200, 3175, 25);
   FGGoalTeamBox = combo(FGGoals, "FGGoalTeamBox", {});
   FGGoalUnk = new QCheckBox(QStringLiteral("?"), FGGoals);
   FGGoalUnk->setObjectName(QStringLiteral("FGGoalUnk"));
-  FGGoalTimeSpin = spin(FGGoals, "FGGoalTimeSpin", 0, 255);
+  FGGoalTimeSpin = mixedSpin(FGGoals, "FGGoalTimeSpin", 0, 255);
   commitOnFinish(FGGoalPointsSpin);
   commitOnFinish(FGGoalTimeSpin);
   g->addWidget(FGgoalList, 0, 0, 1, 4);
-  g->addWidget(new QLabel(QStringLiteral("Points:"), FGGoals), 1, 0);
+  g->addWidget(caption(FGGoals, QStringLiteral("Points:"), FGGoalPointsSpin), 1, 0);
   g->addWidget(FGGoalPointsSpin, 1, 1);
-  g->addWidget(new QLabel(QStringLiteral("Time:"), FGGoals), 1, 2);
+  g->addWidget(caption(FGGoals, QStringLiteral("Time:"), FGGoalTimeSpin), 1, 2);
   g->addWidget(FGGoalTimeSpin, 1, 3);
-  g->addWidget(new QLabel(QStringLiteral("Applies to Team:"), FGGoals), 2, 0);
+  g->addWidget(caption(FGGoals, QStringLiteral("Applies to Team:"), FGGoalTeamBox), 2, 0);
   g->addWidget(FGGoalTeamBox, 2, 1, 1, 2);
   g->addWidget(FGGoalUnk, 2, 3);
 
@@ -65,9 +67,8 @@ void TDatapad::buildFGGoalsPage() {
   auto showGoal = [this] {
     if (filling() || !hasFlightGroup()) return;
     ++filling_;
-    const Byte* gl = currentFlightGroup().goal(c_.state().currentGoal);
-    showValue(FGGoalPointsSpin, goalPoints(currentFlightGroup(), c_.state().currentGoal));
-    showValue(FGGoalTimeSpin, gl[goal::Time]);
+    showShared(FGGoalPointsSpin, sharedGoalField(c_.document(), c_.state(), GoalField::Points));
+    showShared(FGGoalTimeSpin, sharedGoalField(c_.document(), c_.state(), GoalField::Time));
     --filling_;
   };
   connect(FGGoalPointsSpin, &QSpinBox::valueChanged, this, [this, showGoal](int v) {
@@ -102,7 +103,7 @@ void TDatapad::buildGGoalsPage() {
   GGPointsED = spin(GGoals, "GGPointsED", -3200, 3175, 25);
   commitOnFinish(GGPointsED);
   gg->addWidget(GGTeamLab, 0, 0, 1, 3);
-  gg->addWidget(new QLabel(QStringLiteral("Points:"), GGoals), 2, 0);
+  gg->addWidget(caption(GGoals, QStringLiteral("Points:"), GGPointsED), 2, 0);
   gg->addWidget(GGPointsED, 2, 1);
   gg->setRowStretch(3, 1);
   connect(GGRadios, &QButtonGroup::idClicked, this, [this](int kind) {
@@ -131,8 +132,8 @@ void TDatapad::buildOrderPages() {
   OrderDescLab->setWordWrap(true);
   P1Lab = label(OrderPage, "P1Lab");
   P2Lab = label(OrderPage, "P2Lab");
-  OrderP1 = spin(OrderPage, "OrderP1", 0, 255);
-  OrderP2 = spin(OrderPage, "OrderP2", 0, 255);
+  OrderP1 = mixedSpin(OrderPage, "OrderP1", 0, 255);
+  OrderP2 = mixedSpin(OrderPage, "OrderP2", 0, 255);
   commitOnFinish(OrderP1);
   commitOnFinish(OrderP2);
   connect(OrderP1, &QSpinBox::valueChanged, this,
@@ -160,9 +161,14 @@ void TDatapad::buildOrderPages() {
   AddOrderBtn->setObjectName(QStringLiteral("AddOrderBtn"));
   AddOrderBtn->setFixedWidth(28);
 
+  // The title ("Order 1 in Region 1") names the order box.
+  OrderTitleLab->setBuddy(OrderBox);
+  P1Lab->setBuddy(OrderP1);
+  P2Lab->setBuddy(OrderP2);
   g->addWidget(OrderTitleLab, 0, 0, 1, 3);
   g->addWidget(AddOrderBtn, 0, 3);
-  g->addWidget(OrderBox, 1, 0, 1, 3);
+  g->addWidget(OrderBox, 1, 0, 1, 2);
+  g->addWidget(caption(OrderPage, QStringLiteral("Speed:"), OrderSpeedBox), 1, 2);
   g->addWidget(OrderSpeedBox, 1, 3);
   g->addWidget(OrderDescLab, 2, 0, 1, 4);
   g->addWidget(P1Lab, 3, 0);
@@ -172,7 +178,8 @@ void TDatapad::buildOrderPages() {
   int row = 4;
   for (auto [cls, idx, n] : {std::tuple{T1Class, T1Index, 1}, std::tuple{T2Class, T2Index, 2},
                              std::tuple{T3Class, T3Index, 3}, std::tuple{T4Class, T4Index, 4}}) {
-    g->addWidget(new QLabel(QStringLiteral("Target %1:").arg(n), OrderPage), row, 0);
+    nameBox(idx, QStringLiteral("Target %1").arg(n));
+    g->addWidget(caption(OrderPage, QStringLiteral("Target %1:").arg(n), cls), row, 0);
     g->addWidget(cls, row, 1);
     g->addWidget(idx, row, 2, 1, 2);
     ++row;
@@ -194,7 +201,7 @@ void TDatapad::buildMessagePage() {
   MsgtextEd = edit(Messag, "MsgtextEd", static_cast<int>(msg::TextSize) - 1);
   blackBase(MsgtextEd);
   MsgColorBox = combo(Messag, "MsgColorBox", qlist(vocab::messageColours()));
-  MsgDelaySpin = spin(Messag, "MsgDelaySpin", 0, 255);
+  MsgDelaySpin = mixedSpin(Messag, "MsgDelaySpin", 0, 255);
   commitOnFinish(MsgDelaySpin);
   MsgDelayLab = label(Messag, "MsgDelayLab");
   SeenByList = new QListWidget(Messag);
@@ -217,14 +224,16 @@ void TDatapad::buildMessagePage() {
     l->installEventFilter(this);
   }
 
-  g->addWidget(MsgtextEd, 0, 0, 1, 4);
-  g->addWidget(new QLabel(QStringLiteral("Color:"), Messag), 1, 0);
+  MsgDelayLab->setBuddy(MsgDelaySpin);
+  g->addWidget(caption(Messag, QStringLiteral("Text:"), MsgtextEd), 0, 0);
+  g->addWidget(MsgtextEd, 0, 1, 1, 3);
+  g->addWidget(caption(Messag, QStringLiteral("Color:"), MsgColorBox), 1, 0);
   g->addWidget(MsgColorBox, 1, 1);
-  g->addWidget(new QLabel(QStringLiteral("I.D."), Messag), 1, 2);
+  g->addWidget(caption(Messag, QStringLiteral("I.D."), MsgID), 1, 2);
   g->addWidget(MsgID, 1, 3);
   g->addWidget(MsgDelayLab, 2, 0);
   g->addWidget(MsgDelaySpin, 2, 1);
-  g->addWidget(new QLabel(QStringLiteral("Sent to Teams:"), Messag), 3, 0);
+  g->addWidget(caption(Messag, QStringLiteral("Sent to Teams:"), SeenByList), 3, 0);
   g->addWidget(SeenByList, 4, 0, 3, 2);
   g->addWidget(new QLabel(QStringLiteral("Cancel Message:"), Messag), 3, 2, 1, 2);
   g->addWidget(Cond5Lab, 4, 2, 1, 2);
@@ -241,9 +250,7 @@ void TDatapad::buildMessagePage() {
     ++filling_;
     const MsgObject& m = c_.document().messages[static_cast<std::size_t>(c_.state().currentMsg)];
     showValue(MsgtextEd, fromBytes(messageTextShown(m)));
-    showValue(MsgDelaySpin, m.record[msg::Delay]);
-    showValue(MsgID, fromBytes(getText(m.record, msg::Id, msg::IdSize)));
-    showValue(MsgUnk3, QString::number(m.record[msg::Unknown]));
+    showSharedMessage();
     --filling_;
   };
   showStoredOnFinish(MsgtextEd, showStoredMessage);
@@ -323,12 +330,17 @@ void TDatapad::fillFGGoals(const ViewUpdate& u) {
     const QSignalBlocker block(FGgoalList);
     FGgoalList->setCurrentRow(current);
   }
-  const Byte* gl = f.goal(current);
-  if (u.teamNames() || u.goal(ByteSpan::of(goal::Team)))
-    refill(FGGoalTeamBox, qlist(lists_.teamNames), gl[goal::Team]);
-  if (u.goal(ByteSpan::of(goal::Points))) showValue(FGGoalPointsSpin, goalPoints(f, current));
-  if (u.goal(ByteSpan::of(goal::TeamFlag))) showValue(FGGoalUnk, gl[goal::TeamFlag] != 0);
-  if (u.goal(ByteSpan::of(goal::Time))) showValue(FGGoalTimeSpin, gl[goal::Time]);
+  auto shared = [&](GoalField field) { return sharedGoalField(d, c_.state(), field); };
+  if (u.teamNames() || u.goal(ByteSpan::of(goal::Team))) {
+    refill(FGGoalTeamBox, qlist(lists_.teamNames), f.goal(current)[goal::Team]);
+    showShared(FGGoalTeamBox, shared(GoalField::Team));
+  }
+  if (u.goal(ByteSpan::of(goal::Points))) showShared(FGGoalPointsSpin, shared(GoalField::Points));
+  if (u.goal(ByteSpan::of(goal::TeamFlag))) {
+    const std::optional<int> flag = shared(GoalField::TeamFlag);
+    showShared(FGGoalUnk, flag ? std::optional(*flag != 0) : std::nullopt);
+  }
+  if (u.goal(ByteSpan::of(goal::Time))) showShared(FGGoalTimeSpin, shared(GoalField::Time));
 }
 
 void TDatapad::fillOrders(const ViewUpdate& u) {
@@ -338,6 +350,7 @@ void TDatapad::fillOrders(const ViewUpdate& u) {
   auto value = [&](OrderField field) {
     return orderFieldValue(f, field, st.currentRegion, st.currentOrder);
   };
+  auto shared = [&](OrderField field) { return sharedOrderField(c_.document(), st, field); };
   if (u.orderMoved())
     OrderTitleLab->setText(fromBytes(orderTitleText(st.currentRegion, st.currentOrder)));
   const std::pair<QWidget*, OrderField> plain[] = {{OrderBox, OrderField::Command},
@@ -345,7 +358,7 @@ void TDatapad::fillOrders(const ViewUpdate& u) {
                                                    {OrderP1, OrderField::Parameter1},
                                                    {OrderP2, OrderField::Parameter2}};
   for (auto [w, field] : plain) {
-    if (u.order(orderFieldBytes(field))) showNumber(w, value(field));
+    if (u.order(orderFieldBytes(field))) showSharedNumber(w, shared(field));
   }
   const std::tuple<QComboBox*, QComboBox*, OrderField, OrderField> targets[] = {
       {T1Class, T1Index, OrderField::Target1Type, OrderField::Target1},
@@ -354,15 +367,20 @@ void TDatapad::fillOrders(const ViewUpdate& u) {
       {T4Class, T4Index, OrderField::Target4Type, OrderField::Target4}};
   for (const auto& [cls, idx, typeField, valueField] : targets) {
     if (!u.lists() && !u.order(orderFieldBytes(valueField))) continue;
-    const int type = value(typeField);
-    showValue(cls, type);
-    const Choices ch = variableChoices(type, value(valueField), lists_);
+    // The values' list follows the current flight group's type; a type or
+    // value that differs shows mixed.
+    const Choices ch = variableChoices(value(typeField), value(valueField), lists_);
     refill(idx, qlist(ch.items), ch.selected);
+    const std::optional<int> type = shared(typeField);
+    showShared(cls, type);
+    if (!type || !shared(valueField)) showShared(idx, std::nullopt);
   }
-  if (u.order(orderFieldBytes(OrderField::Link12)))
-    showValue(OneAnd2Chk, value(OrderField::Link12) != 0);
-  if (u.order(orderFieldBytes(OrderField::Link34)))
-    showValue(ThreeAnd4Chk, value(OrderField::Link34) != 0);
+  for (auto [box, field] :
+       {std::pair{OneAnd2Chk, OrderField::Link12}, std::pair{ThreeAnd4Chk, OrderField::Link34}}) {
+    if (!u.order(orderFieldBytes(field))) continue;
+    const std::optional<int> linked = shared(field);
+    showShared(box, linked ? std::optional(*linked != 0) : std::nullopt);
+  }
   if (u.order(ByteSpan::of(ord::Command, ord::Parameter2 + 1))) fillOrderLabels();
 }
 
@@ -415,11 +433,6 @@ void TDatapad::fillMsg(const ViewUpdate& u) {
     QPalette p = MsgtextEd->palette();
     p.setColor(QPalette::Text, toQColor(iffColour(m.record[msg::Colour], IffVariant::Normal)));
     MsgtextEd->setPalette(p);
-    showValue(MsgColorBox, m.record[msg::Colour]);
-  }
-  if (u.message(ByteSpan::of(msg::Delay))) {
-    showValue(MsgDelaySpin, m.record[msg::Delay]);
-    MsgDelayLab->setText(fromBytes(messageDelayLabel(m.record[msg::Delay])));
   }
   if (u.teamNames() || u.message(ByteSpan::of(msg::SentTo, 8))) {
     const std::vector<int> rows = sentToRows(m);
@@ -427,16 +440,27 @@ void TDatapad::fillMsg(const ViewUpdate& u) {
     for (int t = 0; t < SeenByList->count(); ++t)
       SeenByList->item(t)->setSelected(std::find(rows.begin(), rows.end(), t) != rows.end());
   }
-  if (u.message(ByteSpan::of(msg::Id, msg::IdSize)))
-    showValue(MsgID, fromBytes(getText(m.record, msg::Id, msg::IdSize)));
-  if (u.message(ByteSpan::of(msg::Unknown)))
-    showValue(MsgUnk3, QString::number(m.record[msg::Unknown]));
-  if (u.message(ByteSpan::of(msg::CancelAnd))) {
-    const bool isAnd = cancelIsAnd(m);
-    const QSignalBlocker a(and5And), o(And5Or);
-    and5And->setChecked(isAnd);
-    And5Or->setChecked(!isAnd);
-  }
+  if (u.message(ByteSpan::of(msg::Colour)) || u.message(ByteSpan::of(msg::Delay)) ||
+      u.message(ByteSpan::of(msg::Id, msg::IdSize)) || u.message(ByteSpan::of(msg::Unknown)) ||
+      u.message(ByteSpan::of(msg::CancelAnd)))
+    showSharedMessage();
+}
+
+// The controls that write into every selected message show what those
+// messages share, or that they differ.
+void TDatapad::showSharedMessage() {
+  const Document& d = c_.document();
+  const EditorState& st = c_.state();
+  auto shared = [&](MessageField field) { return sharedMessageField(d, st, field); };
+  showShared(MsgColorBox, shared(MessageField::Colour));
+  const std::optional<int> delay = shared(MessageField::Delay);
+  showShared(MsgDelaySpin, delay);
+  MsgDelayLab->setText(delay ? fromBytes(messageDelayLabel(*delay)) : QStringLiteral("Delay:"));
+  const std::optional<std::string> id = sharedMessageId(d, st);
+  showShared(MsgID, id ? std::optional(fromBytes(*id)) : std::nullopt);
+  showSharedNumber(MsgUnk3, shared(MessageField::Hidden));
+  const std::optional<int> isAnd = shared(MessageField::CancelAnd);
+  showShared(and5And, And5Or, isAnd ? std::optional(*isAnd != 0) : std::nullopt);
 }
 
 } // namespace zephlo

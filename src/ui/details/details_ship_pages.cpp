@@ -2,12 +2,15 @@
 #include "core/check/texts.h"
 #include "core/gamedata/vocabularies.h"
 #include "core/mission/fg_stores.h"
+#include "core/mission/shared_values.h"
 #include "core/mission/store_values.h"
 #include "ui/details/details_window.h"
 #include "ui/editing/editing_document.h"
+#include "ui/editing/mixed_controls.h"
 #include "ui/editing/page_controls.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -71,6 +74,8 @@ void TDatapad::buildShipPage() {
   ShipBox = fields_.combo(Ship, FgField::CraftType, qlist(vocab::craftTypes()));
   ShipName = combo(Ship, "ShipName", nameSuggestions(), true);
   ShipName->lineEdit()->setMaxLength(static_cast<int>(fg::NameSize));
+  // Return stores the name; it does not add it to the suggestions.
+  ShipName->setInsertPolicy(QComboBox::NoInsert);
   FGSizeSpin = fields_.spin(Ship, FgField::NumCraft, 0, 255);
   WaveSpin = fields_.spin(Ship, FgField::Waves, 1, 256);
   TeamBox = fields_.combo(Ship, FgField::Team, numbered(1, 10));
@@ -86,7 +91,7 @@ void TDatapad::buildShipPage() {
 
   int row = 0;
   auto add = [&](const QString& caption, QWidget* w) {
-    g->addWidget(new QLabel(caption, Ship), row, 0);
+    g->addWidget(pages::caption(Ship, caption, w), row, 0);
     g->addWidget(w, row++, 1);
   };
   add(QStringLiteral("Craft:"), ShipBox);
@@ -101,9 +106,7 @@ void TDatapad::buildShipPage() {
   g->addWidget(ExtBtn, row++, 1);
   g->setRowStretch(row, 1);
   connect(ShipName, &QComboBox::editTextChanged, this, &TDatapad::ShipNameChange);
-  showStoredOnFinish(ShipName->lineEdit(), [this] {
-    if (hasFlightGroup()) showEditText(ShipName, fromBytes(currentFlightGroup().name()));
-  });
+  showStoredOnFinish(ShipName->lineEdit(), [this] { showName(); });
 }
 
 void TDatapad::buildOptionsPage() {
@@ -125,26 +128,27 @@ void TDatapad::buildOptionsPage() {
     OpFGList->addItem(QString());
   OpFGList->setCurrentRow(0);
   OpShipBox = combo(OpShipPanel, "OpShipBox", qlist(vocab::craftTypes()));
-  OpFGCountSpin = spin(OpShipPanel, "OpFGCountSpin", 0, 255);
-  OpShipWavesSpin = spin(OpShipPanel, "OpShipWavesSpin", 1, 256);
+  OpFGCountSpin = mixedSpin(OpShipPanel, "OpFGCountSpin", 0, 255);
+  OpShipWavesSpin = mixedSpin(OpShipPanel, "OpShipWavesSpin", 1, 256);
   commitOnFinish(OpFGCountSpin);
   commitOnFinish(OpShipWavesSpin);
   op->addWidget(OpFGList, 0, 0, 4, 1);
-  op->addWidget(OpShipBox, 0, 1, 1, 2);
-  op->addWidget(new QLabel(QStringLiteral("Count:"), OpShipPanel), 1, 1);
+  op->addWidget(caption(OpShipPanel, QStringLiteral("Craft:"), OpShipBox), 0, 1);
+  op->addWidget(OpShipBox, 0, 2);
+  op->addWidget(caption(OpShipPanel, QStringLiteral("Count:"), OpFGCountSpin), 1, 1);
   op->addWidget(OpFGCountSpin, 1, 2);
-  op->addWidget(new QLabel(QStringLiteral("Waves:"), OpShipPanel), 2, 1);
+  op->addWidget(caption(OpShipPanel, QStringLiteral("Waves:"), OpShipWavesSpin), 2, 1);
   op->addWidget(OpShipWavesSpin, 2, 2);
 
-  g->addWidget(new QLabel(QStringLiteral("Orientation:"), Options), 0, 0);
+  g->addWidget(caption(Options, QStringLiteral("Orientation:"), OrientationBox), 0, 0);
   g->addWidget(OrientationBox, 0, 1);
-  g->addWidget(new QLabel(QStringLiteral("Warheads"), Options), 1, 0);
-  g->addWidget(new QLabel(QStringLiteral("Beams"), Options), 1, 1);
-  g->addWidget(new QLabel(QStringLiteral("Countermeasures"), Options), 1, 2);
+  g->addWidget(caption(Options, QStringLiteral("Warheads"), MissleSelBox), 1, 0);
+  g->addWidget(caption(Options, QStringLiteral("Beams"), BeamSelBox), 1, 1);
+  g->addWidget(caption(Options, QStringLiteral("Countermeasures"), CounterSelbox), 1, 2);
   g->addWidget(MissleSelBox, 2, 0);
   g->addWidget(BeamSelBox, 2, 1);
   g->addWidget(CounterSelbox, 2, 2);
-  g->addWidget(new QLabel(QStringLiteral("Other craft:"), Options), 3, 0);
+  g->addWidget(caption(Options, QStringLiteral("Other craft:"), OpShipTypes), 3, 0);
   g->addWidget(OpShipTypes, 3, 1, 1, 2);
   g->addWidget(OpShipPanel, 4, 0, 1, 3);
   g->setRowStretch(5, 1);
@@ -201,22 +205,27 @@ void TDatapad::buildRolePage() {
   TotalatStartLab = label(Role, "TotalatStartLab");
   TotalObLab = label(Role, "TotalObLab");
 
-  g->addWidget(new QLabel(QStringLiteral("Role 1:"), Role), 0, 0);
-  g->addWidget(RoleBox, 0, 1);
-  g->addWidget(Edit1, 0, 2);
-  g->addWidget(UseRole1, 0, 3);
-  g->addWidget(new QLabel(QStringLiteral("Role 2:"), Role), 1, 0);
-  g->addWidget(Role2Box, 1, 1);
-  g->addWidget(Edit2, 1, 2);
-  g->addWidget(UseRole2, 1, 3);
-  g->addWidget(new QLabel(QStringLiteral("Unknowns:"), Role), 2, 0);
-  g->addWidget(Edit5, 2, 1);
-  g->addWidget(Edit7, 2, 2);
-  g->addWidget(RoleOrderLab, 3, 0, 1, 4);
-  g->addWidget(TotalFGsLab, 4, 0, 1, 4);
-  g->addWidget(TotalatStartLab, 5, 0, 1, 4);
-  g->addWidget(TotalObLab, 6, 0, 1, 4);
-  g->setRowStretch(7, 1);
+  // The switch column is headed once; each switch also names itself.
+  g->addWidget(caption(Role, QStringLiteral("Switch"), Edit1), 0, 2);
+  nameBox(Edit1, QStringLiteral("Role 1 switch"));
+  nameBox(Edit2, QStringLiteral("Role 2 switch"));
+  nameBox(Edit7, QStringLiteral("Second unknown"));
+  g->addWidget(caption(Role, QStringLiteral("Role 1:"), RoleBox), 1, 0);
+  g->addWidget(RoleBox, 1, 1);
+  g->addWidget(Edit1, 1, 2);
+  g->addWidget(UseRole1, 1, 3);
+  g->addWidget(caption(Role, QStringLiteral("Role 2:"), Role2Box), 2, 0);
+  g->addWidget(Role2Box, 2, 1);
+  g->addWidget(Edit2, 2, 2);
+  g->addWidget(UseRole2, 2, 3);
+  g->addWidget(caption(Role, QStringLiteral("Unknowns:"), Edit5), 3, 0);
+  g->addWidget(Edit5, 3, 1);
+  g->addWidget(Edit7, 3, 2);
+  g->addWidget(RoleOrderLab, 4, 0, 1, 4);
+  g->addWidget(TotalFGsLab, 5, 0, 1, 4);
+  g->addWidget(TotalatStartLab, 6, 0, 1, 4);
+  g->addWidget(TotalObLab, 7, 0, 1, 4);
+  g->setRowStretch(8, 1);
 
   for (auto [box, role] : {std::pair{UseRole1, 1}, std::pair{UseRole2, 2}}) {
     connect(box, &QCheckBox::clicked, this, [this, role = role](bool on) {
@@ -231,11 +240,11 @@ void TDatapad::buildArrivalPages() {
   auto* a = new QGridLayout(Arrival);
   ArrMinSpin = fields_.spin(Arrival, FgField::ArrivalMinutes, 0, 255);
   ArrSecSpin = fields_.spin(Arrival, FgField::ArrivalSeconds, 0, 255);
-  a->addWidget(new QLabel(QStringLiteral("Delay:"), Arrival), 0, 0);
+  a->addWidget(caption(Arrival, QStringLiteral("Delay:"), ArrMinSpin), 0, 0);
   a->addWidget(ArrMinSpin, 0, 1);
-  a->addWidget(new QLabel(QStringLiteral("min"), Arrival), 0, 2);
+  a->addWidget(caption(Arrival, QStringLiteral("min"), ArrMinSpin), 0, 2);
   a->addWidget(ArrSecSpin, 0, 3);
-  a->addWidget(new QLabel(QStringLiteral("sec"), Arrival), 0, 4);
+  a->addWidget(caption(Arrival, QStringLiteral("sec"), ArrSecSpin), 0, 4);
   a->setRowStretch(1, 1);
   a->setColumnStretch(5, 1);
 
@@ -246,14 +255,14 @@ void TDatapad::buildArrivalPages() {
   DepartWhenBox = fields_.combo(Departure, FgField::AbortWhen, qlist(vocab::abortConditions()));
   ExpTimeSpin = fields_.spin(Departure, FgField::ExplosionTime, 0, 255);
   ExpLabel = label(Departure, "ExpLabel");
-  d->addWidget(new QLabel(QStringLiteral("Delay:"), Departure), 0, 0);
+  d->addWidget(caption(Departure, QStringLiteral("Delay:"), DepMin), 0, 0);
   d->addWidget(DepMin, 0, 1);
-  d->addWidget(new QLabel(QStringLiteral("min"), Departure), 0, 2);
+  d->addWidget(caption(Departure, QStringLiteral("min"), DepMin), 0, 2);
   d->addWidget(DepSec, 0, 3);
-  d->addWidget(new QLabel(QStringLiteral("sec"), Departure), 0, 4);
-  d->addWidget(new QLabel(QStringLiteral("Abort mission when:"), Departure), 1, 0);
+  d->addWidget(caption(Departure, QStringLiteral("sec"), DepSec), 0, 4);
+  d->addWidget(caption(Departure, QStringLiteral("Abort mission when:"), DepartWhenBox), 1, 0);
   d->addWidget(DepartWhenBox, 1, 1, 1, 4);
-  d->addWidget(new QLabel(QStringLiteral("Explosion time:"), Departure), 2, 0);
+  d->addWidget(caption(Departure, QStringLiteral("Explosion time:"), ExpTimeSpin), 2, 0);
   d->addWidget(ExpTimeSpin, 2, 1);
   d->addWidget(ExpLabel, 2, 2, 1, 3);
   d->setRowStretch(3, 1);
@@ -269,8 +278,13 @@ const FGObject& TDatapad::currentFlightGroup() const { return fields_.currentFli
 void TDatapad::fillShip(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   fields_.fill(u, Ship);
-  if (u.flightGroup(ByteSpan::of(fg::Name, fg::NameSize)))
-    showEditText(ShipName, fromBytes(currentFlightGroup().name()));
+  if (u.flightGroup(ByteSpan::of(fg::Name, fg::NameSize))) showName();
+}
+
+void TDatapad::showName() {
+  if (!hasFlightGroup()) return;
+  const std::optional<std::string> name = sharedName(c_.document(), c_.state());
+  showSharedText(ShipName, name ? std::optional(fromBytes(*name)) : std::nullopt);
 }
 
 void TDatapad::fillOptions(const ViewUpdate& u) {
@@ -298,11 +312,13 @@ void TDatapad::fillOptions(const ViewUpdate& u) {
 
 void TDatapad::fillOptionalCraftRow() {
   if (!hasFlightGroup()) return;
-  const FGObject& f = currentFlightGroup();
   const int row = std::max(0, OpFGList->currentRow());
-  showValue(OpShipBox, optionalCraftValue(f, OptionalCraftField::Type, row));
-  showValue(OpFGCountSpin, optionalCraftValue(f, OptionalCraftField::Count, row));
-  showValue(OpShipWavesSpin, optionalCraftValue(f, OptionalCraftField::Waves, row));
+  auto shared = [&](OptionalCraftField field) {
+    return sharedOptionalCraft(c_.document(), c_.state(), field, row);
+  };
+  showShared(OpShipBox, shared(OptionalCraftField::Type));
+  showShared(OpFGCountSpin, shared(OptionalCraftField::Count));
+  showShared(OpShipWavesSpin, shared(OptionalCraftField::Waves));
 }
 
 void TDatapad::fillRole(const ViewUpdate& u) {
@@ -315,8 +331,11 @@ void TDatapad::fillRole(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   fields_.fill(u, Role);
   const FGObject& f = currentFlightGroup();
-  if (u.flightGroup(fieldBytes(FgField::Role1Switch))) showValue(UseRole1, roleUsed(f, 1));
-  if (u.flightGroup(fieldBytes(FgField::Role2Switch))) showValue(UseRole2, roleUsed(f, 2));
+  const Document& d = c_.document();
+  if (u.flightGroup(fieldBytes(FgField::Role1Switch)))
+    showShared(UseRole1, sharedRoleUsed(d, c_.state(), 1));
+  if (u.flightGroup(fieldBytes(FgField::Role2Switch)))
+    showShared(UseRole2, sharedRoleUsed(d, c_.state(), 2));
   if (u.order(orderFieldBytes(OrderField::Command))) {
     const int order =
         orderFieldValue(f, OrderField::Command, c_.state().currentRegion, c_.state().currentOrder);
@@ -336,8 +355,9 @@ void TDatapad::fillDeparture(const ViewUpdate& u) {
 }
 
 void TDatapad::fillMothers(const ViewUpdate& u) {
-  if (!hasFlightGroup()) return;
   const bool departure = currentPage() == DatapadPage::Departure;
+  MothersPanel->setTitle(fromBytes(mothershipPanelTitle(departure)));
+  if (!hasFlightGroup()) return;
   const FGObject& f = currentFlightGroup();
   const std::pair<QComboBox*, MothershipSlot> boxes[] = {
       {ArrMotherBox, mothershipSlot(false, departure)},
@@ -348,10 +368,10 @@ void TDatapad::fillMothers(const ViewUpdate& u) {
       items << fromBytes(s);
     for (auto [box, slot] : boxes)
       refill(box, items, mothershipItem(f, slot));
-    return;
   }
   for (auto [box, slot] : boxes) {
-    if (u.flightGroup(mothershipBytes(slot))) showValue(box, mothershipItem(f, slot));
+    if (u.fgLabels() || u.flightGroup(mothershipBytes(slot)))
+      showShared(box, sharedMothership(c_.document(), c_.state(), slot));
   }
 }
 

@@ -1,6 +1,8 @@
 #include "ui/details/details_window.h"
 
 #include "core/check/clipboards.h"
+#include "core/mission/shared_values.h"
+#include "core/mission/store_values.h"
 #include "ui/details/condition_tool_window.h"
 #include "ui/editing/action_registry.h"
 #include "ui/editing/document_follower.h"
@@ -13,6 +15,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -32,6 +35,9 @@ TDatapad::TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget
 
   FGPages = new QTabWidget(this);
   FGPages->setObjectName(QStringLiteral("FGPages"));
+  // Every page's tab shows at once: the window is as wide as its tabs.
+  FGPages->setUsesScrollButtons(false);
+  FGPages->setElideMode(Qt::ElideNone);
   buildShipPage();
   buildOptionsPage();
   buildRolePage();
@@ -72,17 +78,16 @@ DatapadPage TDatapad::currentPage() const {
 void TDatapad::showPage(DatapadPage page) { FGPages->setCurrentIndex(static_cast<int>(page)); }
 
 void TDatapad::buildMothersPanel() {
-  MothersPanel = new QWidget(this);
+  MothersPanel = new QGroupBox(fromBytes(mothershipPanelTitle(false)), this);
   MothersPanel->setObjectName(QStringLiteral("MothersPanel"));
   auto* l = new QVBoxLayout(MothersPanel);
-  l->setContentsMargins(0, 0, 0, 0);
   ArrMotherBox = pages::combo(MothersPanel, "ArrMotherBox", {});
   ArrAltmotherBox = pages::combo(MothersPanel, "ArrAltmotherBox", {});
   for (QComboBox* b : {ArrMotherBox, ArrAltmotherBox})
     b->setMinimumWidth(140);
-  l->addWidget(new QLabel(QStringLiteral("Via:"), MothersPanel));
+  l->addWidget(caption(MothersPanel, QStringLiteral("Via:"), ArrMotherBox));
   l->addWidget(ArrMotherBox);
-  l->addWidget(new QLabel(QStringLiteral("Alternative:"), MothersPanel));
+  l->addWidget(caption(MothersPanel, QStringLiteral("Alternative:"), ArrAltmotherBox));
   l->addWidget(ArrAltmotherBox);
   l->addStretch();
   // The departure page edits the departure motherships; every other page
@@ -176,8 +181,26 @@ void TDatapad::refresh(const ViewUpdate& u) {
   case DatapadPage::Msg: fillMsg(u); break;
   }
   fillMothers(u);
+  fillCaption();
   CondTool->follow(condPageOf(currentPage()), currentGlobalGoal_, u);
   --filling_;
+}
+
+// The caption names what the page edits and, when an edit writes into
+// several, how many: "Flight Group Details – X-W Red 1 (3 selected)".
+void TDatapad::fillCaption() {
+  QString caption = QStringLiteral("Flight Group Details");
+  const EditorState& st = c_.state();
+  if (currentPage() == DatapadPage::Msg) {
+    if (hasMessage())
+      caption += QStringLiteral(" – Message %1").arg(st.currentMsg + 1) +
+                 fromBytes(selectedCountText(msgSelection(st).size()));
+  } else if (hasFlightGroup() && static_cast<std::size_t>(st.currentFG) < lists_.fgNames.size()) {
+    caption += QStringLiteral(" – ") +
+               fromBytes(lists_.fgNames[static_cast<std::size_t>(st.currentFG)]) +
+               fromBytes(selectedCountText(fgSelection(st).size()));
+  }
+  if (windowTitle() != caption) setWindowTitle(caption);
 }
 
 void TDatapad::apply(const Operation& op) {

@@ -23,6 +23,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -104,8 +105,11 @@ private:
   void fillGGoals(const ViewUpdate& u);
   void fillMsg(const ViewUpdate& u);
   void fillMothers(const ViewUpdate& u);
+  void fillCaption();
   void fillOrderLabels();
   void fillOptionalCraftRow();
+  void showName(); // of the flight groups an edit renames
+  void showSharedMessage();
 
   bool hasFlightGroup() const;
   bool hasMessage() const;
@@ -139,7 +143,7 @@ private:
   QWidget* Jump = nullptr;
   QWidget* GGoals = nullptr;
   QWidget* Messag = nullptr;
-  QWidget* MothersPanel = nullptr;
+  QGroupBox* MothersPanel = nullptr; // titled by the motherships it sets
   QComboBox* ArrMotherBox = nullptr;
   QComboBox* ArrAltmotherBox = nullptr;
   TCondToolForm* CondTool = nullptr;

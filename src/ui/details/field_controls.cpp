@@ -1,7 +1,9 @@
 #include "ui/details/field_controls.h"
 
 #include "core/mission/change_scope.h"
+#include "core/mission/shared_values.h"
 #include "ui/editing/editing_document.h"
+#include "ui/editing/mixed_controls.h"
 #include "ui/editing/page_controls.h"
 
 namespace zephlo {
@@ -16,7 +18,7 @@ QComboBox* FieldControls::combo(QWidget* parent, FgField field, const QStringLis
 }
 
 QSpinBox* FieldControls::spin(QWidget* parent, FgField field, int lo, int hi) {
-  QSpinBox* s = pages::spin(parent, controlName(field), lo, hi);
+  QSpinBox* s = mixedSpin(parent, controlName(field), lo, hi);
   commitOnFinish(s);
   controls_.push_back({s, field});
   QObject::connect(s, &QSpinBox::valueChanged, s, [this, s, field](int v) {
@@ -41,16 +43,17 @@ void FieldControls::store(FgField field, int value) {
   if (hasFlightGroup()) c_.apply(storeField(field, value, c_.state()));
 }
 
+// Each control shows the value of the flight groups an edit writes into,
+// or that they differ.
 void FieldControls::showStored(QWidget* control, FgField field) const {
-  if (hasFlightGroup()) showNumber(control, fieldValue(currentFlightGroup(), field));
+  if (hasFlightGroup()) showSharedNumber(control, sharedField(c_.document(), c_.state(), field));
 }
 
 void FieldControls::fill(const ViewUpdate& u, const QWidget* within) const {
   if (!hasFlightGroup()) return;
-  const FGObject& f = currentFlightGroup();
   for (const auto& [w, field] : controls_) {
     if (u.flightGroup(fieldBytes(field)) && (!within || within->isAncestorOf(w)))
-      showNumber(w, fieldValue(f, field));
+      showStored(w, field);
   }
 }
 

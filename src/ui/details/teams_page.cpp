@@ -30,7 +30,17 @@ TeamsPage::TeamsPage(EditingDocument& controller, ActionRegistry& actions, QWidg
   FriendsList->setSelectionMode(QAbstractItemView::MultiSelection);
   for (int t = 1; t <= 8; ++t)
     FriendsList->addItem(QString::number(t));
-  FriendsList->setMaximumHeight(FriendsList->sizeHintForRow(0) * 8 + 6);
+  // The eight teams side by side, wrapping onto a second row when narrow:
+  // all of them show on a short screen too.
+  FriendsList->setFlow(QListView::LeftToRight);
+  FriendsList->setWrapping(true);
+  FriendsList->setResizeMode(QListView::Adjust);
+  FriendsList->setUniformItemSizes(true);
+  FriendsList->setGridSize(
+      QSize(FriendsList->fontMetrics().horizontalAdvance(QStringLiteral("88")) * 2,
+            FriendsList->sizeHintForRow(0) + 4));
+  FriendsList->setFixedHeight(FriendsList->gridSize().height() * 2 + 2 * FriendsList->frameWidth() +
+                              2);
   TeamIFFBox1 = combo(this, "TeamIFFBox1", qlist(vocab::iffs()));
   JoinByRadio = new QToolButton(this);
   JoinByRadio->setObjectName(QStringLiteral("JoinByRadio"));
@@ -48,9 +58,10 @@ TeamsPage::TeamsPage(EditingDocument& controller, ActionRegistry& actions, QWidg
   g->addWidget(PrevTeamBtn, 0, 1);
   g->addWidget(NextTeamBtn, 0, 2);
   g->addWidget(TeamName1Ed, 1, 0, 1, 3);
-  g->addWidget(new QLabel(QStringLiteral("Allies:"), this), 2, 0);
+  TeamNameLab->setBuddy(TeamName1Ed);
+  g->addWidget(caption(this, QStringLiteral("Allies:"), FriendsList), 2, 0);
   g->addWidget(FriendsList, 3, 0, 1, 3);
-  g->addWidget(new QLabel(QStringLiteral("IFF for Autolink"), this), 4, 0);
+  g->addWidget(caption(this, QStringLiteral("IFF for Autolink"), TeamIFFBox1), 4, 0);
   g->addWidget(TeamIFFBox1, 5, 0, 1, 3);
   g->addWidget(JoinByRadio, 6, 0, 1, 3);
 

@@ -23,6 +23,7 @@ DocumentFollower::DocumentFollower(EditingDocument& doc, QWidget* view, Refresh 
   connect(&doc_, &EditingDocument::currentFlightGroupChanged, this, moved);
   connect(&doc_, &EditingDocument::currentMessageChanged, this, moved);
   connect(&doc_, &EditingDocument::regionChanged, this, moved);
+  connect(&doc_, &EditingDocument::selectionChanged, this, moved);
 }
 
 void DocumentFollower::refreshAll() {

@@ -172,8 +172,17 @@ void EditingDocument::selectMessage(int index) {
   emit currentMessageChanged(index);
 }
 
-void EditingDocument::setFlightGroupSelection(const std::set<int>& rows) { st_.selectedFGs = rows; }
-void EditingDocument::setMessageSelection(const std::set<int>& rows) { st_.selectedMsgs = rows; }
+void EditingDocument::setFlightGroupSelection(const std::set<int>& rows) {
+  if (rows == st_.selectedFGs) return;
+  st_.selectedFGs = rows;
+  emit selectionChanged();
+}
+
+void EditingDocument::setMessageSelection(const std::set<int>& rows) {
+  if (rows == st_.selectedMsgs) return;
+  st_.selectedMsgs = rows;
+  emit selectionChanged();
+}
 
 void EditingDocument::setCurrentRegion(int region) {
   if (region < 1 || region > kRegionCount || region == st_.currentRegion) return;

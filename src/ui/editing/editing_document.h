@@ -76,6 +76,8 @@ signals:
   void documentChanged(const zephlo::Change& change);
   // The current items or selections changed.
   void stateChanged();
+  // Other lines selected in a list: the pages show whether they differ.
+  void selectionChanged();
   void currentFlightGroupChanged(int index);
   void currentMessageChanged(int index);
   void regionChanged(int region);

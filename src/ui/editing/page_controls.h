@@ -104,6 +104,20 @@ inline QLabel* label(QWidget* parent, const char* name, const QString& text = {}
   return l;
 }
 
+// A label that names control: a screen reader reads it for the control,
+// and its shortcut, if any, goes there.
+inline QLabel* caption(QWidget* parent, const QString& text, QWidget* control) {
+  auto* l = new QLabel(text, parent);
+  l->setBuddy(control);
+  return l;
+}
+
+// A box that shares its row's label says on its own what it holds.
+inline void nameBox(QWidget* control, const QString& name) {
+  control->setToolTip(name);
+  control->setAccessibleName(name);
+}
+
 // Whether the user is typing in w right now: it has the keyboard focus and
 // holds text not yet committed. A refresh leaves such a control alone.
 inline bool beingTyped(const QWidget* w) {

@@ -285,14 +285,16 @@ void TForm1::buildMenusAndToolBars() {
   // Project bar: New, Open with the history, Save As, Save; then undo and redo.
   QToolBar* project = addToolBar(QStringLiteral("Project"));
   project->setObjectName(QStringLiteral("ProjectBar"));
-  project->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  // Icons alone, as on every desktop: the commands everyone knows leave room
+  // for the mission's own on a small screen. Tool tips name them.
+  project->setToolButtonStyle(Qt::ToolButtonIconOnly);
   project->addAction(a[Act::New]);
   HistPopUp = new QMenu(this);
   HistPopUp->setObjectName(QStringLiteral("HistPopUp"));
   auto* openBtn = new QToolButton(project);
   openBtn->setObjectName(QStringLiteral("OpenBtn"));
   openBtn->setDefaultAction(a[Act::Open]);
-  openBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  openBtn->setToolButtonStyle(Qt::ToolButtonIconOnly);
   openBtn->setPopupMode(QToolButton::MenuButtonPopup);
   openBtn->setMenu(HistPopUp);
   project->addWidget(openBtn);
@@ -515,7 +517,8 @@ void TForm1::showEvent(QShowEvent* e) {
   toolWindowsPlaced_ = true;
   if (auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
       split && !prefs_.splitterState.isEmpty())
-    split->restoreState(prefs_.splitterState);
+    listWidthChosen_ = split->restoreState(prefs_.splitterState);
+  fitListToLines();
   (*actions_)[Act::Datapad]->setChecked(prefs_.dpo);
   if (!prefs_.datapadGeometry.isEmpty() && datapad_->restoreGeometry(prefs_.datapadGeometry))
     return;

@@ -70,6 +70,9 @@ private:
   void buildBriefingEditor(); // main_window_briefing.cpp
   void buildMap();
   void buildMapToolWindows();
+  // Widens the pages beside the map until the flight-group lines fit, up to
+  // near half the window, until the designer moves the divider.
+  void fitListToLines();
   void saveMapLayout();
   void documentChanged(const Change& change);
   void resetLists();
@@ -116,6 +119,8 @@ private:
   TOrderSel* orderSel_ = nullptr;
   TWPform* wpForm_ = nullptr;
   bool toolWindowsPlaced_ = false;
+  // The designer moved the divider, or it came back from the settings.
+  bool listWidthChosen_ = false;
   bool syncing_ = false; // selections are being set from the editor state
 };
 

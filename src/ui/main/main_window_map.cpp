@@ -3,6 +3,7 @@
 #include "ui/details/details_window.h"
 #include "ui/editing/action_registry.h"
 #include "ui/editing/editing_document.h"
+#include "ui/main/list_models.h"
 #include "ui/main/main_window.h"
 #include "ui/map/map_widget.h"
 #include "ui/map/order_selector.h"
@@ -10,13 +11,17 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace zephlo {
 
@@ -27,6 +32,8 @@ void TForm1::buildMap() {
   split->setStretchFactor(0, 0);
   split->setStretchFactor(1, 1);
   split->setSizes({380, 900});
+  connect(split, &QSplitter::splitterMoved, this, [this] { listWidthChosen_ = true; });
+  connect(fgModel_, &QAbstractItemModel::modelReset, this, &TForm1::fitListToLines);
 
   QMenu* regionMenu = nullptr;
   for (QAction* a : menuBar()->actions()) {
@@ -164,6 +171,22 @@ void TForm1::buildMapToolWindows() {
 void TForm1::saveMapLayout() {
   prefs_.osv = orderSel_->isVisible();
   if (wpForm_) prefs_.wpGeometry = wpForm_->saveGeometry();
+}
+
+void TForm1::fitListToLines() {
+  auto* split = findChild<QSplitter*>(QStringLiteral("MainSplitter"));
+  if (!split || listWidthChosen_ || !isVisible()) return;
+  const QFontMetrics fm(ShipList->font());
+  int widest = 0;
+  for (int row = 0; row < fgModel_->rowCount(); ++row)
+    widest = std::max(widest, fm.horizontalAdvance(fgModel_->index(row).data().toString()));
+  // A line is drawn 2 pixels in, and reads better with as much room after it.
+  const int missing = widest + 4 - ShipList->viewport()->width();
+  if (missing <= 0) return;
+  const QList<int> sizes = split->sizes();
+  const int total = sizes.value(0) + sizes.value(1);
+  const int pages = std::min(sizes.value(0) + missing, total * 45 / 100);
+  if (pages > sizes.value(0)) split->setSizes({pages, total - pages});
 }
 
 } // namespace zephlo

@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,18 +131,25 @@ void THeaderForm::buildSettingsPage(QWidget* page) {
   g->addLayout(time, 2, 0, 1, 4);
 
   const QStringList motherItems = items(mothershipBriefingItems());
-  g->addWidget(new QLabel(QStringLiteral("Mothership-Briefing?"), page), 3, 0);
   MotherBox1 = pages::combo(page, "MotherBox1", motherItems);
+  MotherBox2 = pages::combo(page, "MotherBox2", motherItems);
+  g->addWidget(pages::caption(page, QStringLiteral("Mothership-Briefing?"), MotherBox1), 3, 0);
   g->addWidget(MotherBox1, 3, 1);
+  g->addWidget(pages::caption(page, QStringLiteral("Mothership-Briefing?"), MotherBox2), 4, 0);
+  g->addWidget(MotherBox2, 4, 1);
+  // The unknown values beside them, each under the name its errors use.
   Edit7 = numberEdit(page, "Edit7");
   Edit8 = numberEdit(page, "Edit8");
-  g->addWidget(Edit7, 3, 2);
-  g->addWidget(Edit8, 3, 3);
-  g->addWidget(new QLabel(QStringLiteral("Mothership-Briefing?"), page), 4, 0);
-  MotherBox2 = pages::combo(page, "MotherBox2", motherItems);
-  g->addWidget(MotherBox2, 4, 1);
   Edit10 = numberEdit(page, "Edit10");
-  g->addWidget(Edit10, 4, 2);
+  const std::pair<QLineEdit*, QPoint> unknowns[] = {
+      {Edit7, {3, 2}}, {Edit8, {3, 3}}, {Edit10, {4, 2}}};
+  for (auto [edit, at] : unknowns) {
+    auto* box = new QHBoxLayout;
+    box->addWidget(pages::caption(page, unknownCaption(edit), edit));
+    box->addWidget(edit);
+    box->addStretch();
+    g->addLayout(box, at.x(), at.y());
+  }
 
   auto* use = new QGroupBox(QStringLiteral("Use"), page);
   auto* ul = new QGridLayout(use);
@@ -180,6 +188,11 @@ void THeaderForm::buildStringsPage(QWidget* page) {
   l->setRowStretch(3, 1);
   connect(Str2Grid, &QTableWidget::currentCellChanged, this,
           [this](int row) { Str2GridSelectCell(row); });
+}
+
+QString THeaderForm::unknownCaption(const QLineEdit* edit) const {
+  const int n = edit == Edit7 ? 3 : edit == Edit8 ? 4 : 5;
+  return QStringLiteral("Unknown %1").arg(n);
 }
 
 void THeaderForm::fill() {
@@ -253,12 +266,12 @@ Result<HeaderValues> THeaderForm::values() const {
     Byte* target;
     std::string field;
   };
-  std::vector<Number> numbers = {{Edit7, &v.unknowns[0], "Edit7"},
-                                 {Edit8, &v.unknowns[1], "Edit8"},
-                                 {Edit10, &v.unknown, "Edit10"}};
+  std::vector<Number> numbers = {{Edit7, &v.unknowns[0], pages::toBytes(unknownCaption(Edit7))},
+                                 {Edit8, &v.unknowns[1], pages::toBytes(unknownCaption(Edit8))},
+                                 {Edit10, &v.unknown, pages::toBytes(unknownCaption(Edit10))}};
   for (std::size_t k = 0; k < 4; ++k) {
     numbers.push_back({timeEdits_[k], &v.time[k], "Time " + std::to_string(k + 1)});
-    numbers.push_back({valueEdits_[k], &v.values[k], "V" + std::to_string(k + 1)});
+    numbers.push_back({valueEdits_[k], &v.values[k], "Value " + std::to_string(k + 1)});
     v.use[k] = tickedByte(read_.use[k], useBoxes_[k]->isChecked());
   }
   for (const Number& n : numbers) {

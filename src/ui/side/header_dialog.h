@@ -34,6 +34,8 @@ private:
   void buildSettingsPage(QWidget* page);
   void buildStringsPage(QWidget* page);
   void fill();
+  // The unnamed header values go on from "Unknown 1" and "Unknown 2".
+  QString unknownCaption(const QLineEdit* edit) const;
   // The values the controls show; an error names the first number that is not a byte.
   Result<HeaderValues> values() const;
 

@@ -222,3 +222,33 @@ TEST(ConditionTool, WhatEachPageShowsAndWhenItMustShowItAgain) {
   ASSERT_TRUE(r.ok());
   EXPECT_TRUE(toolConcerned(ViewUpdate(&r->change, at, at), CondPage::Arrival));
 }
+
+TEST(ConditionTool, HeadingNamesTheTriggersAndTheirOwner) {
+  Fixture f;
+  f.d.flightGroups[1].setName("Red");
+  const MissionLists lists = buildMissionLists(f.d);
+  f.st.currentFG = 1;
+  f.st.currentGoal = 2;
+  f.st.currentRegion = 1;
+  f.st.currentOrder = 2;
+  f.st.currentMsg = 3; // past the three messages
+  f.st.currentTeam = 0;
+  const std::string owner = lists.fgNames[1];
+  ASSERT_NE(owner.find("Red"), std::string::npos);
+  auto heading = [&](CondPage p, int kind = 0) {
+    return toolHeading(f.d, f.st, {p, 1, kind}, lists);
+  };
+  EXPECT_EQ(heading(CondPage::Arrival), "Arrival of " + owner);
+  EXPECT_EQ(heading(CondPage::Departure), "Departure of " + owner);
+  EXPECT_EQ(heading(CondPage::Jump), "Order 2 jump, region 1, of " + owner);
+  EXPECT_EQ(heading(CondPage::FGGoals), "Goal 3 of " + owner);
+  EXPECT_EQ(heading(CondPage::GlobalGoals), "Primary goal of team 1");
+  f.st.currentTeam = 9;
+  EXPECT_EQ(heading(CondPage::GlobalGoals, 2), "Secondary goal of team 10");
+  EXPECT_EQ(heading(CondPage::Message), "");
+  f.st.currentMsg = 2;
+  EXPECT_EQ(heading(CondPage::Message), "Message 3");
+  EXPECT_EQ(heading(CondPage::Other), "");
+  f.st.currentFG = 5;
+  EXPECT_EQ(heading(CondPage::Arrival), "");
+}

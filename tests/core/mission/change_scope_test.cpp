@@ -108,9 +108,10 @@ TEST(ChangeScope, AFieldEditConcernsOnlyTheControlsOfThatField) {
   EXPECT_FALSE(u.teamNames());
   EXPECT_FALSE(u.message(ByteSpan::of(0, size::message)));
 
-  // The same edit of another flight group does not concern this one.
+  // The same edit of another flight group, not selected, does not concern this one.
   m.st.selectedFGs = {4};
   const Change otherTeam = m.apply(storeField(FgField::Team, 5, m.st));
+  m.st.selectedFGs = {2};
   const ViewUpdate other = m.update(otherTeam);
   EXPECT_FALSE(other.flightGroup(fieldBytes(FgField::Team)));
   EXPECT_TRUE(other.anyFlightGroup(fieldBytes(FgField::Team)));
@@ -176,6 +177,29 @@ TEST(ChangeScope, MovingTheCurrentItemsConcernsWhatTheyShow) {
   const Change added = m.apply(newItemOperation(ListPage::FlightGroups, {&t, {}, false}));
   EXPECT_TRUE(
       ViewUpdate(&added, CurrentItems::of(m.st), CurrentItems::of(m.st)).flightGroupMoved());
+}
+
+TEST(ChangeScope, TheSelectionConcernsWhatShowsWhetherItDiffers) {
+  Mission m;
+  m.st.selectedFGs = {0};
+  m.st.selectedMsgs = {0};
+  const CurrentItems before = CurrentItems::of(m.st);
+  m.st.selectedFGs = {0, 3};
+  const ViewUpdate more(nullptr, before, CurrentItems::of(m.st));
+  EXPECT_FALSE(more.nothing());
+  EXPECT_TRUE(more.flightGroup(fieldBytes(FgField::Team)) &&
+              more.order(orderFieldBytes(OrderField::Speed)) && more.goal(ByteSpan::of(0)));
+  EXPECT_FALSE(more.flightGroupMoved() || more.message(ByteSpan::of(msg::Delay)));
+  m.st.selectedMsgs = {0, 1};
+  EXPECT_TRUE(
+      ViewUpdate(nullptr, before, CurrentItems::of(m.st)).message(ByteSpan::of(msg::Delay)));
+
+  // A selected flight group other than the current one changed.
+  const Change other = m.writeFG(3, fg::Team, 2);
+  EXPECT_TRUE(m.update(other).flightGroup(fieldBytes(FgField::Team)));
+  EXPECT_FALSE(m.update(other).flightGroup(fieldBytes(FgField::Waves)));
+  m.st.selectedFGs = {0};
+  EXPECT_FALSE(m.update(other).flightGroup(fieldBytes(FgField::Team)));
 }
 
 TEST(ChangeScope, ListLinesReadOnlyWhatTheyShow) {

@@ -99,16 +99,21 @@ TEST(Datapad, FillingNeverWritesAndFollowsTheCurrentFlightGroup) {
   e.open(3);
   e.edit([](Edit& ed) { ed.flightGroup(1).set(fg::NumCraft, 5); });
   e.c.undoStack().clear();
+  // A click on a line makes it current and the one selected.
+  auto click = [&e](int f) {
+    e.c.selectFlightGroup(f);
+    e.c.setFlightGroupSelection({f});
+  };
   for (int page = 0; page <= static_cast<int>(DatapadPage::Msg); ++page) {
     e.pad->showPage(static_cast<DatapadPage>(page));
     for (int f : {1, 0, 2, 1})
-      e.c.selectFlightGroup(f);
+      click(f);
   }
   EXPECT_EQ(e.c.undoStack().count(), 0);
   EXPECT_FALSE(e.c.isModified());
   e.pad->showPage(DatapadPage::Ship);
   EXPECT_EQ(e.find<QSpinBox>("FGSizeSpin")->value(), 5);
-  e.c.selectFlightGroup(0);
+  click(0);
   EXPECT_EQ(e.find<QSpinBox>("FGSizeSpin")->value(), 1);
 }
 
@@ -197,7 +202,8 @@ TEST(Datapad, TheWindowLayoutComesBackNextTime) {
   EXPECT_FALSE(pad->isVisible());
   e.trigger("DatapadAction");
   ASSERT_TRUE(pad->isVisible());
-  pad->resize(700, 650);
+  const QSize chosen = pad->size() + QSize(60, 40); // dragged larger
+  pad->resize(chosen);
   e.w.close();
   ASSERT_FALSE(e.prefs.datapadGeometry.isEmpty());
 
@@ -210,7 +216,7 @@ TEST(Datapad, TheWindowLayoutComesBackNextTime) {
   again.show();
   auto* pad2 = again.findChild<TDatapad*>();
   EXPECT_TRUE(pad2->isVisible());
-  EXPECT_EQ(pad2->size(), QSize(700, 650));
+  EXPECT_EQ(pad2->size(), chosen);
 }
 
 namespace {
@@ -233,7 +239,10 @@ TEST(DatapadBoxes, TypedPointsTimesAndWavesAreStoredOnceEditingFinishes) {
   Pad e;
   e.open(2);
   e.c.setFlightGroupSelection({0, 1});
-  e.edit([](Edit& ed) { ed.flightGroup(0).goal(0)[goal::Points] = 24; }); // 600 points
+  e.edit([](Edit& ed) {
+    for (int f : {0, 1})
+      ed.flightGroup(f).goal(0)[goal::Points] = 24; // 600 points
+  });
   e.c.undoStack().clear();
   e.pad->showPage(DatapadPage::FGGoals);
   QSpinBox* points = e.find<QSpinBox>("FGGoalPointsSpin");
@@ -429,6 +438,7 @@ TEST(ExtrasBoxes, TheSpecialCraftIsStoredWhenTypedAndTheCaptionsFollowTheCraft) 
     ed.flightGroup(0).set(fg::BackdropNumber, 3);
   });
   EXPECT_EQ(e.find<QLabel>("CargoLab")->text(), "  Bright:");
+  e.c.setFlightGroupSelection({0});
   EXPECT_EQ(special->value(), 3);
   e.c.apply(storeAutolink(false, e.c.state()));
   EXPECT_FALSE(e.find<QCheckBox>("AutoLinkChk")->isChecked());

@@ -94,6 +94,35 @@ TEST(HeaderDialog, OkStoresOneUndoableEditAndRefusesBadNumbers) {
   EXPECT_EQ(headerValues(e.c.document()).strings72[0], "");
 }
 
+TEST(HeaderDialog, EveryNumberBoxBesideTheMothershipsIsLabelled) {
+  Editor e;
+  e.prompts.modal.push_back([](QDialog& d) {
+    // A new mission holds 98 in one of them.
+    QLineEdit* ninetyEight = nullptr;
+    for (QLineEdit* box : d.findChildren<QLineEdit*>())
+      if (box->text() == "98") ninetyEight = box;
+    EXPECT_NE(ninetyEight, nullptr);
+    QStringList captions;
+    for (const char* name : {"Edit7", "Edit8", "Edit10"}) {
+      QLineEdit* box = child<QLineEdit>(d, name);
+      QString caption;
+      for (QLabel* l : d.findChildren<QLabel*>())
+        if (l->buddy() == box) caption = l->text();
+      EXPECT_FALSE(caption.isEmpty()) << name;
+      captions << caption;
+    }
+    EXPECT_EQ(captions.removeDuplicates(), 0) << "each says which it is";
+    // A refused number is named as its label names it.
+    child<QLineEdit>(d, "Edit8")->setText("x");
+    child<QPushButton>(d, "OKBtn")->click();
+    d.reject();
+    return d.result();
+  });
+  e.trigger("HeaderBtn");
+  EXPECT_TRUE(e.prompts.log.last().startsWith("error: Unknown 4 must be"))
+      << e.prompts.log.last().toStdString();
+}
+
 TEST(TextSections, TypingStoresPerTabAndUndoShowsTheStoredText) {
   Editor e;
   e.trigger("TextSections1");
