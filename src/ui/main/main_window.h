@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class QListView;
+class QToolBar;
 class QMenu;
 class QTabWidget;
 
@@ -68,6 +69,7 @@ private:
   void buildToolWindows();
   void buildTeamBar();
   void buildBriefingEditor(); // main_window_briefing.cpp
+  QToolBar* missionBar();
   void buildMap();
   void buildMapToolWindows();
   // Widens the pages beside the map until the flight-group lines fit, up to

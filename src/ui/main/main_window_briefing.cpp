@@ -10,19 +10,22 @@
 
 namespace zephlo {
 
+QToolBar* TForm1::missionBar() {
+  if (auto* bar = findChild<QToolBar*>(QStringLiteral("MissionBar"))) return bar;
+  // One bar, named once, so the saved window layout finds it again; it comes
+  // after the project bar, before the check bar.
+  auto* bar = new QToolBar(QStringLiteral("Mission"), this);
+  bar->setObjectName(QStringLiteral("MissionBar"));
+  bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  if (auto* check = findChild<QToolBar*>(QStringLiteral("CheckBar")))
+    insertToolBar(check, bar);
+  else
+    addToolBar(bar);
+  return bar;
+}
+
 void TForm1::buildBriefingEditor() {
-  auto* bar = findChild<QToolBar*>(QStringLiteral("MissionBar"));
-  if (!bar) {
-    // The mission bar comes after the project bar, before the check bar.
-    bar = new QToolBar(QStringLiteral("Mission"), this);
-    bar->setObjectName(QStringLiteral("MissionBar"));
-    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    if (auto* check = findChild<QToolBar*>(QStringLiteral("CheckBar")))
-      insertToolBar(check, bar);
-    else
-      addToolBar(bar);
-  }
-  bar->addAction((*actions_)[Act::BriefingEditor]);
+  missionBar()->addAction((*actions_)[Act::BriefingEditor]);
   connect((*actions_)[Act::BriefingEditor], &QAction::triggered, this, [this] {
     auto* form = findChild<TBrfForm*>();
     if (!form) {

@@ -69,11 +69,11 @@ void TForm1::buildDialogs() {
   }
   menuBar()->insertMenu(before, tools);
 
-  QToolBar* mission = new QToolBar(QStringLiteral("Mission"), this);
-  mission->setObjectName(QStringLiteral("MissionBar"));
-  mission->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  mission->addActions({a[Act::HeaderDialog], a[Act::ListEditor]});
-  insertToolBar(findChild<QToolBar*>(QStringLiteral("CheckBar")), mission);
+  // Mission parameters, Briefing Editor, Edit .lst files.
+  QToolBar* mission = missionBar();
+  const QList<QAction*> shown = mission->actions();
+  mission->insertAction(shown.isEmpty() ? nullptr : shown.first(), a[Act::HeaderDialog]);
+  mission->addAction(a[Act::ListEditor]);
   if (auto* windows = findChild<QToolBar*>(QStringLiteral("WindowBar"))) {
     windows->addActions({a[Act::TextSections], a[Act::WavManager]});
     windows->widgetForAction(a[Act::TextSections])->setObjectName(QStringLiteral("DescBtn"));

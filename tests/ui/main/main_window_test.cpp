@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -462,6 +463,13 @@ TEST(MainWindow, DesktopHabitsRecentFilesQuitHelpAndDrops) {
   EXPECT_TRUE(e.action("SaveAsBtn")->shortcuts().contains(QKeySequence("Ctrl+Shift+S")));
   EXPECT_TRUE(e.action("SaveAsBtn")->shortcuts().contains(QKeySequence("Ctrl+A")));
   EXPECT_EQ(e.action("QuitAction")->shortcut(), QKeySequence("Ctrl+Q"));
+  // One mission bar, so a saved window layout finds it again.
+  const auto missionBars = e.w.findChildren<QToolBar*>("MissionBar");
+  ASSERT_EQ(missionBars.size(), 1);
+  QStringList missionCommands;
+  for (QAction* a : missionBars[0]->actions())
+    missionCommands << a->objectName();
+  EXPECT_EQ(missionCommands, (QStringList{"HeaderBtn", "BriefingBtn", "Battle"}));
   QMenu* help = menuTitled(e.w, "&Help");
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(captions(help).contains("About &Qt"));
