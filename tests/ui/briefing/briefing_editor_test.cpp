@@ -546,3 +546,19 @@ TEST(BriefingEditor, UndoAndRedoWorkHereAndSayWhatTheyUndo) {
   QTest::keyClick(b.map(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(b.e.c.document().briefing.runningTime(), edited);
 }
+
+TEST(BriefingEditor, AnInstantInsertCompletesTheRunningAnimations) {
+  BriefingEditor b({item(2, brfcode::ZoomMap, 0, 200, 200), newInstruction(brf::EndCode)});
+  BriefingPlayback& pb = b.form->playback();
+  b.click("StopBtn");
+  b.click("PlayBtn");
+  for (int i = 0; i < 200 && !pb.state().zoomIn; ++i)
+    QTest::qWait(2);
+  ASSERT_TRUE(pb.state().zoomIn) << "the zoom is under way";
+  ASSERT_LT(pb.state().zoom, 200);
+  b.insert("BrfInsClearBoxes");
+  EXPECT_EQ(b.steps(), 1);
+  EXPECT_FALSE(pb.state().zoomIn);
+  EXPECT_EQ(pb.state().zoom, 200) << "the picture shows where the zoom was going";
+  b.click("PauseBtn");
+}
