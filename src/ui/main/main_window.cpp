@@ -128,7 +128,18 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
   placeWindow();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // A box being typed in finishes when it loses the focus (it commits, or
+  // shows what was stored): let it now, while every window that owns one
+  // still stands, not while the tool windows are being taken down.
+  QWidget* focus = QApplication::focusWidget();
+  for (QWidget* w = focus; w; w = w->parentWidget()) {
+    if (w == this) {
+      focus->clearFocus();
+      break;
+    }
+  }
+}
 
 MainPage TForm1::currentPage() const { return static_cast<MainPage>(OverallPages->currentIndex()); }
 
