@@ -48,6 +48,8 @@ public:
 
   bool everything() const { return all_; }
   bool nothing() const;
+  // The edit, or null when only the current items moved or everything is due.
+  const Change* change() const { return c_; }
 
   // The current flight group is another one, other flight groups are
   // selected, or these bytes of the current or a selected one changed.

@@ -110,6 +110,10 @@ TForm1::TForm1(EditorSession& session, SettingsStore& store, QWidget* parent)
     showSelections();
     updateCommandStates();
   });
+  // Another window (the logic graph) may choose what is selected.
+  connect(&c_, &EditingDocument::selectionChanged, this, [this] {
+    if (!syncing_) showSelections();
+  });
   // Flight groups absent from the region shown are dimmed when the preference says so.
   connect(&c_, &EditingDocument::regionChanged, this, [this] {
     if (prefs_.blacken) fgModel_->refreshAll();
@@ -206,10 +210,13 @@ void TForm1::buildPages() {
     const bool fgs = v == ShipList;
     connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, v, fgs] {
       if (syncing_) return;
+      // The list told the document; the document need not tell it back.
+      syncing_ = true;
       if (fgs)
         c_.setFlightGroupSelection(selectedRows(v));
       else if (!endMsgMode_)
         c_.setMessageSelection(selectedRows(v));
+      syncing_ = false;
       updateCommandStates();
     });
     connect(v->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -1,6 +1,7 @@
 #include "ui/side/mission_logic_window.h"
 
 #include "core/mission/edit.h"
+#include "ui/editing/document_follower.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 
@@ -90,23 +91,17 @@ MissionLogicWindow::MissionLogicWindow(EditingDocument& doc, QWidget* parent)
   rebuildSoon_.setSingleShot(true);
   rebuildSoon_.setInterval(0);
   connect(&rebuildSoon_, &QTimer::timeout, this, &MissionLogicWindow::rebuild);
-  connect(&doc_, &EditingDocument::documentChanged, this, &MissionLogicWindow::documentChanged);
-  connect(&doc_, &EditingDocument::documentReplaced, this, [this] {
-    stale_ = true;
-    if (isVisible()) rebuildSoon_.start();
+  // A hidden window does no work and catches up when it is shown.
+  new DocumentFollower(doc_, this, [this](const ViewUpdate& u) {
+    if (u.everything())
+      rebuild();
+    else if (u.change() && concernsTheGraph(*u.change()))
+      rebuildSoon_.start();
   });
-}
-
-void MissionLogicWindow::documentChanged(const Change& change) {
-  if (!concernsTheGraph(change)) return;
-  stale_ = true;
-  // A hidden window catches up when it is shown.
-  if (isVisible()) rebuildSoon_.start();
 }
 
 void MissionLogicWindow::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
-  if (stale_) rebuild();
   emit visibilityChanged(true);
 }
 
@@ -116,7 +111,6 @@ void MissionLogicWindow::hideEvent(QHideEvent* e) {
 }
 
 void MissionLogicWindow::rebuild() {
-  stale_ = false;
   logic_ = analyseMissionLogic(doc_.document());
   layout_ = layOutLogic(logic_);
   const QSize size = layout_.bounds.size().toSize() + QSize(2 * kMargin, 2 * kMargin);
@@ -145,8 +139,6 @@ void MissionLogicWindow::activateNode(int node) {
     break;
   case LogicNodeKind::GlobalGoal: doc_.setCurrentTeam(n.index); break;
   }
-  // The lists follow the selection set here.
-  emit doc_.stateChanged();
 }
 
 } // namespace zephlo

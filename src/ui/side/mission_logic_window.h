@@ -38,7 +38,6 @@ protected:
   void hideEvent(QHideEvent* e) override;
 
 private:
-  void documentChanged(const Change& change);
   void rebuild();
 
   EditingDocument& doc_;
@@ -48,7 +47,6 @@ private:
   QWidget* canvas_ = nullptr;
   QListWidget* FindingsList = nullptr;
   QTimer rebuildSoon_;
-  bool stale_ = true;
 };
 
 } // namespace zephlo

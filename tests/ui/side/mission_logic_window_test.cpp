@@ -73,6 +73,9 @@ TEST(MissionLogicWindow, DrawsWhatNeverHappensFollowsEditsAndGoesToANode) {
   QTest::mouseDClick(w.canvas(), Qt::LeftButton, {}, centreOf(w, 2));
   EXPECT_EQ(e.c.state().currentFG, 2);
   EXPECT_EQ(e.c.state().selectedFGs, std::set<int>{2});
+  const QModelIndexList shown = e.list("ShipList")->selectionModel()->selectedRows();
+  ASSERT_EQ(shown.size(), 1) << "the list shows the selection";
+  EXPECT_EQ(shown[0].row(), 2);
 
   // Hidden, it does not lay out on every edit; shown again, it catches up.
   w.hide();
