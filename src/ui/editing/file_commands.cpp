@@ -104,14 +104,19 @@ bool FileCommands::confirmDiscard() {
 
 bool FileCommands::newMission() {
   if (!confirmDiscard()) return false;
-  Document d = zephlo::newMission(missionPrefsOf(doc_.preferences()));
+  takeUnnamed(zephlo::newMission(missionPrefsOf(doc_.preferences())),
+              EditingDocument::Replacement::New);
+  return true;
+}
+
+void FileCommands::takeUnnamed(Document d, EditingDocument::Replacement kind) {
+  d.fileName = kUnnamed;
   const EditorState st = freshState(d, doc_.state());
   checker_.reset();
-  doc_.replace(std::move(d), st, EditingDocument::Replacement::New);
+  doc_.replace(std::move(d), st, kind);
   missionWatch_.clear();
   setTitle(TitleKind::New);
   voices_.replaced();
-  return true;
 }
 
 bool FileCommands::open() {
@@ -247,14 +252,7 @@ bool FileCommands::importJson() {
     doc_.prompts().showError(fromMessage(r.error().message));
     return false;
   }
-  Document d = std::move(*r);
-  d.fileName = kUnnamed;
-  const EditorState st = freshState(d, doc_.state());
-  checker_.reset();
-  doc_.replace(std::move(d), st, EditingDocument::Replacement::Imported);
-  missionWatch_.clear();
-  setTitle(TitleKind::New);
-  voices_.replaced();
+  takeUnnamed(std::move(*r), EditingDocument::Replacement::Imported);
   emit statusMessage(QStringLiteral("Imported %1").arg(QDir::toNativeSeparators(path)));
   return true;
 }

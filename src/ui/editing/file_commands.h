@@ -6,6 +6,7 @@
 #include "core/mission/recovery.h"
 #include "core/mission/session.h"
 #include "ui/editing/disk_watch.h"
+#include "ui/editing/editing_document.h"
 
 #include <QObject>
 #include <QStringList>
@@ -13,7 +14,6 @@
 namespace zephlo {
 
 class CheckerSession;
-class EditingDocument;
 class VoiceListSession;
 struct Preferences;
 
@@ -72,6 +72,8 @@ signals:
 
 private:
   bool write(const QString& path, bool offerVoices);
+  // A mission that belongs to no file yet becomes the one edited.
+  void takeUnnamed(Document d, EditingDocument::Replacement kind);
   // The file was changed by another program: reload it, or say so.
   void missionChangedOnDisk();
   void setTitle(TitleKind kind);
