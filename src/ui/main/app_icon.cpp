@@ -1,22 +1,17 @@
 #include "ui/main/app_icon.h"
 
+#include "render/painted_icon.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 
 namespace zephlo {
 
 namespace {
 
-// The picture on a 128-unit square, scaled to size pixels.
-QPixmap drawIcon(int size) {
-  QPixmap pm(size, size);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(size / 128.0, size / 128.0);
-
+// The picture on a 128-unit square.
+void drawIcon(QPainter& p) {
   QLinearGradient sky(0, 0, 0, 128);
   sky.setColorAt(0, QColor(0x1b, 0x25, 0x40));
   sky.setColorAt(1, QColor(0x05, 0x07, 0x0d));
@@ -50,16 +45,10 @@ QPixmap drawIcon(int size) {
   p.setBrush(QColor(0x0f, 0x3d, 0x0f));
   p.setPen(Qt::NoPen);
   p.drawEllipse(QPointF(3, 0), 2.5, 2.5);
-  return pm;
 }
 
 } // namespace
 
-QIcon applicationIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addPixmap(drawIcon(size));
-  return icon;
-}
+QIcon applicationIcon() { return paintedIcon(drawIcon, 128, {16, 24, 32, 48, 64, 128, 256}); }
 
 } // namespace zephlo

@@ -1,13 +1,13 @@
 #include "ui/map/map_tool_icons.h"
 
 #include "core/gamedata/colours.h"
+#include "render/painted_icon.h"
 #include "render/qt_colour.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
-#include <QPixmap>
 
 #include <functional>
 #include <map>
@@ -336,20 +336,8 @@ const std::map<QString, Draw>& pictures() {
 QIcon mapToolIcon(const QString& id) {
   const auto it = pictures().find(id);
   if (it == pictures().end()) return {};
-  QIcon icon;
   // Sharp at 100 %, 150 %, 200 % and 300 %.
-  for (int size : {16, 24, 32, 48}) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.scale(size / 16.0, size / 16.0);
-    it->second(p);
-    p.end();
-    icon.addPixmap(pm);
-  }
-  return icon;
+  return paintedIcon(it->second, 16, {16, 24, 32, 48});
 }
 
 } // namespace zephlo
