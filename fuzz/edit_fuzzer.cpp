@@ -106,7 +106,11 @@ std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState&
     return storeCargo(ops.u8() & 1 ? CargoField::Cargo : CargoField::SpecialCargo, ops.text(), st);
   case 9: return storeAutolink(ops.u8() & 1, st);
   case 10: return storeRoleUsed(1 + ops.u8() % 2, ops.u8() & 1, st);
-  case 11: return storeOptionalItems(static_cast<OptionalList>(ops.u8() % 3), ops.rows(), st);
+  case 11: {
+    const auto list = static_cast<OptionalList>(ops.u8() % 3);
+    const std::vector<int> chosen = ops.rows(), shown = ops.rows();
+    return storeOptionalItems(list, chosen, shown, st);
+  }
   case 12:
     return storeOptionalCraft(static_cast<OptionalCraftField>(ops.u8() % 3), ops.u8() % 12 - 1,
                               ops.i16(), st);
@@ -118,7 +122,10 @@ std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState&
   case 15: return storeMessageText(ops.text(), st);
   case 16: return storeMessageColour(ops.i16(), st);
   case 17: return storeMessageDelay(ops.i16(), st);
-  case 18: return storeSentTo(ops.rows(), st);
+  case 18: {
+    const std::vector<int> chosen = ops.rows(), shown = ops.rows();
+    return storeSentTo(chosen, shown, st);
+  }
   case 19: return storeMessageId(ops.text(), st);
   case 20: return storeMessageHidden(ops.text(), st);
   case 21: return storeCancelAnd(ops.u8() & 1, st);
@@ -129,8 +136,10 @@ std::optional<Operation> nextOperation(Ops& ops, const Document& d, EditorState&
   case 26: return storeGoalTeam(ops.i16(), st);
   case 27: return storeGoalTime(ops.i16(), st);
   case 28: {
-    GoalValues v{ops.i16(), ops.i16(), ops.i16(), ops.i16(), ops.i16(), ops.i16()};
-    return storeGoalFromTool(v, st);
+    // Any page, goal mode included; only the changed box is read.
+    CondTarget t{static_cast<CondPage>(ops.u8() % 7), ops.u8() % 8, ops.u8() % 4};
+    ToolBoxes b{ops.i16(), ops.i16(), ops.i16(), ops.i16(), ops.i16(), ops.text(), ops.i16()};
+    return toolBoxChanged(t, static_cast<ToolBox>(ops.u8() % 6), b, st);
   }
   case 29: return storeGlobalGoalPoints(ops.u8() % 4, ops.i16() * 11, st);
   case 30:

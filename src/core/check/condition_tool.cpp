@@ -1,6 +1,7 @@
 #include "core/check/condition_tool.h"
 
 #include "core/gamedata/vocabularies.h"
+#include "core/mission/shared_values.h"
 #include "core/mission/store_values.h"
 
 #include <algorithm>
@@ -258,35 +259,85 @@ std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st
                    0};
 }
 
-std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, ToolBoxes boxes,
-                                        const EditorState& st) {
-  if (changed == ToolBox::VariableType) boxes.variable = 0;
+std::optional<SharedToolBoxes> sharedToolBoxes(const Document& doc, const EditorState& st,
+                                               const CondTarget& t) {
+  // The byte of each box within the record, in ToolBox order; goal mode
+  // has no variable type.
+  constexpr std::size_t kNone = ~std::size_t{0};
+  std::array<std::size_t, 6> at{trig::Amount,    trig::VariableType, trig::Variable,
+                                trig::Condition, trig::Parameter1,   trig::Parameter2};
+  Owner owner = Owner::FlightGroup;
+  std::size_t base = 0;
+  if (t.page == CondPage::FGGoals) {
+    if (st.currentGoal < 0 || st.currentGoal >= kFGGoalCount) return std::nullopt;
+    base = fg::goalOffset(st.currentGoal);
+    at = {goal::Amount,    kNone,           goal::Requirement,
+          goal::Condition, goal::Parameter, goal::Parameter2};
+  } else {
+    const Loc l = triggerLoc(t, st);
+    owner = l.owner;
+    base = l.offset;
+  }
+  if (!recordOf(doc, st, owner)) return std::nullopt;
+  auto shared = [&](std::size_t k) -> std::optional<int> {
+    const std::size_t off = at[k];
+    if (off == kNone) return 0;
+    const auto read = [off = base + off](const auto& r) { return int{r.record[off]}; };
+    switch (owner) {
+    case Owner::FlightGroup: return commonValue(doc.flightGroups, fgSelection(st), read);
+    case Owner::Message: return commonValue(doc.messages, msgSelection(st), read);
+    case Owner::GlobalGoal: return commonValue(doc.globalGoals, {st.currentTeam}, read);
+    case Owner::None: break;
+    }
+    return std::nullopt;
+  };
+  return SharedToolBoxes{shared(0), shared(1), shared(2), shared(3), shared(4), shared(5)};
+}
+
+std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed,
+                                        const ToolBoxes& boxes, const EditorState& st) {
+  int value = 0;
+  std::size_t field = trig::Amount;
+  GoalToolByte goalByte = GoalToolByte::Amount;
+  switch (changed) {
+  case ToolBox::Amount: value = boxes.amount; break;
+  case ToolBox::VariableType:
+    value = boxes.variableType;
+    field = trig::VariableType;
+    break;
+  case ToolBox::Variable:
+    value = boxes.variable;
+    field = trig::Variable;
+    goalByte = GoalToolByte::Requirement;
+    break;
+  case ToolBox::Condition:
+    value = boxes.condition;
+    field = trig::Condition;
+    goalByte = GoalToolByte::Condition;
+    break;
+  case ToolBox::Parameter1:
+    value = boxes.parameter1;
+    field = trig::Parameter1;
+    goalByte = GoalToolByte::Parameter;
+    break;
+  case ToolBox::Parameter2:
+    value = parseNumber(boxes.parameter2Text).value_or(0);
+    field = trig::Parameter2;
+    goalByte = GoalToolByte::Parameter2;
+    break;
+  }
   if (t.page == CondPage::FGGoals) {
     if (changed == ToolBox::VariableType) return std::nullopt;
-    return storeGoalFromTool({boxes.amount, boxes.variable, boxes.condition, boxes.goalTeam,
-                              boxes.parameter1, parseNumber(boxes.parameter2Text).value_or(0)},
-                             st);
+    return storeGoalToolByte(goalByte, value, st);
   }
   const Loc loc = triggerLoc(t, st);
   if (loc.owner == Owner::None) return std::nullopt;
-  const Trigger trigger = triggerFromBoxes(boxes.amount, boxes.variableType, boxes.variable,
-                                           boxes.condition, boxes.parameter1, boxes.parameter2Text);
-  if (t.page == CondPage::GlobalGoals) {
-    // A global goal's trigger takes only the byte of the box that changed:
-    // the others may hold values no list shows, which the boxes cannot keep.
-    std::size_t field = trig::Amount;
-    switch (changed) {
-    case ToolBox::Amount: field = trig::Amount; break;
-    case ToolBox::VariableType: field = trig::VariableType; break;
-    case ToolBox::Variable: field = trig::Variable; break;
-    case ToolBox::Condition: field = trig::Condition; break;
-    case ToolBox::Parameter1: field = trig::Parameter1; break;
-    case ToolBox::Parameter2: field = trig::Parameter2; break;
-    }
-    return writeAt(triggerCaption(t.page), keyOf("CondTool", t, st),
-                   Loc{loc.owner, loc.offset + field}, {trigger[field]}, st);
-  }
-  return writeTrigger(t, trigger, st);
+  std::vector<Byte> bytes{clampByte(value)};
+  // A new variable type starts at its first variable, the byte after it.
+  static_assert(trig::Variable == trig::VariableType + 1);
+  if (changed == ToolBox::VariableType) bytes.push_back(0);
+  return writeAt(triggerCaption(t.page), keyOf("CondTool", t, st),
+                 Loc{loc.owner, loc.offset + field}, std::move(bytes), st);
 }
 
 std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,
@@ -364,7 +415,8 @@ std::string toolHeading(const Document& doc, const EditorState& st, const CondTa
   case CondPage::FGGoals: {
     if (st.currentFG < 0 || static_cast<std::size_t>(st.currentFG) >= lists.fgNames.size())
       return {};
-    const std::string owner = " of " + lists.fgNames[static_cast<std::size_t>(st.currentFG)];
+    const std::string owner = " of " + lists.fgNames[static_cast<std::size_t>(st.currentFG)] +
+                              selectedCountText(fgSelection(st).size());
     if (t.page == CondPage::Arrival) return "Arrival" + owner;
     if (t.page == CondPage::Departure) return "Departure" + owner;
     if (t.page == CondPage::FGGoals) return "Goal " + number(st.currentGoal) + owner;
@@ -380,7 +432,7 @@ std::string toolHeading(const Document& doc, const EditorState& st, const CondTa
   case CondPage::Message:
     if (st.currentMsg < 0 || static_cast<std::size_t>(st.currentMsg) >= doc.messages.size())
       return {};
-    return "Message " + number(st.currentMsg);
+    return "Message " + number(st.currentMsg) + selectedCountText(msgSelection(st).size());
   case CondPage::Other: return {};
   }
   return {};

@@ -56,8 +56,7 @@ std::vector<std::string> parameterChoices(int condition, const MissionLists& lis
 
 // Writes the trigger into the target's slot: of every selected flight group
 // (arrival, departure, jump), of the current team's global goal, of every
-// selected message. Flight-group goals are written by storeGoalFromTool, and
-// a change of the variable type writes nothing there.
+// selected message. Flight-group goals are written by toolBoxChanged.
 Operation writeTrigger(const CondTarget& t, const Trigger& trigger, const EditorState& st);
 
 // What the tool's boxes hold, and which one the designer just changed.
@@ -74,13 +73,24 @@ struct ToolBoxes {
 // the current flight group. None where the page has nothing to show.
 std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st,
                                       const CondTarget& t);
+// What each box shows over every record an edit writes into (the selected
+// flight groups or messages): the value they share, none where they differ.
+// Goal mode has no variable type; it shows as 0.
+struct SharedToolBoxes {
+  std::optional<int> amount, variableType, variable, condition, parameter1, parameter2;
+};
+std::optional<SharedToolBoxes> sharedToolBoxes(const Document& doc, const EditorState& st,
+                                               const CondTarget& t);
 enum class ToolBox { Amount, VariableType, Variable, Condition, Parameter1, Parameter2 };
-// The edit a change of one box makes on the page showing: the trigger
-// written into the slot, or in goal mode the current goal of every selected
-// flight group. A new variable type starts at variable 0, and writes nothing
-// in goal mode. None where the page has nothing to write.
-std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed, ToolBoxes boxes,
-                                        const EditorState& st);
+// The edit a change of one box makes on the page showing: the box's byte
+// written into the slot of every record the page edits, or in goal mode into
+// the current goal of every selected flight group. Only the changed box is
+// read and only its byte written, so bytes that differ between the records,
+// or that no list shows, are kept. A new variable type also starts the
+// variable at 0, and writes nothing in goal mode. None where the page has
+// nothing to write.
+std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed,
+                                        const ToolBoxes& boxes, const EditorState& st);
 
 // The three And/Or button pairs: between slots 1 and 2, between the two
 // pairs, between slots 3 and 4.
@@ -111,8 +121,9 @@ StringPanel stringPanel(CondPage page, int goalKind);
 
 // The tool's heading, naming the triggers it shows and their owner:
 // "Arrival of X-W Red", "Departure of X-W Red", "Order 2 jump, region 1, of
-// X-W Red", "Goal 3 of X-W Red", "Message 4", "Primary goal of team 1";
-// empty where the page shows none or the owner is not there.
+// X-W Red", "Goal 3 of X-W Red", "Message 4", "Primary goal of team 1", with
+// " (3 selected)" where an edit writes into several; empty where the page
+// shows none or the owner is not there.
 std::string toolHeading(const Document& doc, const EditorState& st, const CondTarget& t,
                         const MissionLists& lists);
 

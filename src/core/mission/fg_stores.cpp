@@ -246,17 +246,17 @@ bool roleUsed(const FGObject& f, int role) {
   return f.at(role == 2 ? fg::Role2Switch : fg::Role1Switch) == 0;
 }
 
-Operation storeOptionalItems(OptionalList list, std::vector<int> rows, const EditorState& st) {
+Operation storeOptionalItems(OptionalList list, const std::vector<int>& rows,
+                             const std::vector<int>& shown, const EditorState& st) {
   const ListInfo l = listInfo(list);
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  std::erase_if(rows, [](int r) { return r < 0 || r > 254; });
   const std::vector<int> sel = fgSelection(st);
   return editFlightGroups(
-      l.caption, mergeKeyFor(l.control, sel), sel, [l, rows](FGObject& f, Edit&) {
+      l.caption, mergeKeyFor(l.control, sel), sel, [list, l, rows, shown](FGObject& f, Edit&) {
+        std::vector<int> out = chosenRows(optionalItemRows(f, list), rows, shown);
+        std::erase_if(out, [](int r) { return r < 0 || r > 254; });
         for (int k = 0; k < l.entries; ++k) {
           const auto n = static_cast<std::size_t>(k);
-          f.set(l.offset + n, n < rows.size() ? static_cast<Byte>(rows[n] + 1) : Byte{0});
+          f.set(l.offset + n, n < out.size() ? static_cast<Byte>(out[n] + 1) : Byte{0});
         }
       });
 }

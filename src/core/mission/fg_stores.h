@@ -92,10 +92,12 @@ Operation storeRoleUsed(int role, bool used, const EditorState& st); // role 1 o
 bool roleUsed(const FGObject& f, int role);
 
 // Optional warheads (8 entries), beams (6) and countermeasures (4): the
-// selected rows of the list (0-based) stored as 1-based item numbers in
-// list order, the rest 0.
+// chosen rows of the list (0-based) stored as 1-based item numbers in list
+// order, the rest 0, in every selected flight group. shown: the rows the
+// list showed chosen, which every one of them held (see chosenRows).
 enum class OptionalList { Warheads, Beams, Countermeasures };
-Operation storeOptionalItems(OptionalList list, std::vector<int> rows, const EditorState& st);
+Operation storeOptionalItems(OptionalList list, const std::vector<int>& rows,
+                             const std::vector<int>& shown, const EditorState& st);
 std::vector<int> optionalItemRows(const FGObject& f, OptionalList list);
 
 // User-defined optional craft, rows 0-9. Giving a row a craft type while its

@@ -73,16 +73,22 @@ Operation storeGoalTime(int time, const EditorState& st) {
   return editGoals("Change Goal Time", "FGGoalTimeSpin", st, [t](Byte* g) { g[goal::Time] = t; });
 }
 
-Operation storeGoalFromTool(const GoalValues& v, const EditorState& st) {
-  return editGoals("Change Goal", "CondTool", st, [v](Byte* g) {
-    g[goal::Amount] = clampByte(v.amount);
-    g[goal::Requirement] = clampByte(v.requirement);
-    g[goal::Condition] = clampByte(v.condition);
-    g[goal::Team] = clampByte(v.team);
-    g[goal::Parameter] = clampByte(v.parameter);
-    g[goal::Parameter2] = clampByte(v.parameter2);
-    g[goal::TeamFlag] = v.team == 0 ? 1 : 0;
-  });
+std::size_t goalToolOffset(GoalToolByte which) {
+  switch (which) {
+  case GoalToolByte::Amount: return goal::Amount;
+  case GoalToolByte::Requirement: return goal::Requirement;
+  case GoalToolByte::Condition: return goal::Condition;
+  case GoalToolByte::Parameter: return goal::Parameter;
+  case GoalToolByte::Parameter2: return goal::Parameter2;
+  }
+  return goal::Amount;
+}
+
+Operation storeGoalToolByte(GoalToolByte which, int value, const EditorState& st) {
+  const std::size_t off = goalToolOffset(which);
+  const Byte b = clampByte(value);
+  // One key for every box, so a run of tool edits of one goal is one step.
+  return editGoals("Change Goal", "CondTool", st, [off, b](Byte* g) { g[off] = b; });
 }
 
 int goalPoints(const FGObject& f, int g) {

@@ -14,16 +14,12 @@ Operation storeGoalTeam(int item, const EditorState& st);
 Operation storeGoalFlag(bool on, const EditorState& st);
 Operation storeGoalTime(int time, const EditorState& st);
 
-// What the condition tool's boxes hold in goal mode.
-struct GoalValues {
-  int amount = 0;
-  int requirement = 0; // the variable box lists the goal requirements in this mode
-  int condition = 0;
-  int team = 0; // item of "Applies to Team:"
-  int parameter = 0;
-  int parameter2 = 0;
-};
-Operation storeGoalFromTool(const GoalValues& v, const EditorState& st);
+// The goal bytes the condition tool's boxes write in goal mode. A box writes
+// its own byte only: the others may differ between the selected flight
+// groups, and the team stays as "Applies to Team:" set it.
+enum class GoalToolByte { Amount, Requirement, Condition, Parameter, Parameter2 };
+Operation storeGoalToolByte(GoalToolByte which, int value, const EditorState& st);
+std::size_t goalToolOffset(GoalToolByte which);
 
 int goalPoints(const FGObject& f, int goal);
 

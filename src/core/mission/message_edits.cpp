@@ -49,14 +49,14 @@ std::string messageDelayLabel(int delay) {
   return "Delay:  " + secondsText(orderTimeCode(std::clamp(delay, 0, 255)));
 }
 
-Operation storeSentTo(const std::vector<int>& teamRows, const EditorState& st) {
-  std::array<Byte, kSentToTeams> flags{};
-  for (int r : teamRows) {
-    if (r >= 0 && r < kSentToTeams) flags[static_cast<std::size_t>(r)] = 1;
-  }
+Operation storeSentTo(const std::vector<int>& teamRows, const std::vector<int>& shown,
+                      const EditorState& st) {
   const std::vector<int> sel = msgSelection(st);
   return editMessages("Change Message Teams", mergeKeyFor("SeenByList", sel), sel,
-                      [flags](MsgObject& m, Edit&) {
+                      [teamRows, shown](MsgObject& m, Edit&) {
+                        std::array<Byte, kSentToTeams> flags{};
+                        for (int r : chosenRows(sentToRows(m), teamRows, shown))
+                          if (r >= 0 && r < kSentToTeams) flags[static_cast<std::size_t>(r)] = 1;
                         std::copy(flags.begin(), flags.end(), m.record.begin() + msg::SentTo);
                         m.computeSentToAny();
                       });

@@ -24,7 +24,10 @@ Operation storeMessageDelay(int delay, const EditorState& st);
 std::string messageDelayLabel(int delay);
 // The sent-to teams (rows 0-7 of "Sent to Teams:"); every message written
 // keeps its sent-to-anyone value in step.
-Operation storeSentTo(const std::vector<int>& teamRows, const EditorState& st);
+// The teams chosen in "Sent to Teams", into every selected message; shown:
+// the teams the list showed chosen (see chosenRows).
+Operation storeSentTo(const std::vector<int>& teamRows, const std::vector<int>& shown,
+                      const EditorState& st);
 std::vector<int> sentToRows(const MsgObject& m);
 // The I.D. keeps its first 8 characters.
 Operation storeMessageId(std::string_view id, const EditorState& st);

@@ -4,6 +4,9 @@
 #include "core/mission/message_edits.h"
 #include "core/mission/store_values.h"
 
+#include <algorithm>
+#include <map>
+
 namespace zephlo {
 
 namespace {
@@ -16,7 +19,36 @@ template <class Read> auto overMessages(const Document& doc, const EditorState& 
   return commonValue(doc.messages, msgSelection(st), read);
 }
 
+// Counts how many of the records hold each row.
+template <class Records, class Rows>
+SharedRows sharedRows(const Records& records, const std::vector<int>& sel, Rows rowsOf) {
+  std::map<int, std::size_t> held;
+  std::size_t n = 0;
+  for (int i : sel) {
+    if (i < 0 || static_cast<std::size_t>(i) >= records.size()) continue;
+    ++n;
+    std::vector<int> rows = rowsOf(records[static_cast<std::size_t>(i)]);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end()); // a record may repeat an item
+    for (int r : rows)
+      ++held[r];
+  }
+  SharedRows out;
+  for (auto [row, count] : held)
+    (count == n ? out.all : out.some).push_back(row);
+  return out;
+}
+
 } // namespace
+
+SharedRows sharedOptionalItems(const Document& doc, const EditorState& st, OptionalList list) {
+  return sharedRows(doc.flightGroups, fgSelection(st),
+                    [list](const FGObject& f) { return optionalItemRows(f, list); });
+}
+
+SharedRows sharedSentTo(const Document& doc, const EditorState& st) {
+  return sharedRows(doc.messages, msgSelection(st), sentToRows);
+}
 
 std::optional<int> sharedField(const Document& doc, const EditorState& st, FgField field) {
   return overFlightGroups(doc, st, [field](const FGObject& f) { return fieldValue(f, field); });

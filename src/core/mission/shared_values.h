@@ -50,6 +50,16 @@ std::optional<int> sharedMessageField(const Document& doc, const EditorState& st
                                       MessageField field);
 std::optional<std::string> sharedMessageId(const Document& doc, const EditorState& st);
 
+// A multi-choice list over several records: the rows every record holds,
+// which the list shows chosen, and the rows only some hold, which it shows
+// as mixed.
+struct SharedRows {
+  std::vector<int> all, some;
+  bool operator==(const SharedRows&) const = default;
+};
+SharedRows sharedOptionalItems(const Document& doc, const EditorState& st, OptionalList list);
+SharedRows sharedSentTo(const Document& doc, const EditorState& st);
+
 // How many records an edit changes, as a caption says it: " (3 selected)",
 // nothing for one.
 std::string selectedCountText(std::size_t count);

@@ -23,6 +23,16 @@ std::vector<int> msgSelection(const EditorState& st) {
   return selectionOf(st.selectedMsgs, st.currentMsg);
 }
 
+std::vector<int> chosenRows(const std::vector<int>& own, const std::vector<int>& chosen,
+                            const std::vector<int>& shown) {
+  std::vector<int> out = chosen;
+  for (int r : own)
+    if (std::find(shown.begin(), shown.end(), r) == shown.end()) out.push_back(r);
+  std::sort(out.begin(), out.end());
+  out.erase(std::unique(out.begin(), out.end()), out.end());
+  return out;
+}
+
 std::optional<int> parseNumber(std::string_view text) {
   const std::string t = trimmed(text);
   std::string_view s = t;

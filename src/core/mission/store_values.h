@@ -16,6 +16,14 @@ namespace zephlo {
 std::vector<int> fgSelection(const EditorState& st);
 std::vector<int> msgSelection(const EditorState& st);
 
+// A multi-choice list over several records: the rows the designer has
+// chosen, and the rows the list showed chosen before (those every record
+// held). A record keeps what it held of the rows shown unchosen, since
+// those differed between the records, and loses the rows unchosen since.
+// Sorted, without repeats.
+std::vector<int> chosenRows(const std::vector<int>& own, const std::vector<int>& chosen,
+                            const std::vector<int>& shown);
+
 // The number an edit box holds: nothing while it is empty, a lone sign or
 // not a number at all, so a half-typed value is never stored.
 std::optional<int> parseNumber(std::string_view text);

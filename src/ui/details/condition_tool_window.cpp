@@ -3,6 +3,7 @@
 #include "core/gamedata/vocabularies.h"
 #include "render/qt_colour.h"
 #include "ui/editing/editing_document.h"
+#include "ui/editing/mixed_controls.h"
 #include "ui/editing/page_controls.h"
 
 #include <QAction>
@@ -123,11 +124,11 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
   connect(IndexBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Variable); });
   connect(CondBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Condition); });
   connect(RegionFGBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Parameter1); });
-  commitTextOnFinish(CondUnk2, [this](const QString&) {
+  // Not a number stores 0, which the box then shows; a mixed box left
+  // empty writes nothing.
+  commitTextOnFinish(CondUnk2, [this](const QString& text) {
+    if (text.isEmpty() && !CondUnk2->placeholderText().isEmpty()) return;
     BoxChange(ToolBox::Parameter2);
-    ++filling_;
-    fillBoxes(); // not a number: the box shows the 0 stored
-    --filling_;
   });
   connect(and2Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair12, on); });
   connect(GlbOr, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Between, on); });
@@ -233,18 +234,28 @@ void TCondToolForm::fill() {
 }
 
 void TCondToolForm::fillBoxes() {
-  const std::optional<ToolBoxes> boxes = toolBoxesFor(c_.document(), c_.state(), target());
+  const Document& d = c_.document();
+  const std::optional<ToolBoxes> current = toolBoxesFor(d, c_.state(), target());
+  const std::optional<SharedToolBoxes> shared = sharedToolBoxes(d, c_.state(), target());
   const bool typed = toolLayout(page_).variableType;
   ClassBox->setEnabled(typed);
-  if (!boxes) return;
-  showValue(PercentBox, boxes->amount);
-  if (typed) showValue(ClassBox, boxes->variableType);
-  const Choices ch = toolVariableChoices(page_, boxes->variableType, boxes->variable, lists_);
+  if (!current || !shared) return;
+  // A box whose byte differs between the records an edit writes into shows
+  // "(mixed)"; the lists a box offers follow the current record.
+  showShared(PercentBox, shared->amount);
+  if (typed) showShared(ClassBox, shared->variableType);
+  const Choices ch =
+      toolVariableChoices(page_, current->variableType, shared->variable.value_or(-1), lists_);
   refill(IndexBox, qlist(ch.items), ch.selected);
-  showValue(CondBox, boxes->condition);
-  refill(RegionFGBox, qlist(parameterChoices(boxes->condition, lists_)), boxes->parameter1);
-  showValue(CondUnk2, fromBytes(boxes->parameter2Text));
-  goalTeam_ = boxes->goalTeam;
+  showShared(IndexBox, shared->variable ? std::optional(ch.selected) : std::nullopt);
+  // Variables of differing types name different things: choose a type first.
+  IndexBox->setEnabled(!typed || shared->variableType.has_value());
+  showShared(CondBox, shared->condition);
+  refill(RegionFGBox, qlist(parameterChoices(current->condition, lists_)), current->parameter1);
+  showShared(RegionFGBox, shared->parameter1);
+  showShared(CondUnk2, shared->parameter2 ? std::optional(QString::number(*shared->parameter2))
+                                          : std::nullopt);
+  goalTeam_ = current->goalTeam;
 }
 
 void TCondToolForm::highlight() {
@@ -259,31 +270,31 @@ void TCondToolForm::highlight() {
 }
 
 ToolBoxes TCondToolForm::boxes() const {
+  // A box showing "(mixed)" stands for the current record's value.
+  const ToolBoxes current = toolBoxesFor(c_.document(), c_.state(), target()).value_or(ToolBoxes{});
+  auto index = [](const QComboBox* b, int fallback) {
+    return b->currentIndex() >= 0 ? b->currentIndex() : fallback;
+  };
   ToolBoxes b;
-  b.amount = std::max(0, PercentBox->currentIndex());
-  b.variableType = std::max(0, ClassBox->currentIndex());
-  b.variable = std::max(0, IndexBox->currentIndex());
-  b.condition = std::max(0, CondBox->currentIndex());
-  b.parameter1 = std::max(0, RegionFGBox->currentIndex());
-  b.parameter2Text = toBytes(CondUnk2->text());
+  b.amount = index(PercentBox, current.amount);
+  b.variableType = index(ClassBox, current.variableType);
+  b.variable = index(IndexBox, current.variable);
+  b.condition = index(CondBox, current.condition);
+  b.parameter1 = index(RegionFGBox, current.parameter1);
+  const bool mixed2 = CondUnk2->text().isEmpty() && !CondUnk2->placeholderText().isEmpty();
+  b.parameter2Text = mixed2 ? current.parameter2Text : toBytes(CondUnk2->text());
   b.goalTeam = goalTeam_;
   return b;
 }
 
 void TCondToolForm::BoxChange(ToolBox changed) {
   if (filling()) return;
-  // The parameter list depends on the condition, the variable list on its type.
-  {
-    ++filling_;
-    refill(RegionFGBox, qlist(parameterChoices(CondBox->currentIndex(), lists_)),
-           std::max(0, RegionFGBox->currentIndex()));
-    if (changed == ToolBox::VariableType) {
-      const Choices ch = variableChoices(ClassBox->currentIndex(), 0, lists_);
-      refill(IndexBox, qlist(ch.items), 0);
-    }
-    --filling_;
-  }
   if (auto op = toolBoxChanged(target(), changed, boxes(), c_.state())) c_.apply(*op);
+  // The parameter list follows the condition, the variable list its type;
+  // shown again from the records whether or not anything was written.
+  ++filling_;
+  fillBoxes();
+  --filling_;
 }
 
 void TCondToolForm::AndOrClick(AndOr which, bool isOr) {
@@ -298,9 +309,9 @@ void TCondToolForm::FGStrIncompChange(int tag, const QString& text) {
 
 void TCondToolForm::AddToClipBtnClick() {
   if (!clipboard_) return;
-  const Trigger t = triggerFromBoxes(
-      PercentBox->currentIndex(), ClassBox->currentIndex(), std::max(0, IndexBox->currentIndex()),
-      CondBox->currentIndex(), std::max(0, RegionFGBox->currentIndex()), toBytes(CondUnk2->text()));
+  const ToolBoxes b = boxes();
+  const Trigger t = triggerFromBoxes(b.amount, b.variableType, b.variable, b.condition,
+                                     b.parameter1, b.parameter2Text);
   Block<trig::Size> record{};
   std::copy(t.begin(), t.end(), record.begin());
   if (Status s = clipboard_->add(record); !s)

@@ -264,10 +264,9 @@ void TDatapad::buildMessagePage() {
   });
   connect(SeenByList, &QListWidget::itemSelectionChanged, this, [this] {
     if (filling() || !hasMessage()) return;
-    std::vector<int> rows;
-    for (int i = 0; i < SeenByList->count(); ++i)
-      if (SeenByList->item(i)->isSelected()) rows.push_back(i);
-    apply(storeSentTo(rows, c_.state()));
+    // What the list showed chosen is what every selected message holds.
+    const SharedRows shown = sharedSentTo(c_.document(), c_.state());
+    apply(storeSentTo(chosenListRows(SeenByList), shown.all, c_.state()));
   });
   connect(MsgID, &QLineEdit::textEdited, this, [this](const QString& t) {
     if (!filling() && hasMessage()) apply(storeMessageId(toBytes(t), c_.state()));
@@ -414,17 +413,9 @@ void TDatapad::fillGGoals(const ViewUpdate& u) {
 void TDatapad::fillMsg(const ViewUpdate& u) {
   const Document& d = c_.document();
   if (u.messageMoved()) Messag->setEnabled(hasMessage());
-  if (u.teamNames()) {
-    const QStringList teams = qlist(sentToTeamNames(lists_.teamNames));
-    if (SeenByList->count() != teams.size()) {
-      const QSignalBlocker block(SeenByList);
-      SeenByList->clear();
-      SeenByList->addItems(teams);
-    } else {
-      for (int t = 0; t < teams.size(); ++t)
-        SeenByList->item(t)->setText(teams[t]);
-    }
-  }
+  if (u.teamNames() || u.messageMoved() || u.message(ByteSpan::of(msg::SentTo, 8)))
+    showSharedRows(SeenByList, qlist(sentToTeamNames(lists_.teamNames)),
+                   hasMessage() ? sharedSentTo(d, c_.state()) : SharedRows{});
   if (!hasMessage()) return;
   const MsgObject& m = d.messages[static_cast<std::size_t>(c_.state().currentMsg)];
   if (u.message(ByteSpan::of(msg::Text, msg::TextSize)))
@@ -433,12 +424,6 @@ void TDatapad::fillMsg(const ViewUpdate& u) {
     QPalette p = MsgtextEd->palette();
     p.setColor(QPalette::Text, toQColor(iffColour(m.record[msg::Colour], IffVariant::Normal)));
     MsgtextEd->setPalette(p);
-  }
-  if (u.teamNames() || u.message(ByteSpan::of(msg::SentTo, 8))) {
-    const std::vector<int> rows = sentToRows(m);
-    const QSignalBlocker block(SeenByList);
-    for (int t = 0; t < SeenByList->count(); ++t)
-      SeenByList->item(t)->setSelected(std::find(rows.begin(), rows.end(), t) != rows.end());
   }
   if (u.message(ByteSpan::of(msg::Colour)) || u.message(ByteSpan::of(msg::Delay)) ||
       u.message(ByteSpan::of(msg::Id, msg::IdSize)) || u.message(ByteSpan::of(msg::Unknown)) ||

@@ -64,6 +64,15 @@ QStringList withoutNone(const vocab::List& l) {
   return qlist(std::vector<std::string>(l.begin() + 1, l.end()));
 }
 
+QStringList optionalLabels(OptionalList which) {
+  switch (which) {
+  case OptionalList::Warheads: return withoutNone(vocab::warheads());
+  case OptionalList::Beams: return withoutNone(vocab::beams());
+  case OptionalList::Countermeasures: return withoutNone(vocab::countermeasures());
+  }
+  return {};
+}
+
 constexpr int kOptionalCraftRows = 10;
 
 } // namespace
@@ -113,9 +122,10 @@ void TDatapad::buildOptionsPage() {
   Options = page(FGPages, "Options", QStringLiteral("Options"));
   auto* g = new QGridLayout(Options);
   OrientationBox = fields_.combo(Options, FgField::Orientation, numbered(0, 255));
-  MissleSelBox = multiList(Options, "MissleSelBox", withoutNone(vocab::warheads()));
-  BeamSelBox = multiList(Options, "BeamSelBox", withoutNone(vocab::beams()));
-  CounterSelbox = multiList(Options, "CounterSelbox", withoutNone(vocab::countermeasures()));
+  MissleSelBox = multiList(Options, "MissleSelBox", optionalLabels(OptionalList::Warheads));
+  BeamSelBox = multiList(Options, "BeamSelBox", optionalLabels(OptionalList::Beams));
+  CounterSelbox =
+      multiList(Options, "CounterSelbox", optionalLabels(OptionalList::Countermeasures));
   OpShipTypes = fields_.combo(Options, FgField::OptionalCraftCategory,
                               qlist(vocab::optionalCraftCategories()));
 
@@ -160,10 +170,9 @@ void TDatapad::buildOptionsPage() {
   for (auto [l, which] : lists) {
     connect(l, &QListWidget::itemSelectionChanged, this, [this, l, which] {
       if (filling()) return;
-      std::vector<int> rows;
-      for (int i = 0; i < l->count(); ++i)
-        if (l->item(i)->isSelected()) rows.push_back(i);
-      apply(storeOptionalItems(which, rows, c_.state()));
+      // What the list showed chosen is what every selected flight group holds.
+      const SharedRows shown = sharedOptionalItems(c_.document(), c_.state(), which);
+      apply(storeOptionalItems(which, chosenListRows(l), shown.all, c_.state()));
     });
   }
   connect(OpFGList, &QListWidget::currentRowChanged, this, [this] {
@@ -297,10 +306,7 @@ void TDatapad::fillOptions(const ViewUpdate& u) {
       {CounterSelbox, OptionalList::Countermeasures}};
   for (auto [l, which] : lists) {
     if (!u.flightGroup(optionalListBytes(which))) continue;
-    const std::vector<int> rows = optionalItemRows(f, which);
-    const QSignalBlocker block(l);
-    for (int i = 0; i < l->count(); ++i)
-      l->item(i)->setSelected(std::find(rows.begin(), rows.end(), i) != rows.end());
+    showSharedRows(l, optionalLabels(which), sharedOptionalItems(c_.document(), c_.state(), which));
   }
   if (u.flightGroup(fieldBytes(FgField::OptionalCraftCategory)))
     OpShipPanel->setVisible(showsUserDefinedCraft(f));

@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
+#include <QListWidget>
+
+#include <algorithm>
 
 namespace zephlo::pages {
 
@@ -118,6 +121,34 @@ void showSharedNumber(QWidget* w, std::optional<int> value) {
 void showSharedText(QComboBox* b, const std::optional<QString>& text) {
   if (QLineEdit* e = b->lineEdit()) e->setPlaceholderText(text ? QString() : mixedText());
   showEditText(b, text.value_or(QString()));
+}
+
+void showSharedRows(QListWidget* l, const QStringList& labels, const SharedRows& rows) {
+  const QSignalBlocker block(l);
+  while (l->count() > labels.size())
+    delete l->takeItem(l->count() - 1);
+  while (l->count() < labels.size())
+    l->addItem(QString());
+  auto holds = [](const std::vector<int>& v, int i) {
+    return std::find(v.begin(), v.end(), i) != v.end();
+  };
+  for (int i = 0; i < l->count(); ++i) {
+    QListWidgetItem* item = l->item(i);
+    const bool mixed = holds(rows.some, i);
+    const QString text = mixed ? labels[i] + QLatin1Char(' ') + mixedText() : labels[i];
+    if (item->text() != text) item->setText(text);
+    item->setToolTip(mixed ? QStringLiteral("Only some of the selected have it: choose it to give "
+                                            "it to all")
+                           : QString());
+    item->setSelected(holds(rows.all, i));
+  }
+}
+
+std::vector<int> chosenListRows(const QListWidget* l) {
+  std::vector<int> rows;
+  for (int i = 0; i < l->count(); ++i)
+    if (l->item(i)->isSelected()) rows.push_back(i);
+  return rows;
 }
 
 } // namespace zephlo::pages

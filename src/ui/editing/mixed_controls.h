@@ -3,14 +3,18 @@
 // radio buttons. Setting the control then writes into all of them.
 #pragma once
 
+#include "core/mission/shared_values.h"
+
 #include <QSpinBox>
 
 #include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 
 namespace zephlo::pages {
 
@@ -51,5 +55,12 @@ void showShared(QAbstractButton* yes, QAbstractButton* no, std::optional<bool> o
 void showSharedNumber(QWidget* w, std::optional<int> value);
 // An editable drop-down's text.
 void showSharedText(QComboBox* b, const std::optional<QString>& text);
+
+// A multi-choice list over several records: the labels as its items, the
+// rows every record holds chosen, and the rows only some hold marked
+// "(mixed)" and left unchosen, so choosing one gives it to all.
+void showSharedRows(QListWidget* l, const QStringList& labels, const SharedRows& rows);
+// The rows chosen in a multi-choice list.
+std::vector<int> chosenListRows(const QListWidget* l);
 
 } // namespace zephlo::pages

@@ -131,40 +131,95 @@ TEST(ConditionTool, GoalStrings) {
             (std::array<bool, 3>{false, true, false}));
 }
 
-TEST(ConditionTool, BoxChangesByPage) {
+TEST(ConditionTool, ABoxWritesItsOwnByteIntoEveryRecordAndKeepsWhatDiffers) {
   Fixture x;
+  const CondTarget arrival2{CondPage::Arrival, 2};
+  // Two flight groups whose second arrival triggers name different
+  // variables; the first holds a condition no list shows (200).
+  x.st.currentFG = 0;
+  x.run(writeTrigger(arrival2, Trigger{200, 1, 5, 3, 7, 9}, x.st));
+  x.st.currentFG = 1;
+  x.run(writeTrigger(arrival2, Trigger{2, 1, 6, 3, 7, 9}, x.st));
+  x.st.selectedFGs = {0, 1, 2};
+  std::optional<SharedToolBoxes> shared = sharedToolBoxes(x.d, x.st, arrival2);
+  ASSERT_TRUE(shared);
+  EXPECT_FALSE(shared->variable) << "5 and 6 differ";
+  EXPECT_FALSE(shared->amount) << "the third flight group's trigger is empty";
   x.st.selectedFGs = {0, 1};
-  x.st.currentGoal = 2;
-  ToolBoxes boxes{4, 2, 3, 1, 6, "8", 0};
-  EXPECT_FALSE(toolBoxChanged({CondPage::FGGoals, 1}, ToolBox::VariableType, boxes, x.st))
-      << "goal mode has no variable type";
-  x.run(*toolBoxChanged({CondPage::FGGoals, 1}, ToolBox::Amount, boxes, x.st));
-  const Byte* g = x.d.flightGroups[1].record.data() + 2826 + 160;
-  EXPECT_EQ((std::array<Byte, 6>{g[0], g[1], g[2], g[4], g[5], g[15]}),
-            (std::array<Byte, 6>{3, 1, 4, 1, 0, 8}));
-  EXPECT_EQ(g[14], 6);
-  const std::optional<ToolBoxes> shown = toolBoxesFor(x.d, x.st, {CondPage::FGGoals, 1});
-  ASSERT_TRUE(shown);
-  EXPECT_EQ(std::tie(shown->amount, shown->variable, shown->condition, shown->goalTeam,
-                     shown->parameter1, shown->parameter2Text),
-            std::tie(boxes.amount, boxes.variable, boxes.condition, boxes.goalTeam,
-                     boxes.parameter1, boxes.parameter2Text));
+  shared = sharedToolBoxes(x.d, x.st, arrival2);
+  EXPECT_EQ(shared->amount, 3);
+  EXPECT_EQ(shared->parameter2, 9);
+  EXPECT_FALSE(shared->condition);
 
-  x.run(*toolBoxChanged({CondPage::Arrival, 2}, ToolBox::VariableType, boxes, x.st));
-  EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 142), (Trigger{1, 2, 0, 4, 6, 8}))
-      << "a new variable type starts at its first variable";
-  EXPECT_EQ(toolBoxesFor(x.d, x.st, {CondPage::Arrival, 2})->parameter2Text, "8");
+  ToolBoxes boxes{4, 2, 0, 0, 0, "abc", 0};
+  x.run(*toolBoxChanged(arrival2, ToolBox::Amount, boxes, x.st));
+  EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 142), (Trigger{200, 1, 5, 4, 7, 9}));
+  EXPECT_EQ(bytesAt(x.d.flightGroups[1].record.data() + 142), (Trigger{2, 1, 6, 4, 7, 9}));
+  EXPECT_EQ(sharedToolBoxes(x.d, x.st, arrival2)->amount, 4);
+  x.run(*toolBoxChanged(arrival2, ToolBox::Parameter2, boxes, x.st));
+  EXPECT_EQ(x.d.flightGroups[1].record[142 + 5], 0) << "not a number stores 0";
+  x.run(*toolBoxChanged(arrival2, ToolBox::VariableType, boxes, x.st));
+  for (std::size_t i : {0u, 1u})
+    EXPECT_EQ(x.d.flightGroups[i].record[142 + 2], 0)
+        << "a new variable type starts at its first variable";
+  EXPECT_EQ(bytesAt(x.d.flightGroups[0].record.data() + 142), (Trigger{200, 2, 0, 4, 7, 0}));
   EXPECT_FALSE(toolBoxChanged({CondPage::Other, 1}, ToolBox::Amount, boxes, x.st));
 
-  // A global goal's trigger takes the byte of the box that changed, no more:
-  // a variable no list shows (200) survives a change of the amount.
+  // A global goal's trigger, of the current team only, likewise.
   x.st.currentTeam = 3;
   const CondTarget primary{CondPage::GlobalGoals, 2, 0};
   x.run(writeTrigger(primary, Trigger{2, 1, 200, 3, 7, 9}, x.st));
   x.run(*toolBoxChanged(primary, ToolBox::Amount, boxes, x.st));
   EXPECT_EQ(*loadTrigger(x.d, x.st, primary), (Trigger{2, 1, 200, 4, 7, 9}));
-  x.run(*toolBoxChanged(primary, ToolBox::Condition, boxes, x.st));
-  EXPECT_EQ(*loadTrigger(x.d, x.st, primary), (Trigger{1, 1, 200, 4, 7, 9}));
+  EXPECT_EQ(x.d.globalGoals[2].record[8 + 3], 0) << "another team's";
+
+  // Messages: the cancel slot of both selected messages.
+  x.st.selectedMsgs = {0, 2};
+  x.st.currentMsg = 2;
+  const CondTarget cancel{CondPage::Message, 6};
+  x.run(*toolBoxChanged(cancel, ToolBox::Condition, {0, 0, 0, 49, 0, "", 0}, x.st));
+  EditorState at = x.st;
+  for (int m : {0, 2, 1}) {
+    at.currentMsg = m;
+    EXPECT_EQ(loadTrigger(x.d, at, cancel), (Trigger{Byte(m == 1 ? 0 : 49), 0, 0, 0, 0, 0}))
+        << "message " << m;
+  }
+}
+
+TEST(ConditionTool, GoalModeWritesTheCurrentGoalOfEverySelectedFlightGroup) {
+  Fixture x;
+  x.st.selectedFGs = {0, 1};
+  x.st.currentGoal = 2;
+  const CondTarget goals{CondPage::FGGoals, 1};
+  const std::size_t g = 2826 + 2 * 80;
+  x.d.flightGroups[0].record[g + 0] = 1; // requirement "must NOT"
+  x.d.flightGroups[1].record[g + 0] = 2;
+  x.d.flightGroups[1].record[g + 5] = 4; // team
+  ToolBoxes boxes{4, 2, 3, 1, 6, "8", 0};
+  EXPECT_FALSE(toolBoxChanged(goals, ToolBox::VariableType, boxes, x.st))
+      << "goal mode has no variable type";
+  const std::optional<SharedToolBoxes> before = sharedToolBoxes(x.d, x.st, goals);
+  ASSERT_TRUE(before);
+  EXPECT_FALSE(before->variable);
+  EXPECT_EQ(before->variableType, 0);
+  x.run(*toolBoxChanged(goals, ToolBox::Amount, boxes, x.st));
+  x.run(*toolBoxChanged(goals, ToolBox::Parameter1, boxes, x.st));
+  for (std::size_t i : {0u, 1u}) {
+    EXPECT_EQ(x.d.flightGroups[i].record[g + 2], 4);
+    EXPECT_EQ(x.d.flightGroups[i].record[g + 14], 6);
+    EXPECT_EQ(x.d.flightGroups[i].record[g + 0], i + 1) << "each keeps its requirement";
+  }
+  EXPECT_EQ(x.d.flightGroups[1].record[g + 5], 4) << "the team is the team box's to set";
+  EXPECT_EQ(x.d.flightGroups[2].record[g + 2], 0);
+  x.run(*toolBoxChanged(goals, ToolBox::Variable, boxes, x.st));
+  const std::optional<SharedToolBoxes> after = sharedToolBoxes(x.d, x.st, goals);
+  EXPECT_EQ(after->variable, 3);
+  EXPECT_EQ(after->parameter1, 6);
+  const std::optional<ToolBoxes> shown = toolBoxesFor(x.d, x.st, goals);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->goalTeam, 0);
+  x.st.currentGoal = 8;
+  EXPECT_FALSE(sharedToolBoxes(x.d, x.st, goals));
 }
 
 TEST(ConditionTool, BoxesAndChoices) {
@@ -248,6 +303,10 @@ TEST(ConditionTool, HeadingNamesTheTriggersAndTheirOwner) {
   EXPECT_EQ(heading(CondPage::Message), "");
   f.st.currentMsg = 2;
   EXPECT_EQ(heading(CondPage::Message), "Message 3");
+  f.st.selectedMsgs = {0, 2};
+  EXPECT_EQ(heading(CondPage::Message), "Message 3 (2 selected)");
+  f.st.selectedFGs = {0, 1, 2};
+  EXPECT_EQ(heading(CondPage::Departure), "Departure of " + owner + " (3 selected)");
   EXPECT_EQ(heading(CondPage::Other), "");
   f.st.currentFG = 5;
   EXPECT_EQ(heading(CondPage::Arrival), "");

@@ -2,6 +2,7 @@
 #include "core/mission/fg_rules.h"
 #include "core/mission/fg_stores.h"
 #include "core/mission/new_mission.h"
+#include "core/mission/shared_values.h"
 #include "support/apply_checked.h"
 
 #include <gtest/gtest.h>
@@ -181,14 +182,27 @@ TEST(FgStores, ExtrasSpecialCraftCargoAndAutolink) {
 TEST(FgStores, OptionalListsAndCraftRows) {
   Fixture x;
   x.select({0, 2});
-  x.run(storeOptionalItems(OptionalList::Beams, {3, 0, 3, 1}, x.st));
+  x.run(storeOptionalItems(OptionalList::Beams, {3, 0, 3, 1}, {}, x.st));
   const std::array<Byte, 6> beams = {1, 2, 4, 0, 0, 0};
   for (std::size_t k = 0; k < 6; ++k)
     EXPECT_EQ(x.at(2, 3540 + k), beams[k]);
   EXPECT_EQ(optionalItemRows(x.fg(0), OptionalList::Beams), (std::vector<int>{0, 1, 3}));
-  x.run(storeOptionalItems(OptionalList::Countermeasures, {0, 1, 2, 3, 4, 5}, x.st));
+  x.run(storeOptionalItems(OptionalList::Countermeasures, {0, 1, 2, 3, 4, 5}, {}, x.st));
   EXPECT_EQ(x.at(0, 3549), 4);
   EXPECT_EQ(x.at(0, 3550), 0) << "only four entries";
+
+  // Flight group 2 holds beam 5 besides the three both hold: the list shows
+  // 0, 1, 3 chosen and 5 mixed. Unchoosing 1 and choosing 2 changes those
+  // rows in both, and 5 stays where it was.
+  x.fg(2).set(3543, 6);
+  const SharedRows shared = sharedOptionalItems(x.d, x.st, OptionalList::Beams);
+  EXPECT_EQ(shared, (SharedRows{{0, 1, 3}, {5}}));
+  x.run(storeOptionalItems(OptionalList::Beams, {0, 2, 3}, shared.all, x.st));
+  EXPECT_EQ(optionalItemRows(x.fg(0), OptionalList::Beams), (std::vector<int>{0, 2, 3}));
+  EXPECT_EQ(optionalItemRows(x.fg(2), OptionalList::Beams), (std::vector<int>{0, 2, 3, 5}));
+  // Choosing the mixed row gives it to both.
+  x.run(storeOptionalItems(OptionalList::Beams, {0, 2, 3, 5}, {0, 2, 3}, x.st));
+  EXPECT_EQ(sharedOptionalItems(x.d, x.st, OptionalList::Beams), (SharedRows{{0, 2, 3, 5}, {}}));
 
   x.run(storeOptionalCraft(OptionalCraftField::Type, 2, 12, x.st));
   EXPECT_EQ(x.at(0, 3553), 12);

@@ -1,6 +1,7 @@
 #include "core/mission/goal_edits.h"
 #include "core/mission/message_edits.h"
 #include "core/mission/new_mission.h"
+#include "core/mission/shared_values.h"
 #include "core/mission/team_edits.h"
 #include "support/apply_checked.h"
 
@@ -51,8 +52,15 @@ TEST(GoalEdits, FlightGroupGoalsOfEverySelectedFlightGroup) {
   EXPECT_EQ(x.fgAt(2, g + 5), 3);
   EXPECT_EQ(x.fgAt(2, g + 4), 0);
 
-  x.run(storeGoalFromTool({2, 1, 2, 0, 7, 9}, x.st));
-  const std::array<Byte, 16> expected = {1, 2, 2, 0x7F, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 9};
+  // The tool's boxes each write their own byte; the team set above stays.
+  const std::pair<GoalToolByte, int> boxes[] = {{GoalToolByte::Amount, 2},
+                                                {GoalToolByte::Requirement, 1},
+                                                {GoalToolByte::Condition, 2},
+                                                {GoalToolByte::Parameter, 7},
+                                                {GoalToolByte::Parameter2, 300}};
+  for (auto [which, value] : boxes)
+    x.run(storeGoalToolByte(which, value, x.st));
+  const std::array<Byte, 16> expected = {1, 2, 2, 0x7F, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 7, 255};
   for (std::size_t k = 0; k < expected.size(); ++k)
     EXPECT_EQ(x.fgAt(0, g + k), expected[k]) << "goal byte " << k;
   EXPECT_EQ(x.fgAt(0, g - 80 + 1), 10) << "the goal before keeps its condition";
@@ -114,12 +122,20 @@ TEST(MessageEdits, SentToKeepsEverySelectedMessageInStep) {
   Fixture x;
   x.st.selectedMsgs = {1, 2};
   x.st.currentMsg = 2;
-  x.run(storeSentTo({0, 5}, x.st));
+  x.run(storeSentTo({0, 5}, {}, x.st));
   for (int i : {1, 2}) {
     EXPECT_EQ(sentToRows(x.msgAt(i)), (std::vector<int>{0, 5}));
     EXPECT_EQ(x.msgAt(i).sentToAnyTeam, 1) << "message " << i;
   }
-  x.run(storeSentTo({}, x.st));
+  // Team 3 only in message 1 shows mixed and stays as it is when team 0 is
+  // taken from both.
+  x.msgAt(1).record[85] = 1;
+  const SharedRows shared = sharedSentTo(x.d, x.st);
+  EXPECT_EQ(shared, (SharedRows{{0, 5}, {3}}));
+  x.run(storeSentTo({5}, shared.all, x.st));
+  EXPECT_EQ(sentToRows(x.msgAt(1)), (std::vector<int>{3, 5}));
+  EXPECT_EQ(sentToRows(x.msgAt(2)), (std::vector<int>{5}));
+  x.run(storeSentTo({}, {3, 5}, x.st));
   EXPECT_EQ(x.msgAt(1).sentToAnyTeam, 0);
   EXPECT_EQ(x.msgAt(1).record[87], 0);
 }

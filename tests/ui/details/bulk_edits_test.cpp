@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -237,4 +238,100 @@ TEST(BulkEdits, EveryBoxOnEveryPageHasALabel) {
   ASSERT_FALSE(shownBoxes(*teams).isEmpty());
   for (QWidget* box : shownBoxes(*teams))
     EXPECT_TRUE(labelled(box, *teams)) << "teams: " << box->objectName().toStdString();
+}
+
+TEST(BulkEdits, TheConditionToolShowsWhatTheTriggersDoNotShareAndWritesTheBoxChanged) {
+  Bulk e;
+  // Arrival trigger 1 of Red and Gold: both name a flight group, not the same.
+  e.edit([](Edit& ed) {
+    for (int i : {0, 2}) {
+      ed.flightGroup(i).set(fg::ArrivalPair1 + trig::VariableType, 1);
+      ed.flightGroup(i).set(fg::ArrivalPair1 + trig::Variable, i == 0 ? 1 : 2);
+    }
+  });
+  e.pad->showPage(DatapadPage::Arrival);
+  e.click("ShipList", 0);
+  e.click("ShipList", 2, Qt::ControlModifier);
+  const QString heading = e.find<QLabel>("CondHeading")->text();
+  EXPECT_TRUE(heading.startsWith("Arrival of ") && heading.contains("Gold") &&
+              heading.endsWith(" (2 selected)"))
+      << heading.toStdString();
+  auto* variable = e.find<QComboBox>("IndexBox");
+  EXPECT_EQ(variable->currentIndex(), -1);
+  EXPECT_EQ(variable->placeholderText(), "(mixed)");
+  auto* amount = e.find<QComboBox>("PercentBox");
+  EXPECT_EQ(amount->currentIndex(), 0);
+  EXPECT_TRUE(amount->placeholderText().isEmpty());
+
+  const int steps = e.c.undoStack().count();
+  QTest::keyClick(amount, Qt::Key_Down);
+  EXPECT_EQ(e.c.undoStack().count(), steps + 1);
+  Document d = e.saved();
+  for (std::size_t i : {0u, 2u}) {
+    EXPECT_EQ(d.flightGroups[i].at(fg::ArrivalPair1 + trig::Amount), 1) << i;
+    EXPECT_EQ(d.flightGroups[i].at(fg::ArrivalPair1 + trig::Variable), i == 0 ? 1 : 2)
+        << "each keeps the flight group it waits for";
+  }
+  EXPECT_EQ(d.flightGroups[1].at(fg::ArrivalPair1 + trig::Amount), 0) << "not selected";
+  EXPECT_EQ(variable->placeholderText(), "(mixed)");
+
+  // Choosing a variable in the mixed box sets it in both.
+  QTest::keyClick(variable, Qt::Key_Down);
+  for (std::size_t i : {0u, 2u})
+    EXPECT_EQ(e.c.document().flightGroups[i].at(fg::ArrivalPair1 + trig::Variable),
+              variable->currentIndex());
+  EXPECT_GE(variable->currentIndex(), 0);
+  EXPECT_TRUE(variable->placeholderText().isEmpty());
+}
+
+TEST(BulkEdits, ListsOfChoicesMarkWhatOnlySomeHave) {
+  Bulk e;
+  // Red carries warhead row 1, Gold rows 1 and 3.
+  e.edit([](Edit& ed) {
+    ed.flightGroup(0).set(fg::OptionalWarheads, 2);
+    ed.flightGroup(2).set(fg::OptionalWarheads, 2);
+    ed.flightGroup(2).set(fg::OptionalWarheads + 1, 4);
+  });
+  e.pad->showPage(DatapadPage::Options);
+  e.click("ShipList", 0);
+  e.click("ShipList", 2, Qt::ControlModifier);
+  auto* warheads = e.find<QListWidget>("MissleSelBox");
+  auto clickItem = [](QListWidget* l, int row) {
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+  };
+  EXPECT_TRUE(warheads->item(1)->isSelected());
+  EXPECT_FALSE(warheads->item(3)->isSelected());
+  EXPECT_TRUE(warheads->item(3)->text().endsWith("(mixed)"));
+  EXPECT_FALSE(warheads->item(1)->text().endsWith("(mixed)"));
+
+  clickItem(warheads, 3);
+  EXPECT_TRUE(warheads->item(3)->isSelected());
+  EXPECT_FALSE(warheads->item(3)->text().endsWith("(mixed)"));
+  clickItem(warheads, 1);
+  Document d = e.saved();
+  for (std::size_t i : {0u, 2u}) {
+    EXPECT_EQ(d.flightGroups[i].at(fg::OptionalWarheads), 4) << i;
+    EXPECT_EQ(d.flightGroups[i].at(fg::OptionalWarheads + 1), 0) << i;
+  }
+  EXPECT_EQ(d.flightGroups[1].at(fg::OptionalWarheads), 0) << "not selected";
+
+  // "Sent to Teams" of two messages, only the second sent to team 3.
+  e.edit([](Edit& ed) {
+    for (int m : {0, 1})
+      ed.message(m).record[msg::SentTo] = 1;
+    ed.message(1).record[msg::SentTo + 2] = 1;
+  });
+  auto* pages = e.w.findChild<QTabWidget*>(QStringLiteral("OverallPages"));
+  pages->setCurrentIndex(1);
+  e.pad->showPage(DatapadPage::Msg);
+  e.click("MsgStrList", 0);
+  e.click("MsgStrList", 1, Qt::ControlModifier);
+  auto* teams = e.find<QListWidget>("SeenByList");
+  EXPECT_TRUE(teams->item(0)->isSelected());
+  EXPECT_TRUE(teams->item(2)->text().endsWith("(mixed)"));
+  clickItem(teams, 1);
+  d = e.saved();
+  EXPECT_EQ(sentToRows(d.messages[0]), (std::vector<int>{0, 1}));
+  EXPECT_EQ(sentToRows(d.messages[1]), (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(sentToRows(d.messages[2]), std::vector<int>{});
 }
