@@ -94,7 +94,8 @@ ByteSpan wholeRecord(const MsgObject&) { return ByteSpan::of(0, size::message); 
 ViewUpdate ViewUpdate::all() {
   ViewUpdate u;
   u.all_ = true;
-  u.fgMoved_ = u.msgMoved_ = u.teamMoved_ = u.goalMoved_ = u.orderMoved_ = true;
+  u.fgMoved_ = u.msgMoved_ = u.teamMoved_ = u.goalMoved_ = u.orderMoved_ = u.globalGoalMoved_ =
+      true;
   return u;
 }
 
@@ -105,6 +106,7 @@ ViewUpdate::ViewUpdate(const Change* change, const CurrentItems& shown, const Cu
   fgMoved_ = fgList || shown.fg != now.fg;
   msgMoved_ = msgList || shown.msg != now.msg;
   teamMoved_ = shown.team != now.team;
+  globalGoalMoved_ = shown.globalGoal != now.globalGoal;
   goalMoved_ = fgMoved_ || shown.goal != now.goal;
   orderMoved_ = fgMoved_ || shown.region != now.region || shown.order != now.order;
   fgsMoved_ = shown.fgs != now.fgs;
@@ -118,7 +120,7 @@ ViewUpdate::ViewUpdate(const Change* change, const CurrentItems& shown, const Cu
 
 bool ViewUpdate::nothing() const {
   return !all_ && !fgMoved_ && !msgMoved_ && !teamMoved_ && !goalMoved_ && !orderMoved_ &&
-         !fgsMoved_ && !msgsMoved_ && (!c_ || c_->empty());
+         !globalGoalMoved_ && !fgsMoved_ && !msgsMoved_ && (!c_ || c_->empty());
 }
 
 // Another selection may make the selected flight groups differ where they
@@ -185,13 +187,13 @@ bool ViewUpdate::team(ByteSpan bytes) const {
 bool ViewUpdate::teamIff() const { return teamMoved_ || (c_ && c_->teamIff); }
 
 bool ViewUpdate::globalGoal() const {
-  return teamMoved_ || (c_ && now_.team >= 0 && now_.team < kTeamCount &&
-                        c_->globalGoals.test(static_cast<std::size_t>(now_.team)));
+  return globalGoalMoved() || (c_ && now_.team >= 0 && now_.team < kTeamCount &&
+                               c_->globalGoals.test(static_cast<std::size_t>(now_.team)));
 }
 
 bool ViewUpdate::globalGoalStrings() const {
-  return teamMoved_ || (c_ && now_.team >= 0 && now_.team < kTeamCount &&
-                        c_->goalStrings.test(static_cast<std::size_t>(now_.team)));
+  return globalGoalMoved() || (c_ && now_.team >= 0 && now_.team < kTeamCount &&
+                               c_->goalStrings.test(static_cast<std::size_t>(now_.team)));
 }
 
 bool ViewUpdate::fgLabels() const { return all_ || (c_ && fgLabelsChanged(*c_)); }

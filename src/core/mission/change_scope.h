@@ -28,11 +28,11 @@ ByteSpan wholeRecord(const MsgObject&);
 // The items a view shows: where the user is, and the lines an edit writes
 // into (a control shows whether they differ).
 struct CurrentItems {
-  int fg = -1, msg = -1, team = -1, goal = -1, region = 0, order = 0;
+  int fg = -1, msg = -1, team = -1, goal = -1, region = 0, order = 0, globalGoal = -1;
   std::set<int> fgs, msgs;
   static CurrentItems of(const EditorState& st) {
-    return {st.currentFG,     st.currentMsg,   st.currentTeam, st.currentGoal,
-            st.currentRegion, st.currentOrder, st.selectedFGs, st.selectedMsgs};
+    return {st.currentFG,    st.currentMsg,        st.currentTeam, st.currentGoal, st.currentRegion,
+            st.currentOrder, st.currentGlobalGoal, st.selectedFGs, st.selectedMsgs};
   }
   bool operator==(const CurrentItems&) const = default;
 };
@@ -77,8 +77,10 @@ public:
   bool team(ByteSpan bytes) const;
   bool teamMoved() const { return teamMoved_; }
   bool teamIff() const;
-  bool globalGoal() const; // of the current team
+  // The current team's global goals, or another team or goal shown.
+  bool globalGoal() const;
   bool globalGoalStrings() const;
+  bool globalGoalMoved() const { return teamMoved_ || globalGoalMoved_; }
   // The names the lists of teams and flight groups show.
   bool fgLabels() const;
   bool teamNames() const;
@@ -92,7 +94,7 @@ private:
   const Change* c_ = nullptr;
   CurrentItems now_;
   bool fgMoved_ = false, msgMoved_ = false, teamMoved_ = false, goalMoved_ = false,
-       orderMoved_ = false;
+       orderMoved_ = false, globalGoalMoved_ = false;
   bool fgsMoved_ = false, msgsMoved_ = false; // other lines selected
   bool fgTouched_ = false, msgTouched_ = false, teamTouched_ = false;
 };

@@ -67,9 +67,10 @@ struct EditorState {
   int currentFG = 0;
   int currentMsg = 0;
   int currentTeam = 0;
-  int currentRegion = 1; // 1-4
-  int currentOrder = 1;  // 1-4
-  int currentGoal = 0;   // 0-7
+  int currentRegion = 1;     // 1-4
+  int currentOrder = 1;      // 1-4
+  int currentGoal = 0;       // 0-7
+  int currentGlobalGoal = 0; // of the current team: 0 "Primary", 1 "Prevent", 2 "Secondary"
   std::set<int> selectedFGs;
   std::set<int> selectedMsgs;
 

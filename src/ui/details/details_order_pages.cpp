@@ -107,16 +107,15 @@ void TDatapad::buildGGoalsPage() {
   gg->addWidget(GGPointsED, 2, 1);
   gg->setRowStretch(3, 1);
   connect(GGRadios, &QButtonGroup::idClicked, this, [this](int kind) {
-    currentGlobalGoal_ = kind;
+    c_.setCurrentGlobalGoal(kind);
     CondTool->selectSlot(1);
-    follower_->refreshAll();
   });
   connect(GGPointsED, &QSpinBox::valueChanged, this, [this](int v) {
     if (filling()) return;
-    apply(storeGlobalGoalPoints(currentGlobalGoal_, v, c_.state()));
+    apply(storeGlobalGoalPoints(c_.state().currentGlobalGoal, v, c_.state()));
     ++filling_;
-    showValue(GGPointsED,
-              globalGoalPoints(c_.document(), c_.state().currentTeam, currentGlobalGoal_));
+    showValue(GGPointsED, globalGoalPoints(c_.document(), c_.state().currentTeam,
+                                           c_.state().currentGlobalGoal));
     --filling_;
   });
 }
@@ -403,11 +402,12 @@ void TDatapad::fillGGoals(const ViewUpdate& u) {
   const int team = c_.state().currentTeam;
   if (u.teamMoved() || u.teamNames())
     GGTeamLab->setText(fromBytes(globalGoalTeamCaption(lists_.teamNames, team)));
-  if (u.everything()) {
+  const int kind = c_.state().currentGlobalGoal;
+  if (u.globalGoalMoved()) {
     const QSignalBlocker block(GGRadios);
-    GGRadios->button(currentGlobalGoal_)->setChecked(true);
+    GGRadios->button(kind)->setChecked(true);
   }
-  if (u.globalGoal()) showValue(GGPointsED, globalGoalPoints(d, team, currentGlobalGoal_));
+  if (u.globalGoal()) showValue(GGPointsED, globalGoalPoints(d, team, kind));
 }
 
 void TDatapad::fillMsg(const ViewUpdate& u) {

@@ -182,7 +182,7 @@ void TDatapad::refresh(const ViewUpdate& u) {
   }
   fillMothers(u);
   fillCaption();
-  CondTool->follow(condPageOf(currentPage()), currentGlobalGoal_, u);
+  CondTool->follow(condPageOf(currentPage()), c_.state().currentGlobalGoal, u);
   --filling_;
 }
 

@@ -126,9 +126,8 @@ private:
   EditingDocument& c_;
   DocumentFollower* follower_ = nullptr;
   int filling_ = 0;
-  int currentGlobalGoal_ = 0; // 0 Primary, 1 Prevent, 2 Secondary
-  MissionLists lists_;        // names of teams and flight groups, rebuilt when they change
-  FieldControls fields_;      // the controls that each edit one flight-group field
+  MissionLists lists_;   // names of teams and flight groups, rebuilt when they change
+  FieldControls fields_; // the controls that each edit one flight-group field
   std::unique_ptr<RecordClipboard<ord::Size>> orders_;
 
   // The window's controls under the names the mission rules use.

@@ -203,6 +203,12 @@ void EditingDocument::setCurrentGoal(int goal) {
   emit stateChanged();
 }
 
+void EditingDocument::setCurrentGlobalGoal(int kind) {
+  if (kind < 0 || kind > 2 || kind == st_.currentGlobalGoal) return;
+  st_.currentGlobalGoal = kind;
+  emit stateChanged();
+}
+
 void EditingDocument::setCurrentTeam(int team) {
   if (team < 0 || team >= kTeamCount || team == st_.currentTeam) return;
   st_.currentTeam = team;

@@ -61,10 +61,11 @@ public:
   void selectMessage(int index);
   void setFlightGroupSelection(const std::set<int>& rows);
   void setMessageSelection(const std::set<int>& rows);
-  void setCurrentRegion(int region); // 1-4
-  void setCurrentOrder(int order);   // 1-4
-  void setCurrentGoal(int goal);     // the flight-group goal, 0-7
-  void setCurrentTeam(int team);     // 0-9
+  void setCurrentRegion(int region);   // 1-4
+  void setCurrentOrder(int order);     // 1-4
+  void setCurrentGoal(int goal);       // the flight-group goal, 0-7
+  void setCurrentTeam(int team);       // 0-9
+  void setCurrentGlobalGoal(int kind); // 0 "Primary", 1 "Prevent", 2 "Secondary"
   // Adds and deletes keep the voice list beside the messages while its panel shows.
   void setVoicePanelVisible(bool on) { voicePanelVisible_ = on; }
   bool voicePanelVisible() const { return voicePanelVisible_; }

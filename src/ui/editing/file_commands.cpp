@@ -20,13 +20,14 @@ namespace {
 constexpr int kNoticeMs = 1500;
 
 // Where the user starts in a mission just opened or made: at the first
-// lines, in region 1 and order 1, with the flight-group goal still the one
-// chosen before (it stays as chosen until changed).
+// lines, in region 1 and order 1, with the flight-group goal and the global
+// goal still the ones chosen before (they stay as chosen until changed).
 EditorState freshState(const Document& d, const EditorState& prior) {
   EditorState st;
   if (!d.flightGroups.empty()) st.selectedFGs = {0};
   if (!d.messages.empty()) st.selectedMsgs = {0};
   st.currentGoal = prior.currentGoal;
+  st.currentGlobalGoal = prior.currentGlobalGoal;
   return st;
 }
 

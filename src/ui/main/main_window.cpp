@@ -250,9 +250,8 @@ void TForm1::buildMenusAndToolBars() {
   connect(a[Act::ErrorCheck], &QAction::triggered, this, &TForm1::ErrBtnClick);
   connect(a[Act::Preferences], &QAction::triggered, this, &TForm1::PreferencesClick);
   connect(a[Act::About], &QAction::triggered, this, &TForm1::AboutClick);
-  for (int r = 1; r <= 4; ++r) {
+  for (int r = 1; r <= 4; ++r)
     connect(a.region(r), &QAction::triggered, this, [this, r] { c_.setCurrentRegion(r); });
-  }
 
   connect(a[Act::ExportJson], &QAction::triggered, &files_, &FileCommands::exportJson);
   connect(a[Act::ImportJson], &QAction::triggered, &files_, &FileCommands::importJson);
@@ -280,8 +279,7 @@ void TForm1::buildMenusAndToolBars() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
   view->addActions({a[Act::MainPages], a[Act::Datapad]});
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  options->addAction(a[Act::Preferences]);
+  menuBar()->addMenu(QStringLiteral("&Options"))->addAction(a[Act::Preferences]);
 
   // Region: the current region dims flight groups absent from it.
   QMenu* region = menuBar()->addMenu(QStringLiteral("&Region"));
@@ -291,7 +289,9 @@ void TForm1::buildMenusAndToolBars() {
   QMenu* info = menuBar()->addMenu(QStringLiteral("&Info"));
   QMenu* links = info->addMenu(QStringLiteral("&Links"));
   const QString readme = QStringLiteral(ZEPHLO_SOURCE_DIR "/README.md");
-  QAction* readmeAction = links->addAction(QStringLiteral("Zephlo &README"));
+  QAction* readmeAction = a.add({QStringLiteral("ReadmeAction"), QStringLiteral("Zephlo &README"),
+                                 QStringLiteral("Open the README")});
+  links->addAction(readmeAction);
   readmeAction->setEnabled(QFileInfo::exists(readme));
   connect(readmeAction, &QAction::triggered, this,
           [readme] { QDesktopServices::openUrl(QUrl::fromLocalFile(readme)); });

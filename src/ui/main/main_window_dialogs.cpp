@@ -112,7 +112,7 @@ void TForm1::buildDialogs() {
   });
 
   // The voice manager sits under the message list.
-  wavPanel_ = new WavPanel(c_, session_.voices, MsgStrList->parentWidget());
+  wavPanel_ = new WavPanel(c_, session_.voices, *actions_, MsgStrList->parentWidget());
   MsgStrList->parentWidget()->layout()->addWidget(wavPanel_);
   wavPanel_->hide();
   connect(a[Act::WavManager], &QAction::toggled, this, [this](bool on) {

@@ -137,7 +137,10 @@ void MissionLogicWindow::activateNode(int node) {
     doc_.setMessageSelection({n.index});
     doc_.selectMessage(n.index);
     break;
-  case LogicNodeKind::GlobalGoal: doc_.setCurrentTeam(n.index); break;
+  case LogicNodeKind::GlobalGoal:
+    doc_.setCurrentTeam(n.index);
+    doc_.setCurrentGlobalGoal(n.goal);
+    break;
   }
 }
 

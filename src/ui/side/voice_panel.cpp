@@ -2,11 +2,13 @@
 
 #include "core/lists/voice_list.h"
 #include "platform/sound_player.h"
+#include "ui/editing/action_registry.h"
 #include "ui/editing/editing_document.h"
 #include "ui/editing/page_controls.h"
 #include "ui/editing/path_text.h"
 #include "ui/editing/voice_list_session.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,13 +20,15 @@ namespace zephlo {
 
 namespace {
 
-QToolButton* button(QWidget* parent, const char* name, const QString& text, const QString& hint,
-                    QStyle::StandardPixmap icon) {
+// A button that draws one of the panel's registered commands.
+QToolButton* button(QWidget* parent, ActionRegistry& actions, const char* name, const QString& text,
+                    const QString& hint, QStyle::StandardPixmap icon, bool checkable = false) {
+  QAction* a = actions.add({QString::fromLatin1(name) + QStringLiteral("Action"), text, hint, icon,
+                            QKeySequence(), checkable});
+  a->setIconText(text);
   auto* b = new QToolButton(parent);
   b->setObjectName(QString::fromLatin1(name));
-  b->setText(text);
-  b->setToolTip(hint);
-  b->setIcon(parent->style()->standardIcon(icon));
+  b->setDefaultAction(a);
   b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   b->setAutoRaise(true);
   return b;
@@ -32,7 +36,8 @@ QToolButton* button(QWidget* parent, const char* name, const QString& text, cons
 
 } // namespace
 
-WavPanel::WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent)
+WavPanel::WavPanel(EditingDocument& c, VoiceListSession& voices, ActionRegistry& actions,
+                   QWidget* parent)
     : QWidget(parent), c_(c), voices_(voices) {
   setObjectName(QStringLiteral("WAVPanel"));
   player_ = new SoundPlayer(this);
@@ -41,19 +46,18 @@ WavPanel::WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent
   layout->setContentsMargins(0, 2, 0, 0);
   auto* bar = new QHBoxLayout;
   bar->setSpacing(0);
-  auto* create = button(this, "CreateLst", QStringLiteral("Create"),
+  auto* create = button(this, actions, "CreateLst", QStringLiteral("Create"),
                         QStringLiteral("Create .lst file"), QStyle::SP_FileIcon);
-  auto* load = button(this, "LoadWAV", QStringLiteral("Assign"),
+  auto* load = button(this, actions, "LoadWAV", QStringLiteral("Assign"),
                       QStringLiteral("Assign a WAV file to the message"), QStyle::SP_MediaVolume);
   auto* clear =
-      button(this, "ClearWAVBut", QStringLiteral("Clear"),
+      button(this, actions, "ClearWAVBut", QStringLiteral("Clear"),
              QStringLiteral("Clear the message's WAV file"), QStyle::SP_DialogResetButton);
-  auto* save = button(this, "SaveWAV", QStringLiteral("Save"), QStringLiteral("Save .lst file"),
-                      QStyle::SP_DialogSaveButton);
-  EndMsgWav = button(this, "EndMsgWav", QStringLiteral("End Msgs"),
+  auto* save = button(this, actions, "SaveWAV", QStringLiteral("Save"),
+                      QStringLiteral("Save .lst file"), QStyle::SP_DialogSaveButton);
+  EndMsgWav = button(this, actions, "EndMsgWav", QStringLiteral("End Msgs"),
                      QStringLiteral("WAV files of the end-of-mission messages"),
-                     QStyle::SP_MessageBoxInformation);
-  EndMsgWav->setCheckable(true);
+                     QStyle::SP_MessageBoxInformation, true);
   for (QToolButton* b : {create, load, clear, save, EndMsgWav})
     bar->addWidget(b);
   bar->addStretch();
@@ -71,11 +75,11 @@ WavPanel::WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent
   noSound_->setVisible(!SoundPlayer::hasAudioOutput());
   layout->addWidget(noSound_);
 
-  connect(create, &QToolButton::clicked, this, &WavPanel::CreateLstClick);
-  connect(load, &QToolButton::clicked, this, &WavPanel::LoadWAVClick);
-  connect(clear, &QToolButton::clicked, this, &WavPanel::ClearWAVButClick);
-  connect(save, &QToolButton::clicked, this, &WavPanel::SaveWAVClick);
-  connect(EndMsgWav, &QToolButton::clicked, this, &WavPanel::EndMsgWavClick);
+  connect(create->defaultAction(), &QAction::triggered, this, &WavPanel::CreateLstClick);
+  connect(load->defaultAction(), &QAction::triggered, this, &WavPanel::LoadWAVClick);
+  connect(clear->defaultAction(), &QAction::triggered, this, &WavPanel::ClearWAVButClick);
+  connect(save->defaultAction(), &QAction::triggered, this, &WavPanel::SaveWAVClick);
+  connect(EndMsgWav->defaultAction(), &QAction::triggered, this, &WavPanel::EndMsgWavClick);
 
   connect(&voices_, &VoiceListSession::voicesReplaced, this, [this] {
     if (!hasVoiceList(c_.document())) player_->close();

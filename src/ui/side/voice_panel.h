@@ -10,6 +10,7 @@ class QToolButton;
 
 namespace zephlo {
 
+class ActionRegistry;
 class EditingDocument;
 class VoiceListSession;
 class SoundPlayer;
@@ -17,7 +18,10 @@ class SoundPlayer;
 class WavPanel : public QWidget {
   Q_OBJECT
 public:
-  WavPanel(EditingDocument& c, VoiceListSession& voices, QWidget* parent = nullptr);
+  // The panel's commands are registered in actions, under their buttons' names
+  // with "Action" after them.
+  WavPanel(EditingDocument& c, VoiceListSession& voices, ActionRegistry& actions,
+           QWidget* parent = nullptr);
 
   // Whether the end-of-mission lines are showing instead of the messages.
   bool endMessages() const;

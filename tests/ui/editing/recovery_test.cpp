@@ -2,8 +2,10 @@
 #include "support/editor_fixture.h"
 
 #include <QProcess>
+#include <QTest>
 
 #include <filesystem>
+#include <set>
 
 using namespace zephlo;
 using namespace zephlo::testing;
@@ -79,4 +81,43 @@ TEST(Recovery, DiscardedOrUnansweredCopiesAndTheOwnersOwn) {
   EXPECT_FALSE(e.s.recovery.hasCopy());
   e.s.recovery.closing();
   EXPECT_TRUE(fs::is_empty(folder));
+}
+
+TEST(Recovery, SeveralCopiesOpenOneHereAndTheOthersInEditorsOfTheirOwn) {
+  Editor e;
+  const QString mission = e.missionFile("m.tie", "Mine");
+  const std::string folder = e.dir.path("recovery");
+  crashAfterEditing(folder, mission, "Lost");
+  crashAfterEditing(folder, mission, "Found");
+
+  e.s.recovery.start(q(folder));
+  e.prompts.choices = {0}; // Recover
+  QStringList others;
+  ASSERT_TRUE(e.s.recovery.offerRecovery(others));
+  ASSERT_EQ(others.size(), 1) << "the other copy goes to an editor of its own";
+  // What the editor started for it does with the copy it was given.
+  Editor second;
+  second.s.recovery.start(q(folder));
+  ASSERT_TRUE(second.s.recovery.recover(others[0]));
+  const std::set<std::string> names = {e.c.document().flightGroups[0].name(),
+                                       second.c.document().flightGroups[0].name()};
+  EXPECT_EQ(names, (std::set<std::string>{"Found", "Lost"}));
+  EXPECT_TRUE(second.c.isModified());
+}
+
+TEST(Recovery, CopiesFollowThePreferredIntervalAndZeroTurnsThemOff) {
+  Editor e;
+  ASSERT_TRUE(e.files.openPath(e.missionFile("m.tie", "Mine")));
+  e.prefs.recoverySeconds = 1;
+  e.s.recovery.start(q(e.dir.path("recovery")));
+  e.edit([](Edit& ed) { ed.flightGroup(0).setName("Kept"); });
+  QTRY_VERIFY_WITH_TIMEOUT(e.s.recovery.hasCopy(), 5000);
+
+  ASSERT_TRUE(e.files.save());
+  EXPECT_FALSE(e.s.recovery.hasCopy());
+  e.prefs.recoverySeconds = 0;
+  e.s.recovery.preferencesChanged();
+  e.edit([](Edit& ed) { ed.flightGroup(0).setName("Unkept"); });
+  QTest::qWait(1500);
+  EXPECT_FALSE(e.s.recovery.hasCopy()) << "0: no copies";
 }

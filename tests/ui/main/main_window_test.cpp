@@ -1,4 +1,5 @@
 #include "core/check/limits.h"
+#include "core/check/mission_logic.h"
 #include "core/mission/new_mission.h"
 #include "core/mission/writer.h"
 #include "platform/settings_store.h"
@@ -17,6 +18,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -353,6 +355,36 @@ TEST(MainWindow, CheckerWindowAddsTheGamesLimits) {
   EXPECT_EQ(e.prompts.log.last(), "notice 800: No known errors.");
 }
 
+TEST(MainWindow, CheckerWindowAddsTheMissionsLogic) {
+  Editor e;
+  // The flight group waits for itself to arrive, so it never does.
+  e.edit([](Edit& ed) {
+    FGObject& f = ed.flightGroup(0);
+    f.set(fg::ArrivalPair1 + trig::Condition, 1);
+    f.set(fg::ArrivalPair1 + trig::VariableType, 1);
+    f.set(fg::ArrivalPair1 + trig::Variable, 0);
+  });
+  const std::vector<std::string> findings = analyseMissionLogic(e.c.document()).findings;
+  ASSERT_EQ(findings.size(), 1u);
+  QStringList seen;
+  e.prompts.modal = {[&](QDialog& d) {
+    auto* memo = d.findChild<QPlainTextEdit*>("ErrMemo");
+    auto* logic = d.findChild<QCheckBox*>("LogicChk");
+    EXPECT_EQ(logic->text(), "Check the mission's logic");
+    EXPECT_FALSE(logic->isChecked());
+    seen << memo->toPlainText();
+    logic->click();
+    seen << memo->toPlainText();
+    return 1;
+  }};
+  e.trigger("ErrBtn");
+  ASSERT_EQ(seen.size(), 2);
+  EXPECT_FALSE(seen[0].contains("never arrive")) << "unticked, the checker's lines alone";
+  EXPECT_TRUE(seen[1].startsWith(seen[0] + "\n")) << "the findings come after the checker's";
+  EXPECT_TRUE(seen[1].endsWith(QString::fromStdString(findings[0])));
+  EXPECT_TRUE(e.s.checker.logicChecked()) << "left ticked for the next check";
+}
+
 TEST(MainWindow, SafetyCopyAndPreferences) {
   Editor e;
   const QString m = e.missionFile("m.tie", "T", 2);
@@ -364,10 +396,19 @@ TEST(MainWindow, SafetyCopyAndPreferences) {
     d.findChild<QCheckBox*>("UseAutoChk")->click(); // takes effect at once
     return 0;                                       // then Cancel
   }};
+  const bool linked = e.c.document().flightGroups[1].autolink;
+  QSignalSpy changes(&e.c, &EditingDocument::documentChanged);
   e.trigger("PreferencesAction");
   EXPECT_FALSE(e.prefs.doBackups) << "Cancel keeps the other values";
   EXPECT_FALSE(e.prefs.autoLink);
   EXPECT_FALSE(e.c.document().flightGroups[1].autolink);
+  // The flags of every flight group changed as an edit: noticed and undone as one.
+  EXPECT_EQ(changes.count(), 1);
+  ASSERT_EQ(e.c.undoStack().count(), 1);
+  EXPECT_EQ(e.c.undoStack().undoText(), "Autolink by Default");
+  e.c.undoStack().undo();
+  EXPECT_EQ(e.c.document().flightGroups[1].autolink, linked);
+  EXPECT_EQ(e.c.document().flightGroups[0].autolink, linked);
 
   e.prefs.doBackups = true;
   e.files.openPath(m);

@@ -1,8 +1,11 @@
 // The "Mission Logic" window: the graph Graphviz lays out, red where nothing
 // can happen, following edits, and a double click that makes a node current.
 #include "support/editor_fixture.h"
+#include "ui/details/details_window.h"
 #include "ui/side/mission_logic_window.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QListWidget>
 
 using namespace zephlo;
@@ -84,4 +87,37 @@ TEST(MissionLogicWindow, DrawsWhatNeverHappensFollowsEditsAndGoesToANode) {
   EXPECT_FALSE(w.logic().nodes[0].neverHappens);
   w.show();
   EXPECT_TRUE(w.logic().nodes[0].neverHappens);
+}
+
+TEST(MissionLogicWindow, ADoubleClickOnATeamGoalMakesThatGoalCurrent) {
+  Editor e;
+  ASSERT_TRUE(e.files.openPath(e.missionFile("m.tie", "Goals", 2)));
+  // Team 2's prevent goal: flight group 2 must be destroyed.
+  e.edit([](Edit& ed) {
+    Byte* t = ed.globalGoal(1).record.data() + gg::blockOffset(1) + gg::Pair1;
+    t[trig::Condition] = 2;
+    t[trig::VariableType] = 1;
+    t[trig::Variable] = 1;
+  });
+  MissionLogicWindow w(e.c, &e.w);
+  w.show();
+  int node = -1;
+  for (std::size_t n = 0; n < w.logic().nodes.size(); ++n)
+    if (w.logic().nodes[n].kind == LogicNodeKind::GlobalGoal) node = static_cast<int>(n);
+  ASSERT_GE(node, 0);
+  QTest::mouseDClick(w.canvas(), Qt::LeftButton, {}, centreOf(w, node));
+  EXPECT_EQ(e.c.state().currentTeam, 1);
+  EXPECT_EQ(e.c.state().currentGlobalGoal, 1);
+  auto* pad = e.w.findChild<TDatapad*>();
+  ASSERT_NE(pad, nullptr);
+  pad->show();
+  pad->showPage(DatapadPage::GGoals);
+  QApplication::processEvents();
+  auto* kinds = e.w.findChild<QButtonGroup*>("GGRadios");
+  EXPECT_TRUE(kinds->button(1)->isChecked()) << "the details window shows the prevent goal";
+  // Shown, it follows the next double click at once.
+  e.c.setCurrentGlobalGoal(0);
+  EXPECT_TRUE(kinds->button(0)->isChecked());
+  QTest::mouseDClick(w.canvas(), Qt::LeftButton, {}, centreOf(w, node));
+  EXPECT_TRUE(kinds->button(1)->isChecked());
 }
