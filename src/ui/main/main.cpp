@@ -12,9 +12,11 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 using namespace zephlo;
 
@@ -28,6 +30,10 @@ struct CommandLine {
       QStringLiteral(
           "Render the main window to <png> (and each tool window shown to <png>-<name>) and exit."),
       QStringLiteral("png")};
+  QCommandLineOption size{QStringLiteral("size"),
+                          QStringLiteral("The size of the window a screenshot shows (default "
+                                         "1280x800)."),
+                          QStringLiteral("WIDTHxHEIGHT")};
   // Another editor asks for work left by a crash to be opened in this one.
   QCommandLineOption recover{QStringLiteral("recover"),
                              QStringLiteral("Open the recovered work <id> (used by the editor)."),
@@ -38,6 +44,7 @@ struct CommandLine {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(shot);
+    parser.addOption(size);
     recover.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(recover);
     parser.addPositionalArgument(QStringLiteral("mission"),
@@ -84,6 +91,17 @@ bool writePicture(QWidget& w, const QString& file) {
   return bool(s);
 }
 
+// "1024x640", within what a screen can be; none for anything else.
+std::optional<QSize> windowSize(const QString& text) {
+  static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+  const QRegularExpressionMatch m = form.match(text);
+  if (!m.hasMatch()) return std::nullopt;
+  const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
+  if (size.width() < 320 || size.height() < 240 || size.width() > 7680 || size.height() > 4320)
+    return std::nullopt;
+  return size;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -103,7 +121,12 @@ int main(int argc, char** argv) {
   QCommandLineParser& parser = cl.parser;
   const QCommandLineOption& shot = cl.shot;
   const QCommandLineOption& recover = cl.recover;
+  const QCommandLineOption& sizeOption = cl.size;
   parser.process(app);
+  if (parser.isSet(sizeOption) && !parser.isSet(shot)) {
+    std::fprintf(stderr, "zephlo: --size is the size of a screenshot; it needs --screenshot\n");
+    return 2;
+  }
 
   SettingsStore store;
   Preferences prefs;
@@ -119,7 +142,14 @@ int main(int argc, char** argv) {
   TForm1 window(session, store);
 
   if (parser.isSet(shot)) {
-    window.resize(1280, 800);
+    const std::optional<QSize> size =
+        parser.isSet(sizeOption) ? windowSize(parser.value(sizeOption)) : QSize(1280, 800);
+    if (!size) {
+      std::fprintf(stderr, "zephlo: --size takes WIDTHxHEIGHT from 320x240 to 7680x4320, not %s\n",
+                   qPrintable(parser.value(sizeOption)));
+      return 2;
+    }
+    window.resize(*size);
     window.show();
     // Mission files are opened as given; the start-up preference is not
     // asked. One that cannot be opened is a failure to say (status 2).

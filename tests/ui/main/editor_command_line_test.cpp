@@ -1,6 +1,7 @@
 // The editor's own command line, as a shell or a desktop starts it.
 #include "support/test_missions.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
@@ -52,4 +53,27 @@ TEST(EditorCommandLine, HelpVersionAndScreenshotsNeedNoDisplay) {
   r = editor({"--screenshot", "out.png"}, folder);
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
   EXPECT_EQ(readFile(dir.path("out.png")).at(1), 'P') << "a PNG picture";
+}
+
+TEST(EditorCommandLine, AScreenshotTakesTheSizeAskedForAndRefusesAnyOther) {
+  TempDir dir;
+  const QString folder = QString::fromStdString(dir.root());
+  EditorRun r = editor({"--screenshot", "small.png", "--size", "1024x640"}, folder);
+  ASSERT_EQ(r.status, 0) << r.err.toStdString();
+  // The width and height stand big-endian in the PNG header at bytes 16 and 20.
+  const auto png = readFile(dir.path("small.png"));
+  ASSERT_GT(png.size(), 24u);
+  auto word = [&](std::size_t at) { return (png[at + 2] << 8) | png[at + 3]; };
+  EXPECT_EQ(word(16), 1024);
+  EXPECT_EQ(word(20), 640);
+
+  for (const char* bad :
+       {"0x0", "99999x99999", "1024x", "-5x640", "1024x640x2", "big", "1e3x800"}) {
+    r = editor({"--screenshot", "bad.png", "--size", bad}, folder);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_TRUE(r.err.contains(QString::fromLatin1(bad))) << r.err.toStdString();
+  }
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(dir.path("bad.png"))));
+  r = editor({"--size", "1024x640", "--version"}, folder);
+  EXPECT_EQ(r.status, 0) << "help and version come first";
 }
