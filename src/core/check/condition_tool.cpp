@@ -259,20 +259,39 @@ std::optional<ToolBoxes> toolBoxesFor(const Document& doc, const EditorState& st
                    0};
 }
 
+namespace {
+
+// The byte each box stands for, in ToolBox order: within a trigger, and in
+// goal mode within the goal (which has no variable type).
+constexpr std::size_t kTriggerByte[] = {trig::Amount,    trig::VariableType, trig::Variable,
+                                        trig::Condition, trig::Parameter1,   trig::Parameter2};
+constexpr std::optional<GoalToolByte> kGoalByte[] = {
+    GoalToolByte::Amount,      std::nullopt,
+    GoalToolByte::Requirement, GoalToolByte::Condition,
+    GoalToolByte::Parameter,   GoalToolByte::Parameter2};
+
+int boxValue(const ToolBoxes& b, ToolBox which) {
+  switch (which) {
+  case ToolBox::Amount: return b.amount;
+  case ToolBox::VariableType: return b.variableType;
+  case ToolBox::Variable: return b.variable;
+  case ToolBox::Condition: return b.condition;
+  case ToolBox::Parameter1: return b.parameter1;
+  case ToolBox::Parameter2: return parseNumber(b.parameter2Text).value_or(0);
+  }
+  return 0;
+}
+
+} // namespace
+
 std::optional<SharedToolBoxes> sharedToolBoxes(const Document& doc, const EditorState& st,
                                                const CondTarget& t) {
-  // The byte of each box within the record, in ToolBox order; goal mode
-  // has no variable type.
-  constexpr std::size_t kNone = ~std::size_t{0};
-  std::array<std::size_t, 6> at{trig::Amount,    trig::VariableType, trig::Variable,
-                                trig::Condition, trig::Parameter1,   trig::Parameter2};
+  const bool goalMode = t.page == CondPage::FGGoals;
   Owner owner = Owner::FlightGroup;
   std::size_t base = 0;
-  if (t.page == CondPage::FGGoals) {
+  if (goalMode) {
     if (st.currentGoal < 0 || st.currentGoal >= kFGGoalCount) return std::nullopt;
     base = fg::goalOffset(st.currentGoal);
-    at = {goal::Amount,    kNone,           goal::Requirement,
-          goal::Condition, goal::Parameter, goal::Parameter2};
   } else {
     const Loc l = triggerLoc(t, st);
     owner = l.owner;
@@ -280,9 +299,9 @@ std::optional<SharedToolBoxes> sharedToolBoxes(const Document& doc, const Editor
   }
   if (!recordOf(doc, st, owner)) return std::nullopt;
   auto shared = [&](std::size_t k) -> std::optional<int> {
-    const std::size_t off = at[k];
-    if (off == kNone) return 0;
-    const auto read = [off = base + off](const auto& r) { return int{r.record[off]}; };
+    if (goalMode && !kGoalByte[k]) return 0;
+    const std::size_t off = base + (goalMode ? goalToolOffset(*kGoalByte[k]) : kTriggerByte[k]);
+    const auto read = [off](const auto& r) { return int{r.record[off]}; };
     switch (owner) {
     case Owner::FlightGroup: return commonValue(doc.flightGroups, fgSelection(st), read);
     case Owner::Message: return commonValue(doc.messages, msgSelection(st), read);
@@ -296,39 +315,11 @@ std::optional<SharedToolBoxes> sharedToolBoxes(const Document& doc, const Editor
 
 std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed,
                                         const ToolBoxes& boxes, const EditorState& st) {
-  int value = 0;
-  std::size_t field = trig::Amount;
-  GoalToolByte goalByte = GoalToolByte::Amount;
-  switch (changed) {
-  case ToolBox::Amount: value = boxes.amount; break;
-  case ToolBox::VariableType:
-    value = boxes.variableType;
-    field = trig::VariableType;
-    break;
-  case ToolBox::Variable:
-    value = boxes.variable;
-    field = trig::Variable;
-    goalByte = GoalToolByte::Requirement;
-    break;
-  case ToolBox::Condition:
-    value = boxes.condition;
-    field = trig::Condition;
-    goalByte = GoalToolByte::Condition;
-    break;
-  case ToolBox::Parameter1:
-    value = boxes.parameter1;
-    field = trig::Parameter1;
-    goalByte = GoalToolByte::Parameter;
-    break;
-  case ToolBox::Parameter2:
-    value = parseNumber(boxes.parameter2Text).value_or(0);
-    field = trig::Parameter2;
-    goalByte = GoalToolByte::Parameter2;
-    break;
-  }
+  const auto k = static_cast<std::size_t>(changed);
+  const int value = boxValue(boxes, changed);
   if (t.page == CondPage::FGGoals) {
-    if (changed == ToolBox::VariableType) return std::nullopt;
-    return storeGoalToolByte(goalByte, value, st);
+    if (!kGoalByte[k]) return std::nullopt; // the variable type
+    return storeGoalToolByte(*kGoalByte[k], value, st);
   }
   const Loc loc = triggerLoc(t, st);
   if (loc.owner == Owner::None) return std::nullopt;
@@ -337,7 +328,7 @@ std::optional<Operation> toolBoxChanged(const CondTarget& t, ToolBox changed,
   static_assert(trig::Variable == trig::VariableType + 1);
   if (changed == ToolBox::VariableType) bytes.push_back(0);
   return writeAt(triggerCaption(t.page), keyOf("CondTool", t, st),
-                 Loc{loc.owner, loc.offset + field}, std::move(bytes), st);
+                 Loc{loc.owner, loc.offset + kTriggerByte[k]}, std::move(bytes), st);
 }
 
 std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,

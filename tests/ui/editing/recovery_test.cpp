@@ -22,6 +22,16 @@ void crashAfterEditing(const std::string& folder, const QString& mission, const 
   ASSERT_EQ(p.exitStatus(), QProcess::CrashExit) << p.readAllStandardError().toStdString();
 }
 
+// Two editors of the mission killed after editing, "Lost" and "Found"; e
+// starts with their folder, which is returned.
+std::string twoKilledEditors(Editor& e, const QString& mission) {
+  const std::string folder = e.dir.path("recovery");
+  crashAfterEditing(folder, mission, "Lost");
+  crashAfterEditing(folder, mission, "Found");
+  e.s.recovery.start(q(folder));
+  return folder;
+}
+
 } // namespace
 
 TEST(Recovery, WorkOfAKilledEditorIsRecoveredAndSavedWhereItBelongs) {
@@ -58,11 +68,7 @@ TEST(Recovery, WorkOfAKilledEditorIsRecoveredAndSavedWhereItBelongs) {
 TEST(Recovery, DiscardedOrUnansweredCopiesAndTheOwnersOwn) {
   Editor e;
   const QString mission = e.missionFile("m.tie", "Mine");
-  const std::string folder = e.dir.path("recovery");
-  crashAfterEditing(folder, mission, "Lost");
-  crashAfterEditing(folder, mission, "Found");
-
-  e.s.recovery.start(q(folder));
+  const std::string folder = twoKilledEditors(e, mission);
   QStringList others;
   EXPECT_FALSE(e.s.recovery.offerRecovery(others)) << "closed without an answer";
   EXPECT_EQ(e.s.recovery.folder()->orphans().size(), 2u) << "kept for the next start";
@@ -86,11 +92,7 @@ TEST(Recovery, DiscardedOrUnansweredCopiesAndTheOwnersOwn) {
 TEST(Recovery, SeveralCopiesOpenOneHereAndTheOthersInEditorsOfTheirOwn) {
   Editor e;
   const QString mission = e.missionFile("m.tie", "Mine");
-  const std::string folder = e.dir.path("recovery");
-  crashAfterEditing(folder, mission, "Lost");
-  crashAfterEditing(folder, mission, "Found");
-
-  e.s.recovery.start(q(folder));
+  const std::string folder = twoKilledEditors(e, mission);
   e.prompts.choices = {0}; // Recover
   QStringList others;
   ASSERT_TRUE(e.s.recovery.offerRecovery(others));
