@@ -29,7 +29,7 @@ namespace zephlo {
 using namespace pages;
 
 TDatapad::TDatapad(EditingDocument& controller, ActionRegistry& actions, QWidget* parent)
-    : QWidget(parent, Qt::Tool), c_(controller), fields_(controller) {
+    : ToolWindow(parent, Qt::Tool), c_(controller), fields_(controller) {
   setObjectName(QStringLiteral("Datapad"));
   setWindowTitle(QStringLiteral("Flight Group Details"));
 
@@ -121,16 +121,6 @@ void TDatapad::loadClipboards() {
   if (Status s = orders_->load(); !s)
     c_.prompts().showError(QString::fromStdString(s.error().message));
   CondTool->setClipboardFolder(dir);
-}
-
-void TDatapad::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  emit visibilityChanged(true);
-}
-
-void TDatapad::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  emit visibilityChanged(false);
 }
 
 bool TDatapad::eventFilter(QObject* watched, QEvent* event) {

@@ -12,7 +12,7 @@
 #include "core/mission/fg_stores.h"
 #include "ui/details/field_controls.h"
 
-#include <QWidget>
+#include "ui/editing/tool_window.h"
 
 #include <memory>
 #include <string>
@@ -54,7 +54,7 @@ enum class DatapadPage {
   Msg
 };
 
-class TDatapad : public QWidget {
+class TDatapad : public ToolWindow {
   Q_OBJECT
 public:
   // The window's commands ("Extras...", the clipboards' "+") come from actions.
@@ -68,13 +68,9 @@ public:
 signals:
   // "Extras...": the flight-group extras window should open.
   void extrasRequested();
-  // Shown or hidden, by the menu or by closing the window.
-  void visibilityChanged(bool visible);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
 
 private:
   // Building, one function per page (datapad_*.cpp).

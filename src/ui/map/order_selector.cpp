@@ -10,7 +10,7 @@
 namespace zephlo {
 
 TOrderSel::TOrderSel(EditingDocument& controller, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(controller) {
+    : ToolWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(controller) {
   setObjectName(QStringLiteral("OrderSel"));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(2, 2, 2, 2);
@@ -95,15 +95,6 @@ void TOrderSel::showCurrent() {
   --filling_;
 }
 
-void TOrderSel::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  refresh();
-  emit visibilityChanged(true);
-}
-
-void TOrderSel::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  emit visibilityChanged(false);
-}
+void TOrderSel::aboutToShow() { refresh(); }
 
 } // namespace zephlo

@@ -7,7 +7,7 @@
 // it shows. Hidden, it catches up when shown.
 #pragma once
 
-#include <QWidget>
+#include "ui/editing/tool_window.h"
 
 class QListWidget;
 class QTabBar;
@@ -17,19 +17,15 @@ namespace zephlo {
 class EditingDocument;
 struct Change;
 
-class TOrderSel : public QWidget {
+class TOrderSel : public ToolWindow {
   Q_OBJECT
 public:
   explicit TOrderSel(EditingDocument& controller, QWidget* parent = nullptr);
   // Shows everything afresh.
   void refresh();
 
-signals:
-  void visibilityChanged(bool visible);
-
 protected:
-  void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
+  void aboutToShow() override;
 
 private:
   void documentChanged(const Change& change);

@@ -61,7 +61,7 @@ bool concernsTheGraph(const Change& c) {
 } // namespace
 
 MissionLogicWindow::MissionLogicWindow(EditingDocument& doc, QWidget* parent)
-    : QWidget(parent, Qt::Tool), doc_(doc) {
+    : ToolWindow(parent, Qt::Tool), doc_(doc) {
   setObjectName(QStringLiteral("MissionLogicWindow"));
   setWindowTitle(QStringLiteral("Mission Logic"));
   scroll_ = new QScrollArea(this);
@@ -98,16 +98,6 @@ MissionLogicWindow::MissionLogicWindow(EditingDocument& doc, QWidget* parent)
     else if (u.change() && concernsTheGraph(*u.change()))
       rebuildSoon_.start();
   });
-}
-
-void MissionLogicWindow::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  emit visibilityChanged(true);
-}
-
-void MissionLogicWindow::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  emit visibilityChanged(false);
 }
 
 void MissionLogicWindow::rebuild() {

@@ -7,8 +7,8 @@
 #include "core/check/mission_logic.h"
 #include "render/logic_graph.h"
 
+#include "ui/editing/tool_window.h"
 #include <QTimer>
-#include <QWidget>
 
 class QListWidget;
 class QScrollArea;
@@ -18,7 +18,7 @@ namespace zephlo {
 class EditingDocument;
 struct Change;
 
-class MissionLogicWindow : public QWidget {
+class MissionLogicWindow : public ToolWindow {
   Q_OBJECT
 public:
   explicit MissionLogicWindow(EditingDocument& doc, QWidget* parent = nullptr);
@@ -29,13 +29,6 @@ public:
   QWidget* canvas() const { return canvas_; }
   // Makes node i current in the editor, as a double click on it does.
   void activateNode(int node);
-
-signals:
-  void visibilityChanged(bool visible);
-
-protected:
-  void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
 
 private:
   void rebuild();

@@ -12,7 +12,7 @@
 namespace zephlo {
 
 TMemoForm::TMemoForm(EditingDocument& c, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(c) {
+    : ToolWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint), c_(c) {
   setObjectName(QStringLiteral("TMemoForm"));
   setWindowTitle(QStringLiteral("Text Sections"));
   auto* layout = new QVBoxLayout(this);
@@ -88,15 +88,6 @@ void TMemoForm::EditMemoChange() {
   filling_ = false;
 }
 
-void TMemoForm::showEvent(QShowEvent* e) {
-  QWidget::showEvent(e);
-  fillEditor();
-  emit visibilityChanged(true);
-}
-
-void TMemoForm::hideEvent(QHideEvent* e) {
-  QWidget::hideEvent(e);
-  emit visibilityChanged(false);
-}
+void TMemoForm::aboutToShow() { fillEditor(); }
 
 } // namespace zephlo

@@ -4,7 +4,7 @@
 
 #include "core/mission/text_edits.h"
 
-#include <QWidget>
+#include "ui/editing/tool_window.h"
 
 class QPlainTextEdit;
 class QTabBar;
@@ -14,7 +14,7 @@ namespace zephlo {
 class EditingDocument;
 struct Change;
 
-class TMemoForm : public QWidget {
+class TMemoForm : public ToolWindow {
   Q_OBJECT
 public:
   TMemoForm(EditingDocument& c, QWidget* parent = nullptr);
@@ -26,12 +26,8 @@ public slots:
   void MemoPagesChange(int index);
   void EditMemoChange();
 
-signals:
-  void visibilityChanged(bool visible);
-
 protected:
-  void showEvent(QShowEvent* e) override;
-  void hideEvent(QHideEvent* e) override;
+  void aboutToShow() override;
 
 private:
   // Fills the editor from the document; never taken for an edit.
