@@ -148,13 +148,40 @@ PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapP
     if (auto p = paletteIndexAt(static_cast<int>(press.x), static_cast<int>(press.y), view.height))
       return {PressKind::Palette, {}, *p};
   }
-  // A press with a modifier, or of another button, starts nothing.
+  if (press.shiftOnly && press.leftPressed && press.left && !press.right && !press.otherButtons)
+    return {PressKind::SelectBox, {}, 0};
+  // A press with another modifier, or of another button, starts nothing.
   if (press.modifiers || press.otherButtons || press.left == press.right) return {};
   const auto hit = hitTest(cache, view, press.x, press.y,
                            press.right ? PressButton::Right : PressButton::Left, selected);
   if (!hit) return {press.right ? PressKind::Pan : PressKind::HoldZoom, {}, 0};
   if (hit->slot == 1 && view.startLocked) return {PressKind::Locked, *hit, 0};
   return {press.right ? PressKind::PanOnPoint : PressKind::Drag, *hit, 0};
+}
+
+std::vector<int> flightGroupsInBox(const MapCache& cache, const MapView& view, double x0, double y0,
+                                   double x1, double y1) {
+  std::vector<int> out;
+  const int count = cache.size();
+  if (count == 0 || view.zoom <= 0) return out;
+  // By value: minmax of two temporaries would hand back references to them.
+  const auto [hLo, hHi] = std::minmax({view.toWorldH(x0), view.toWorldH(x1)});
+  const auto [vLo, vHi] = std::minmax({view.toWorldV(y0), view.toWorldV(y1)});
+  const int first = std::max(0, view.firstDrawn);
+  const int last = view.lastDrawn < 0 ? count - 1 : std::min(view.lastDrawn, count - 1);
+  for (int fg = first; fg <= last; ++fg) {
+    if (!view.isShown(fg)) continue;
+    const Point& p = cache[fg].points[1];
+    const double h = view.horizontalOf(p.x, p.y, p.z), v = view.verticalOf(p.x, p.y, p.z);
+    if (h >= hLo && h <= hHi && v >= vLo && v <= vHi) out.push_back(fg);
+  }
+  return out;
+}
+
+std::optional<BoxSelection> boxSelection(const std::vector<int>& inBox, int current) {
+  if (inBox.empty()) return std::nullopt;
+  const bool keeps = std::find(inBox.begin(), inBox.end(), current) != inBox.end();
+  return BoxSelection{{inBox.begin(), inBox.end()}, keeps ? current : inBox.front()};
 }
 
 bool placedWithoutWaypoint(int t) {

@@ -38,6 +38,11 @@ protected:
       p.setPen(QColor(255, 255, 0));
       p.drawText(*map_.lockedAt_ + QPointF(15, -10), QStringLiteral("Locked!"));
     }
+    if (map_.band_) {
+      p.setPen(QPen(QColor(255, 255, 0), 1, Qt::DashLine));
+      p.setBrush(QColor(255, 255, 0, 40));
+      p.drawRect(*map_.band_);
+    }
   }
   void resizeEvent(QResizeEvent*) override { map_.canvasResized(width(), height()); }
   void mousePressEvent(QMouseEvent* e) override { map_.PaintBox1MouseDown(e); }

@@ -26,7 +26,10 @@ MapPress pressOf(const QMouseEvent& e) {
   p.right = held.testFlag(Qt::RightButton);
   p.otherButtons = (held & ~(Qt::LeftButton | Qt::RightButton)) != Qt::NoButton;
   p.leftPressed = e.button() == Qt::LeftButton;
-  p.modifiers = (e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+  const Qt::KeyboardModifiers mods =
+      e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  p.modifiers = mods != Qt::NoModifier;
+  p.shiftOnly = mods == Qt::ShiftModifier;
   return p;
 }
 
@@ -78,6 +81,7 @@ void SelectTool::press(const QMouseEvent& e) {
   case PressKind::Pan: map_.startTool(tools.pan, e); return;
   case PressKind::HoldZoom: map_.startTool(tools.holdZoom, e); return;
   case PressKind::Locked: map_.showLocked(out.hit.fg, e.position()); return;
+  case PressKind::SelectBox: map_.startTool(tools.selectBox, e); return;
   case PressKind::Drag:
   case PressKind::PanOnPoint:
     map_.view_.currentSlot = out.hit.slot;
@@ -137,6 +141,30 @@ void PanTool::move(const QMouseEvent& e) {
   const QPoint pos = e.position().toPoint();
   map_.XScroll->setValue(start_.x() - pos.x() + startX_);
   map_.YScroll->setValue(start_.y() - pos.y() + startY_);
+}
+
+// ---- selection box -----------------------------------------------------------------
+
+void SelectBoxTool::activate(const QMouseEvent& press) {
+  start_ = press.position();
+  map_.band_ = QRectF(start_, start_);
+  map_.PaintBox1->setCursor(Qt::CrossCursor);
+}
+
+void SelectBoxTool::deactivate() {
+  map_.band_.reset();
+  map_.PaintBox1->unsetCursor();
+  map_.PaintBox1->update();
+}
+
+void SelectBoxTool::move(const QMouseEvent& e) {
+  map_.band_ = QRectF(start_, e.position()).normalized();
+  map_.PaintBox1->update();
+  MapTool::move(e);
+}
+
+void SelectBoxTool::release(const QMouseEvent& e) {
+  map_.selectBox(QRectF(start_, e.position()).normalized());
 }
 
 // ---- hold-zoom ---------------------------------------------------------------------

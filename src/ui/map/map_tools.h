@@ -98,6 +98,21 @@ private:
   int ticks_ = 0;
 };
 
+// The left button held with Shift: a box from the press to the mouse; at
+// the release the flight groups whose start point lies in it become the
+// selection.
+class SelectBoxTool : public MapTool {
+public:
+  using MapTool::MapTool;
+  void activate(const QMouseEvent& press) override;
+  void deactivate() override;
+  void move(const QMouseEvent& e) override;
+  void release(const QMouseEvent& e) override;
+
+private:
+  QPointF start_;
+};
+
 // The program's own pan cursor: a four-way arrow.
 QCursor panCursor();
 

@@ -43,7 +43,7 @@ MapPreferences mapPreferencesFrom(const Preferences& p) {
 
 MapWidget::Tools::Tools(MapWidget& map)
     : select(map), drag(map), palette(map), pan(map, panCursor()),
-      panHand(map, QCursor(Qt::OpenHandCursor)), holdZoom(map) {}
+      panHand(map, QCursor(Qt::OpenHandCursor)), holdZoom(map), selectBox(map) {}
 
 MapWidget::MapWidget(EditingDocument& controller, ActionRegistry& actions, const Preferences& prefs,
                      QWidget* parent)
@@ -409,6 +409,15 @@ void MapWidget::showLocked(int fg, QPointF at) {
   repaintMap();
   lockedAt_ = at;
   PaintBox1->update();
+}
+
+void MapWidget::selectBox(const QRectF& box) {
+  const std::vector<int> inBox =
+      flightGroupsInBox(cache_, view_, box.left(), box.top(), box.right(), box.bottom());
+  const std::optional<BoxSelection> chosen = boxSelection(inBox, c_.state().currentFG);
+  if (!chosen) return;
+  c_.setFlightGroupSelection(chosen->selected);
+  pickFlightGroup(chosen->current);
 }
 
 std::string MapWidget::nextDragKey() { return "MapDrag" + std::to_string(++dragSerial_); }

@@ -93,6 +93,7 @@ private:
   friend class PaletteTool;
   friend class PanTool;
   friend class HoldZoomTool;
+  friend class SelectBoxTool;
 
   struct Tools {
     explicit Tools(MapWidget& map);
@@ -101,6 +102,7 @@ private:
     PaletteTool palette;
     PanTool pan, panHand; // on empty space, on a start point
     HoldZoomTool holdZoom;
+    SelectBoxTool selectBox;
   };
 
   // map_widget_bars.cpp
@@ -148,6 +150,7 @@ private:
   void endTool();
   void pickFlightGroup(int fg);
   void showLocked(int fg, QPointF at);
+  void selectBox(const QRectF& box);
   std::string nextDragKey();
 
   EditingDocument& c_;
@@ -166,6 +169,7 @@ private:
   MapTool* active_ = nullptr;
   int dragSerial_ = 0;
   std::optional<QPointF> lockedAt_; // where "Locked!" is shown until the next repaint
+  std::optional<QRectF> band_;      // the selection box being drawn
 
   QWidget* ScrollBox1 = nullptr;
   MapCanvas* PaintBox1 = nullptr;

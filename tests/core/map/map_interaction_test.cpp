@@ -131,6 +131,15 @@ TEST(MapPress, WhatAPressStarts) {
   EXPECT_EQ(press(emptyX, y, false, true).kind, PressKind::Pan);
   EXPECT_EQ(press(x0, y, true, true).kind, PressKind::ToggleDatapad);
   EXPECT_EQ(press(x0, y, true, false, true).kind, PressKind::Nothing) << "Ctrl, Shift or Alt";
+  MapPress shifted{.x = emptyX, .y = y, .left = true, .leftPressed = true, .modifiers = true};
+  shifted.shiftOnly = true;
+  EXPECT_EQ(pressOutcome(cache, s.view, shifted).kind, PressKind::SelectBox);
+  shifted.x = x0;
+  EXPECT_EQ(pressOutcome(cache, s.view, shifted).kind, PressKind::SelectBox) << "on a point too";
+  shifted.left = false;
+  shifted.right = true;
+  shifted.leftPressed = false;
+  EXPECT_EQ(pressOutcome(cache, s.view, shifted).kind, PressKind::Nothing) << "the right button";
   EXPECT_EQ(press(x0, y, false, false).kind, PressKind::Nothing) << "a middle button";
 
   // A locked start point 1 is refused (it still becomes current); waypoints still move.
@@ -144,6 +153,32 @@ TEST(MapPress, WhatAPressStarts) {
   const double strip = s.view.height - 30;
   EXPECT_EQ(press(2 * 16 + 4, strip, true, false, true), (PressOutcome{PressKind::Palette, {}, 3}));
   EXPECT_EQ(press(2 * 16 + 4, strip, false, true).kind, PressKind::Pan);
+}
+
+TEST(MapSelectBox, TakesTheShownStartPointsInsideIt) {
+  Scene s;
+  s.doc.flightGroups = {craftAt(1, 0, 0, 0, 0), craftAt(2, 0, 1600, 0, 0),
+                        craftAt(3, 0, 3200, 0, 0), craftAt(4, 0, 1600, 1600, 0)};
+  // Flight group 0's waypoint lies in the box, its start point does not.
+  setWaypoint(s.doc.flightGroups[0], 1, 1, 1, 1600, 800, 0);
+  s.view.waypoints = WaypointDisplay::All;
+  const MapCache cache = s.cache();
+  auto box = [&](double h0, double v0, double h1, double v1) {
+    return flightGroupsInBox(cache, s.view, s.view.toScreenX(h0), s.view.toScreenY(v0),
+                             s.view.toScreenX(h1), s.view.toScreenY(v1));
+  };
+  EXPECT_EQ(box(800, -800, 2400, 2400), (std::vector<int>{1, 3}));
+  EXPECT_EQ(box(2400, 2400, 800, -800), (std::vector<int>{1, 3})) << "corners in any order";
+  EXPECT_EQ(box(-100, -100, 100, 100), (std::vector<int>{0}));
+  EXPECT_TRUE(box(5000, 5000, 6000, 6000).empty());
+  s.view.shown = {1, 0, 1, 1};
+  EXPECT_EQ(box(800, -800, 2400, 2400), (std::vector<int>{3})) << "hidden ones are not taken";
+  s.view.mode = ViewMode::XZ; // Y is not on screen: flight group 3 lies at Z 0 too
+  EXPECT_EQ(box(800, -800, 2400, 800), (std::vector<int>{3}));
+
+  EXPECT_EQ(boxSelection({1, 3}, 3), (BoxSelection{{1, 3}, 3})) << "the current one stays";
+  EXPECT_EQ(boxSelection({1, 3}, 0), (BoxSelection{{1, 3}, 1}));
+  EXPECT_FALSE(boxSelection({}, 0));
 }
 
 TEST(MapDrag, StepFromTheView) {

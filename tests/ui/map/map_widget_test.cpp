@@ -146,6 +146,35 @@ TEST(MapWidget, APressTakesTheFlightGroupChosenInTheListUnderAnother) {
   EXPECT_EQ(startInSave(2).y, 0);
 }
 
+TEST(MapWidget, AShiftDragSelectsTheFlightGroupsInTheBox) {
+  MapEditor e({{0, 0}, {1600, 0}, {3200, 1600}, {-1600, -1600}});
+  QTest::mousePress(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(-800, 800));
+  QTest::mouseMove(e.canvas, e.at(800, -400));
+  QTest::mouseMove(e.canvas, e.at(2400, -800));
+  QTest::mouseRelease(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(2400, -800));
+  EXPECT_EQ(e.c.state().selectedFGs, (std::set<int>{0, 1}));
+  EXPECT_EQ(e.c.state().currentFG, 0) << "the current one was in the box";
+  const QModelIndexList shown = e.list("ShipList")->selectionModel()->selectedRows();
+  EXPECT_EQ(shown.size(), 2) << "the list shows the selection";
+  EXPECT_EQ(e.c.undoStack().count(), 0) << "selecting edits nothing";
+
+  // The box selected what the next drag moves together.
+  e.drag(e.at(1600, 0), e.at(1600, 1600));
+  EXPECT_NEAR(e.start(1).y, 1600, 5);
+  EXPECT_EQ(e.start(0).y, e.start(1).y);
+  EXPECT_EQ(e.start(2).y, 1600);
+
+  // Another box elsewhere: the first flight group in it becomes current; an
+  // empty box leaves the selection alone.
+  QTest::mousePress(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(-2400, -2400));
+  QTest::mouseRelease(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(-800, -800));
+  EXPECT_EQ(e.c.state().selectedFGs, (std::set<int>{3}));
+  EXPECT_EQ(e.c.state().currentFG, 3);
+  QTest::mousePress(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(5000, 5000));
+  QTest::mouseRelease(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(6000, 6000));
+  EXPECT_EQ(e.c.state().selectedFGs, (std::set<int>{3}));
+}
+
 TEST(MapWidget, PanHoldZoomAndDoubleClick) {
   MapEditor e({{0, 0}});
   auto* xs = e.w.findChild<QScrollBar*>("XScroll");
