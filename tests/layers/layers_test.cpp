@@ -92,3 +92,21 @@ TEST(Layers, IncludesPointDownAndNeverInALoop) {
   for (const std::string& p : problems)
     ADD_FAILURE() << p;
 }
+
+// A source file above 600 lines holds more than one thing: split it by
+// what it holds.
+TEST(Layers, NoSourceFileIsAboveSixHundredLines) {
+  constexpr int kMostLines = 600;
+  int files = 0;
+  for (const auto& e : fs::recursive_directory_iterator(ZEPHLO_SRC_DIR)) {
+    const std::string ext = e.path().extension().string();
+    if (!e.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+    ++files;
+    std::ifstream in(e.path());
+    int lines = 0;
+    for (std::string line; std::getline(in, line);)
+      ++lines;
+    EXPECT_LE(lines, kMostLines) << fs::relative(e.path(), ZEPHLO_SRC_DIR).generic_string();
+  }
+  EXPECT_GT(files, 100) << "the sources were not found";
+}
