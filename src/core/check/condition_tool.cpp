@@ -340,12 +340,19 @@ std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,
   return writeAt("Change And/Or", keyOf("AndOr", keyTarget, st), l, {Byte(isOr ? 1 : 0)}, st);
 }
 
-std::array<bool, 3> andOrFlags(const Document& doc, const EditorState& st, const CondTarget& t) {
-  std::array<bool, 3> out{};
+AndOrFlags andOrFlags(const Document& doc, const EditorState& st, const CondTarget& t) {
+  AndOrFlags out{false, false, false};
   for (int k = 0; k < 3; ++k) {
     const Loc l = andOrLoc(t, static_cast<AndOr>(k), st);
-    if (const Byte* r = recordOf(doc, st, l.owner))
-      out[static_cast<std::size_t>(k)] = r[l.offset] == 1;
+    if (!recordOf(doc, st, l.owner)) continue;
+    const auto isOr = [off = l.offset](const auto& r) { return r.record[off] == 1; };
+    std::optional<bool>& flag = out[static_cast<std::size_t>(k)];
+    switch (l.owner) {
+    case Owner::FlightGroup: flag = commonValue(doc.flightGroups, fgSelection(st), isOr); break;
+    case Owner::Message: flag = commonValue(doc.messages, msgSelection(st), isOr); break;
+    case Owner::GlobalGoal: flag = commonValue(doc.globalGoals, {st.currentTeam}, isOr); break;
+    case Owner::None: break;
+    }
   }
   return out;
 }

@@ -99,9 +99,11 @@ enum class AndOr { Pair12, Between, Pair34 };
 // such flag.
 std::optional<Operation> storeAndOr(const CondTarget& t, AndOr which, bool isOr,
                                     const EditorState& st);
-// The three flags as the buttons show them (true = Or); false where the page
+// The three flags as the buttons show them (true = Or) over every record the
+// buttons write into: none where those records differ, false where the page
 // has no such flag.
-std::array<bool, 3> andOrFlags(const Document& doc, const EditorState& st, const CondTarget& t);
+using AndOrFlags = std::array<std::optional<bool>, 3>;
+AndOrFlags andOrFlags(const Document& doc, const EditorState& st, const CondTarget& t);
 
 // Goal strings, tag 1 "Incomplete", 2 "Success", 3 "Fail": of the current
 // goal of the current flight group, or of the current global goal and slot.

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <tuple>
+
 namespace zephlo {
 
 using namespace pages;
@@ -130,9 +132,16 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
     if (text.isEmpty() && !CondUnk2->placeholderText().isEmpty()) return;
     BoxChange(ToolBox::Parameter2);
   });
-  connect(and2Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair12, on); });
-  connect(GlbOr, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Between, on); });
-  connect(And4Or, &QRadioButton::toggled, this, [this](bool on) { AndOrClick(AndOr::Pair34, on); });
+  // Clicks, not toggles: a pair shown mixed has neither button on, and
+  // choosing either must write it.
+  const std::tuple<QRadioButton*, QRadioButton*, AndOr> pairs[] = {
+      {and2And, and2Or, AndOr::Pair12},
+      {GlbAnd, GlbOr, AndOr::Between},
+      {and4And, And4Or, AndOr::Pair34}};
+  for (auto [andButton, orButton, which] : pairs) {
+    connect(andButton, &QRadioButton::clicked, this, [this, which] { AndOrClick(which, false); });
+    connect(orButton, &QRadioButton::clicked, this, [this, which] { AndOrClick(which, true); });
+  }
 }
 
 void TCondToolForm::setAddAction(QAction* add) { AddToClipBtn->setDefaultAction(add); }
@@ -200,14 +209,12 @@ void TCondToolForm::fill() {
     if (k < 4) CondLabs[k]->setVisible(used || slotTotal == 0);
     CondLabs[k]->setText(used ? fromBytes(texts[k]) : QString());
   }
-  const std::array<bool, 3> ors = andOrFlags(d, st, target());
+  // Neither button chosen where the records an edit writes into differ.
+  const AndOrFlags ors = andOrFlags(d, st, target());
   const std::pair<QRadioButton*, QRadioButton*> pairs[] = {
-      {and2And, and2Or}, {GlbAnd, GlbOr}, {and4And, And4Or}};
-  for (std::size_t k = 0; k < 3; ++k) {
-    const QSignalBlocker a(pairs[k].first), o(pairs[k].second);
-    pairs[k].first->setChecked(!ors[k]);
-    pairs[k].second->setChecked(ors[k]);
-  }
+      {and2Or, and2And}, {GlbOr, GlbAnd}, {And4Or, and4And}};
+  for (std::size_t k = 0; k < 3; ++k)
+    showShared(pairs[k].first, pairs[k].second, ors[k]);
   and2And->setVisible(layout.pair12);
   and2Or->setVisible(layout.pair12);
   for (QWidget* w : {static_cast<QWidget*>(GlbAnd), static_cast<QWidget*>(GlbOr),

@@ -81,9 +81,13 @@ TEST(ConditionTool, AndOrFlagsPerPage) {
   x.run(*storeAndOr(arrival, AndOr::Pair34, true, x.st));
   for (std::size_t off : {150u, 168u, 166u})
     EXPECT_EQ(x.d.flightGroups[2].record[off], 1) << off;
-  EXPECT_EQ(andOrFlags(x.d, x.st, arrival), (std::array<bool, 3>{true, true, true}));
+  EXPECT_EQ(andOrFlags(x.d, x.st, arrival), (AndOrFlags{true, true, true}));
   x.run(*storeAndOr(arrival, AndOr::Between, false, x.st));
   EXPECT_EQ(x.d.flightGroups[1].record[168], 0);
+  // Flight group 0 joins the selection with its own flags: those differ.
+  x.st.selectedFGs = {0, 1, 2};
+  EXPECT_EQ(andOrFlags(x.d, x.st, arrival), (AndOrFlags{std::nullopt, false, std::nullopt}));
+  x.st.selectedFGs = {1, 2};
 
   EXPECT_FALSE(storeAndOr({CondPage::Departure, 1}, AndOr::Pair34, true, x.st));
   x.run(*storeAndOr({CondPage::Departure, 1}, AndOr::Pair12, true, x.st));
@@ -99,8 +103,7 @@ TEST(ConditionTool, AndOrFlagsPerPage) {
   x.run(*storeAndOr({CondPage::Message, 1}, AndOr::Between, true, x.st));
   EXPECT_EQ(x.d.messages[1].record[122], 1);
   EXPECT_EQ(x.d.messages[1].record[141], 1);
-  EXPECT_EQ(andOrFlags(x.d, x.st, {CondPage::Message, 1}),
-            (std::array<bool, 3>{false, true, true}));
+  EXPECT_EQ(andOrFlags(x.d, x.st, {CondPage::Message, 1}), (AndOrFlags{false, true, true}));
 
   x.st.currentTeam = 1;
   x.run(*storeAndOr({CondPage::GlobalGoals, 1, 1}, AndOr::Between, true, x.st));

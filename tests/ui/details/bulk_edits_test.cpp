@@ -248,6 +248,7 @@ TEST(BulkEdits, TheConditionToolShowsWhatTheTriggersDoNotShareAndWritesTheBoxCha
       ed.flightGroup(i).set(fg::ArrivalPair1 + trig::VariableType, 1);
       ed.flightGroup(i).set(fg::ArrivalPair1 + trig::Variable, i == 0 ? 1 : 2);
     }
+    ed.flightGroup(0).set(fg::ArrivalPair1 + pair::Or, 1);
   });
   e.pad->showPage(DatapadPage::Arrival);
   e.click("ShipList", 0);
@@ -282,6 +283,15 @@ TEST(BulkEdits, TheConditionToolShowsWhatTheTriggersDoNotShareAndWritesTheBoxCha
               variable->currentIndex());
   EXPECT_GE(variable->currentIndex(), 0);
   EXPECT_TRUE(variable->placeholderText().isEmpty());
+
+  // And or Or between triggers 1 and 2: neither while they differ; a click sets both.
+  auto* andButton = e.find<QRadioButton>("and2And");
+  auto* orButton = e.find<QRadioButton>("and2Or");
+  EXPECT_FALSE(andButton->isChecked() || orButton->isChecked());
+  andButton->click();
+  for (std::size_t i : {0u, 2u})
+    EXPECT_EQ(e.c.document().flightGroups[i].at(fg::ArrivalPair1 + pair::Or), 0) << i;
+  EXPECT_TRUE(andButton->isChecked());
 }
 
 TEST(BulkEdits, ListsOfChoicesMarkWhatOnlySomeHave) {
