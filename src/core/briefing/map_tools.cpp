@@ -53,6 +53,10 @@ BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
           d.lockY ? old.y : truncateToSnap(pointer.y, d.stepY)};
 }
 
+std::string briefingDragHeld(const BriefingDragSettings& d) {
+  return d.lockX && d.lockY ? "Both coordinates are locked: unlock X or Y to drag." : "";
+}
+
 BriefingGrab grabOnBriefingMap(const BriefingPlayback& pb, int width, int height,
                                BriefingMapPoint pixel, bool dragging) {
   BriefingGrab g;

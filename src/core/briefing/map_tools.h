@@ -41,6 +41,9 @@ struct BriefingDragSettings {
 BriefingMapPoint briefingDragTo(BriefingMapPoint pointer, BriefingMapPoint old,
                                 const BriefingDragSettings& d);
 
+// Why a drag with these settings moves nothing; empty when it can move.
+std::string briefingDragHeld(const BriefingDragSettings& d);
+
 // What a press on the map takes hold of: the icon it selects (or -1) and
 // the instruction a drag from there edits (or -1). A drag takes the "Move
 // Icon" that placed the icon hit, else the "Map Tag" of the tag hit. An

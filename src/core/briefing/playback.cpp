@@ -346,6 +346,10 @@ void BriefingPlayback::step() {
   tick();
 }
 
+// The last instruction before the end marker is executed and stays on
+// screen; rewinding at once would take its picture away before it was ever
+// drawn, so the designer could never step to the briefing's last picture.
+// The next press runs the end marker, which rewinds.
 void BriefingPlayback::nextInstruction() {
   const bool wasPlaying = playing_ || resumeAfterTransition_;
   transition_ = -1;

@@ -22,7 +22,9 @@ void BrfPickTool::press(QMouseEvent* e) {
   dragPos_ = grab.instruction;
   dragIcon_ = grab.instruction >= 0 || grab.insertMove ? grab.icon : -1;
   insertMove_ = grab.insertMove;
-  refusal_ = pages::fromBytes(grab.refusal);
+  const bool holds = grab.instruction >= 0 || grab.insertMove;
+  refusal_ = pages::fromBytes(holds && grab.refusal.empty() ? briefingDragHeld(page_.dragSettings())
+                                                            : grab.refusal);
   ++dragId_;
   emit session().told({});
   page_.repaintMap();

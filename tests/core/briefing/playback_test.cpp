@@ -182,6 +182,20 @@ TEST(Playback, SeekingBackRestoresWhatPlayingForwardShowed) {
   pb.previousInstruction(); // before it only the opening picture: rewound
   EXPECT_EQ(pb.time(), 0);
   EXPECT_EQ(pb.state().text, -1);
+
+  // The last instruction before the end marker stays on screen; the next
+  // press runs the end marker, which rewinds.
+  BriefingPlayback last;
+  last.load(briefingOf({at(0, brfcode::ZoomMap, 0, 48, 48), at(10, brfcode::Text, 1),
+                        zephlo::testing::endMarker()}));
+  last.nextInstruction(); // the text, the last before the end
+  EXPECT_EQ(last.time(), 10);
+  EXPECT_EQ(last.state().text, 1) << "shown, not rewound away";
+  last.nextInstruction();
+  EXPECT_EQ(last.time(), 0);
+  EXPECT_EQ(last.state().text, -1);
+  last.nextInstruction();
+  EXPECT_EQ(last.state().text, 1) << "from the top again";
 }
 
 TEST(Playback, StepsPagesAndTheEndOfTheBriefing) {

@@ -320,6 +320,14 @@ TEST(BriefingEditor, DragsIconsAndTagsWithLocksAndSnapSteps) {
 
   b.e.c.undoStack().undo();
   EXPECT_EQ(b.list()[2], tagBefore);
+
+  // Both coordinates locked: nothing can move, and the status line says so.
+  b.command("BrfLockX")->setChecked(true);
+  b.command("BrfLockY")->setChecked(true);
+  b.drag(tagAt, tagTo);
+  EXPECT_EQ(b.list()[2], tagBefore);
+  const QString said = b.child<QStatusBar>("BrfStatus")->currentMessage();
+  EXPECT_TRUE(said.contains("Both coordinates are locked")) << said.toStdString();
 }
 
 TEST(BriefingEditor, DraggingAnIconWithoutMoveIconPutsOneInAtTheClock) {
