@@ -2,6 +2,7 @@
 
 #include "render/painted_icon.h"
 
+#include <QApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -50,5 +51,10 @@ void drawIcon(QPainter& p) {
 } // namespace
 
 QIcon applicationIcon() { return paintedIcon(drawIcon, 128, {16, 24, 32, 48, 64, 128, 256}); }
+
+void presentToTheDesktop() {
+  QGuiApplication::setDesktopFileName(QStringLiteral("zephlo"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zephlo"), applicationIcon()));
+}
 
 } // namespace zephlo

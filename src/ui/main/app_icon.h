@@ -9,4 +9,9 @@ namespace zephlo {
 
 QIcon applicationIcon();
 
+// Tells the desktop who the program is: the desktop file's name, by which
+// Wayland compositors find the name and icon, and the windows' icon (the
+// installed theme's, else the one drawn here).
+void presentToTheDesktop();
+
 } // namespace zephlo

@@ -114,9 +114,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   nameTheApplication();
-  // Wayland compositors take the icon and name from the desktop file.
-  QGuiApplication::setDesktopFileName(QStringLiteral("zephlo"));
-  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zephlo"), applicationIcon()));
+  presentToTheDesktop();
   CommandLine cl;
   QCommandLineParser& parser = cl.parser;
   const QCommandLineOption& shot = cl.shot;

@@ -6,12 +6,16 @@
 #include "support/editor_fixture.h"
 #include "support/test_missions.h"
 #include "ui/editing/editing_document.h"
+#include "ui/main/app_icon.h"
 #include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -550,4 +554,42 @@ TEST(MainWindow, DesktopHabitsRecentFilesQuitHelpAndDrops) {
   e.prompts.yesNoCancel = {Answer::No};
   e.trigger("QuitAction");
   EXPECT_FALSE(e.w.isVisible());
+}
+
+TEST(MainWindow, TheKeysOfEveryDesktopBesideTheEditorsOwn) {
+  Editor e;
+  e.files.openPath(e.missionFile("m.tie", "Keys", 2));
+  auto saveAsked = [&] { return e.prompts.log.filter("save dialog").size(); };
+  e.focus(e.list("ShipList"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(saveAsked(), 1) << "Ctrl+Shift+S saves as";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(saveAsked(), 2) << "and so does the editor's own Ctrl+A";
+
+  // In a text box Ctrl+A selects its text, as everywhere.
+  auto* box = e.w.findChild<QComboBox*>("TeamName1Ed");
+  ASSERT_NE(box, nullptr);
+  QLineEdit* name = box->lineEdit();
+  e.w.findChild<QTabWidget*>("OverallPages")->setCurrentIndex(2);
+  e.focus(box);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(name->selectedText(), name->text());
+  EXPECT_FALSE(name->text().isEmpty());
+  EXPECT_EQ(saveAsked(), 2);
+
+  e.focus(e.list("ShipList"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(e.w.isVisible()) << "Ctrl+Q quits";
+}
+
+TEST(MainWindow, TheDesktopFindsTheProgramsNameAndIcon) {
+  presentToTheDesktop();
+  const QString name = QGuiApplication::desktopFileName();
+  EXPECT_TRUE(QFileInfo::exists(QStringLiteral(ZEPHLO_SOURCE_DIR "/packaging/") + name +
+                                QStringLiteral(".desktop")))
+      << "the desktop file installed is " << name.toStdString() << ".desktop";
+  const QIcon icon = QApplication::windowIcon();
+  ASSERT_FALSE(icon.isNull());
+  EXPECT_FALSE(icon.pixmap(48, 48).isNull());
 }
