@@ -148,7 +148,7 @@ PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapP
     if (auto p = paletteIndexAt(static_cast<int>(press.x), static_cast<int>(press.y), view.height))
       return {PressKind::Palette, {}, *p};
   }
-  if (press.shiftOnly && press.leftPressed && press.left && !press.right && !press.otherButtons)
+  if (press.shift && press.leftPressed && press.left && !press.right && !press.otherButtons)
     return {PressKind::SelectBox, {}, 0};
   // A press with another modifier, or of another button, starts nothing.
   if (press.modifiers || press.otherButtons || press.left == press.right) return {};
@@ -178,10 +178,13 @@ std::vector<int> flightGroupsInBox(const MapCache& cache, const MapView& view, d
   return out;
 }
 
-std::optional<BoxSelection> boxSelection(const std::vector<int>& inBox, int current) {
+std::optional<BoxSelection> boxSelection(const std::vector<int>& inBox, int current,
+                                         const std::set<int>& kept) {
   if (inBox.empty()) return std::nullopt;
-  const bool keeps = std::find(inBox.begin(), inBox.end(), current) != inBox.end();
-  return BoxSelection{{inBox.begin(), inBox.end()}, keeps ? current : inBox.front()};
+  BoxSelection out{kept, inBox.front()};
+  out.selected.insert(inBox.begin(), inBox.end());
+  if (out.selected.contains(current)) out.current = current;
+  return out;
 }
 
 bool placedWithoutWaypoint(int t) {

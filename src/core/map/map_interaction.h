@@ -73,7 +73,7 @@ struct MapPress {
   bool otherButtons = false;        // any other button held
   bool leftPressed = false;         // the button pressed is the left one
   bool modifiers = false;           // Shift, Ctrl or Alt held
-  bool shiftOnly = false;           // Shift held, Ctrl and Alt not
+  bool shift = false;               // Shift held, Alt not (Ctrl may be)
 };
 // What a press starts.
 enum class PressKind {
@@ -85,7 +85,7 @@ enum class PressKind {
   Drag,          // left button on a point
   PanOnPoint,    // right button on a start point 1: it becomes current, the view pans
   Locked,        // start point 1 while it is locked: it becomes current, nothing moves
-  SelectBox,     // left button with Shift: a box that selects what it holds
+  SelectBox,     // left button with Shift (and Ctrl to add): a box that selects what it holds
 };
 struct PressOutcome {
   PressKind kind = PressKind::Nothing;
@@ -101,15 +101,17 @@ PressOutcome pressOutcome(const MapCache& cache, const MapView& view, const MapP
 // pixels (x0, y0) and (x1, y1), corners in any order; ascending.
 std::vector<int> flightGroupsInBox(const MapCache& cache, const MapView& view, double x0, double y0,
                                    double x1, double y1);
-// The selection a box makes: the flight groups in it, the current one
-// staying current when it is among them, else the first. None for an empty
-// box, which leaves the selection as it was.
+// The selection a box makes: the flight groups in it, added to `kept` (the
+// selection before, when the box adds to it); the current one stays current
+// when it is among them, else the first in the box becomes current. None for
+// an empty box, which leaves the selection as it was.
 struct BoxSelection {
   std::set<int> selected;
   int current = 0;
   bool operator==(const BoxSelection&) const = default;
 };
-std::optional<BoxSelection> boxSelection(const std::vector<int>& inBox, int current);
+std::optional<BoxSelection> boxSelection(const std::vector<int>& inBox, int current,
+                                         const std::set<int>& kept = {});
 
 // Waypoint 1 of these craft stays off when they are placed from the palette.
 bool placedWithoutWaypoint(int craftType);

@@ -29,7 +29,7 @@ MapPress pressOf(const QMouseEvent& e) {
   const Qt::KeyboardModifiers mods =
       e.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   p.modifiers = mods != Qt::NoModifier;
-  p.shiftOnly = mods == Qt::ShiftModifier;
+  p.shift = mods.testFlag(Qt::ShiftModifier) && !mods.testFlag(Qt::AltModifier);
   return p;
 }
 
@@ -147,6 +147,7 @@ void PanTool::move(const QMouseEvent& e) {
 
 void SelectBoxTool::activate(const QMouseEvent& press) {
   start_ = press.position();
+  adds_ = press.modifiers().testFlag(Qt::ControlModifier);
   map_.band_ = QRectF(start_, start_);
   map_.PaintBox1->setCursor(Qt::CrossCursor);
 }
@@ -164,7 +165,7 @@ void SelectBoxTool::move(const QMouseEvent& e) {
 }
 
 void SelectBoxTool::release(const QMouseEvent& e) {
-  map_.selectBox(QRectF(start_, e.position()).normalized());
+  map_.selectBox(QRectF(start_, e.position()).normalized(), adds_);
 }
 
 // ---- hold-zoom ---------------------------------------------------------------------

@@ -100,7 +100,7 @@ private:
 
 // The left button held with Shift: a box from the press to the mouse; at
 // the release the flight groups whose start point lies in it become the
-// selection.
+// selection, or join it when Ctrl was held too.
 class SelectBoxTool : public MapTool {
 public:
   using MapTool::MapTool;
@@ -111,6 +111,7 @@ public:
 
 private:
   QPointF start_;
+  bool adds_ = false;
 };
 
 // The program's own pan cursor: a four-way arrow.

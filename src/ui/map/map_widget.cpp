@@ -411,10 +411,11 @@ void MapWidget::showLocked(int fg, QPointF at) {
   PaintBox1->update();
 }
 
-void MapWidget::selectBox(const QRectF& box) {
+void MapWidget::selectBox(const QRectF& box, bool adds) {
   const std::vector<int> inBox =
       flightGroupsInBox(cache_, view_, box.left(), box.top(), box.right(), box.bottom());
-  const std::optional<BoxSelection> chosen = boxSelection(inBox, c_.state().currentFG);
+  const std::optional<BoxSelection> chosen =
+      boxSelection(inBox, c_.state().currentFG, adds ? c_.state().selectedFGs : std::set<int>{});
   if (!chosen) return;
   c_.setFlightGroupSelection(chosen->selected);
   pickFlightGroup(chosen->current);

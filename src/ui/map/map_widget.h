@@ -150,7 +150,7 @@ private:
   void endTool();
   void pickFlightGroup(int fg);
   void showLocked(int fg, QPointF at);
-  void selectBox(const QRectF& box);
+  void selectBox(const QRectF& box, bool adds);
   std::string nextDragKey();
 
   EditingDocument& c_;

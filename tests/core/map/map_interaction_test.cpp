@@ -132,7 +132,7 @@ TEST(MapPress, WhatAPressStarts) {
   EXPECT_EQ(press(x0, y, true, true).kind, PressKind::ToggleDatapad);
   EXPECT_EQ(press(x0, y, true, false, true).kind, PressKind::Nothing) << "Ctrl, Shift or Alt";
   MapPress shifted{.x = emptyX, .y = y, .left = true, .leftPressed = true, .modifiers = true};
-  shifted.shiftOnly = true;
+  shifted.shift = true;
   EXPECT_EQ(pressOutcome(cache, s.view, shifted).kind, PressKind::SelectBox);
   shifted.x = x0;
   EXPECT_EQ(pressOutcome(cache, s.view, shifted).kind, PressKind::SelectBox) << "on a point too";
@@ -179,6 +179,7 @@ TEST(MapSelectBox, TakesTheShownStartPointsInsideIt) {
   EXPECT_EQ(boxSelection({1, 3}, 3), (BoxSelection{{1, 3}, 3})) << "the current one stays";
   EXPECT_EQ(boxSelection({1, 3}, 0), (BoxSelection{{1, 3}, 1}));
   EXPECT_FALSE(boxSelection({}, 0));
+  EXPECT_EQ(boxSelection({3}, 0, {0, 2}), (BoxSelection{{0, 2, 3}, 0})) << "added to the selection";
 }
 
 TEST(MapDrag, StepFromTheView) {

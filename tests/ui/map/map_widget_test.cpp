@@ -173,6 +173,14 @@ TEST(MapWidget, AShiftDragSelectsTheFlightGroupsInTheBox) {
   QTest::mousePress(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(5000, 5000));
   QTest::mouseRelease(e.canvas, Qt::LeftButton, Qt::ShiftModifier, e.at(6000, 6000));
   EXPECT_EQ(e.c.state().selectedFGs, (std::set<int>{3}));
+
+  // With Ctrl too the box adds to the selection (flight group 0 was dragged
+  // to 0, 1600 above).
+  const Qt::KeyboardModifiers adding = Qt::ShiftModifier | Qt::ControlModifier;
+  QTest::mousePress(e.canvas, Qt::LeftButton, adding, e.at(-800, 2400));
+  QTest::mouseRelease(e.canvas, Qt::LeftButton, adding, e.at(800, 800));
+  EXPECT_EQ(e.c.state().selectedFGs, (std::set<int>{0, 3}));
+  EXPECT_EQ(e.c.state().currentFG, 3);
 }
 
 TEST(MapWidget, PanHoldZoomAndDoubleClick) {
