@@ -300,7 +300,7 @@ void MapRenderer::setDevicePixelRatio(qreal ratio) { ratio_ = ratio > 0 ? ratio 
 
 void MapRenderer::ensureSize(const MapView& view) {
   const QSize size(std::max(1, view.width), std::max(1, view.height));
-  if (map_.size() != screenPixels(size, ratio_) || map_.devicePixelRatio() != ratio_) {
+  if (!madeFor(map_, size, ratio_)) {
     map_ = screenImage(size, ratio_);
     background_ = screenImage(size, ratio_);
     cacheValid_ = false;

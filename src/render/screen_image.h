@@ -13,5 +13,7 @@ namespace zephlo {
 QSize screenPixels(QSize size, qreal ratio);
 // A 32-bit picture of that many pixels, marked with the ratio.
 QImage screenImage(QSize size, qreal ratio);
+// Whether img has the pixels and the mark screenImage(size, ratio) gives.
+bool madeFor(const QImage& img, QSize size, qreal ratio);
 
 } // namespace zephlo

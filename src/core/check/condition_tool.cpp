@@ -105,6 +105,21 @@ const Byte* recordOf(const Document& doc, const EditorState& st, Owner o) {
   return nullptr;
 }
 
+// What read gives every record an edit at the owner writes into (every
+// selected flight group or message, the current team's global goal), or
+// none when two differ.
+template <class Read>
+auto sharedAt(const Document& doc, const EditorState& st, Owner o, Read read)
+    -> std::optional<decltype(read(doc.flightGroups.front()))> {
+  switch (o) {
+  case Owner::FlightGroup: return commonValue(doc.flightGroups, fgSelection(st), read);
+  case Owner::Message: return commonValue(doc.messages, msgSelection(st), read);
+  case Owner::GlobalGoal: return commonValue(doc.globalGoals, {st.currentTeam}, read);
+  case Owner::None: break;
+  }
+  return std::nullopt;
+}
+
 // Writes bytes at a location: into every selected flight group or message,
 // or into the current team's global goal.
 Operation writeAt(std::string caption, std::string key, Loc l, std::vector<Byte> bytes,
@@ -301,14 +316,7 @@ std::optional<SharedToolBoxes> sharedToolBoxes(const Document& doc, const Editor
   auto shared = [&](std::size_t k) -> std::optional<int> {
     if (goalMode && !kGoalByte[k]) return 0;
     const std::size_t off = base + (goalMode ? goalToolOffset(*kGoalByte[k]) : kTriggerByte[k]);
-    const auto read = [off](const auto& r) { return int{r.record[off]}; };
-    switch (owner) {
-    case Owner::FlightGroup: return commonValue(doc.flightGroups, fgSelection(st), read);
-    case Owner::Message: return commonValue(doc.messages, msgSelection(st), read);
-    case Owner::GlobalGoal: return commonValue(doc.globalGoals, {st.currentTeam}, read);
-    case Owner::None: break;
-    }
-    return std::nullopt;
+    return sharedAt(doc, st, owner, [off](const auto& r) { return int{r.record[off]}; });
   };
   return SharedToolBoxes{shared(0), shared(1), shared(2), shared(3), shared(4), shared(5)};
 }
@@ -345,14 +353,8 @@ AndOrFlags andOrFlags(const Document& doc, const EditorState& st, const CondTarg
   for (int k = 0; k < 3; ++k) {
     const Loc l = andOrLoc(t, static_cast<AndOr>(k), st);
     if (!recordOf(doc, st, l.owner)) continue;
-    const auto isOr = [off = l.offset](const auto& r) { return r.record[off] == 1; };
-    std::optional<bool>& flag = out[static_cast<std::size_t>(k)];
-    switch (l.owner) {
-    case Owner::FlightGroup: flag = commonValue(doc.flightGroups, fgSelection(st), isOr); break;
-    case Owner::Message: flag = commonValue(doc.messages, msgSelection(st), isOr); break;
-    case Owner::GlobalGoal: flag = commonValue(doc.globalGoals, {st.currentTeam}, isOr); break;
-    case Owner::None: break;
-    }
+    out[static_cast<std::size_t>(k)] =
+        sharedAt(doc, st, l.owner, [off = l.offset](const auto& r) { return r.record[off] == 1; });
   }
   return out;
 }

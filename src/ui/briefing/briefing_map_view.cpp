@@ -18,7 +18,7 @@ BrfMapView::BrfMapView(QWidget* parent) : QWidget(parent) {
 void BrfMapView::paintWith(const std::function<void(QPainter&, QSize)>& paint) {
   if (size().isEmpty()) return;
   const qreal ratio = devicePixelRatioF();
-  if (picture_.size() != screenPixels(size(), ratio) || picture_.devicePixelRatio() != ratio) {
+  if (!madeFor(picture_, size(), ratio)) {
     picture_ = screenImage(size(), ratio);
     picture_.fill(QColor(26, 18, 41));
   }

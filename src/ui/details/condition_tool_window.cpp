@@ -128,8 +128,8 @@ TCondToolForm::TCondToolForm(EditingDocument& controller, const MissionLists& li
   connect(RegionFGBox, &QComboBox::activated, this, [this] { BoxChange(ToolBox::Parameter1); });
   // Not a number stores 0, which the box then shows; a mixed box left
   // empty writes nothing.
-  commitTextOnFinish(CondUnk2, [this](const QString& text) {
-    if (text.isEmpty() && !CondUnk2->placeholderText().isEmpty()) return;
+  commitTextOnFinish(CondUnk2, [this](const QString&) {
+    if (showsMixed(CondUnk2)) return;
     BoxChange(ToolBox::Parameter2);
   });
   // Clicks, not toggles: a pair shown mixed has neither button on, and
@@ -288,8 +288,7 @@ ToolBoxes TCondToolForm::boxes() const {
   b.variable = index(IndexBox, current.variable);
   b.condition = index(CondBox, current.condition);
   b.parameter1 = index(RegionFGBox, current.parameter1);
-  const bool mixed2 = CondUnk2->text().isEmpty() && !CondUnk2->placeholderText().isEmpty();
-  b.parameter2Text = mixed2 ? current.parameter2Text : toBytes(CondUnk2->text());
+  b.parameter2Text = showsMixed(CondUnk2) ? current.parameter2Text : toBytes(CondUnk2->text());
   b.goalTeam = goalTeam_;
   return b;
 }

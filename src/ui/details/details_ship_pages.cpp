@@ -163,10 +163,7 @@ void TDatapad::buildOptionsPage() {
   g->addWidget(OpShipPanel, 4, 0, 1, 3);
   g->setRowStretch(5, 1);
 
-  const std::pair<QListWidget*, OptionalList> lists[] = {
-      {MissleSelBox, OptionalList::Warheads},
-      {BeamSelBox, OptionalList::Beams},
-      {CounterSelbox, OptionalList::Countermeasures}};
+  const auto lists = optionalLists();
   for (auto [l, which] : lists) {
     connect(l, &QListWidget::itemSelectionChanged, this, [this, l, which] {
       if (filling()) return;
@@ -300,10 +297,7 @@ void TDatapad::fillOptions(const ViewUpdate& u) {
   if (!hasFlightGroup()) return;
   fields_.fill(u, Options);
   const FGObject& f = currentFlightGroup();
-  const std::pair<QListWidget*, OptionalList> lists[] = {
-      {MissleSelBox, OptionalList::Warheads},
-      {BeamSelBox, OptionalList::Beams},
-      {CounterSelbox, OptionalList::Countermeasures}};
+  const auto lists = optionalLists();
   for (auto [l, which] : lists) {
     if (!u.flightGroup(optionalListBytes(which))) continue;
     showSharedRows(l, optionalLabels(which), sharedOptionalItems(c_.document(), c_.state(), which));
@@ -314,6 +308,12 @@ void TDatapad::fillOptions(const ViewUpdate& u) {
   for (int n = 0; n < kOptionalCraftRows; ++n)
     OpFGList->item(n)->setText(fromBytes(optionalCraftRowText(f, n)));
   fillOptionalCraftRow();
+}
+
+std::array<std::pair<QListWidget*, OptionalList>, 3> TDatapad::optionalLists() const {
+  return {{{MissleSelBox, OptionalList::Warheads},
+           {BeamSelBox, OptionalList::Beams},
+           {CounterSelbox, OptionalList::Countermeasures}}};
 }
 
 void TDatapad::fillOptionalCraftRow() {

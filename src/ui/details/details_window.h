@@ -14,6 +14,7 @@
 
 #include "ui/editing/tool_window.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -104,6 +105,8 @@ private:
   void fillCaption();
   void fillOrderLabels();
   void fillOptionalCraftRow();
+  // The optional warheads, beams and countermeasures lists, with what each lists.
+  std::array<std::pair<QListWidget*, OptionalList>, 3> optionalLists() const;
   void showName(); // of the flight groups an edit renames
   void showSharedMessage();
 

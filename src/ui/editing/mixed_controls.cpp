@@ -90,6 +90,10 @@ void showShared(QLineEdit* e, const std::optional<QString>& text) {
   showValue(e, text.value_or(QString()));
 }
 
+bool showsMixed(const QLineEdit* e) {
+  return e->text().isEmpty() && e->placeholderText() == mixedText();
+}
+
 void showShared(QCheckBox* c, std::optional<bool> on) {
   const QSignalBlocker block(c);
   c->setTristate(!on);

@@ -48,6 +48,8 @@ MixedSpinBox* mixedSpin(QWidget* parent, const char* name, int lo, int hi, int s
 void showShared(QComboBox* b, std::optional<int> index);
 void showShared(QSpinBox* s, std::optional<int> value);
 void showShared(QLineEdit* e, const std::optional<QString>& text);
+// Whether an edit shows the records differ and nothing was typed in it.
+bool showsMixed(const QLineEdit* e);
 void showShared(QCheckBox* c, std::optional<bool> on);
 // A pair of radio buttons for a yes/no value: neither chosen when mixed.
 void showShared(QAbstractButton* yes, QAbstractButton* no, std::optional<bool> on);
