@@ -249,6 +249,8 @@ TEST(BulkEdits, TheConditionToolShowsWhatTheTriggersDoNotShareAndWritesTheBoxCha
       ed.flightGroup(i).set(fg::ArrivalPair1 + trig::Variable, i == 0 ? 1 : 2);
     }
     ed.flightGroup(0).set(fg::ArrivalPair1 + pair::Or, 1);
+    ed.flightGroup(0).set(fg::ArrivalPair1 + trig::Parameter2, 3);
+    ed.flightGroup(2).set(fg::ArrivalPair1 + trig::Parameter2, 5);
   });
   e.pad->showPage(DatapadPage::Arrival);
   e.click("ShipList", 0);
@@ -292,6 +294,23 @@ TEST(BulkEdits, TheConditionToolShowsWhatTheTriggersDoNotShareAndWritesTheBoxCha
   for (std::size_t i : {0u, 2u})
     EXPECT_EQ(e.c.document().flightGroups[i].at(fg::ArrivalPair1 + pair::Or), 0) << i;
   EXPECT_TRUE(andButton->isChecked());
+
+  // The second parameter differs: its box stands empty. Left empty it
+  // writes nothing; a number typed in goes into both.
+  auto* second = e.find<QLineEdit>("CondUnk2");
+  EXPECT_EQ(second->text(), "");
+  EXPECT_EQ(second->placeholderText(), "(mixed)");
+  const int before = e.c.undoStack().count();
+  second->setFocus();
+  QTest::keyClicks(second, "1");
+  QTest::keyClick(second, Qt::Key_Backspace);
+  QTest::keyClick(second, Qt::Key_Return);
+  EXPECT_EQ(e.c.undoStack().count(), before) << "typed and taken back: nothing to write";
+  EXPECT_EQ(e.c.document().flightGroups[0].at(fg::ArrivalPair1 + trig::Parameter2), 3);
+  e.typeInto(second, "7");
+  for (std::size_t i : {0u, 2u})
+    EXPECT_EQ(e.c.document().flightGroups[i].at(fg::ArrivalPair1 + trig::Parameter2), 7) << i;
+  EXPECT_EQ(second->text(), "7");
 }
 
 TEST(BulkEdits, ListsOfChoicesMarkWhatOnlySomeHave) {
